@@ -1,0 +1,23 @@
+#pragma once
+// The settings kept in Tarvo.ini in the base folder.
+#include <QString>
+
+struct Config {
+    QString BaseFolder;     // no trailing separator
+    int PhotoSetIndex = 0;  // key "Name"
+    int Tempo = 3;          // 1..3, puzzle time limit Tempo x 60 s
+    int Blokada = 1;        // 0 or 1, lock on choosing another puzzle picture
+};
+
+// Parses the text of a Tarvo.ini: keys in any order and letter case, the first
+// line of a key wins; a missing or malformed value takes that key's default.
+Config ParseConfig(const QByteArray& text);
+QByteArray FormatConfig(const Config& config);
+
+// Sets BaseFolder to the current directory and reads BaseFolder/Tarvo.ini, or
+// writes the default file when there is none. Throws TarvoError when the
+// default file cannot be written.
+void ReadConfig(Config& config);
+// Replaces BaseFolder/Tarvo.ini atomically; throws TarvoError with the
+// platform's error text on failure, leaving the old file whole.
+void WriteConfig(const Config& config);

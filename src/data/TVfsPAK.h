@@ -1,0 +1,66 @@
+#pragma once
+// Reader of PACK archives: a 12-byte header ("PACK", directory offset,
+// directory length), the members' bytes, and a directory of 128-byte records
+// (120-byte name, offset, size; little-endian signed 32-bit integers).
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#pragma pack(push, 1)
+struct PackHeader {
+    char magic[4];
+    qint32 dirOffset;
+    qint32 dirLength;
+};
+struct PackDirEntry {
+    char name[120];
+    qint32 offset;
+    qint32 size;
+};
+#pragma pack(pop)
+static_assert(sizeof(PackHeader) == 12 && sizeof(PackDirEntry) == 128);
+
+class TVfsPAK {
+public:
+    enum Mode { ReadOnly, ReadWrite };
+
+    TVfsPAK() = default;
+    TVfsPAK(const TVfsPAK&) = delete;
+    TVfsPAK& operator=(const TVfsPAK&) = delete;
+
+    // Opens an archive and reads its directory. Returns false when the file
+    // does not start with "PACK" (the reader is then empty). Throws TarvoError
+    // when the file cannot be opened, when an empty file cannot get its
+    // header (ReadWrite gives an empty file a fresh 12-byte header), or when
+    // the directory or a member lies outside the file.
+    bool Open(const QString& fileName, Mode mode);
+    void Close();
+
+    int EntryCount() const;  // dirLength / 128 of the open archive
+    const QStringList& Names() const { return names; }
+    bool Contains(const QString& name) const;
+    int IndexOf(const QString& name) const;  // first match, case-insensitive; -1 if none
+
+    // The bytes of one member. Throws TarvoError on a read error.
+    QByteArray ExtractByIndex(int index);
+    // The first member of this name, or nothing when there is none.
+    std::optional<QByteArray> Extract(const QString& name);
+
+    const QString& FileName() const { return fileName; }
+    bool IsOpen() const { return file != nullptr; }
+
+    // Decodes a directory name field: Windows-1250, ended by the first zero.
+    static QString DecodeName(const char* field, int length);
+
+private:
+    void ReadDirectory();
+    void Fail(const QString& message);
+
+    PackHeader header{};
+    std::unique_ptr<QFile> file;
+    QStringList names;
+    QList<PackDirEntry> records;
+    QString fileName;
+};

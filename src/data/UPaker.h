@@ -1,0 +1,62 @@
+#pragma once
+// The data layer: the data folders, the photo sets and their lists, and the
+// loaders that read pictures and texts out of the PACK archives. It opens
+// every archive read-only: the program never writes a data file.
+#include <QImage>
+#include <QStringList>
+
+#include "data/TVfsPAK.h"
+
+struct Config;
+struct Platform;
+
+class DataAccess {
+public:
+    DataAccess(Config& config, Platform& platform);
+
+    // Finds the photo sets in BaseFolder/Data, resets a stored index that is
+    // too large (and writes the configuration), opens the chosen set.
+    void InitDataAccess();
+    void ReleaseDataAccess();
+
+    // Opens the chosen set and reads its Spis.txt; on failure shows
+    // "Problem z odczytem" and keeps the previous list. Returns success.
+    bool OpenPhotoSet();
+    // OpenPhotoSet, then WriteConfig.
+    void ChangePhotoSet();
+
+    // Loads picture n of the chosen set into PictureBitmap. Throws TarvoError.
+    void LoadPhotoSetPicture(int n);
+    // The raw RTF of an entry of Maps/GeoMen.dat; on failure shows
+    // "Problem z odczytem" and returns an empty array.
+    QByteArray LoadExplorerText(const QString& entry);
+    // These throw TarvoError on failure.
+    QImage LoadExplorerPicture(const QString& entry);
+    QImage LoadMapImage(const QString& entry, int kind);  // kind 1 JPEG, else BMP
+
+    // Path of a file or folder under BaseFolder, each component matched without
+    // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.
+    QString PathUnderBase(const QString& relative) const;
+
+    // Names (without extension) of the files in folder whose names end in
+    // "dat" (any case), folders skipped, sorted case-insensitively (Polish).
+    static QStringList FindFiles(const QString& folder);
+    // Decodes Spis.txt: Windows-1250, or UTF-8 when it starts with a byte-order
+    // mark or is valid UTF-8 with non-ASCII bytes. Lines end at CR LF, CR or LF.
+    static QStringList DecodeList(const QByteArray& data);
+
+    TVfsPAK Archive;
+    QStringList PhotoSetList;
+    int PhotoSetCount = 0;
+    QStringList PictureList;
+    int PictureCount = 0;
+    QImage PictureBitmap{384, 256, QImage::Format_RGB888};
+    QString DataFolder;
+
+private:
+    QByteArray ReadEntry(const QString& archive, const QString& entry);
+    QString PhotoSetPath() const;
+
+    Config& config;
+    Platform& platform;
+};
