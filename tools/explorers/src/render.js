@@ -152,7 +152,7 @@ function legendSvg(legend, top) {
 }
 
 // Dated events in two columns, filled column by column.
-function timelineSvg(timeline, top) {
+function timelineSvg(timeline, top, dateWidth = 96) {
   const rows = Math.ceil(timeline.length / 2);
   const colWidth = (WIDTH - 2 * MARGIN) / 2;
   return timeline
@@ -161,7 +161,7 @@ function timelineSvg(timeline, top) {
       const y = top + (i % rows) * TIMELINE_LINE + 12;
       return (
         `<text x="${x}" y="${y}" font-size="10.5" font-weight="bold" fill="${COLORS.frame}">${esc(date)}</text>` +
-        `<text x="${x + 96}" y="${y}" font-size="10.5" fill="#1a1a1a">${esc(text)}</text>`
+        `<text x="${x + dateWidth}" y="${y}" font-size="10.5" fill="#1a1a1a">${esc(text)}</text>`
       );
     })
     .join('');
@@ -234,7 +234,7 @@ export function mapSvg(map) {
   parts.push(`</g>`);
   parts.push(`<rect x="${box[0][0]}" y="${box[0][1]}" width="${bw}" height="${bh}" fill="none" stroke="${COLORS.frame}" stroke-width="1.5"/>`);
   parts.push(legendSvg(legend, legendTop));
-  parts.push(timelineSvg(map.timeline ?? [], legendTop + legend.length * LEGEND_LINE + 6));
+  parts.push(timelineSvg(map.timeline ?? [], legendTop + legend.length * LEGEND_LINE + 6, map.timelineDateWidth));
   parts.push(`</svg>`);
   return parts.join('\n');
 }
