@@ -10,8 +10,8 @@
 struct Platform;
 
 struct ZoomCanvas {
-    QImage* image;   // the picture drawn on
-    QWidget* view;   // repainted after each frame (may be null)
+    QImage* image;  // the picture drawn on
+    QWidget* view;  // repainted after each frame (may be null)
 };
 
 // Rounds to the nearest integer, ties to even.

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 void FakeWaits::processEvents() {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
 int FakeRandom::uniform(int lo, int hi) {

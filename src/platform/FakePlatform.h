@@ -46,14 +46,20 @@ public:
 class FakePointer : public Pointer {
 public:
     QPoint pos() override { return position; }
-    void moveTo(QPoint p) override { position = p; moves.push_back(p); }
+    void moveTo(QPoint p) override {
+        position = p;
+        moves.push_back(p);
+    }
     QPoint position;
     std::vector<QPoint> moves;
 };
 
 class FakeShell : public Shell {
 public:
-    bool open(const QString& path) override { opened.append(path); return true; }
+    bool open(const QString& path) override {
+        opened.append(path);
+        return true;
+    }
     QStringList opened;
 };
 

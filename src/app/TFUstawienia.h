@@ -1,0 +1,36 @@
+#pragma once
+// The settings dialog (Ctrl+U): working pace and the picture-choice lock.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "widgets/TColorButton.h"
+
+struct AppContext;
+
+class TFUstawienia : public QDialog {
+    Q_OBJECT
+public:
+    TFUstawienia(AppContext& ctx, QWidget* parent);
+
+    void FormShow();
+    void BWprowadzClick();
+    void BAnulujClick() { reject(); }
+
+    QWidget* Panel1;
+    QLabel* Label1;
+    QGroupBox* RTempo;
+    QButtonGroup* tempoItems;  // ids 0..2 stand for Tempo 1..3
+    QGroupBox* BBlokuj;
+    QCheckBox* CBlokuj;
+    TColorButton* BWprowadz;
+    TColorButton* BAnuluj;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    AppContext& ctx;
+};

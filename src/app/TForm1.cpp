@@ -1,0 +1,339 @@
+#include "app/TForm1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "app/Config.h"
+#include "app/Efekty.h"
+#include "app/MainMenu.h"
+#include "app/TFAutor.h"
+#include "app/TFUstawienia.h"
+#include "coords/TFUklad.h"
+#include "country/TFormGdzie.h"
+#include "data/Grafika.h"
+#include "data/TFWyborZestawu.h"
+#include "data/UPaker.h"
+#include "explorers/TFOdkrywcy.h"
+#include "maps/TFMapy.h"
+#include "platform/Platform.h"
+#include "puzzle/TFormPuz.h"
+#include "quiz/TForm2.h"
+
+namespace {
+
+QLabel* TransparentLabel(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setMouseTracking(true);
+    return label;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+}  // namespace
+
+TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
+    setObjectName("TForm1");
+    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowFlag(Qt::FramelessWindowHint);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    resize(794, 562);
+
+    PTlo = new QWidget(this);
+    PTlo->setObjectName("PTlo");
+    PTlo->setFixedSize(800, 580);
+    ImTlo = new ImageView(PTlo);
+    ImTlo->setObjectName("ImTlo");
+    ImTlo->setGeometry(0, 0, 800, 580);
+    ImTlo->installEventFilter(this);
+
+    LMinimize = TransparentLabel(PTlo, "LMinimize", {720, 4, 38, 38});
+    LMinimize->setToolTip("Minimalizuj");
+    LClose = TransparentLabel(PTlo, "LClose", {760, 4, 38, 38});
+    LClose->setToolTip("Zamknij");
+    for (QLabel* label : {LMinimize, LClose}) {
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+    }
+
+    PNagl = new QWidget(PTlo);
+    PNagl->setObjectName("PNagl");
+    PNagl->setGeometry(40, 60, 300, 32);
+    ImNaglowek = new QLabel(PNagl);
+    ImNaglowek->setObjectName("ImNaglowek");
+    ImNaglowek->setGeometry(0, 0, 300, 32);
+    PNagl->hide();
+
+    PNastepny = new QWidget(PTlo);
+    PNastepny->setObjectName("PNastepny");
+    PNastepny->setGeometry(496, 454, 105, 52);
+    ImNastepny = new QLabel(PNastepny);
+    ImNastepny->setObjectName("ImNastepny");
+    ImNastepny->setGeometry(0, 0, 105, 52);
+    ImNastepny->setCursor(Qt::PointingHandCursor);
+    ImNastepny->installEventFilter(this);
+    PNastepny->hide();
+
+    BuildMenuColumn();
+
+    // The nine other windows, created once in this order and never destroyed.
+    form2 = new TForm2(ctx, PTlo);
+    formPuz = new TFormPuz(ctx, PTlo);
+    formGdzie = new TFormGdzie(ctx, PTlo);
+    fUklad = new TFUklad(ctx, PTlo);
+    fOdkrywcy = new TFOdkrywcy(ctx, PTlo);
+    fMapy = new TFMapy(ctx, PTlo);
+    fAutor = new TFAutor(ctx, PTlo);
+    fWyborZestawu = new TFWyborZestawu(ctx, this);
+    fUstawienia = new TFUstawienia(ctx, this);
+    form2->setNextArrow(PNastepny);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildMenuColumn() {
+    PPodOkrogle = new QWidget(PTlo);
+    PPodOkrogle->setObjectName("PPodOkrogle");
+    PPodOkrogle->setGeometry(630, 48, 167, 529);
+    auto* ImPodOkrogle = new QLabel(PPodOkrogle);
+    ImPodOkrogle->setObjectName("ImPodOkrogle");
+    ImPodOkrogle->setGeometry(0, 0, 167, 529);
+    LoadJpegResourceToImage("PodOkrogle", ImPodOkrogle);
+    LPrzyciski = TransparentLabel(PPodOkrogle, "LPrzyciski", {0, 0, 167, 529});
+    LPrzyciski->installEventFilter(this);
+
+    for (int n = 1; n <= MainMenu::kEntries; ++n) {
+        const MainMenu::Entry& entry = MainMenu::EntryAt(n);
+        auto* text = new QLabel(QString::fromUtf8(entry.caption), PPodOkrogle);
+        text->setObjectName(entry.text);
+        text->move(entry.textPos);
+        if (entry.textSize.isEmpty()) {
+            text->adjustSize();
+        } else {
+            text->resize(entry.textSize);
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        SetTextColour(text, MainMenu::NormalColour);
+        text->setAttribute(Qt::WA_TransparentForMouseEvents);
+        texts[n] = text;
+
+        QLabel* hotspot = TransparentLabel(PPodOkrogle, entry.hotspot, entry.hotspotRect);
+        hotspot->setCursor(Qt::PointingHandCursor);
+        hotspot->installEventFilter(this);
+        hotspots[n] = hotspot;
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown) {
+        shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    const QScreen* screen = QApplication::primaryScreen();
+    PositionWindows(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+    LoadJpegResourceToBitmap("TloGlowne", ImTlo->image);
+    ImTlo->update();
+    ActiveModule = 0;
+    LoadJpegResourceToImage("Strzalka", ImNastepny);
+    ReadConfig(ctx.config);
+    ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
+    ctx.data.InitDataAccess();
+    fWyborZestawu->Fill(ctx.data.PhotoSetCount);
+}
+
+void TForm1::PositionWindows(const QRect& workArea) {
+    setGeometry(workArea);
+    WindowCentre = MainMenu::WindowCentre(workArea.size());
+    PTlo->move(MainMenu::PanelPosition(workArea.size()));
+    for (int n = 1; n <= 8; ++n)
+        if (const QPoint offset = MainMenu::ModuleOffset(n); !offset.isNull())
+            ModuleWindow(n)->move(offset);
+}
+
+QWidget* TForm1::ModuleWindow(int n) const {
+    switch (n) {
+        case 1:
+        case 2:
+            return form2;
+        case 3:
+            return formPuz;
+        case 4:
+            return formGdzie;
+        case 5:
+            return fUklad;
+        case 6:
+            return fOdkrywcy;
+        case 7:
+            return fMapy;
+        case 8:
+            return fAutor;
+        default:
+            return nullptr;
+    }
+}
+
+QColor TForm1::LabelColour(int entry) const {
+    return texts[entry]->palette().color(QPalette::WindowText);
+}
+
+void TForm1::ShowModuleHeader(int module) {
+    if (module < 1 || module > 8) return;
+    LoadJpegResourceToImage(MainMenu::EntryAt(module).header, ImNaglowek);
+    if (PNagl->isHidden()) PNagl->show();
+}
+
+void TForm1::MarkActiveLabel() {
+    if (ActiveModule >= 1 && ActiveModule <= 8)
+        SetTextColour(texts[ActiveModule], MainMenu::MarkColour);
+}
+
+void TForm1::UnmarkActiveLabel() {
+    if (ActiveModule >= 1 && ActiveModule <= 9)
+        SetTextColour(texts[ActiveModule], MainMenu::NormalColour);
+}
+
+void TForm1::ResetMenuLabels() {
+    for (int n = 1; n <= MainMenu::kEntries; ++n)
+        if (LabelColour(n) != MainMenu::MarkColour) SetTextColour(texts[n], MainMenu::NormalColour);
+}
+
+void TForm1::HoverEntry(int n) {
+    if (n != 0 && ActiveModule == n) return;
+    ResetMenuLabels();
+    if (n != 0) SetTextColour(texts[n], MainMenu::HoverColour);
+}
+
+void TForm1::StopQuizCountdown() {
+    if (form2->ZegF3->isActive()) form2->ZegF3->stop();
+}
+
+void TForm1::LaunchEntry(int n) {
+    if (n == 9) {
+        ctx.platform.shell.open(ctx.data.PathUnderBase("Terravika.chm"));
+    } else if (n == 1 || n == 2) {
+        LaunchQuiz(n);
+    } else if (n >= 3 && n <= 8) {
+        LaunchModule(n);
+    }
+}
+
+void TForm1::LaunchModule(int n) {
+    StopQuizCountdown();
+    if (ActiveModule == n) return;
+    if (n == 7) fMapy->ListaPanstw->setCurrentIndex(0);
+    CloseActiveModule();
+    ZoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(n).zoomOriginY);
+    ZoomTarget = MainMenu::ZoomTarget(WindowCentre);
+    UnmarkActiveLabel();
+    ActiveModule = n;
+    MarkActiveLabel();
+    ShowModuleHeader(n);
+    OpenActiveModule();
+}
+
+void TForm1::LaunchQuiz(int n) {
+    StopQuizCountdown();
+    if (ActiveModule == n) return;
+    const int other = n == 1 ? 2 : 1;
+    if (ActiveModule == other) {
+        UnmarkActiveLabel();
+        ActiveModule = n;
+        MarkActiveLabel();
+        ShowModuleHeader(n);
+    } else {
+        LaunchModule(n);
+    }
+    form2->EnterQuiz(n == 1 ? QuizMode::Knowledge : QuizMode::Capitals);
+}
+
+void TForm1::CloseActiveModule() {
+    if (ActiveModule == 1 || ActiveModule == 2) PNastepny->hide();
+    if (QWidget* window = ModuleWindow(ActiveModule)) window->hide();
+    ctx.platform.waits.processEvents();
+    if (ActiveModule != 0)
+        ZoomClose({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+}
+
+void TForm1::OpenActiveModule() {
+    ZoomOpen({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+    ctx.platform.waits.processEvents();
+    if (QWidget* window = ModuleWindow(ActiveModule)) {
+        window->show();
+        window->raise();
+    }
+}
+
+void TForm1::ImNastepnyClick() {
+    if (ActiveModule == 1 || ActiveModule == 2) form2->ShowNextQuestion();
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+    // Keys count only while the main window itself has the keyboard focus;
+    // keys that a module window's control leaves unhandled are not ours.
+    if (QApplication::focusWidget() && QApplication::focusWidget() != this) {
+        event->ignore();
+        return;
+    }
+    if (HandleKeyUp(event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::HandleKeyUp(QKeyEvent* event) {
+    const auto mods =
+        event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    if (mods == Qt::ControlModifier && event->key() == Qt::Key_L && ctx.data.PhotoSetCount > 1) {
+        fWyborZestawu->Choose();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && event->key() == Qt::Key_U) {
+        fUstawienia->exec();
+        return true;
+    }
+    // The release of Enter is not passed on to the focused control.
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == LPrzyciski) HoverEntry(0);
+        for (int n = 1; n <= MainMenu::kEntries; ++n)
+            if (watched == hotspots[n]) HoverEntry(n);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress && watched == ImTlo) setFocus();
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* label = qobject_cast<QWidget*>(watched);
+    if (mouse->button() != Qt::LeftButton || !label ||
+        !label->rect().contains(mouse->position().toPoint()))
+        return false;
+    if (watched == LClose) QCoreApplication::exit(0);
+    if (watched == LMinimize) showMinimized();
+    if (watched == ImNastepny) ImNastepnyClick();
+    for (int n = 1; n <= MainMenu::kEntries; ++n)
+        if (watched == hotspots[n]) LaunchEntry(n);
+    return false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    ctx.data.ReleaseDataAccess();
+    QWidget::closeEvent(event);
+}

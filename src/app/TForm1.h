@@ -1,0 +1,89 @@
+#pragma once
+// The main window: a frameless window over the desktop's work area with the
+// 800 x 580 panel PTlo in its centre, the menu column, the module headers, the
+// quiz's Next arrow, and the module windows as children of PTlo.
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "app/AppContext.h"
+#include "widgets/ImageView.h"
+
+class TForm2;
+class TFormPuz;
+class TFormGdzie;
+class TFUklad;
+class TFOdkrywcy;
+class TFMapy;
+class TFAutor;
+class TFWyborZestawu;
+class TFUstawienia;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(AppContext& ctx);
+    ~TForm1() override;
+
+    // Sizes the window to the work area, centres PTlo and places the modules.
+    void PositionWindows(const QRect& workArea);
+    void ShowModuleHeader(int module);
+    void MarkActiveLabel();
+    void UnmarkActiveLabel();
+    void ResetMenuLabels();
+    QColor LabelColour(int entry) const;
+
+    // Menu actions by entry number 1..9, as a click on the entry's hotspot.
+    void LaunchEntry(int n);
+    void HoverEntry(int n);  // 0: the column outside the hotspots
+    void ImNastepnyClick();
+
+    int ActiveModule = 0;
+    QPoint WindowCentre;
+    QPoint ZoomOrigin;
+    QRect ZoomTarget;
+
+    QWidget* PTlo;
+    ImageView* ImTlo;
+    QWidget* PNagl;
+    QLabel* ImNaglowek;
+    QWidget* PNastepny;
+    QLabel* ImNastepny;
+    QWidget* PPodOkrogle;
+    QLabel* LMinimize;
+    QLabel* LClose;
+
+    TForm2* form2;
+    TFormPuz* formPuz;
+    TFormGdzie* formGdzie;
+    TFUklad* fUklad;
+    TFOdkrywcy* fOdkrywcy;
+    TFMapy* fMapy;
+    TFAutor* fAutor;
+    TFWyborZestawu* fWyborZestawu;
+    TFUstawienia* fUstawienia;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void FormShow();
+    void BuildMenuColumn();
+    void LaunchQuiz(int n);
+    void LaunchModule(int n);
+    void CloseActiveModule();
+    void OpenActiveModule();
+    QWidget* ModuleWindow(int n) const;
+    bool HandleKeyUp(QKeyEvent* event);
+    void StopQuizCountdown();
+
+    AppContext& ctx;
+    bool shown = false;
+    std::array<QLabel*, 10> hotspots{};
+    std::array<QLabel*, 10> texts{};
+    QLabel* LPrzyciski;
+};

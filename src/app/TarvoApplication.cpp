@@ -1,0 +1,43 @@
+#include "app/TarvoApplication.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QMessageBox>
+
+#include "data/TarvoError.h"
+
+TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("Terravika świata");
+    setApplicationDisplayName("Terravika świata");
+    UseBundledFont();
+}
+
+void TarvoApplication::UseBundledFont() {
+    const QDir fonts(":/fonts");
+    QString family;
+    for (const QString& entry : fonts.entryList({"*.ttf", "*.otf"}, QDir::Files, QDir::Name)) {
+        const int id = QFontDatabase::addApplicationFont(fonts.filePath(entry));
+        if (id >= 0 && family.isEmpty())
+            family = QFontDatabase::applicationFontFamilies(id).value(0);
+    }
+    if (family.isEmpty()) return;
+    QFont font(family);
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+void TarvoApplication::ShowError(const QString& message) {
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                          message);
+}
+
+bool TarvoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const TarvoError& error) {
+        ShowError(error.message());
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}

@@ -1,0 +1,36 @@
+#include "data/Grafika.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+
+#include "data/ImageCodecs.h"
+#include "data/TarvoError.h"
+
+QString FindResource(const QString& folder, const QString& name) {
+    const QDir dir(":/" + folder);
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (QString::compare(entry, name, Qt::CaseInsensitive) == 0 ||
+            QString::compare(QFileInfo(entry).completeBaseName(), name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return {};
+}
+
+QImage LoadJpegResource(const QString& name) {
+    const QString path = FindResource("images", name);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        throw TarvoError(QStringLiteral("Brak zasobu %1").arg(name));
+    return DecodeJpeg(file.readAll());
+}
+
+void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap) {
+    bitmap = LoadJpegResource(name);
+}
+
+void LoadJpegResourceToImage(const QString& name, QLabel* image) {
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setPixmap(QPixmap::fromImage(LoadJpegResource(name)));
+}

@@ -1,0 +1,155 @@
+#include "data/ImageCodecs.h"
+
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include "data/TarvoError.h"
+
+namespace {
+
+// Pictures larger than this are refused before any pixel memory is taken.
+constexpr qint64 kMaxPixels = 8192LL * 8192LL;
+
+struct JpegErrors {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void JpegFail(j_common_ptr cinfo) {
+    auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+// Warnings (corrupt or truncated data) end the decoding like errors do.
+void JpegMessage(j_common_ptr cinfo, int level) {
+    if (level < 0) JpegFail(cinfo);
+}
+
+// Returns an empty string on success, else libjpeg's message. Kept free of
+// objects with destructors because longjmp may leave it.
+bool DecodeInto(jpeg_decompress_struct& cinfo, JpegErrors& errors, const QByteArray& data,
+                QImage& image) {
+    if (setjmp(errors.jump)) return false;
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    if (qint64(cinfo.output_width) * cinfo.output_height > kMaxPixels) {
+        std::snprintf(errors.message, sizeof errors.message, "obraz jest za duży");
+        return false;
+    }
+    image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        std::snprintf(errors.message, sizeof errors.message, "brak pamięci na obraz");
+        return false;
+    }
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = image.scanLine(int(cinfo.output_scanline));
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    return true;
+}
+
+quint32 U32(const uchar* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | quint32(p[3]) << 24;
+}
+quint16 U16(const uchar* p) {
+    return quint16(p[0] | p[1] << 8);
+}
+
+[[noreturn]] void BmpFail(const char* why) {
+    throw TarvoError(QStringLiteral("Niepoprawny plik BMP: %1").arg(QString::fromUtf8(why)));
+}
+
+}  // namespace
+
+QImage DecodeJpeg(const QByteArray& data) {
+    jpeg_decompress_struct cinfo;
+    JpegErrors errors;
+    std::memset(&cinfo, 0, sizeof cinfo);
+    cinfo.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = JpegFail;
+    errors.base.emit_message = JpegMessage;
+    errors.message[0] = 0;
+    QImage image;
+    const bool ok = DecodeInto(cinfo, errors, data, image);
+    jpeg_destroy_decompress(&cinfo);
+    if (!ok)
+        throw TarvoError(
+            QStringLiteral("Niepoprawny obraz JPEG: %1").arg(QString::fromUtf8(errors.message)));
+    return image;
+}
+
+QImage DecodeBmp(const QByteArray& data) {
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 size = data.size();
+    if (size < 54 || bytes[0] != 'B' || bytes[1] != 'M') BmpFail("brak nagłówka");
+    const qint64 pixelsAt = U32(bytes + 10);
+    const quint32 infoSize = U32(bytes + 14);
+    if (infoSize < 40 || 14 + qint64(infoSize) > size) BmpFail("nieznany nagłówek");
+    const qint32 width = qint32(U32(bytes + 18));
+    const qint32 rawHeight = qint32(U32(bytes + 22));
+    const int bits = U16(bytes + 28);
+    const quint32 compression = U32(bytes + 30);
+    quint32 colours = U32(bytes + 46);
+    if (compression != 0) BmpFail("kompresja nie jest obsługiwana");
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+        BmpFail("nieobsługiwana liczba bitów na piksel");
+    if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) BmpFail("zły rozmiar");
+    const bool topDown = rawHeight < 0;
+    const qint64 height = topDown ? -qint64(rawHeight) : rawHeight;
+    if (qint64(width) * height > kMaxPixels) BmpFail("obraz jest za duży");
+    const qint64 stride = ((qint64(width) * bits + 31) / 32) * 4;
+    if (pixelsAt < 0 || pixelsAt + stride * height > size) BmpFail("dane obrazu są niepełne");
+
+    QImage image;
+    if (bits <= 8) {
+        if (colours == 0 || colours > (1u << bits)) colours = 1u << bits;
+        const qint64 paletteAt = 14 + qint64(infoSize);
+        if (paletteAt + qint64(colours) * 4 > pixelsAt) BmpFail("paleta jest niepełna");
+        image = QImage(width, int(height), QImage::Format_Indexed8);
+        QList<QRgb> palette(1 << bits, qRgb(0, 0, 0));
+        for (quint32 i = 0; i < colours; ++i) {
+            const uchar* q = bytes + paletteAt + i * 4;
+            palette[i] = qRgb(q[2], q[1], q[0]);
+        }
+        image.setColorTable(palette);
+    } else {
+        image = QImage(width, int(height), QImage::Format_RGB32);
+    }
+    if (image.isNull()) BmpFail("brak pamięci na obraz");
+
+    for (qint64 y = 0; y < height; ++y) {
+        const uchar* row = bytes + pixelsAt + stride * (topDown ? y : height - 1 - y);
+        uchar* out = image.scanLine(int(y));
+        auto* out32 = reinterpret_cast<QRgb*>(out);
+        for (qint32 x = 0; x < width; ++x) {
+            switch (bits) {
+                case 1:
+                    out[x] = (row[x / 8] >> (7 - x % 8)) & 1;
+                    break;
+                case 4:
+                    out[x] = (row[x / 2] >> (x % 2 ? 0 : 4)) & 15;
+                    break;
+                case 8:
+                    out[x] = row[x];
+                    break;
+                case 24:
+                    out32[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+                    break;
+                default:
+                    out32[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+                    break;
+            }
+        }
+    }
+    return image;
+}

@@ -1,0 +1,52 @@
+#include "data/PackWriter.h"
+
+#include <QSaveFile>
+#include <QStringEncoder>
+#include <QtEndian>
+
+#include "data/TarvoError.h"
+
+namespace {
+
+void AppendInt(QByteArray& out, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+QByteArray EncodeName(const QString& name) {
+    QStringEncoder encoder("windows-1250");
+    const QByteArray encoded = encoder.encode(name);
+    if (encoder.hasError() || encoded.isEmpty() || encoded.size() > 120 || encoded.contains('\0'))
+        throw TarvoError(QStringLiteral("Nazwy %1 nie da się zapisać w archiwum").arg(name));
+    return encoded;
+}
+
+}  // namespace
+
+QByteArray BuildPack(const QList<PackMember>& members) {
+    QByteArray data("PACK");
+    qint64 total = 12;
+    for (const PackMember& member : members) total += member.bytes.size() + 128;
+    if (total > INT32_MAX) throw TarvoError(QStringLiteral("Archiwum byłoby za duże"));
+    AppendInt(data, 0);
+    AppendInt(data, qint32(members.size() * 128));
+    QByteArray directory;
+    for (const PackMember& member : members) {
+        QByteArray name = EncodeName(member.name);
+        name.resize(120, '\0');
+        directory += name;
+        AppendInt(directory, qint32(data.size()));
+        AppendInt(directory, qint32(member.bytes.size()));
+        data += member.bytes;
+    }
+    qToLittleEndian(qint32(data.size()), data.data() + 4);
+    return data + directory;
+}
+
+void WritePack(const QString& path, const QList<PackMember>& members) {
+    const QByteArray bytes = BuildPack(members);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw TarvoError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+}

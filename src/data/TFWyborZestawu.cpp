@@ -1,0 +1,65 @@
+#include "data/TFWyborZestawu.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include "app/AppContext.h"
+#include "app/Config.h"
+#include "data/UPaker.h"
+
+TFWyborZestawu::TFWyborZestawu(AppContext& ctx, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
+    setObjectName("TFWyborZestawu");
+    setFixedSize(226, 86);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(0, 0, 226, 86);
+    Panel1->setAutoFillBackground(true);
+    QPalette pal = Panel1->palette();
+    pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    Panel1->setPalette(pal);
+    Panel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Label1 = new QLabel("Wybierz zestaw lub kliknij w to okno", this);
+    Label1->setObjectName("Label1");
+    Label1->setPalette(pal);
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label1->move(8, 16);
+    Label1->adjustSize();
+
+    CWyborZestawu = new QComboBox(this);
+    CWyborZestawu->setObjectName("CWyborZestawu");
+    CWyborZestawu->setGeometry(16, 40, 193, 21);
+    connect(CWyborZestawu, &QComboBox::currentIndexChanged, this,
+            &TFWyborZestawu::CWyborZestawuChange);
+}
+
+void TFWyborZestawu::Fill(int photoSetCount) {
+    const QSignalBlocker block(CWyborZestawu);
+    CWyborZestawu->clear();
+    if (photoSetCount <= 1) return;
+    for (int k = 1; k <= photoSetCount; ++k)
+        CWyborZestawu->addItem(QStringLiteral("Zestaw nr %1").arg(k));
+}
+
+void TFWyborZestawu::Choose() {
+    {
+        const QSignalBlocker block(CWyborZestawu);
+        CWyborZestawu->setCurrentIndex(ctx.config.PhotoSetIndex);
+    }
+    exec();
+}
+
+void TFWyborZestawu::CWyborZestawuChange(int index) {
+    if (index < 0) return;
+    ctx.config.PhotoSetIndex = index;
+    accept();
+    ctx.data.ChangePhotoSet();
+}
+
+void TFWyborZestawu::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) reject();
+}

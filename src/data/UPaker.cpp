@@ -1,0 +1,154 @@
+#include "data/UPaker.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+
+#include "app/Config.h"
+#include "data/ImageCodecs.h"
+#include "data/TarvoError.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const QString kReadProblem = QStringLiteral("Problem z odczytem");
+const QString kError = QStringLiteral("Błąd");
+
+}  // namespace
+
+DataAccess::DataAccess(Config& config, Platform& platform) : config(config), platform(platform) {}
+
+QString DataAccess::PathUnderBase(const QString& relative) const {
+    QString path = config.BaseFolder;
+    for (const QString& part : relative.split('/', Qt::SkipEmptyParts)) {
+        QString found = part;
+        const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        for (const QString& entry : entries)
+            if (QString::compare(entry, part, Qt::CaseInsensitive) == 0) {
+                found = entry;
+                if (entry == part) break;
+            }
+        path += '/' + found;
+    }
+    return path;
+}
+
+QStringList DataAccess::FindFiles(const QString& folder) {
+    QStringList names;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& entry : entries)
+        if (entry.fileName().endsWith("dat", Qt::CaseInsensitive))
+            names.append(entry.fileName().contains('.') ? entry.completeBaseName()
+                                                        : entry.fileName());
+    QCollator collator(QLocale(QLocale::Polish, QLocale::Poland));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(),
+              [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    return names;
+}
+
+QStringList DataAccess::DecodeList(const QByteArray& data) {
+    QString text;
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(data.mid(3));
+    } else {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString asUtf8 = utf8.decode(data);
+        const bool nonAscii =
+            std::any_of(data.begin(), data.end(), [](char c) { return c & 0x80; });
+        if (nonAscii && !utf8.hasError()) {
+            text = asUtf8;
+        } else {
+            QStringDecoder ansi("windows-1250");
+            text = ansi.decode(data);
+        }
+    }
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    QStringList lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QString DataAccess::PhotoSetPath() const {
+    return DataFolder + PhotoSetList.value(config.PhotoSetIndex) + ".dat";
+}
+
+void DataAccess::InitDataAccess() {
+    PhotoSetList.clear();
+    PictureList.clear();
+    PictureCount = 0;
+    DataFolder = PathUnderBase("Data") + '/';
+    PhotoSetList = FindFiles(DataFolder);
+    PhotoSetCount = int(PhotoSetList.size());
+    if (PhotoSetCount == 0) {
+        platform.messages.show(QStringLiteral("Brak pliku z fotografiami"), kError);
+        return;
+    }
+    if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetCount) {
+        config.PhotoSetIndex = 0;
+        WriteConfig(config);
+    }
+    OpenPhotoSet();
+}
+
+void DataAccess::ReleaseDataAccess() {
+    Archive.Close();
+    PictureList.clear();
+    PhotoSetList.clear();
+}
+
+bool DataAccess::OpenPhotoSet() {
+    try {
+        if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetList.size())
+            throw TarvoError(kReadProblem);
+        if (!Archive.Open(PhotoSetPath(), TVfsPAK::ReadOnly)) throw TarvoError(kReadProblem);
+        const auto list = Archive.Extract("Spis.txt");
+        if (!list) throw TarvoError(kReadProblem);
+        PictureList = DecodeList(*list);
+        PictureCount = std::max(0, int(PictureList.size()) - 2);
+        return true;
+    } catch (const TarvoError&) {
+        platform.messages.show(kReadProblem, kError);
+        return false;
+    }
+}
+
+void DataAccess::ChangePhotoSet() {
+    OpenPhotoSet();
+    WriteConfig(config);
+}
+
+QByteArray DataAccess::ReadEntry(const QString& archive, const QString& entry) {
+    if (!Archive.Open(archive, TVfsPAK::ReadOnly))
+        throw TarvoError(QStringLiteral("%1: to nie jest archiwum PACK").arg(archive));
+    const auto bytes = Archive.Extract(entry);
+    if (!bytes) throw TarvoError(QStringLiteral("Brak pozycji %1 w %2").arg(entry, archive));
+    return *bytes;
+}
+
+void DataAccess::LoadPhotoSetPicture(int n) {
+    if (PhotoSetList.isEmpty()) throw TarvoError(QStringLiteral("Brak pliku z fotografiami"));
+    PictureBitmap = DecodeJpeg(ReadEntry(PhotoSetPath(), QStringLiteral("Im%1.jpg").arg(n)));
+    platform.waits.processEvents();
+    platform.waits.pause(10);
+}
+
+QByteArray DataAccess::LoadExplorerText(const QString& entry) {
+    try {
+        return ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry);
+    } catch (const TarvoError&) {
+        platform.messages.show(kReadProblem, kError);
+        return {};
+    }
+}
+
+QImage DataAccess::LoadExplorerPicture(const QString& entry) {
+    return DecodeJpeg(ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry));
+}
+
+QImage DataAccess::LoadMapImage(const QString& entry, int kind) {
+    const QByteArray bytes = ReadEntry(PathUnderBase("Maps/GeoMap.dat"), entry);
+    return kind == 1 ? DecodeJpeg(bytes) : DecodeBmp(bytes);
+}

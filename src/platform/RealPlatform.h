@@ -1,0 +1,93 @@
+#pragma once
+// The platform services of the running program, on Qt.
+#include <QElapsedTimer>
+#include <QHash>
+#include <random>
+
+#include "platform/Platform.h"
+
+class QSoundEffect;
+
+// Plays the WAV resources in resources/sounds. With no audio output the sound
+// is skipped; a wait for a sound is bounded by its duration read from the WAV
+// header, since an effect without a device may claim to play forever.
+class QtSounds : public Sounds {
+public:
+    explicit QtSounds(Waits& waits);
+    ~QtSounds() override;
+    void play(const QString& name) override;
+    void playAndWait(const QString& name) override;
+
+    // Milliseconds of sound in a WAV file's bytes; 0 when the header is unusable.
+    static int WavDurationMs(const QByteArray& wav);
+
+private:
+    struct Sound {
+        QSoundEffect* effect = nullptr;
+        int durationMs = 0;
+    };
+    Sound* Find(const QString& name);
+
+    Waits& waits;
+    QHash<QString, Sound> sounds;  // by lower-case name
+    bool haveOutput = false;
+};
+
+class QtWaits : public Waits {
+public:
+    explicit QtWaits(Clock& clock) : clock(clock) {}
+    void processEvents() override;
+    void pause(int ms) override;
+    void sleepUntil(double untilMs) override;
+
+private:
+    Clock& clock;
+};
+
+class QtClock : public Clock {
+public:
+    QtClock() { timer.start(); }
+    QTime timeOfDay() override { return QTime::currentTime(); }
+    double nowMs() override { return timer.nsecsElapsed() / 1e6; }
+
+private:
+    QElapsedTimer timer;
+};
+
+class StdRandom : public Random {
+public:
+    explicit StdRandom(Clock& clock) : clock(clock) {}
+    int uniform(int lo, int hi) override;
+    void seedFromClock() override;
+
+private:
+    Clock& clock;
+    std::mt19937 engine{5489u};
+};
+
+class QtPointer : public Pointer {
+public:
+    QPoint pos() override;
+    void moveTo(QPoint screenPos) override;
+};
+
+class QtShell : public Shell {
+public:
+    bool open(const QString& path) override;
+};
+
+class QtMessages : public Messages {
+public:
+    void show(const QString& title, const QString& text) override;
+};
+
+struct RealPlatform {
+    QtClock clock;
+    QtWaits waits{clock};
+    QtSounds sounds{waits};
+    StdRandom random{clock};
+    QtPointer pointer;
+    QtShell shell;
+    QtMessages messages;
+    Platform services{sounds, waits, clock, random, pointer, shell, messages};
+};
