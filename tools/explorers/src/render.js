@@ -93,6 +93,14 @@ const ANCHORS = {
 
 function placeSvg(projection, place) {
   const [x, y] = projection(place.at);
+  if (place.kind === 'area') {
+    return place.name
+      .split('\n')
+      .map((line, i) =>
+        haloText(x, y + i * 12, line, 'font-size="11" font-style="italic" text-anchor="middle"', '#6b4a1f', COLORS.land),
+      )
+      .join('');
+  }
   const [dx, dy, anchor] = ANCHORS[place.pos ?? 'e'];
   const mark =
     place.kind === 'star'
