@@ -62,7 +62,15 @@ function makeProjection(spec, extent) {
   const target = spec.fitSphere
     ? { type: 'Sphere' }
     : { type: 'MultiPoint', coordinates: spec.fit };
-  return p.fitExtent(extent, target);
+  p.fitExtent(extent, target);
+  if (spec.zoom) {
+    // Enlarge about the extent's centre; what leaves the box is clipped.
+    const cx = (extent[0][0] + extent[1][0]) / 2;
+    const cy = (extent[0][1] + extent[1][1]) / 2;
+    const [tx, ty] = p.translate();
+    p.scale(p.scale() * spec.zoom).translate([cx + (tx - cx) * spec.zoom, cy + (ty - cy) * spec.zoom]);
+  }
+  return p;
 }
 
 const esc = (s) =>
