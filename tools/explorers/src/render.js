@@ -147,7 +147,8 @@ function routeSvg(path, route) {
 function arrowSvg(projection, route, index) {
   const a = projection(route.points[index]);
   const b = projection(route.points[index + 1]);
-  if (!a || !b) return '';
+  // Points on both sides of a world map's edge have no arrow between them.
+  if (!a || !b || Math.hypot(b[0] - a[0], b[1] - a[1]) > WIDTH / 2) return '';
   const mx = (a[0] + b[0]) / 2;
   const my = (a[1] + b[1]) / 2;
   const ang = (Math.atan2(b[1] - a[1], b[0] - a[0]) * 180) / Math.PI;
