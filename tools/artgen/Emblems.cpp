@@ -2,6 +2,8 @@
 
 #include <QPainterPath>
 #include <QtMath>
+#include <initializer_list>
+#include <vector>
 
 #include "Kit.h"
 
@@ -45,23 +47,59 @@ void Stroke(QPainter& p, const QPainterPath& path, const QBrush& fill, double wi
     p.drawPath(path);
 }
 
-// Stylised land masses on a globe of centre (50,50), radius 34.
+// A closed smooth curve through the points (Catmull-Rom turned into cubics).
+QPainterPath SmoothClosed(std::initializer_list<QPointF> list) {
+    const std::vector<QPointF> pts(list);
+    const size_t n = pts.size();
+    QPainterPath path(pts[0]);
+    for (size_t i = 0; i < n; ++i) {
+        const QPointF &p0 = pts[(i + n - 1) % n], &p1 = pts[i], &p2 = pts[(i + 1) % n],
+                      &p3 = pts[(i + 2) % n];
+        path.cubicTo(p1 + (p2 - p0) / 6, p2 - (p3 - p1) / 6, p2);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// Land of an Atlantic-centred globe (centre (50,50), radius 34): the Americas
+// on the left, Europe and Africa on the right, Greenland at the top.
 QPainterPath Land() {
     QPainterPath land;
-    land.moveTo(24, 30);  // a western continent
-    land.cubicTo(34, 22, 46, 26, 44, 36);
-    land.cubicTo(42, 44, 34, 44, 36, 52);
-    land.cubicTo(38, 60, 44, 64, 40, 76);
-    land.cubicTo(34, 80, 30, 70, 28, 60);
-    land.cubicTo(26, 52, 18, 48, 18, 40);
-    land.closeSubpath();
-    land.moveTo(56, 24);  // an eastern continent
-    land.cubicTo(68, 20, 82, 30, 82, 40);
-    land.cubicTo(76, 46, 70, 42, 66, 48);
-    land.cubicTo(72, 56, 70, 70, 62, 74);
-    land.cubicTo(56, 66, 58, 56, 54, 50);
-    land.cubicTo(50, 42, 52, 30, 56, 24);
-    land.closeSubpath();
+    land.addPath(SmoothClosed({{17, 34},
+                               {24, 24},
+                               {34, 20},
+                               {44, 22},
+                               {45, 28},
+                               {40, 33},
+                               {36, 39},
+                               {33, 45},
+                               {30, 46},
+                               {26, 41},
+                               {21, 39}}));
+    land.addPath(SmoothClosed({{34, 50},
+                               {41, 51},
+                               {48, 56},
+                               {49, 62},
+                               {45, 69},
+                               {41, 77},
+                               {38, 82},
+                               {36, 75},
+                               {35, 64},
+                               {32, 56}}));
+    land.addPath(SmoothClosed({{46, 17}, {54, 16}, {55, 21}, {49, 24}}));
+    land.addPath(
+        SmoothClosed({{57, 27}, {63, 22}, {72, 23}, {75, 29}, {68, 33}, {62, 36}, {58, 34}}));
+    land.addPath(SmoothClosed({{56, 41},
+                               {64, 38},
+                               {73, 42},
+                               {79, 49},
+                               {74, 57},
+                               {70, 65},
+                               {65, 74},
+                               {61, 70},
+                               {60, 61},
+                               {55, 53},
+                               {53, 46}}));
     return land;
 }
 
@@ -111,21 +149,24 @@ void GlobeQuestion(QPainter& p) {
     Badge(p, QPointF(70, 70), 15, "?");
 }
 
+// A columned capitol under a gold star.
 void CapitalStar(QPainter& p) {
-    QPainterPath city;
-    city.addRect(24, 56, 10, 24);
-    city.addRect(34, 48, 10, 32);
-    city.addRect(56, 50, 10, 30);
-    city.addRect(66, 60, 10, 20);
-    city.addRect(44, 62, 12, 18);
-    city.addEllipse(QPointF(50, 62), 8, 8);
-    city = city.simplified();
-    Stroke(p, city, Vertical(QRectF(0, 44, 1, 36), QColor(120, 150, 200), QColor(50, 80, 140)), 2);
-    p.fillRect(QRectF(20, 79, 60, 3), Outline);
-    QRadialGradient g(QPointF(46, 26), 24);
+    const QLinearGradient stone =
+        Vertical(QRectF(0, 40, 1, 42), QColor(248, 244, 232), QColor(196, 186, 160));
+    QPainterPath roof;
+    roof.moveTo(20, 50);
+    roof.lineTo(50, 36);
+    roof.lineTo(80, 50);
+    roof.closeSubpath();
+    Stroke(p, roof, stone, 2.2);
+    Stroke(p, Rounded(QRectF(22, 50, 56, 5), 1), stone, 2);
+    for (int i = 0; i < 5; ++i) Stroke(p, Rounded(QRectF(25 + 11 * i, 56, 6, 16), 1), stone, 1.8);
+    Stroke(p, Rounded(QRectF(18, 72, 64, 5), 1), stone, 2);
+    Stroke(p, Rounded(QRectF(14, 77, 72, 5), 1), stone, 2);
+    QRadialGradient g(QPointF(46, 18), 18);
     g.setColorAt(0, QColor(255, 236, 140));
     g.setColorAt(1, QColor(230, 150, 20));
-    Stroke(p, Star(QPointF(50, 31), 20, 8.5, 5), g, 2);
+    Stroke(p, Star(QPointF(50, 21), 14, 6, 5), g, 2);
 }
 
 QPainterPath PuzzlePiece() {
@@ -278,13 +319,18 @@ void DrawGlobe(QPainter& p, const QRectF& box) {
     GlobeUnits(p);
 }
 
-void DrawCompassRose(QPainter& p, QPointF c, double r, int alpha) {
+void DrawCompassRose(QPainter& p, QPointF c, double r, int alpha, bool sepia) {
+    const QColor line = sepia ? QColor(120, 90, 50) : QColor(50, 40, 30);
+    const QColor dark = sepia ? QColor(168, 136, 90) : QColor(40, 60, 100);
+    const QColor light = sepia ? QColor(240, 230, 204) : QColor(236, 230, 214);
+    const QColor red = sepia ? dark : QColor(200, 30, 40);
+    const QColor pink = sepia ? light : QColor(240, 110, 100);
     p.save();
     p.setOpacity(alpha / 255.0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(60, 50, 40), r * 0.05));
+    p.setPen(QPen(line, r * (sepia ? 0.015 : 0.05)));
     p.drawEllipse(c, r * 0.78, r * 0.78);
-    p.setPen(QPen(QColor(60, 50, 40), r * 0.025));
+    p.setPen(QPen(line, r * (sepia ? 0.008 : 0.025)));
     p.drawEllipse(c, r * 0.68, r * 0.68);
     // Diagonal points first, the four cardinal points over them.
     for (int pass = 0; pass < 2; ++pass) {
@@ -296,20 +342,20 @@ void DrawCompassRose(QPainter& p, QPointF c, double r, int alpha) {
             const QPointF l = c + QPointF(side * qCos(a - M_PI / 2), side * qSin(a - M_PI / 2));
             const QPointF rr = c + QPointF(side * qCos(a + M_PI / 2), side * qSin(a + M_PI / 2));
             const bool north = pass && i == 0;
-            QPainterPath dark, light;
-            dark.moveTo(c);
-            dark.lineTo(tip);
-            dark.lineTo(l);
-            dark.closeSubpath();
-            light.moveTo(c);
-            light.lineTo(tip);
-            light.lineTo(rr);
-            light.closeSubpath();
-            p.setPen(QPen(QColor(50, 40, 30), r * 0.02));
-            p.setBrush(north ? QColor(200, 30, 40) : QColor(40, 60, 100));
-            p.drawPath(dark);
-            p.setBrush(north ? QColor(240, 110, 100) : QColor(236, 230, 214));
-            p.drawPath(light);
+            QPainterPath shade, lit;
+            shade.moveTo(c);
+            shade.lineTo(tip);
+            shade.lineTo(l);
+            shade.closeSubpath();
+            lit.moveTo(c);
+            lit.lineTo(tip);
+            lit.lineTo(rr);
+            lit.closeSubpath();
+            p.setPen(QPen(line, r * (sepia ? 0.006 : 0.02)));
+            p.setBrush(north ? red : dark);
+            p.drawPath(shade);
+            p.setBrush(north ? pink : light);
+            p.drawPath(lit);
         }
     }
     p.setBrush(QColor(226, 186, 84));
@@ -355,7 +401,7 @@ void DrawRoundButton(QPainter& p, QPointF c, double r, Emblem emblem) {
     face.setColorAt(0, QColor(255, 255, 255));
     face.setColorAt(1, QColor(196, 216, 232));
     p.fillPath(Ellipse(c, inner, inner), face);
-    const double e = inner * 1.9;
+    const double e = inner * 2.15;
     DrawEmblem(p, emblem, QRectF(c.x() - e / 2, c.y() - e / 2, e, e));
     // Gloss over the upper half of the disc.
     QLinearGradient gloss(c - QPointF(0, inner), c);

@@ -23,8 +23,10 @@ enum class Emblem {
 void DrawEmblem(QPainter& p, Emblem emblem, const QRectF& box);
 // A shaded globe with graticule and stylised land.
 void DrawGlobe(QPainter& p, const QRectF& box);
-// An eight-point compass rose; `alpha` fades the whole rose.
-void DrawCompassRose(QPainter& p, QPointF centre, double radius, int alpha = 255);
+// An eight-point compass rose; `alpha` fades the whole rose, `sepia` draws it
+// in the brown ink of the parchment sheet.
+void DrawCompassRose(QPainter& p, QPointF centre, double radius, int alpha = 255,
+                     bool sepia = false);
 // A cream disc in a gold ring with a gloss, carrying the emblem.
 void DrawRoundButton(QPainter& p, QPointF centre, double radius, Emblem emblem);
 

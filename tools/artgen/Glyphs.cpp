@@ -10,28 +10,22 @@
 namespace art {
 
 namespace {
-const QColor Face(0x00, 0x00, 0x4A);  // the face colour of the window's buttons
+// Pixel art of the clock face: '.' button face, 'k' outline and hands, 'w' dial.
+const char* const ClockArt[16] = {
+    "................", ".....kkkkkk.....", "...kkwwwwwwkk...", "..kwwwwkwwwwwk..",
+    "..kwwwwkwwwwwk..", ".kwwwwwkwwwwwwk.", ".kwwwwwkwwwwwwk.", ".kwwwwwkwwwwwwk.",
+    ".kkwwwwkkkkwwkk.", ".kwwwwwwwwwwwwk.", ".kwwwwwwwwwwwwk.", "..kwwwwwwwwwwk..",
+    "..kwwwwwwwwwwk..", "...kkwwkwwwkk...", ".....kkkkkk.....", "................",
+};
 
-// Nearest palette entry by squared RGB distance.
-int Nearest(const QList<QRgb>& palette, QRgb c) {
-    int best = 0, bestDist = INT_MAX;
-    for (int i = 0; i < palette.size(); ++i) {
-        const int dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
-                  db = qBlue(c) - qBlue(palette[i]);
-        const int d = dr * dr + dg * dg + db * db;
-        if (d < bestDist) bestDist = d, best = i;
-    }
-    return best;
-}
-
-void PaintClock(QPainter& p, const QColor& face, const QColor& line) {
-    p.setPen(QPen(line, 1.3));
-    p.setBrush(face);
-    p.drawEllipse(QPointF(8, 8), 6.6, 6.6);
-    p.setPen(QPen(line, 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(8, 8), QPointF(8, 3.5));
-    p.drawLine(QPointF(8, 8), QPointF(11, 9.5));
-}
+enum Index {
+    FaceIndex = 0,
+    BlackIndex = 1,
+    WhiteIndex = 2,
+    SilverIndex = 3,
+    GreyIndex = 4,
+    RedIndex = 5
+};
 
 void Append16(QByteArray& out, quint16 v) {
     char b[2];
@@ -47,35 +41,34 @@ void Append32(QByteArray& out, quint32 v) {
 }  // namespace
 
 QList<QRgb> GlyphPalette() {
-    return {Face.rgb(),          qRgb(0, 0, 0),       qRgb(255, 255, 255), qRgb(192, 192, 192),
-            qRgb(128, 128, 128), qRgb(80, 80, 80),    qRgb(255, 0, 0),     qRgb(160, 0, 0),
-            qRgb(226, 186, 84),  qRgb(255, 240, 200), qRgb(40, 40, 110),   qRgb(90, 90, 150),
-            qRgb(150, 150, 190), qRgb(220, 220, 230), qRgb(120, 60, 80),   qRgb(200, 110, 110)};
+    // The first six entries are used; the rest fill the 16-colour table.
+    QList<QRgb> palette = {qRgb(0x00, 0x00, 0x4A), qRgb(0, 0, 0),       qRgb(255, 255, 255),
+                           qRgb(192, 192, 192),    qRgb(128, 128, 128), qRgb(255, 0, 0)};
+    while (palette.size() < 16) palette.append(qRgb(0, 0, 0));
+    return palette;
 }
 
 QImage DrawClockGlyph(ClockGlyph kind) {
-    QImage rgb = Canvas(16, 16, Face);
-    {
-        QPainter p(&rgb);
-        Prepare(p);
-        if (kind == ClockGlyph::Disabled) {
-            PaintClock(p, QColor(192, 192, 192), QColor(128, 128, 128));
-        } else {
-            PaintClock(p, QColor(255, 255, 255), QColor(0, 0, 0));
-        }
-        if (kind == ClockGlyph::Off) {
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.setPen(QPen(QColor(255, 0, 0), 2));
-            p.drawLine(QPointF(2.5, 2.5), QPointF(13.5, 13.5));
-            p.drawLine(QPointF(2.5, 13.5), QPointF(13.5, 2.5));
+    const bool grey = kind == ClockGlyph::Disabled;
+    QImage img(16, 16, QImage::Format_Indexed8);
+    img.setColorTable(GlyphPalette());
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const char c = ClockArt[y][x];
+            int index = FaceIndex;
+            if (c == 'k') index = grey ? GreyIndex : BlackIndex;
+            if (c == 'w') index = grey ? SilverIndex : WhiteIndex;
+            img.setPixel(x, y, index);
         }
     }
-    const QList<QRgb> palette = GlyphPalette();
-    QImage indexed(16, 16, QImage::Format_Indexed8);
-    indexed.setColorTable(palette);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) indexed.setPixel(x, y, Nearest(palette, rgb.pixel(x, y)));
-    return indexed;
+    if (kind == ClockGlyph::Off) {
+        // A red cross, two pixels wide, from corner to corner.
+        for (int i = 1; i <= 14; ++i) {
+            for (int x : {i, i + 1, 15 - i, 14 - i})
+                if (x >= 1 && x <= 14) img.setPixel(x, i, RedIndex);
+        }
+    }
+    return img;
 }
 
 QByteArray EncodeBmp4(const QImage& indexed) {

@@ -69,6 +69,29 @@ void WindowButton(QPainter& p, const QRectF& box, const QColor& face, bool close
     }
 }
 
+const QColor Sepia(112, 80, 40);
+
+// The atlas-style border: two thin lines with a band of alternating
+// segments between them, one segment per graticule step.
+void Neatline(QPainter& p, const QRectF& outer, double step) {
+    const QRectF inner = outer.adjusted(5, 5, -5, -5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(Sepia.red(), Sepia.green(), Sepia.blue(), 150));
+    for (double x = outer.left() + step; x + step <= outer.right(); x += 2 * step) {
+        p.drawRect(QRectF(x, outer.top(), step, 5));
+        p.drawRect(QRectF(x, inner.bottom(), step, 5));
+    }
+    for (double y = outer.top() + step; y + step <= outer.bottom(); y += 2 * step) {
+        p.drawRect(QRectF(outer.left(), y, 5, step));
+        p.drawRect(QRectF(inner.right(), y, 5, step));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Sepia, 1.2));
+    p.drawRect(outer);
+    p.setPen(QPen(Sepia, 0.8));
+    p.drawRect(inner);
+}
+
 void SheetFrame(QPainter& p) {
     const QPainterPath outer = Rounded(Sheet, 12);
     DropShadow(p, outer, {3, 5}, 5, QColor(0, 0, 0, 170));
@@ -79,21 +102,40 @@ void SheetFrame(QPainter& p) {
     tint.setColorAt(0, ink::Parchment);
     tint.setColorAt(1, ink::ParchmentDark);
     p.fillPath(inner, tint);
+    const QRectF border(31.5, 53.5, 577, 505);
     p.save();
-    p.setClipPath(inner);
-    Graticule(p, paper, 36, QColor(150, 120, 70, 45));
+    p.setClipRect(border.adjusted(5, 5, -5, -5));
+    Graticule(p, border, 36, QColor(150, 120, 70, 40));
     p.restore();
+    Neatline(p, border, 18);
     p.setPen(QPen(ink::Gold, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Rounded(paper.adjusted(-2.5, -2.5, 2.5, 2.5), 9));
 }
 
+// A framed label in the middle of the sheet greeting the pupil; every module
+// window covers it.
+void Cartouche(QPainter& p) {
+    const QRectF box(166, 266, 308, 76);
+    const QPainterPath shape = Rounded(box, 10);
+    DropShadow(p, shape, {1.5, 2.5}, 3, QColor(90, 60, 20, 90));
+    p.fillPath(shape, Vertical(box, QColor(252, 248, 236), QColor(238, 228, 200)));
+    p.setPen(QPen(Sepia, 1.5));
+    p.drawPath(shape);
+    p.setPen(QPen(ink::GoldDark, 0.8));
+    p.drawPath(Rounded(box.adjusted(4, 4, -4, -4), 7));
+    Letter(p, QRectF(box.left(), box.top() + 8, box.width(), 30), Qt::AlignCenter, "Witaj!",
+           Sans(22, true), Sepia);
+    Letter(p, QRectF(box.left(), box.top() + 38, box.width(), 24), Qt::AlignCenter,
+           "Wybierz ćwiczenie z menu po prawej stronie.", Sans(13), QColor(80, 56, 26));
+}
+
 void SheetOrnament(QPainter& p) {
-    const QRectF paper = Sheet.adjusted(7, 7, -7, -7);
     p.save();
-    p.setClipRect(paper);
-    DrawCompassRose(p, paper.center() + QPointF(0, 10), 190, 30);
+    p.setClipRect(QRectF(37, 59, 566, 494));
+    DrawCompassRose(p, QPointF(320, 305), 215, 110, true);
     p.restore();
+    Cartouche(p);
 }
 }  // namespace
 
