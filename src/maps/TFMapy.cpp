@@ -1,11 +1,353 @@
 #include "maps/TFMapy.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
 #include "app/AppContext.h"
+#include "app/Efekty.h"
+#include "data/Grafika.h"
+#include "data/UPaker.h"
+#include "maps/UnitDoMap.h"
+#include "platform/Platform.h"
+#include "widgets/ImageView.h"
+
+namespace {
+
+const QPoint kZoomOrigin{250, 200};
+constexpr int kVerdictPauseMs = 2000;
+
+void SetWhiteText(QWidget* widget) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    widget->setPalette(pal);
+}
+
+QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, QPoint pos) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(pos);
+    SetWhiteText(label);
+    label->adjustSize();
+    return label;
+}
+
+QRadioButton* ModeButton(QWidget* parent, const char* name, const QString& caption, int top) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(16, top, 97, 17);
+    button->setFocusPolicy(Qt::NoFocus);
+    SetWhiteText(button);
+    return button;
+}
+
+QWidget* Panel(QWidget* parent, const char* name, QRect geometry) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+}  // namespace
 
 TFMapy::TFMapy(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     setObjectName("TFMapy");
     setFixedSize(513, 415);
-    ListaPanstw = new QComboBox(this);
-    ListaPanstw->setObjectName("ListaPanstw");
+    BuildControls();
     hide();
+}
+
+void TFMapy::BuildControls() {
+    Image1 = new ImageView(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(0, 0, 513, 415);
+    connect(Image1, &ImageView::pressed, this, [this] { POpcje->hide(); });
+
+    NazwaKrajuL = WhiteLabel(this, "NazwaKrajuL", QString(), {16, 15});
+    QFont bold = NazwaKrajuL->font();
+    bold.setBold(true);
+    NazwaKrajuL->setFont(bold);
+    TrybL = WhiteLabel(this, "TrybL", QStringLiteral("     Opcje"), {376, 44});
+    TrybL->resize(121, 13);
+    TrybL->setCursor(Qt::PointingHandCursor);
+    TrybL->installEventFilter(this);
+    Lskutecznosc = WhiteLabel(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
+
+    Panel1 = Panel(this, "Panel1", {8, 64, 465, 337});
+    ImKontynentu = new ImageView(Panel1);
+    ImKontynentu->setObjectName("ImKontynentu");
+    ImKontynentu->setGeometry(0, 0, 465, 337);
+    connect(ImKontynentu, &ImageView::moved, this, &TFMapy::ImKontynentuMouseMove);
+    connect(ImKontynentu, &ImageView::pressed, this, &TFMapy::ImKontynentuMouseDown);
+
+    BuildOptions();
+
+    PWyborKontynentu = Panel(this, "PWyborKontynentu", {370, 12, 135, 21});
+    ListaPanstw = new QComboBox(PWyborKontynentu);
+    ListaPanstw->setObjectName("ListaPanstw");
+    ListaPanstw->setGeometry(0, 0, 135, 21);
+    for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
+    connect(ListaPanstw, &QComboBox::activated, this, &TFMapy::ListaPanstwClick);
+
+    PZnajdzPanswo = Panel(this, "PZnajdzPanswo", {365, 12, 145, 23});
+    ListaZnajdz = new QComboBox(PZnajdzPanswo);
+    ListaZnajdz->setObjectName("ListaZnajdz");
+    ListaZnajdz->setGeometry(0, 0, 145, 21);
+    ListaZnajdz->setMaxVisibleItems(10);
+    for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
+    connect(ListaZnajdz, &QComboBox::activated, this, &TFMapy::ListaZnajdzClick);
+
+    // Off the client area: it only takes the focus away from the lists, so
+    // that keys pressed after a choice do not change it again.
+    BFokusowy = new QPushButton(this);
+    BFokusowy->setObjectName("BFokusowy");
+    BFokusowy->setGeometry(-30, 40, 17, 17);
+}
+
+void TFMapy::BuildOptions() {
+    POpcje = Panel(this, "POpcje", {372, 64, 132, 81});
+    QPalette pal = POpcje->palette();
+    pal.setColor(QPalette::Window, QColor(81, 118, 137));
+    POpcje->setPalette(pal);
+    POpcje->setAutoFillBackground(true);
+    POpcje->installEventFilter(this);
+
+    RTryby = new QGroupBox(QStringLiteral("Tryb pracy"), POpcje);
+    RTryby->setObjectName("RTryby");
+    RTryby->setGeometry(8, 4, 116, 69);
+    SetWhiteText(RTryby);
+    RTryby->installEventFilter(this);
+
+    RNauka = ModeButton(POpcje, "RNauka", QStringLiteral("Nauka"), 16);
+    RTest = ModeButton(POpcje, "RTest", QStringLiteral("Test"), 32);
+    RRwysz = ModeButton(POpcje, "RRwysz", QStringLiteral("Znajdź państwo"), 48);
+    RNauka->setChecked(true);
+    // A mode's handler runs when its button becomes selected, not when the
+    // selected one is pressed again.
+    connect(RNauka, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RNaukaClick();
+    });
+    connect(RTest, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RTestClick();
+    });
+    connect(RRwysz, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RRwyszClick();
+    });
+    POpcje->hide();
+}
+
+void TFMapy::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFMapy::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) key = QImage();
+}
+
+bool TFMapy::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == TrybL) {
+            POpcje->setVisible(POpcje->isHidden());
+            return true;
+        }
+        if (watched == POpcje || watched == RTryby) {
+            POpcje->hide();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFMapy::FormShow() {
+    key = QImage();
+    LoadJpegResourceToBitmap("TloMapy", Image1->image);
+    Image1->update();
+    model.Reset();
+    loading = false;
+    pendingChoice = nullptr;
+    Panel1->hide();
+    ListaPanstw->setCurrentIndex(0);
+    {
+        const QSignalBlocker blocker(RNauka);
+        RNauka->setChecked(true);
+    }
+    Lskutecznosc->hide();
+    TrybL->hide();
+    POpcje->hide();
+    PWyborKontynentu->show();
+    PZnajdzPanswo->hide();
+    SetMessage(QStringLiteral("Wybierz kontynent     --->"));
+}
+
+void TFMapy::SetMessage(const QString& text) {
+    NazwaKrajuL->setText(text);
+    NazwaKrajuL->adjustSize();
+}
+
+void TFMapy::RunChoice(std::function<void()> choice) {
+    // The zoom effect lets events through between its frames; a choice made
+    // meanwhile waits until the map under way has appeared.
+    if (loading) {
+        pendingChoice = std::move(choice);
+        return;
+    }
+    while (choice) {
+        loading = true;
+        choice();
+        loading = false;
+        choice = isVisible() ? std::exchange(pendingChoice, nullptr) : nullptr;
+    }
+}
+
+void TFMapy::ListaPanstwClick(int index) {
+    RunChoice([this, index] {
+        model.continent = index + 1;
+        if (!LoadContinent(model.continent)) return;
+        TrybL->show();
+        if (model.mode == MapModel::Test) StartTest();
+        BFokusowy->setFocus();
+    });
+}
+
+void TFMapy::ListaZnajdzClick(int index) {
+    RunChoice([this, index] {
+        const MapModel::FindTarget target = model.FindChoice(index + 1);
+        if (target.name.isEmpty()) return;
+        if (target.needsLoad) {
+            model.continent = target.continent;
+            ListaPanstw->setCurrentIndex(target.continent - 1);
+            if (!LoadContinent(target.continent)) return;
+        }
+        MovePointerTo(target.point.x(), target.point.y());
+        SetMessage(target.name);
+        BFokusowy->setFocus();
+    });
+}
+
+QRect TFMapy::PanelBounds() const {
+    return QRect(Panel1->pos(), Panel1->pos() + QPoint(Panel1->width(), Panel1->height()));
+}
+
+bool TFMapy::LoadContinent(int c) {
+    TrybL->hide();
+    NazwaKrajuL->hide();
+    Lskutecznosc->hide();
+    if (model.mapShown) {
+        Panel1->hide();
+        repaint();
+        ZoomClose({&Image1->image, Image1}, ctx.platform, kZoomOrigin.x(), kZoomOrigin.y(),
+                  PanelBounds());
+    }
+    const MapPlacement place = ContinentInfo(c);
+    if (!LoadImages(place.base)) {
+        FailAndClose();
+        return false;
+    }
+    Panel1->setGeometry(QRect(place.offset, key.size()));
+    ImKontynentu->resize(key.size());
+    ZoomOpen({&Image1->image, Image1}, ctx.platform, kZoomOrigin.x(), kZoomOrigin.y(),
+             PanelBounds());
+    Panel1->show();
+    TrybL->show();
+    NazwaKrajuL->show();
+    Lskutecznosc->setVisible(model.mode == MapModel::Test);
+    if (model.mode == MapModel::Learn)
+        SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
+    if (model.mode == MapModel::Find) SetMessage(QStringLiteral("Patrz na wskaźnik myszy"));
+    model.mapShown = true;
+    return true;
+}
+
+bool TFMapy::LoadImages(const QString& base) {
+    try {
+        QImage keyBitmap = ctx.data.LoadMapImage(base + ".bmp", 0);
+        const QImage map = ctx.data.LoadMapImage(base + ".jpg", 1);
+        // A key that does not cover the visible map exactly would name the
+        // wrong country, or read outside itself: such a pair is unusable.
+        if (keyBitmap.isNull() || keyBitmap.size() != map.size()) return false;
+        key = keyBitmap.convertToFormat(QImage::Format_RGB32);
+        ImKontynentu->setImage(map);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void TFMapy::FailAndClose() {
+    pendingChoice = nullptr;
+    ctx.platform.messages.show(
+        QStringLiteral("Błąd odczytu"),
+        QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie tego modułu."));
+    hide();
+}
+
+void TFMapy::ImKontynentuMouseMove(QPoint pos) {
+    if (model.mode != MapModel::Learn) return;
+    SetMessage(model.LookUp(MapModel::KeyColourAt(key, pos)));
+}
+
+void TFMapy::ImKontynentuMouseDown(QPoint pos) {
+    if (model.mode != MapModel::Test) return;
+    AnswerTest(MapModel::KeyColourAt(key, pos));
+}
+
+void TFMapy::AnswerTest(QRgb colour) {
+    const MapModel::Verdict verdict = model.Judge(colour);
+    SetMessage(verdict.message);
+    NazwaKrajuL->repaint();
+    ctx.platform.sounds.playAndWait(verdict.correct ? QStringLiteral("Plum")
+                                                    : QStringLiteral("Plim"));
+    Lskutecznosc->setText(verdict.effectiveness);
+    Lskutecznosc->adjustSize();
+    repaint();
+    ctx.platform.waits.pause(kVerdictPauseMs);
+    SetMessage(model.NextQuestion());
+}
+
+void TFMapy::MovePointerTo(int x, int y) {
+    ctx.platform.pointer.moveTo(mapToGlobal(Panel1->pos() + QPoint(x, y)));
+}
+
+void TFMapy::StartTest() {
+    SetMessage(model.StartTest(ctx.platform.random));
+}
+
+void TFMapy::ShowContinentInChooser() {
+    ListaPanstw->setCurrentIndex(model.continent - 1);
+}
+
+void TFMapy::RNaukaClick() {
+    model.mode = MapModel::Learn;
+    Lskutecznosc->hide();
+    PWyborKontynentu->show();
+    PZnajdzPanswo->hide();
+    POpcje->hide();
+    ShowContinentInChooser();
+    SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
+}
+
+void TFMapy::RTestClick() {
+    model.mode = MapModel::Test;
+    Lskutecznosc->show();
+    model.ResetScore();
+    PWyborKontynentu->show();
+    PZnajdzPanswo->hide();
+    POpcje->hide();
+    ShowContinentInChooser();
+    StartTest();
+}
+
+void TFMapy::RRwyszClick() {
+    model.mode = MapModel::Find;
+    Lskutecznosc->hide();
+    POpcje->hide();
+    PWyborKontynentu->hide();
+    ListaZnajdz->setCurrentIndex(0);
+    PZnajdzPanswo->show();
+    SetMessage(QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
 }

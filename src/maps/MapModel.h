@@ -1,0 +1,70 @@
+#pragma once
+// The state and rules of the map module without its window: the mode and the
+// continent shown, the test's question order, judging and effectiveness,
+// the key-bitmap lookup and the pointer target of a Find choice.
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+#include <QString>
+#include <array>
+
+class Random;
+
+class MapModel {
+public:
+    enum Mode { Learn = 1, Test = 2, Find = 3 };
+
+    struct Verdict {
+        bool correct;
+        QString message;        // "Poprawnie" or "Żle. Wskazane to: " + the country clicked
+        QString effectiveness;  // "Skuteczność: " + percentage + "%"
+    };
+
+    struct FindTarget {
+        QString name;
+        int continent;
+        QPoint point;    // map coordinates
+        bool needsLoad;  // the continent differs from the one shown
+    };
+
+    // The state at every show of the window: Learn, no continent, no map.
+    void Reset();
+
+    // The key colour (RRGGBB) at a map point; the point is clamped to the
+    // bitmap, and an empty bitmap reads as white.
+    static QRgb KeyColourAt(const QImage& key, QPoint point);
+    // Learn-mode lookup of a key colour on the current continent.
+    QString LookUp(QRgb colour);
+
+    // Counters back to zero; done when Test is chosen, not at each test start.
+    void ResetScore();
+    // A new question order: reseeds, then twenty swaps among positions 1..N-1,
+    // so that country N stays the last question of every pass.
+    void ShuffleQuestions(Random& random);
+    // Shuffles and asks the first question; returns "Wskaż: " + the name.
+    QString StartTest(Random& random);
+    // Counts and judges a click whose key colour is given.
+    Verdict Judge(QRgb colour);
+    // Moves to the next question (wrapping after N); returns "Wskaż: " + the name.
+    QString NextQuestion();
+    // correct × 100 ÷ answers, rounded half to even; 0 before any answer.
+    int Effectiveness() const;
+
+    // Entry 1..156 of the Find list and whether its continent must be loaded.
+    FindTarget FindChoice(int position);
+
+    int mode = Learn;
+    int continent = 0;
+    bool mapShown = false;
+    QRgb lastColour = 0xFFFFFF;
+    QString countryText;
+    std::array<int, 51> order{};  // positions 1..50 are used
+    int questionCount = 0;
+    int questionPosition = 1;
+    int answers = 0;
+    int correctAnswers = 0;
+    QString questionText;
+
+private:
+    QString AskCurrent();
+};
