@@ -2,7 +2,7 @@
 export default {
   title: 'Wielkie odkrycia geograficzne',
   subtitle: 'od starożytności do XX wieku',
-  projection: { type: 'naturalEarth', rotate: [-10, 0], fitSphere: true, shiftY: 14 },
+  projection: { type: 'naturalEarth', rotate: [-10, 0], fitSphere: true, shiftY: 14, zoom: 1.08 },
   mapHeight: 250,
   graticuleStep: [30, 30],
   routes: [

@@ -113,6 +113,8 @@ function placeSvg(projection, place) {
   const mark =
     place.kind === 'star'
       ? `<path d="${starPath(x, y, 7)}" fill="#d11f1f" stroke="#5a0000" stroke-width="0.8"/>`
+      : place.kind === 'peak'
+      ? `<path d="M${r2(x)},${r2(y - 5)}L${r2(x + 5)},${r2(y + 4)}L${r2(x - 5)},${r2(y + 4)}Z" fill="#6b4a1f" stroke="#ffffff" stroke-width="0.8"/>`
       : `<circle cx="${r2(x)}" cy="${r2(y)}" r="3" fill="${COLORS.place}" stroke="#ffffff" stroke-width="1"/>`;
   const lines = place.name.split('\n');
   const text = lines
@@ -184,6 +186,28 @@ function timelineSvg(timeline, top, dateWidth = 96) {
     .join('');
 }
 
+// A small locator map in the lower left corner of the map box, with a red
+// frame around the area of the main map.
+function insetSvg(inset, box) {
+  const [w, h] = [150, 110];
+  const x0 = box[0][0];
+  const y0 = box[1][1] - h;
+  const projection = d3
+    .geoMercator()
+    .fitExtent([[x0, y0], [x0 + w, y0 + h]], { type: 'MultiPoint', coordinates: inset.fit })
+    .clipExtent([[x0, y0], [x0 + w, y0 + h]]);
+  const path = d3.geoPath(projection);
+  const [[w0, s0], [e0, n0]] = inset.area;
+  const area = [[w0, s0], [e0, s0], [e0, n0], [w0, n0], [w0, s0]].map((p) => projection(p));
+  return (
+
+    `<rect x="${x0}" y="${y0}" width="${w}" height="${h}" fill="${COLORS.sea}"/>` +
+    `<path d="${path(countries())}" fill="${COLORS.land}" stroke="${COLORS.border}" stroke-width="0.4"/>` +
+    `<path d="M${area.map((p) => p.map(r2).join(',')).join('L')}Z" fill="none" stroke="#d11f1f" stroke-width="2"/>` +
+    `<rect x="${x0}" y="${y0}" width="${w}" height="${h}" fill="none" stroke="${COLORS.frame}" stroke-width="1.5"/>`
+  );
+}
+
 /** Height taken by the legend and time-line under the map. */
 function footerHeight(map) {
   const legend = map.legend?.length ?? 0;
@@ -234,6 +258,9 @@ export function mapSvg(map) {
     parts.push(`<rect x="${box[0][0]}" y="${box[0][1]}" width="${bw}" height="${bh}" fill="${COLORS.sea}"/>`);
   }
   parts.push(`<path d="${path(graticule)}" fill="none" stroke="${COLORS.graticule}" stroke-width="0.6"/>`);
+  for (const ring of map.ice ?? []) {
+    parts.push(`<path d="${path({ type: 'Polygon', coordinates: [ring] })}" fill="#f4f8fb" stroke="#b9c9d6" stroke-width="0.6"/>`);
+  }
   parts.push(`<path d="${path(countries())}" fill="${COLORS.land}" stroke="${COLORS.border}" stroke-width="0.5"/>`);
   for (const s of map.seaLabels ?? []) {
     const [x, y] = projection(s.at);
@@ -248,6 +275,7 @@ export function mapSvg(map) {
     for (const i of route.arrows ?? []) parts.push(arrowSvg(projection, route, i));
   }
   for (const place of map.places ?? []) parts.push(placeSvg(projection, place));
+  if (map.inset) parts.push(insetSvg(map.inset, box));
   parts.push(`</g>`);
   parts.push(`<rect x="${box[0][0]}" y="${box[0][1]}" width="${bw}" height="${bh}" fill="none" stroke="${COLORS.frame}" stroke-width="1.5"/>`);
   parts.push(legendSvg(legend, legendTop));
