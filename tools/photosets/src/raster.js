@@ -1,0 +1,35 @@
+// Rasterising SVG and encoding JPEG, with the bundled font only, so that
+// the output does not depend on the fonts of the machine.
+import fs from 'node:fs';
+import { createRequire } from 'node:module';
+import { Resvg } from '@resvg/resvg-js';
+import jpeg from 'jpeg-js';
+
+const require = createRequire(import.meta.url);
+const fontDir = require.resolve('dejavu-fonts-ttf/package.json').replace(/package\.json$/, 'ttf/');
+const FONT = {
+  loadSystemFonts: false,
+  fontFiles: [`${fontDir}DejaVuSans.ttf`, `${fontDir}DejaVuSans-Bold.ttf`],
+  defaultFontFamily: 'DejaVu Sans',
+};
+
+// Renders SVG text to { width, height, data } with RGBA pixels.
+export function renderSvg(svg, width) {
+  const resvg = new Resvg(svg, { font: FONT, fitTo: width ? { mode: 'width', value: width } : { mode: 'original' }, background: '#ffffff' });
+  const image = resvg.render();
+  return { width: image.width, height: image.height, data: Buffer.from(image.pixels) };
+}
+
+export function renderSvgPng(svg, width) {
+  const resvg = new Resvg(svg, { font: FONT, fitTo: { mode: 'width', value: width } });
+  return resvg.render().asPng();
+}
+
+// A flag of the flag-icons collection (4:3 drawing) as PNG.
+export function flagPng(code, width) {
+  const file = require.resolve(`flag-icons/flags/4x3/${code}.svg`);
+  return renderSvgPng(fs.readFileSync(file, 'utf8'), width);
+}
+
+export const encodeJpeg = (rgba, quality = 90) => jpeg.encode(rgba, quality).data;
+export const decodeJpeg = (bytes) => jpeg.decode(bytes, { useTArray: true, formatAsRGBA: false });

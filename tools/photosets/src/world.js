@@ -1,0 +1,123 @@
+// Country shapes from the Natural Earth 1:50m data, arranged as the program
+// shows them: internationally recognised borders, and the parts of a country
+// that the data set keeps apart joined to it.
+import fs from 'node:fs';
+import { createRequire } from 'node:module';
+import * as topo from 'topojson-client';
+import * as d3 from 'd3-geo';
+
+const require = createRequire(import.meta.url);
+
+// Separate shapes of the data set that belong to another country.
+const JOINED = [
+  { into: 'Cyprus', parts: ['N. Cyprus'] },
+  { into: 'Somalia', parts: ['Somaliland'] },
+  { into: 'Finland', parts: ['Åland'] },
+  { into: 'China', parts: ['Hong Kong', 'Macao'] },
+  { into: 'India', parts: ['Siachen Glacier'] },
+];
+
+// A part of one country's shape that lies in another country: the Crimean
+// peninsula is Ukraine's.
+const MOVED = [{ from: 'Russia', to: 'Ukraine', containing: [34.1, 44.95] }];
+
+function loadTopology(resolution) {
+  const file = require.resolve(`world-atlas/countries-${resolution}.json`);
+  return JSON.parse(fs.readFileSync(file, 'utf8'));
+}
+
+function polygonsOf(object) {
+  if (object.type === 'Polygon') return [object.arcs];
+  if (object.type === 'MultiPolygon') return object.arcs;
+  return [];
+}
+
+function byName(objects, name) {
+  return objects.find((o) => o.properties.name === name);
+}
+
+// Moves the polygon containing the given point from one object to another.
+function movePolygon(topology, objects, { from, to, containing }) {
+  const source = byName(objects, from);
+  const target = byName(objects, to);
+  if (!source || !target) throw new Error(`No shapes named ${from} and ${to} in the country data`);
+  const polygons = polygonsOf(source);
+  const index = polygons.findIndex((arcs) =>
+    d3.geoContains(topo.feature(topology, { type: 'Polygon', arcs }), containing),
+  );
+  if (index < 0) return; // the data already has it right
+  const [moved] = polygons.splice(index, 1);
+  source.type = 'MultiPolygon';
+  source.arcs = polygons;
+  target.arcs = [...polygonsOf(target), moved];
+  target.type = 'MultiPolygon';
+}
+
+function joinObjects(objects, { into, parts }) {
+  const target = byName(objects, into);
+  if (!target) throw new Error(`No shape named ${into} in the country data`);
+  let arcs = polygonsOf(target);
+  for (const name of parts) {
+    const part = byName(objects, name);
+    if (!part) continue; // too small for this scale
+    arcs = arcs.concat(polygonsOf(part));
+    objects.splice(objects.indexOf(part), 1);
+  }
+  target.type = 'MultiPolygon';
+  target.arcs = arcs;
+}
+
+// Loads the countries at the scale '50m' or '110m':
+// [{ id, name, feature, neighbours: [indices], centre, radius }].
+export function loadCountries(resolution = '50m') {
+  const topology = loadTopology(resolution);
+  const objects = topology.objects.countries.geometries.filter((o) => o.type);
+  for (const move of MOVED) movePolygon(topology, objects, move);
+  for (const join of JOINED) joinObjects(objects, join);
+  const neighbours = topo.neighbors(objects);
+  return objects.map((object, index) => {
+    // merge() dissolves the borders between the polygons of one country
+    const feature = { type: 'Feature', properties: {}, geometry: topo.merge(topology, [object]) };
+    const centre = d3.geoCentroid(feature);
+    return { id: object.id, name: object.properties.name, feature, neighbours: neighbours[index], centre, radius: reach(feature, centre) };
+  });
+}
+
+// The largest angular distance from a point to a vertex of the feature.
+function reach(feature, centre) {
+  let radius = 0;
+  const visit = (c) => {
+    if (typeof c[0] === 'number') radius = Math.max(radius, d3.geoDistance(c, centre));
+    else c.forEach(visit);
+  };
+  visit(feature.geometry.coordinates);
+  return radius;
+}
+
+// Whether any part of the country may lie within the given angle of a point.
+export const mayReach = (country, point, angle) => d3.geoDistance(country.centre, point) - country.radius <= angle;
+
+// The polygons of a feature as separate features, largest first.
+export function partsOf(feature) {
+  const g = feature.geometry;
+  const coords = g.type === 'Polygon' ? [g.coordinates] : g.coordinates;
+  return coords
+    .map((c) => ({ type: 'Feature', properties: {}, geometry: { type: 'Polygon', coordinates: c } }))
+    .sort((a, b) => d3.geoArea(b) - d3.geoArea(a));
+}
+
+// The part of a country a map should frame: its largest polygon and the
+// polygons near it (islands off its coast), leaving out distant territories.
+export function mainPart(feature) {
+  const parts = partsOf(feature);
+  const core = parts[0];
+  const centre = d3.geoCentroid(core);
+  const radius = d3.geoBounds(core).reduce((r, corner) => Math.max(r, d3.geoDistance(centre, corner)), 0);
+  const reach = Math.max(radius * 1.6, (4 * Math.PI) / 180);
+  const near = parts.filter((p) => d3.geoDistance(centre, d3.geoCentroid(p)) <= reach);
+  return {
+    type: 'Feature',
+    properties: {},
+    geometry: { type: 'MultiPolygon', coordinates: near.map((p) => p.geometry.coordinates) },
+  };
+}
