@@ -22,7 +22,7 @@ export default {
   places: [
     { name: 'Plymouth', at: [-4.14, 50.37], pos: 'ne', kind: 'star' },
     { name: 'Cieśnina\nMagellana', at: [-68.4, -52.4], pos: 'e' },
-    { name: 'Nowa Albion', at: [-122.9, 38.0], pos: 'n' },
+    { name: 'Nowy Albion', at: [-122.9, 38.0], pos: 'n' },
     { name: 'Moluki', at: [127.4, 0.8], pos: 'e' },
   ],
   legend: [
@@ -32,7 +32,7 @@ export default {
     ['13 XII 1577', 'wypłynięcie z Plymouth'],
     ['VIII–IX 1578', 'Cieśnina Magellana'],
     ['1579', 'łupy u wybrzeży Peru'],
-    ['VI 1579', 'Nowa Albion'],
+    ['VI 1579', 'Nowy Albion'],
     ['XI 1579', 'Moluki'],
     ['VI 1580', 'Przylądek Dobrej Nadz.'],
     ['26 IX 1580', 'powrót do Plymouth'],

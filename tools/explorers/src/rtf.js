@@ -33,6 +33,10 @@ const STYLES = {
 // Formatting switched off at the end of each paragraph of that style.
 const CLOSERS = { title: '\\b0', subtitle: '\\i0', heading: '\\b0', body: '', item: '' };
 
+// ASCII stand-ins, for readers without Unicode, of characters that do not
+// decompose into a letter and an accent.
+const FALLBACKS = { 'ø': 'o', 'Ø': 'O', '′': "'", '″': '"' };
+
 /** One character as RTF text. */
 export function rtfChar(ch) {
   const cp = ch.codePointAt(0);
@@ -43,7 +47,7 @@ export function rtfChar(ch) {
   if (b !== undefined && b >= 0x80) return "\\'" + b.toString(16).padStart(2, '0');
   if (cp > 0xffff) throw new Error(`character U+${cp.toString(16)} is outside the BMP`);
   const signed = cp > 0x7fff ? cp - 0x10000 : cp;
-  const fallback = ch.normalize('NFD')[0];
+  const fallback = FALLBACKS[ch] ?? ch.normalize('NFD')[0];
   return `\\u${signed}` + (/[\x20-\x7e]/.test(fallback) ? rtfChar(fallback) : '?');
 }
 

@@ -13,6 +13,7 @@ test('Polish letters become Windows-1250 hex escapes and the file stays ASCII', 
 test('characters outside Windows-1250 use \\u with an ASCII fallback', () => {
   assert.equal(rtfInline('São'), 'S\\u227ao');
   assert.equal(rtfInline('Ñ'), '\\u209N');
+  assert.equal(rtfInline('Gjøa 87°06′'), "Gj\\u248oa 87\\'b006\\u8242'");
   assert.equal(rtfInline('\uff5e'), '\\u-162?');
 });
 
