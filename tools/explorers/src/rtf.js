@@ -5,7 +5,7 @@
 //   ^ Subtitle         centred italic line (dates and places); may repeat
 //   ## Heading         bold section heading
 //   - Item             bulleted item (each line starting with "- " is one item)
-//   plain lines        a justified paragraph; lines are joined with spaces,
+//   plain lines        a paragraph; lines are joined with spaces,
 //                      a line ending in "\" breaks the line inside the paragraph
 // Inline: **bold**, *italic*.
 //
@@ -27,8 +27,8 @@ const STYLES = {
   title: '\\pard\\qc\\sa60\\cf1\\b\\fs32 ',
   subtitle: '\\pard\\qc\\sa60\\cf3\\i\\fs18 ',
   heading: '\\pard\\ql\\sb160\\sa60\\cf1\\b\\fs24 ',
-  body: '\\pard\\qj\\sa100\\cf2\\fs20 ',
-  item: '\\pard\\qj\\tx284\\li284\\fi-284\\sa40\\cf2\\fs20 \\\'95\\tab ',
+  body: '\\pard\\ql\\sa100\\cf2\\fs20 ',
+  item: '\\pard\\ql\\tx284\\li284\\fi-284\\sa40\\cf2\\fs20 \\\'95\\tab ',
 };
 // Formatting switched off at the end of each paragraph of that style.
 const CLOSERS = { title: '\\b0', subtitle: '\\i0', heading: '\\b0', body: '', item: '' };
