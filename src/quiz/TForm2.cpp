@@ -1,15 +1,199 @@
 #include "quiz/TForm2.h"
 
-#include "app/AppContext.h"
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
 
-TForm2::TForm2(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+#include "app/AppContext.h"
+#include "data/Grafika.h"
+#include "platform/Platform.h"
+#include "quiz/Grade.h"
+#include "widgets/ImageView.h"
+
+namespace {
+const QColor kNeutral(0, 0, 0);
+const QColor kChosen(0, 0, 255);
+const QColor kRight(255, 0, 0);
+const QColor kWhite(255, 255, 255);
+constexpr int kSeconds = 9;
+constexpr int kSeriesLength = 10;
+constexpr int kSeriesEndPauseMs = 3000;
+}  // namespace
+
+TForm2::TForm2(AppContext& ctx, QWidget* parent)
+    : QWidget(parent),
+      ctx(ctx),
+      bank(QuestionBank::FromResource()),
+      questions(bank, ctx.platform.random) {
     setObjectName("TForm2");
     setFixedSize(403, 307);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, kWhite);
+    setPalette(white);
     ZegF3 = new QTimer(this);
     ZegF3->setInterval(1000);
+    connect(ZegF3, &QTimer::timeout, this, &TForm2::ZegF3Timer);
+    BuildControls();
     hide();
 }
 
-void TForm2::EnterQuiz(QuizMode) {}
+QLabel* TForm2::AddLabel(const char* name, QRect geometry, QColor colour) {
+    auto* label = new QLabel(PPytanie);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
 
-void TForm2::ShowNextQuestion() {}
+void TForm2::BuildControls() {
+    PPytanie = new QWidget(this);
+    PPytanie->setObjectName("PPytanie");
+    PPytanie->setGeometry(0, 0, 404, 308);
+    PPytanie->hide();
+    ImPytanie = new ImageView(PPytanie);
+    ImPytanie->setObjectName("ImPytanie");
+    ImPytanie->setGeometry(0, 0, 404, 308);
+    ImPytanie->setImage(LoadJpegResource("TloQuiz"));
+
+    // The question box holds two lines of the question above the count line.
+    LPytanie = AddLabel("LPytanie", {100, 56, 253, 36}, kNeutral);
+    LPytanie->setWordWrap(true);
+    LPytanie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = LPytanie->font();
+    bold.setBold(true);
+    LPytanie->setFont(bold);
+
+    const QRect rows[3] = {{48, 147, 265, 21}, {48, 200, 265, 17}, {48, 258, 265, 21}};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray name = "LOdp" + QByteArray::number(i + 1);
+        LOdp[i] = AddLabel(name.constData(), rows[i], kNeutral);
+        LOdp[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        LOdp[i]->setCursor(Qt::PointingHandCursor);
+        LOdp[i]->installEventFilter(this);
+    }
+
+    LNrPytania = AddLabel("LNrPytania", {112, 25, 240, 13}, kWhite);
+    TimeLab = AddLabel("TimeLab", {45, 40, 17, 25}, kWhite);
+    QFont digit = TimeLab->font();
+    digit.setPixelSize(16);
+    digit.setBold(true);
+    TimeLab->setFont(digit);
+    TimeLab->setAlignment(Qt::AlignCenter);
+    LOcena = AddLabel("LOcena", {104, 92, 245, 13}, kRight);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        for (int i = 0; i < 3; ++i) {
+            if (watched == LOdp[i] && mouse->button() == Qt::LeftButton &&
+                LOdp[i]->rect().contains(mouse->position().toPoint())) {
+                AnswerClick(i + 1);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm2::ShowNextArrow(bool shown) {
+    if (nextArrow) nextArrow->setVisible(shown);
+}
+
+void TForm2::SetRowColour(int row, QColor colour) {
+    QPalette pal = LOdp[row - 1]->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    LOdp[row - 1]->setPalette(pal);
+}
+
+void TForm2::EnterQuiz(QuizMode mode) {
+    PPytanie->show();
+    ZegF3->stop();
+    state = QuizState{};
+    state.mode = mode;
+    for (QLabel* label : {LPytanie, LOdp[0], LOdp[1], LOdp[2], LOcena, LNrPytania, TimeLab})
+        label->clear();
+    ctx.platform.random.seedFromClock();
+    if (mode == QuizMode::Knowledge) {
+        questions.ResetDrawOrder();
+    } else {
+        questions.CapitalPosition = 1;
+        questions.LoadCapitalTable();
+        questions.ShuffleCapitalTable();
+    }
+    ShowNextArrow(true);
+    LPytanie->setText("By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+}
+
+void TForm2::ShowNextQuestion() {
+    const PresentedQuestion shown = state.mode == QuizMode::Knowledge
+                                        ? questions.NextKnowledgeQuestion()
+                                        : questions.NextCapitalQuestion();
+    state.CorrectPosition = shown.CorrectPosition;
+    LPytanie->setText(shown.question);
+    for (int row = 1; row <= 3; ++row) {
+        SetRowColour(row, kNeutral);
+        LOdp[row - 1]->setText(shown.rows[row - 1]);
+    }
+    ShowNextArrow(false);
+    TimeLab->setText(QString::number(kSeconds));
+    state.SecondsLeft = kSeconds;
+    ZegF3->start();
+    state.AnswerOpen = true;
+    ++state.QuestionNumber;
+    LNrPytania->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
+    if (state.QuestionNumber == 1) LOcena->setText("Poprawnych: 0");
+}
+
+void TForm2::AnswerClick(int row) {
+    if (!state.AnswerOpen) return;
+    state.ChosenPosition = row;
+    TakeAnswer();
+    ShowNextArrow(true);
+}
+
+void TForm2::ZegF3Timer() {
+    if (!state.AnswerOpen) return;
+    --state.SecondsLeft;
+    TimeLab->setText(QString::number(state.SecondsLeft));
+    if (state.SecondsLeft != 0) return;
+    SetRowColour(state.CorrectPosition, kRight);
+    ShowNextArrow(true);
+    state.ChosenPosition = QuizState::NoAnswer;
+    TakeAnswer();
+}
+
+void TForm2::TakeAnswer() {
+    // The answer is closed before any sound: timer ticks and clicks still
+    // arrive while a sound plays, and each question is judged exactly once.
+    ZegF3->stop();
+    state.AnswerOpen = false;
+    const bool right = state.ChosenPosition == state.CorrectPosition;
+    if (state.ChosenPosition != QuizState::NoAnswer) SetRowColour(state.ChosenPosition, kChosen);
+    if (right) {
+        ++state.CorrectCount;
+        LOcena->setText("Poprawnych: " + QString::number(state.CorrectCount));
+    } else {
+        SetRowColour(state.CorrectPosition, kRight);
+    }
+    repaint();
+    ctx.platform.sounds.playAndWait(right ? "Plum" : "Plim");
+    if (state.QuestionNumber < kSeriesLength) return;
+    ctx.platform.sounds.play("Plum");
+    ShowNextArrow(false);
+    ShowGrade();
+    repaint();
+    ctx.platform.waits.pause(kSeriesEndPauseMs);
+    ShowNextArrow(true);
+    state.QuestionNumber = 0;
+    state.CorrectCount = 0;
+}
+
+void TForm2::ShowGrade() {
+    const Grade grade = GradeFor(state.CorrectCount);
+    LOcena->setText(grade.line);
+    LPytanie->setText(grade.comment);
+}

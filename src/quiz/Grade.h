@@ -1,0 +1,12 @@
+#pragma once
+// The school grade shown after a series of ten questions: a grade line for
+// LOcena and a comment for LPytanie.
+#include <QString>
+
+struct Grade {
+    QString line;
+    QString comment;
+};
+
+// correct: right answers in the series, 0..10.
+Grade GradeFor(int correct);
