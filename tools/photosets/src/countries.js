@@ -1,6 +1,7 @@
 // The two photo sets: for every picture the country (ISO 3166-1 numeric code
 // as used by the shape data, flag code), the name a pupil types, the capital's
 // position [longitude, latitude] and a short description shown with the picture.
+// `frame: { core: true }` frames only the country's main land (not Alaska).
 
 export const PHOTO_SETS = [
   {
@@ -173,7 +174,7 @@ export const PHOTO_SETS = [
         text: 'Stolica: Lima. W Andach leżą inkaskie miasto Machu Picchu i jezioro Titicaca.' },
       { id: '686', flag: 'sn', name: 'SENEGAL', capital: [-17.45, 14.69],
         text: 'Stolica: Dakar. Leży tu najdalej na zachód wysunięty punkt Afryki kontynentalnej.' },
-      { id: '840', flag: 'us', name: 'STANY ZJEDNOCZONE', capital: [-77.04, 38.9],
+      { id: '840', flag: 'us', name: 'STANY ZJEDNOCZONE', capital: [-77.04, 38.9], frame: { core: true },
         text: 'Stolica: Waszyngton. Federacja 50 stanów, wśród nich Alaski i Hawajów.' },
       { id: '729', flag: 'sd', name: 'SUDAN', capital: [32.56, 15.5],
         text: 'Stolica: Chartum, gdzie Nil Biały łączy się z Nilem Błękitnym.' },

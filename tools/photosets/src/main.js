@@ -54,14 +54,14 @@ function makePicture({ countries, coarse }, entry, preview) {
   const flag = flagPng(entry.flag, 208);
   let closest = null;
   for (let variant = 0; variant < VARIANTS; variant++) {
-    const svg = pictureSvg({ countries, coarse, index, capital: entry.capital, flagPng: flag, variant });
+    const svg = pictureSvg({ countries, coarse, index, capital: entry.capital, frame: entry.frame, flagPng: flag, variant });
     const jpeg = encodeJpeg(renderSvg(svg));
     const decoded = decodeJpeg(jpeg);
     if (decoded.width !== WIDTH || decoded.height !== HEIGHT) throw new Error(`${entry.name}: picture is ${decoded.width}x${decoded.height}`);
     closest = closestPieces(decoded);
     if (closest.difference >= MIN_PIECE_DIFFERENCE) return { jpeg, svg, variant, closest };
   }
-  if (preview) fs.writeFileSync(path.join(preview, 'failed.png'), renderSvgPng(pictureSvg({ countries, coarse, index, capital: entry.capital, flagPng: flag }), 2 * WIDTH));
+  if (preview) fs.writeFileSync(path.join(preview, 'failed.png'), renderSvgPng(pictureSvg({ countries, coarse, index, capital: entry.capital, frame: entry.frame, flagPng: flag }), 2 * WIDTH));
   throw new Error(`${entry.name}: pieces ${closest.pair} differ by only ${closest.difference.toFixed(1)} in every layout`);
 }
 

@@ -33,8 +33,8 @@ function landColours(countries) {
 }
 
 // Equal-area azimuthal map centred on the country, fitted to FRAME.
-export function mapProjection(feature, variant = 0) {
-  const main = mainPart(feature);
+export function mapProjection(feature, frame, variant = 0) {
+  const main = mainPart(feature, frame);
   const centre = d3.geoCentroid(main);
   const projection = d3.geoAzimuthalEqualArea().rotate([-centre[0], -centre[1]]).precision(0.5);
   projection.fitExtent(FRAME, main);
@@ -68,14 +68,15 @@ function degreeLabel(value, positive, negative) {
 
 // Labels where the graticule lines cross the left edge (parallels) and the
 // top edge (meridians), found by walking along the edge in pixel steps.
-function edgeCrossings(projection, from, to, coordinate, step) {
+function edgeCrossings(projection, from, to, coordinate, step, spacing) {
   const found = [];
   let previous = null;
   for (let t = from; t <= to; t++) {
     const geo = projection.invert(coordinate(t));
     if (!geo || Number.isNaN(geo[0])) continue;
     const value = geo[coordinate.axis];
-    if (previous && Math.floor(previous.value / step) !== Math.floor(value / step) && Math.abs(previous.value - value) < 90) {
+    const crossed = previous && Math.floor(previous.value / step) !== Math.floor(value / step) && Math.abs(previous.value - value) < 90;
+    if (crossed && (!found.length || t - found[found.length - 1].t >= spacing)) {
       found.push({ t, value: Math.round(Math.max(previous.value, value) / step) * step });
     }
     previous = { value };
@@ -88,9 +89,9 @@ function graticuleLabels(projection, step) {
   left.axis = 1;
   const top = (t) => [t, 1];
   top.axis = 0;
-  const parallels = edgeCrossings(projection, 14, 196, left, step).map(({ t, value }) =>
+  const parallels = edgeCrossings(projection, 14, 196, left, step, 18).map(({ t, value }) =>
     haloText(3, t - 2, degreeLabel(value, 'N', 'S'), { size: 7.5 }));
-  const meridians = edgeCrossings(projection, 34, 250, top, step).map(({ t, value }) =>
+  const meridians = edgeCrossings(projection, 34, 236, top, step, 34).map(({ t, value }) =>
     haloText(t + 2, 9, degreeLabel(((value + 540) % 360) - 180, 'E', 'W'), { size: 7.5 }));
   return parallels.join('') + meridians.join('');
 }
@@ -146,9 +147,9 @@ function flagInset(flagPng) {
 }
 
 // The globe shows the coarse shapes of the other countries and the fine one of the country.
-function globeInset(coarse, country, mapView) {
+function globeInset(coarse, country, main, mapView) {
   const { cx, cy, r } = GLOBE;
-  const centre = d3.geoCentroid(mainPart(country.feature));
+  const centre = d3.geoCentroid(main);
   const globe = d3.geoOrthographic().rotate([-centre[0], -centre[1] + 12]).scale(r).translate([cx, cy]).precision(1);
   const path = d3.geoPath(globe);
   const facing = globe.invert([cx, cy]);
@@ -226,8 +227,8 @@ function viewGraticule({ centre, radius }, step) {
 }
 
 // The whole picture; variant > 0 shifts and shrinks the map slightly.
-export function pictureSvg({ countries, coarse, index, capital, flagPng, variant = 0 }) {
-  const { projection, main } = mapProjection(countries[index].feature, variant);
+export function pictureSvg({ countries, coarse, index, capital, frame, flagPng, variant = 0 }) {
+  const { projection, main } = mapProjection(countries[index].feature, frame, variant);
   const path = d3.geoPath(projection);
   const colours = landColours(countries);
   const step = graticuleStep(projection.scale());
@@ -285,7 +286,7 @@ export function pictureSvg({ countries, coarse, index, capital, flagPng, variant
     compass(24, 226, 17),
     scaleBar(52, 247, projection.scale()),
     flagInset(flagPng),
-    globeInset(coarse, countries[index], projection),
+    globeInset(coarse, countries[index], main, projection),
   ];
   return `<svg xmlns="http://www.w3.org/2000/svg" width="${WIDTH}" height="${HEIGHT}" viewBox="0 0 ${WIDTH} ${HEIGHT}">${body.join('')}</svg>`;
 }

@@ -106,18 +106,46 @@ export function partsOf(feature) {
     .sort((a, b) => d3.geoArea(b) - d3.geoArea(a));
 }
 
-// The part of a country a map should frame: its largest polygon and the
-// polygons near it (islands off its coast), leaving out distant territories.
-export function mainPart(feature) {
-  const parts = partsOf(feature);
-  const core = parts[0];
-  const centre = d3.geoCentroid(core);
-  const radius = d3.geoBounds(core).reduce((r, corner) => Math.max(r, d3.geoDistance(centre, corner)), 0);
-  const reach = Math.max(radius * 1.6, (4 * Math.PI) / 180);
-  const near = parts.filter((p) => d3.geoDistance(centre, d3.geoCentroid(p)) <= reach);
+// The part of a country a map should frame: its largest polygon and, step by
+// step, every polygon within `gap` of one already taken (islands off its coast,
+// archipelagos), leaving out distant territories. With `core` only islands
+// hugging the largest polygon are taken.
+export function mainPart(feature, { core = false } = {}) {
+  const parts = partsOf(feature).map(describePolygon);
+  const gap = core ? RADIANS_PER_DEGREE : Math.max(3 * RADIANS_PER_DEGREE, 0.35 * parts[0].radius);
+  const taken = [parts[0]];
+  let rest = parts.slice(1);
+  for (let grown = true; grown; ) {
+    grown = false;
+    rest = rest.filter((p) => {
+      if (!taken.some((t) => polygonGap(t, p) <= gap)) return true;
+      taken.push(p);
+      grown = true;
+      return false;
+    });
+  }
   return {
     type: 'Feature',
     properties: {},
-    geometry: { type: 'MultiPolygon', coordinates: near.map((p) => p.geometry.coordinates) },
+    geometry: { type: 'MultiPolygon', coordinates: taken.map((p) => p.feature.geometry.coordinates) },
   };
+}
+
+const RADIANS_PER_DEGREE = Math.PI / 180;
+
+// A polygon with its centre, radius and up to 60 outline points for distances.
+function describePolygon(feature) {
+  const ring = feature.geometry.coordinates[0];
+  const every = Math.max(1, Math.floor(ring.length / 60));
+  const samples = ring.filter((_, i) => i % every === 0);
+  const centre = d3.geoCentroid(feature);
+  return { feature, centre, samples, radius: Math.max(...samples.map((p) => d3.geoDistance(p, centre))) };
+}
+
+function polygonGap(a, b) {
+  const lowerBound = d3.geoDistance(a.centre, b.centre) - a.radius - b.radius;
+  if (lowerBound > Math.PI / 18) return lowerBound;
+  let best = Infinity;
+  for (const p of a.samples) for (const q of b.samples) best = Math.min(best, d3.geoDistance(p, q));
+  return best;
 }
