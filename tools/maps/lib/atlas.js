@@ -20,6 +20,7 @@ const COAST = [70, 110, 150];
 const BORDER = [72, 64, 60];
 const GREY_BORDER = [150, 148, 144];
 const MARKER_EDGE = [50, 45, 40];
+const FRAME = [58, 88, 118];
 
 export function drawAtlas({ shapes, proj, keyGrid, patches, markers }) {
   const { width, height } = proj;
@@ -58,6 +59,7 @@ export function drawAtlas({ shapes, proj, keyGrid, patches, markers }) {
     }
   }
   for (const m of markers) drawMarker(rgba, width, m, fill[m.shape.id]);
+  drawFrame(rgba, width, height);
   return rgba;
 }
 
@@ -180,4 +182,10 @@ function drawMarker(rgba, width, { x, y, size }, colour) {
       rgba.set(c, (py * width + px) * 4);
     }
   }
+}
+
+// A thin neat line around the map, as printed maps have.
+function drawFrame(rgba, width, height) {
+  for (let x = 0; x < width; x++) rgba.set(FRAME, x * 4), rgba.set(FRAME, ((height - 1) * width + x) * 4);
+  for (let y = 0; y < height; y++) rgba.set(FRAME, y * width * 4), rgba.set(FRAME, (y * width + width - 1) * 4);
 }
