@@ -28,7 +28,7 @@ export function drawAtlas({ shapes, proj, keyGrid, patches, markers }) {
   const sub = rasterise(shapes, width, height, S);
   for (const p of patches)
     for (let y = p.y * S; y < (p.y + p.size) * S; y++) sub.fill(p.shape.id, y * W + p.x * S, y * W + (p.x + p.size) * S);
-  const fill = landColours(shapes, [[sub, W, H], [keyGrid, width, height]]);
+  const fill = landColours(shapes, [[sub, W, H], [keyGrid, width, height]], keyGrid, width, height);
   const lines = edgeKinds(sub, shapes, W, H);
   const grat = graticule(proj, W, H);
   const seaShade = seaColours(keyGrid, width, height);
@@ -65,38 +65,51 @@ export function drawAtlas({ shapes, proj, keyGrid, patches, markers }) {
 
 // Listed countries get soft colours, neighbours never sharing one; the rest
 // grey. Neighbours are found in every grid given (the key grid adds markers).
-function landColours(shapes, grids) {
-  const adj = new Map(shapes.map((s) => [s.id, new Set()]));
+// Countries close across the sea, or neighbours of a neighbour, get another
+// colour where one is left.
+function landColours(shapes, grids, keyGrid, width, height) {
   const listed = new Set(shapes.filter((s) => s.country >= 0).map((s) => s.id));
-  const link = (a, b) => {
-    if (a !== b && listed.has(a) && listed.has(b)) adj.get(a).add(b), adj.get(b).add(a);
+  const adj = relation(shapes), close = relation(shapes);
+  const link = (rel, a, b) => {
+    if (a !== b && listed.has(a) && listed.has(b)) rel.get(a).add(b), rel.get(b).add(a);
   };
   for (const [grid, W, H] of grids) {
     for (let y = 0; y < H; y++) {
       for (let x = 0; x < W; x++) {
         const k = y * W + x;
-        if (x + 1 < W) link(grid[k], grid[k + 1]);
-        if (y + 1 < H) link(grid[k], grid[k + W]);
+        if (x + 1 < W) link(adj, grid[k], grid[k + 1]);
+        if (y + 1 < H) link(adj, grid[k], grid[k + W]);
       }
     }
   }
+  const R = 8; // pixels of sea that still count as close
+  for (let y = 0; y < height; y += 2)
+    for (let x = 0; x < width; x += 2)
+      for (let dy = -R; dy <= R; dy += 2)
+        for (let dx = -R; dx <= R; dx += 2) {
+          const xx = x + dx, yy = y + dy;
+          if (xx >= 0 && yy >= 0 && xx < width && yy < height) link(close, keyGrid[y * width + x], keyGrid[yy * width + xx]);
+        }
+  for (const [id, set] of adj) for (const n of set) for (const m of adj.get(n)) if (m !== id) close.get(id).add(m);
+
   const fill = [];
   const used = SOFT.map(() => 0);
-  const order = shapes.filter((s) => listed.has(s.id)).sort((a, b) => adj.get(b.id).size - adj.get(a.id).size || a.country - b.country);
-  for (const s of order) {
-    const taken = new Set([...adj.get(s.id)].map((n) => fill[n]).filter(Boolean));
+  const order = [...listed].sort((a, b) => adj.get(b).size - adj.get(a).size || a - b);
+  for (const id of order) {
+    const taken = new Set([...adj.get(id)].map((n) => fill[n]));
     const free = SOFT.filter((c) => !taken.has(c));
-    if (!free.length) throw new Error(`no free colour for ${s.name}`);
-    // Prefer a colour no neighbour's neighbour has, then the least used one.
-    const near = new Set([...adj.get(s.id)].flatMap((n) => [...adj.get(n)]).map((n) => fill[n]));
+    if (!free.length) throw new Error(`no free colour for ${shapes[id - 1].name}`);
+    const near = new Set([...close.get(id)].map((n) => fill[n]));
     const score = (c) => (near.has(c) ? 1000 : 0) + used[SOFT.indexOf(c)];
     const c = free.reduce((best, c) => (score(c) < score(best) ? c : best));
     used[SOFT.indexOf(c)]++;
-    fill[s.id] = c;
+    fill[id] = c;
   }
   for (const s of shapes) fill[s.id] ??= NEIGHBOUR_GREY;
   return fill;
 }
+
+const relation = (shapes) => new Map(shapes.map((s) => [s.id, new Set()]));
 
 // Per sample: 0 none, 1 coast, 2 border of a listed country, 3 border between
 // grey neighbours. A line is about one pixel wide, half on each side.
