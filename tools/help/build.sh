@@ -1,0 +1,25 @@
+#!/bin/sh
+# Builds content/Terravika.chm from the HTML pages in src/. The pages are
+# written in UTF-8; the help file carries them in Windows-1250, the code page
+# of its Polish language setting, so that every CHM viewer shows the Polish
+# letters. Needs chmcmd (Debian package fp-utils) and iconv.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+out="$here/../../content/Terravika.chm"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+for file in "$here"/src/*; do
+    name=$(basename "$file")
+    case "$name" in
+    *.html | *.hhc | *.hhk | *.hhp)
+        sed 's/charset=utf-8/charset=windows-1250/' "$file" |
+            iconv -f UTF-8 -t WINDOWS-1250 >"$work/$name"
+        ;;
+    *) cp "$file" "$work/$name" ;;
+    esac
+done
+
+(cd "$work" && chmcmd --no-html-scan Terravika.hhp >/dev/null)
+mv "$work/Terravika.chm" "$out"
+echo "wrote $out"
