@@ -1,0 +1,107 @@
+// The bundled map archive against the continent tables: both images of every
+// continent decode at the same size and fit the window, the key bitmaps use
+// exactly the key colours of their continent, and every Find point lies on
+// its own country.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <vector>
+
+#include "data/ImageCodecs.h"
+#include "data/TVfsPAK.h"
+#include "maps/UnitDoMap.h"
+
+namespace {
+
+constexpr QRgb kUnlistedGrey = 0xD8D8D8;
+const QSize kWindowClient(513, 415);
+
+QString ArchivePath() {
+    return QStringLiteral(TERRAVIKA_SOURCE_DIR "/content/Maps/GeoMap.dat");
+}
+
+// For every colour of the bitmap, the side of the largest square filled with it.
+QHash<QRgb, int> LargestSquares(const QImage& key) {
+    QHash<QRgb, int> largest;
+    const int w = key.width();
+    std::vector<int> prev(w, 0), cur(w, 0);
+    for (int y = 0; y < key.height(); ++y) {
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = key.pixel(x, y) & 0xFFFFFF;
+            int side = 1;
+            if (x > 0 && y > 0 && (key.pixel(x - 1, y) & 0xFFFFFF) == c &&
+                (key.pixel(x, y - 1) & 0xFFFFFF) == c && (key.pixel(x - 1, y - 1) & 0xFFFFFF) == c)
+                side = std::min({prev[x], cur[x - 1], prev[x - 1]}) + 1;
+            cur[x] = side;
+            int& best = largest[c];
+            best = std::max(best, side);
+        }
+        std::swap(prev, cur);
+    }
+    return largest;
+}
+
+class GeoMapContent : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QFile::exists(ArchivePath())) GTEST_SKIP() << "no bundled map archive yet";
+        ASSERT_TRUE(archive.Open(ArchivePath(), TVfsPAK::ReadOnly));
+    }
+    QImage Load(const QString& entry) {
+        const auto bytes = archive.Extract(entry);
+        if (!bytes) {
+            ADD_FAILURE() << "missing " << entry.toStdString();
+            return {};
+        }
+        return entry.endsWith(".jpg") ? DecodeJpeg(*bytes) : DecodeBmp(*bytes);
+    }
+    TVfsPAK archive;
+};
+
+}  // namespace
+
+TEST_F(GeoMapContent, BothImagesOfEveryContinentDecodeAtOneSizeThatFits) {
+    for (int c = 1; c <= kContinentCount; ++c) {
+        const MapPlacement place = ContinentInfo(c);
+        SCOPED_TRACE(place.base.toStdString());
+        const QImage map = Load(place.base + ".jpg");
+        const QImage key = Load(place.base + ".bmp");
+        ASSERT_FALSE(map.isNull());
+        EXPECT_EQ(map.size(), key.size());
+        EXPECT_TRUE(QRect(QPoint(0, 0), kWindowClient).contains(QRect(place.offset, key.size())));
+    }
+}
+
+TEST_F(GeoMapContent, KeyBitmapsUseExactlyTheirContinentsColours) {
+    for (int c = 1; c <= kContinentCount; ++c) {
+        const MapPlacement place = ContinentInfo(c);
+        SCOPED_TRACE(place.base.toStdString());
+        const QImage key = Load(place.base + ".bmp");
+        ASSERT_FALSE(key.isNull());
+        const QHash<QRgb, int> squares = LargestSquares(key);
+
+        QSet<QRgb> table;
+        for (int k = 1; k <= place.countries; ++k) {
+            QString name;
+            CountryByNumber(c, k, name);
+            const QRgb colour = CountryColour(c, k);
+            table.insert(colour);
+            EXPECT_GE(squares.value(colour), 8) << name.toStdString() << " has no 8 × 8 block";
+        }
+        for (auto it = squares.begin(); it != squares.end(); ++it)
+            EXPECT_TRUE(table.contains(it.key()) || it.key() == kKeyWhite ||
+                        it.key() == kUnlistedGrey)
+                << "stray colour " << std::hex << it.key();
+
+        for (int p = 1; p <= kFindCount; ++p) {
+            const auto entry = FindEntry(p);
+            if (entry->continent != c) continue;
+            const QRgb at = key.valid(entry->point) ? key.pixel(entry->point) : 0;
+            EXPECT_EQ(CountryByColour(c, at), entry->name)
+                << entry->name.toStdString() << " at " << entry->point.x() << ","
+                << entry->point.y();
+        }
+    }
+}

@@ -1,0 +1,144 @@
+// The map module's rules without the window: question order, judging,
+// effectiveness and the key-bitmap lookup.
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include "maps/MapModel.h"
+#include "maps/UnitDoMap.h"
+#include "platform/FakePlatform.h"
+
+namespace {
+
+QString Asked(const QString& prompt) {
+    return prompt.startsWith("Wskaż: ") ? prompt.mid(7) : QStringLiteral("<%1>").arg(prompt);
+}
+
+QRgb ColourOf(int continent, const QString& country) {
+    for (int k = 1; k <= ContinentInfo(continent).countries; ++k) {
+        QString name;
+        CountryByNumber(continent, k, name);
+        if (name == country) return CountryColour(continent, k);
+    }
+    return kKeyWhite;
+}
+
+}  // namespace
+
+TEST(MapModel, LastCountryIsAskedLastInEveryPass) {
+    FakeRandom random;
+    for (int c = 1; c <= kContinentCount; ++c) {
+        SCOPED_TRACE(c);
+        const int n = ContinentInfo(c).countries;
+        QString last;
+        CountryByNumber(c, n, last);
+        for (int run = 0; run < 25; ++run) {
+            MapModel model;
+            model.continent = c;
+            QStringList pass{Asked(model.StartTest(random))};
+            for (int i = 1; i < n; ++i) pass.append(Asked(model.NextQuestion()));
+            EXPECT_EQ(pass.last(), last);
+            EXPECT_EQ(QSet<QString>(pass.begin(), pass.end()).size(), n);  // each country once
+            EXPECT_EQ(Asked(model.NextQuestion()), pass.first());          // the pass repeats
+        }
+    }
+}
+
+TEST(MapModel, NorthAmericaShufflesOnlyTheFirstThree) {
+    FakeRandom random;
+    QSet<QString> firsts;
+    for (int run = 0; run < 40; ++run) {
+        MapModel model;
+        model.continent = 2;
+        QStringList asked{Asked(model.StartTest(random))};
+        for (int i = 0; i < 4; ++i) asked.append(Asked(model.NextQuestion()));
+        EXPECT_EQ(asked[3], "Grenlandia");
+        EXPECT_EQ(QSet<QString>(asked.begin(), asked.begin() + 3),
+                  QSet<QString>({"Kanada", "USA", "Meksyk"}));
+        EXPECT_EQ(asked[4], asked[0]);
+        firsts.insert(asked[0]);
+    }
+    EXPECT_EQ(firsts.size(), 3);  // the order really is random
+    EXPECT_EQ(random.seeds, 40);  // reseeded at every start
+}
+
+TEST(MapModel, ShuffleSwapsTwentyTimesBelowN) {
+    FakeRandom random;
+    // Each swap takes two draws, both from 1..N-1: ask for N and get N-1.
+    for (int i = 0; i < 40; ++i) random.script.push_back(99);
+    MapModel model;
+    model.continent = 2;
+    model.ShuffleQuestions(random);
+    EXPECT_TRUE(random.script.empty());
+    for (int p = 1; p <= 50; ++p) EXPECT_EQ(model.order[p], p);
+    EXPECT_EQ(model.questionCount, 4);
+}
+
+TEST(MapModel, EffectivenessRoundsHalvesToEven) {
+    struct Case {
+        int correct, answers, percent;
+    } cases[] = {{1, 8, 12}, {3, 8, 38}, {2, 3, 67}, {1, 2, 50}, {1, 1, 100}, {0, 0, 0}};
+    for (const Case& c : cases) {
+        MapModel model;
+        model.correctAnswers = c.correct;
+        model.answers = c.answers;
+        EXPECT_EQ(model.Effectiveness(), c.percent) << c.correct << "/" << c.answers;
+    }
+}
+
+TEST(MapModel, JudgingCountsAndNamesTheClickedCountry) {
+    FakeRandom random;
+    MapModel model;
+    model.continent = 2;
+    const QString first = Asked(model.StartTest(random));
+
+    MapModel::Verdict v = model.Judge(ColourOf(2, first));
+    EXPECT_TRUE(v.correct);
+    EXPECT_EQ(v.message, "Poprawnie");
+    EXPECT_EQ(v.effectiveness, "Skuteczność: 100%");
+
+    model.NextQuestion();
+    v = model.Judge(kKeyWhite);  // the sea
+    EXPECT_FALSE(v.correct);
+    EXPECT_EQ(v.message, "Żle. Wskazane to: ");
+    EXPECT_EQ(v.effectiveness, "Skuteczność: 50%");
+
+    model.NextQuestion();
+    v = model.Judge(0x123456);  // a colour in no table
+    EXPECT_EQ(v.message, "Żle. Wskazane to: ???");
+    EXPECT_EQ(v.effectiveness, "Skuteczność: 33%");
+
+    // Another continent keeps counting; ResetScore starts over.
+    model.continent = 4;
+    model.StartTest(random);
+    EXPECT_EQ(model.answers, 3);
+    model.ResetScore();
+    EXPECT_EQ(model.answers, 0);
+    EXPECT_EQ(model.correctAnswers, 0);
+}
+
+TEST(MapModel, KeyLookupIsClampedToTheBitmap) {
+    QImage key(4, 3, QImage::Format_RGB32);
+    key.fill(0xFFFFFFFF);
+    key.setPixel(0, 0, 0xFFFF0000);
+    key.setPixel(3, 2, 0xFF00FF00);
+    EXPECT_EQ(MapModel::KeyColourAt(key, {0, 0}), 0xFF0000u);
+    EXPECT_EQ(MapModel::KeyColourAt(key, {-7, -1}), 0xFF0000u);
+    EXPECT_EQ(MapModel::KeyColourAt(key, {4, 3}), 0x00FF00u);
+    EXPECT_EQ(MapModel::KeyColourAt(key, {500, 900}), 0x00FF00u);
+    EXPECT_EQ(MapModel::KeyColourAt(QImage(), {1, 1}), kKeyWhite);
+}
+
+TEST(MapModel, FindChoiceLoadsOnlyAnotherContinent) {
+    MapModel model;
+    model.continent = 7;
+    MapModel::FindTarget rosja = model.FindChoice(116);
+    EXPECT_EQ(rosja.name, "Rosja");
+    EXPECT_EQ(rosja.continent, 4);
+    EXPECT_EQ(rosja.point, QPoint(354, 144));
+    EXPECT_TRUE(rosja.needsLoad);
+    EXPECT_EQ(model.countryText, "Rosja");
+    model.continent = 4;
+    EXPECT_FALSE(model.FindChoice(112).needsLoad);  // "Polska"
+    EXPECT_EQ(model.countryText, "Polska");
+}
