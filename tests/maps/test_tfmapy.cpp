@@ -3,6 +3,7 @@
 // around the point where the test clicks it.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QLabel>
@@ -93,8 +94,13 @@ protected:
         }
         return *window;
     }
-    void ChooseContinent(int c) { emit Window().ListaPanstw->activated(c - 1); }
-    void ChooseFind(int position) { emit Window().ListaZnajdz->activated(position - 1); }
+    // As a pick in the drop-down list does: the item becomes current, then the choice event.
+    void Choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void ChooseContinent(int c) { Choose(Window().ListaPanstw, c - 1); }
+    void ChooseFind(int position) { Choose(Window().ListaZnajdz, position - 1); }
     void Click(QPoint mapPoint) {
         QTest::mouseClick(Window().ImKontynentu, Qt::LeftButton, {}, mapPoint);
     }
@@ -288,4 +294,19 @@ TEST_F(MapWindow, OptionsPanelOpensOnlyFromTheOptionsLabel) {
     const int seeds = fp.random.seeds;
     w.RTest->setChecked(true);
     EXPECT_EQ(fp.random.seeds, seeds);
+}
+
+TEST_F(MapWindow, ChoiceMadeDuringTheZoomWaitsForTheMapUnderWay) {
+    TFMapy& w = Window();
+    ChooseContinent(1);
+    const QImage before = w.Image1->image.convertToFormat(QImage::Format_RGB32);
+    // Delivered by the first event processing of the zoom that follows.
+    QMetaObject::invokeMethod(
+        qApp, [this] { ChooseContinent(8); }, Qt::QueuedConnection);
+    ChooseContinent(2);
+    EXPECT_EQ(w.Model().continent, 8);
+    EXPECT_EQ(w.ListaPanstw->currentIndex(), 7);
+    EXPECT_EQ(w.Panel1->pos(), QPoint(45, 67));
+    EXPECT_EQ(fp.waits.sleeps, 12 + 24 + 24);  // two whole changes, one after the other
+    EXPECT_EQ(w.Image1->image.convertToFormat(QImage::Format_RGB32), before);
 }
