@@ -118,7 +118,9 @@ void TFMapy::BuildOptions() {
     RTryby = new QGroupBox(QStringLiteral("Tryb pracy"), POpcje);
     RTryby->setObjectName("RTryby");
     RTryby->setGeometry(8, 4, 116, 69);
-    SetWhiteText(RTryby);
+    RTryby->setStyleSheet(
+        "QGroupBox { border: 1px solid rgb(150, 178, 192); margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; color: white; }");
     RTryby->installEventFilter(this);
 
     RNauka = ModeButton(POpcje, "RNauka", QStringLiteral("Nauka"), 16);
