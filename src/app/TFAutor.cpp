@@ -1,9 +1,69 @@
 #include "app/TFAutor.h"
 
+#include <QLabel>
+
 #include "app/AppContext.h"
+#include "data/Grafika.h"
+
+namespace {
+
+// The pupils who wrote the quiz questions, in two columns.
+const char* const kAuthorsLeft[] = {"Anna Kowalczyk",  "Bartosz Nowicki", "Celina Wróbel",
+                                    "Dawid Zieliński", "Ewa Mazur",       "Filip Jabłoński",
+                                    "Grażyna Pawlak"};
+const char* const kAuthorsRight[] = {"Hanna Dąbrowska", "Igor Szymański",  "Julia Kaczmarek",
+                                     "Kacper Woźniak",  "Łucja Grabowska", "Michał Lewandowski"};
+
+template <size_t N>
+QString Column(const char* const (&names)[N]) {
+    QStringList lines;
+    for (const char* name : names) lines << QString::fromUtf8(name);
+    return lines.join('\n');
+}
+
+QLabel* Text(QWidget* parent, const char* name, const QString& text, QPoint at, int pixelSize,
+             bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(pal);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+void SetText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+}  // namespace
 
 TFAutor::TFAutor(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     setObjectName("TFAutor");
     setFixedSize(316, 290);
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(0, 0, 316, 290);
+    LoadJpegResourceToImage("TloAutor", Image1);
+    Label1 = Text(this, "Label1", "Terravika świata 2.5", {24, 16}, 13, true);
+    Label4 = Text(this, "Label4", "Grafika: Zespół Terravika", {24, 40}, 11);
+    Label5 = Text(this, "Label5", "Label5", {24, 56}, 11);
+    Label6 = Text(this, "Label6", "Label6", {24, 88}, 11);
+    Label7 = Text(this, "Label7", "Label7", {152, 88}, 11);
+    Label3 = Text(this, "Label3", "Programowanie: Zespół Terravika", {16, 224}, 11);
+    Label2 = Text(this, "Label2", "Warszawa, 1.06.2002 r.", {16, 240}, 11);
     hide();
+}
+
+void TFAutor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    SetText(Label5, "Pytania przygotowali uczniowie w składzie:");
+    SetText(Label6, Column(kAuthorsLeft));
+    SetText(Label7, Column(kAuthorsRight));
 }

@@ -1,13 +1,20 @@
 #pragma once
-// The About window.
+// The About window: the program's name and version, the credits and the
+// pupils who wrote the quiz questions.
 #include <QWidget>
 
 struct AppContext;
+class QLabel;
 
 class TFAutor : public QWidget {
     Q_OBJECT
 public:
     TFAutor(AppContext& ctx, QWidget* parent);
+
+    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     AppContext& ctx;

@@ -1,9 +1,230 @@
 #include "coords/TFUklad.h"
 
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
 #include "app/AppContext.h"
+#include "data/Grafika.h"
+#include "platform/Platform.h"
+#include "widgets/TColorButton.h"
+
+namespace {
+
+const QColor kButtonFace(0x00, 0x00, 0x4A);
+
+QLabel* TextLabel(QWidget* parent, const char* name, int pixelSize, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(pal);
+    return label;
+}
+
+// A label auto-sized to its fixed caption.
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint at, int pixelSize) {
+    QLabel* label = TextLabel(parent, name, pixelSize, false);
+    label->setText(text);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// A bold label of fixed size whose text is centred.
+QLabel* CentredLabel(QWidget* parent, const char* name, QRect geometry, int pixelSize) {
+    QLabel* label = TextLabel(parent, name, pixelSize, true);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QWidget* Bar(QWidget* parent, const char* name, QRect geometry, const QColor& colour) {
+    auto* bar = new QWidget(parent);
+    bar->setObjectName(name);
+    bar->setGeometry(geometry);
+    bar->setAutoFillBackground(true);
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::Window, colour);
+    bar->setPalette(pal);
+    return bar;
+}
+
+void SetCaptionColour(QWidget* button, const QColor& colour) {
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::ButtonText, colour);
+    button->setPalette(pal);
+}
+
+void SetParallelLabel(QLabel* label, int value) {
+    label->setText(QString::number(value));
+    label->adjustSize();
+}
+
+}  // namespace
 
 TFUklad::TFUklad(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     setObjectName("TFUklad");
     setFixedSize(386, 261);
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(0, 0, 386, 261);
+    LoadJpegResourceToImage("TloUklad", Image1);
+    BuildGrid();
+    BuildAnswerArea();
     hide();
+}
+
+void TFUklad::BuildGrid() {
+    Szer1 = CentredLabel(this, "Szer1", {43, 2, 39, 16}, 13);
+    Szer1->setText("0");
+    Szer2 = CentredLabel(this, "Szer2", {142, 2, 39, 16}, 13);
+    Szer2->setText("10");
+    Szer3 = TextLabel(this, "Szer3", 13, true);
+    Szer3->move(188, 28);
+    SetParallelLabel(Szer3, 0);
+    Szer4 = TextLabel(this, "Szer4", 13, true);
+    Szer4->move(188, 129);
+    SetParallelLabel(Szer4, 10);
+    const QColor blue(0x00, 0x00, 0xFF);
+    Panel3 = Bar(this, "Panel3", {60, 20, 4, 136}, blue);
+    Panel2 = Bar(this, "Panel2", {160, 20, 4, 136}, blue);
+    Panel4 = Bar(this, "Panel4", {45, 36, 136, 4}, blue);
+    Panel5 = Bar(this, "Panel5", {45, 136, 136, 4}, blue);
+    Punkt = Bar(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
+    Punkt->hide();
+}
+
+void TFUklad::BuildAnswerArea() {
+    Caption(this, "Label3", "Poprawnie:", {240, 16}, 11);
+    Odp = CentredLabel(this, "Odp", {240, 32, 121, 17}, 11);
+    Caption(this, "Label4", "Twoja odpowiedź:", {240, 56}, 11);
+    JegoOdp = CentredLabel(this, "JegoOdp", {240, 72, 121, 13}, 11);
+
+    N = SideButton("N", {295, 96});
+    W = SideButton("W", {240, 147});
+    E = SideButton("E", {346, 147});
+    S = SideButton("S", {295, 198});
+    connect(E, &QAbstractButton::clicked, this, [this] { LongitudeGiven(1); });
+    connect(W, &QAbstractButton::clicked, this, [this] { LongitudeGiven(2); });
+    connect(N, &QAbstractButton::clicked, this, [this] { LatitudeGiven(1); });
+    connect(S, &QAbstractButton::clicked, this, [this] { LatitudeGiven(2); });
+
+    NapWskaz = CentredLabel(this, "NapWskaz", {32, 204, 185, 13}, 11);
+    OdpEdit = new QLineEdit(this);
+    OdpEdit->setObjectName("OdpEdit");
+    OdpEdit->setGeometry(96, 220, 57, 18);
+    OdpEdit->setMaxLength(3);
+    OdpEdit->setFocusPolicy(Qt::ClickFocus);
+    OdpEdit->setStyleSheet(
+        "QLineEdit { background: #C6E2FF; color: black; border: 1px solid "
+        "#00004A; padding: 0px 1px; }");
+    OdpEdit->installEventFilter(this);
+    Caption(this, "Label5", "°", {158, 215}, 19);
+
+    Nastepny = new TColorButton(this);
+    Nastepny->setObjectName("Nastepny");
+    Nastepny->setGeometry(248, 220, 113, 20);
+    Nastepny->setColor(kButtonFace);
+    Nastepny->setText("Następny");
+    connect(Nastepny, &QAbstractButton::clicked, this, &TFUklad::NastepnyClick);
+}
+
+TColorButton* TFUklad::SideButton(const char* name, QPoint at) {
+    auto* button = new TColorButton(this);
+    button->setObjectName(name);
+    button->setGeometry(at.x(), at.y(), 20, 20);
+    button->setColor(kButtonFace);
+    button->setText(name);
+    button->installEventFilter(this);
+    return button;
+}
+
+bool TFUklad::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == OdpEdit && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        // Keys that type no character (arrows, Delete) move in the field as usual.
+        if (key->key() != Qt::Key_Delete && !text.isEmpty() && !CoordAnswer::KeyAllowed(text[0]))
+            return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (watched == N || watched == W || watched == E || watched == S)
+            SetCaptionColour(static_cast<QWidget*>(watched),
+                             event->type() == QEvent::FocusIn ? Qt::red : Qt::white);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFUklad::SetSides(bool longitude, bool latitude) {
+    E->setEnabled(longitude);
+    W->setEnabled(longitude);
+    N->setEnabled(latitude);
+    S->setEnabled(latitude);
+}
+
+void TFUklad::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    SetSides(false, false);
+    Nastepny->setEnabled(true);
+    Punkt->hide();
+    NapWskaz->setText("Wybierz \"Następny\"");
+    answer.lonSide = 0;
+    answer.latSide = 0;
+    Odp->clear();
+    JegoOdp->clear();
+    OdpEdit->clear();
+    Nastepny->setFocus();
+}
+
+void TFUklad::NastepnyClick() {
+    Nastepny->setEnabled(false);
+    NapWskaz->setText("Podaj długość geograficzną:");
+    SetSides(true, false);
+    answer = CoordAnswer();
+    task = DrawCoordTask(ctx.platform.random);
+    ShowTask();
+    Odp->clear();
+    JegoOdp->clear();
+    FocusField();
+}
+
+void TFUklad::ShowTask() {
+    Szer1->setText(QString::number(task.LeftMeridian()));
+    Szer2->setText(QString::number(task.RightMeridian()));
+    SetParallelLabel(Szer3, task.TopParallel());
+    SetParallelLabel(Szer4, task.BottomParallel());
+    Punkt->move(task.PointCorner());
+    Punkt->show();
+    Punkt->raise();
+}
+
+void TFUklad::FocusField() {
+    OdpEdit->selectAll();
+    OdpEdit->setFocus();
+}
+
+void TFUklad::LongitudeGiven(int side) {
+    SetSides(false, true);
+    answer.lonSide = side;
+    answer.lonGiven = CoordAnswer::ReadField(OdpEdit->text());
+    NapWskaz->setText("Podaj szerokość geograficzną:");
+    FocusField();
+}
+
+void TFUklad::LatitudeGiven(int side) {
+    SetSides(false, false);
+    answer.latSide = side;
+    answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
+    const bool right = answer.IsRight(task);
+    NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
+    ctx.platform.sounds.play(right ? "Plum" : "Plim");
+    Nastepny->setEnabled(true);
+    JegoOdp->setText(answer.Text());
+    Odp->setText(task.RightAnswer());
+    Nastepny->setFocus();
 }

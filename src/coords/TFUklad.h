@@ -2,13 +2,43 @@
 // The coordinates exercise: read a point of a grid square as longitude and latitude.
 #include <QWidget>
 
+#include "coords/CoordAnswer.h"
+#include "coords/CoordTask.h"
+
 struct AppContext;
+class QLabel;
+class QLineEdit;
+class TColorButton;
 
 class TFUklad : public QWidget {
     Q_OBJECT
 public:
     TFUklad(AppContext& ctx, QWidget* parent);
 
+    const CoordTask& Task() const { return task; }
+    const CoordAnswer& Answer() const { return answer; }
+
+    QLabel *Image1, *Szer1, *Szer2, *Szer3, *Szer4, *Odp, *JegoOdp, *NapWskaz;
+    QWidget *Panel2, *Panel3, *Panel4, *Panel5, *Punkt;
+    TColorButton *N, *W, *E, *S, *Nastepny;
+    QLineEdit* OdpEdit;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildGrid();
+    void BuildAnswerArea();
+    TColorButton* SideButton(const char* name, QPoint at);
+    void NastepnyClick();
+    void LongitudeGiven(int side);
+    void LatitudeGiven(int side);
+    void ShowTask();
+    void FocusField();
+    void SetSides(bool longitude, bool latitude);
+
     AppContext& ctx;
+    CoordTask task;
+    CoordAnswer answer;
 };

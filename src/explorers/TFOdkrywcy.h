@@ -1,14 +1,38 @@
 #pragma once
-// The reader of texts about great explorers.
+// The reader of texts about great explorers: a topic list, the topic's
+// rich-text document and portrait, and copying either to the clipboard.
 #include <QWidget>
 
 struct AppContext;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTextEdit;
 
 class TFOdkrywcy : public QWidget {
     Q_OBJECT
 public:
     TFOdkrywcy(AppContext& ctx, QWidget* parent);
 
+    // Loads topic n (1..20): its document into RE and its portrait into ImOdkr.
+    void ShowExplorer(int n);
+    void KopiujTekstClick();
+    void KopiujObrazClick();
+
+    QLabel *ImTlo, *ImOdkr;
+    QComboBox* ListaKombo;
+    QWidget *Panel1, *Panel2;
+    QTextEdit* RE;
+    QMenu* ReMenu;
+    QAction *KopiujTekst, *KopiujObraz;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void BuildTextArea();
+    void ShowMissingData();
+
     AppContext& ctx;
 };

@@ -1,0 +1,42 @@
+#include "coords/CoordAnswer.h"
+
+#include <cstdlib>
+
+#include "coords/CoordTask.h"
+
+namespace {
+
+// Degrees east (or north) are positive, west (or south) negative.
+int Signed(int degrees, bool positiveSide) {
+    return positiveSide ? degrees : -degrees;
+}
+
+}  // namespace
+
+bool CoordAnswer::IsRight(const CoordTask& task) const {
+    if (lonSide == 0 || latSide == 0) return false;
+    const int lon = Signed(task.longitude, task.east) - Signed(lonGiven, lonSide == 1);
+    const int lat = Signed(task.latitude, task.north) - Signed(latGiven, latSide == 1);
+    return std::abs(lon) <= 1 && std::abs(lat) <= 1;
+}
+
+QString CoordAnswer::Text() const {
+    QString text = QString::number(lonGiven);
+    if (lonSide != 0) text += lonSide == 1 ? QStringLiteral("°E ") : QStringLiteral("°W ");
+    text += QString::number(latGiven);
+    if (latSide != 0) text += latSide == 1 ? QStringLiteral("°N") : QStringLiteral("°S");
+    return text;
+}
+
+int CoordAnswer::ReadField(const QString& text) {
+    int value = 0;
+    for (QChar c : text) {
+        if (c >= '0' && c <= '9') value = value * 10 + (c.unicode() - '0');
+        if (value > 99999) break;
+    }
+    return value;
+}
+
+bool CoordAnswer::KeyAllowed(QChar c) {
+    return (c >= '0' && c <= '9') || c.unicode() == 8 || c.unicode() == 7;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The pupil's answer to a coordinates task, the verdict and the field rules.
+#include <QChar>
+#include <QString>
+
+struct CoordTask;
+
+struct CoordAnswer {
+    int lonSide = 0;   // 0 none yet, 1 E, 2 W
+    int latSide = 0;   // 0 none yet, 1 N, 2 S
+    int lonGiven = 0;  // value typed before E or W
+    int latGiven = 0;  // value typed before N or S
+
+    // Right when both coordinates lie within one degree of the point's,
+    // measured across the hemispheres: on the meridian 0 "0°W" is as right
+    // as "0°E", and so is "1°W" within the tolerance.
+    bool IsRight(const CoordTask& task) const;
+    // The pupil's answer, e.g. "23°E 43°N".
+    QString Text() const;
+
+    // The value of the entry field: 0 when empty, otherwise its digits read
+    // as a decimal number (pasted text may carry other characters).
+    static int ReadField(const QString& text);
+    // The characters the entry field accepts from the keyboard: digits,
+    // backspace (8) and character 7.
+    static bool KeyAllowed(QChar c);
+};

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "app/AppContext.h"
+#include "app/Config.h"
+#include "data/UPaker.h"
+#include "explorers/Explorers.h"
+#include "explorers/RtfReader.h"
+#include "explorers/TFOdkrywcy.h"
+#include "platform/FakePlatform.h"
+
+namespace {
+
+const QString kContent = QStringLiteral(TERRAVIKA_SOURCE_DIR "/content");
+
+bool HaveArchive() {
+    return QFile::exists(kContent + "/Maps/GeoMen.dat");
+}
+
+}  // namespace
+
+TEST(GeoMenContent, EveryTopicReadsAndShows) {
+    if (!HaveArchive()) GTEST_SKIP() << "content/Maps/GeoMen.dat is not there yet";
+    FakePlatform fp;
+    Config config;
+    config.BaseFolder = kContent;
+    DataAccess data(config, fp.services);
+    AppContext ctx{fp.services, config, data};
+    QWidget panel;
+    auto* form = new TFOdkrywcy(ctx, &panel);
+    panel.show();
+    form->show();
+    const QRegularExpression polish("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]");
+    for (int n = 1; n <= kExplorerCount; ++n) {
+        SCOPED_TRACE(ExplorerAt(n).document);
+        form->ListaKombo->setCurrentIndex(n - 1);
+        emit form->ListaKombo->activated(n - 1);
+        const QString text = form->RE->toPlainText();
+        EXPECT_GT(text.size(), 300);
+        EXPECT_TRUE(text.contains(polish));
+        EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+        EXPECT_FALSE(text.contains(QRegularExpression(R"([\\{}])")));  // no RTF leaking out
+        EXPECT_FALSE(form->ImOdkr->pixmap().isNull());
+        EXPECT_EQ(fp.messages.shown, QStringList());
+    }
+}
+
+TEST(GeoMenContent, HillaryIsStoredInLowerCase) {
+    if (!HaveArchive()) GTEST_SKIP() << "content/Maps/GeoMen.dat is not there yet";
+    TVfsPAK pak;
+    ASSERT_TRUE(pak.Open(kContent + "/Maps/GeoMen.dat", TVfsPAK::ReadOnly));
+    EXPECT_TRUE(pak.Names().contains("hillary.rtf"));
+    QTextDocument doc;
+    EXPECT_TRUE(ReadRtf(pak.Extract(ExplorerAt(20).document).value_or(""), doc));
+    EXPECT_TRUE(doc.toPlainText().contains("Hillary"));
+}
