@@ -1,9 +1,287 @@
 #include "country/TFormGdzie.h"
 
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
 #include "app/AppContext.h"
+#include "data/Grafika.h"
+#include "data/TarvoError.h"
+#include "data/UPaker.h"
+#include "platform/Platform.h"
+#include "puzzle/PictureChoice.h"
+#include "widgets/ImageView.h"
+#include "widgets/NumberKeyFilter.h"
+#include "widgets/TColorButton.h"
+#include "widgets/TGauge.h"
+
+namespace {
+
+const QColor kEditColour{0xC6, 0xE2, 0xFF};
+const QColor kCoverColour{128, 128, 128};
+const QString kError = QStringLiteral("Błąd");
+constexpr int kGaugeFull = 100;
+constexpr int kGaugeStep = 5;
+
+bool IsEnter(QEvent* event) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Base, kEditColour);
+    edit->setPalette(pal);
+    return edit;
+}
+
+TColorButton* MakeButton(QWidget* parent, const char* name, QRect geometry,
+                         const QString& caption) {
+    auto* button = new TColorButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setText(caption);
+    return button;
+}
+
+}  // namespace
 
 TFormGdzie::TFormGdzie(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     setObjectName("TFormGdzie");
     setFixedSize(411, 329);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x80, 0x00, 0x40));
+    setPalette(pal);
+    BuildControls();
     hide();
+}
+
+void TFormGdzie::BuildControls() {
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(0, 0, 411, 329);
+    ImTlo = new ImageView(Panel1);
+    ImTlo->setObjectName("ImTlo");
+    ImTlo->setGeometry(0, 0, 411, 329);
+    ImTlo->setImage(LoadJpegResource("TloGdzie"));
+
+    PPuzel = new QWidget(Panel1);
+    PPuzel->setObjectName("PPuzel");
+    PPuzel->setGeometry(4, 5, 386, 258);
+    Rys1 = new ImageView(PPuzel);
+    Rys1->setObjectName("Rys1");
+    Rys1->setGeometry(0, 0, 386, 258);
+    Rys1->image = QImage(386, 258, QImage::Format_RGB32);
+    Cover();
+    connect(Rys1, &ImageView::released, this, [this](QPoint pos, Qt::MouseButton button) {
+        if (button == Qt::LeftButton && Rys1->rect().contains(pos)) Rys1Click();
+    });
+
+    Postep = new TGauge(Panel1);
+    Postep->setObjectName("Postep");
+    Postep->setGeometry(400, 6, 5, 258);
+    Postep->setKind(TGauge::Kind::Vertical);
+    Postep->setBorder(false);
+    Postep->setColors(QColor(0x00, 0x00, 0x4A), Qt::white);
+    Postep->setRange(0, kGaugeFull);
+
+    Nazwa = new QLabel(Panel1);
+    Nazwa->setObjectName("Nazwa");
+    Nazwa->setGeometry(16, 280, 169, 13);
+    Nazwa->setAlignment(Qt::AlignCenter);
+    QFont bold = Nazwa->font();
+    bold.setBold(true);
+    Nazwa->setFont(bold);
+    QPalette white = Nazwa->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    Nazwa->setPalette(white);
+
+    NazwaEdit = MakeEdit(Panel1, "NazwaEdit", {16, 296, 169, 21});
+    NazwaEdit->installEventFilter(this);
+    connect(NazwaEdit, &QLineEdit::textChanged, this, &TFormGdzie::CapitaliseName);
+    Sprawdz = MakeButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
+    NrEdit = MakeEdit(Panel1, "NrEdit", {268, 276, 49, 21});
+    NrEdit->setMaxLength(2);
+    NrEdit->setText(QStringLiteral("1"));
+    MakeNumberField(NrEdit);
+    NrBut = MakeButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
+    Nastepny = MakeButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
+    connect(Sprawdz, &QAbstractButton::clicked, this, &TFormGdzie::SprawdzClick);
+    connect(NrBut, &QAbstractButton::clicked, this, &TFormGdzie::NrButClick);
+    connect(Nastepny, &QAbstractButton::clicked, this, &TFormGdzie::NastepnyClick);
+
+    setTabOrder(Nastepny, Sprawdz);
+    setTabOrder(Sprawdz, NazwaEdit);
+    setTabOrder(NazwaEdit, NrBut);
+    setTabOrder(NrBut, NrEdit);
+}
+
+// The name field holds capitals only, whether typed, pasted or set.
+void TFormGdzie::CapitaliseName() {
+    const QString upper = NazwaEdit->text().toUpper();
+    if (upper == NazwaEdit->text()) return;
+    const int cursor = NazwaEdit->cursorPosition();
+    NazwaEdit->setText(upper);
+    NazwaEdit->setCursorPosition(cursor);
+}
+
+bool TFormGdzie::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != NazwaEdit) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && IsEnter(event)) {
+        Sprawdz->setFocus();
+        SprawdzClick();
+        NazwaEdit->setFocus();
+        NazwaEdit->selectAll();
+        return true;
+    }
+    return event->type() == QEvent::KeyRelease && IsEnter(event);
+}
+
+void TFormGdzie::showEvent(QShowEvent* event) {
+    // A restored main window re-shows its children spontaneously; only a
+    // real opening of the module starts a new game.
+    if (!event->spontaneous()) FormShow();
+    QWidget::showEvent(event);
+}
+
+void TFormGdzie::FormShow() {
+    if (!CanChoosePicture()) return;
+    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
+    NrEdit->setText(QString::number(pictureNumber));
+    EnableChoice(true);
+    PromptForName();
+}
+
+void TFormGdzie::NastepnyClick() {
+    if (!CanChoosePicture()) return;
+    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
+    NrEdit->setText(QString::number(pictureNumber));
+    EnableChoice(false);
+    PromptForName();
+}
+
+void TFormGdzie::NrButClick() {
+    if (!CanChoosePicture()) return;
+    const TypedPicture typed =
+        TypedPictureNumber(NrEdit->text(), ctx.platform.random, ctx.data.PictureCount);
+    if (typed.showNumber) NrEdit->setText(QString::number(typed.number));
+    if (!StartGame(typed.number)) return;
+    NazwaEdit->selectAll();
+    EnableChoice(false);
+}
+
+// Covers the picture, loads picture n and uncovers the start tiles. A picture
+// that cannot be loaded ends the start with a message; the game stays locked
+// and the pupil may choose another picture.
+bool TFormGdzie::StartGame(int n) {
+    game.Start();
+    Postep->setProgress(kGaugeFull);
+    pictureNumber = n;
+    Cover();
+    Nazwa->clear();
+    game.answer = SplitPictureLine(ctx.data.PictureList, n).name;
+    try {
+        ctx.data.LoadPhotoSetPicture(n);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), kError);
+        game.locked = true;
+        EnableChoice(true);
+        return false;
+    }
+    game.ChooseStartTiles(ctx.platform.random);
+    for (int tile : game.StartTiles()) DrawTile(tile);
+    return true;
+}
+
+// Without pictures the module stays idle: covered, locked, buttons enabled.
+bool TFormGdzie::CanChoosePicture() {
+    if (ctx.data.PictureCount > 0) return true;
+    Cover();
+    Nazwa->clear();
+    game.locked = true;
+    EnableChoice(true);
+    ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
+                                   ? QStringLiteral("Brak pliku z fotografiami")
+                                   : QStringLiteral("Brak fotografii w zestawie"),
+                               kError);
+    return false;
+}
+
+void TFormGdzie::PromptForName() {
+    NazwaEdit->setText(QStringLiteral("Tu wpisz nazwę"));
+    NazwaEdit->selectAll();
+    NazwaEdit->setFocus();
+}
+
+void TFormGdzie::Cover() {
+    QImage& image = Rys1->image;
+    image.fill(kCoverColour);
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+    Rys1->update();
+}
+
+void TFormGdzie::DrawTile(int tile) {
+    QPainter(&Rys1->image)
+        .drawImage(CountryGame::TileDrawPos(tile), ctx.data.PictureBitmap,
+                   CountryGame::TileRect(tile));
+    Rys1->update();
+}
+
+void TFormGdzie::DrawWholePicture() {
+    QPainter(&Rys1->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap);
+    Rys1->update();
+}
+
+void TFormGdzie::Penalize() {
+    game.Penalty();
+    Postep->setProgress(Postep->progress() - kGaugeStep);
+}
+
+void TFormGdzie::Rys1Click() {
+    if (game.locked) return;
+    const QPoint origin = mapToGlobal(Panel1->pos());
+    const int tile =
+        CountryGame::TileAt(CountryGame::WindowPoint(ctx.platform.pointer.pos(), origin));
+    if (tile < 0) return;
+    DrawTile(tile);
+    Penalize();
+    Nazwa->clear();
+    NazwaEdit->setFocus();
+    NazwaEdit->selectAll();
+    if (game.IsLost()) Decide(false);
+}
+
+void TFormGdzie::SprawdzClick() {
+    if (game.locked) return;
+    if (game.Matches(NazwaEdit->text())) {
+        Decide(true);
+        return;
+    }
+    Penalize();
+    Nazwa->setText(QStringLiteral("NIESTETY NIE"));
+    ctx.platform.sounds.play(QStringLiteral("Plim"));
+    if (game.IsLost()) Decide(false);
+}
+
+// The game is decided: the verdict, the whole picture, the sound; a lost
+// game also shows the answer.
+void TFormGdzie::Decide(bool won) {
+    Nazwa->setText(game.ResultText());
+    if (!won) NazwaEdit->setText(game.answer);
+    DrawWholePicture();
+    ctx.platform.sounds.play(won ? QStringLiteral("Plum") : QStringLiteral("Plim"));
+    game.locked = true;
+    EnableChoice(true);
+}
+
+void TFormGdzie::EnableChoice(bool enabled) {
+    Nastepny->setEnabled(enabled);
+    NrBut->setEnabled(enabled);
 }

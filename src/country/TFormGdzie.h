@@ -1,14 +1,59 @@
 #pragma once
-// Country recognition: a covered photograph uncovered tile by tile.
+// Country recognition: a photo-set picture under a grey cover with six tiles
+// uncovered; the pupil uncovers more by clicking and types the country's name.
 #include <QWidget>
 
+#include "country/CountryGame.h"
+
 struct AppContext;
+class ImageView;
+class QLabel;
+class QLineEdit;
+class TColorButton;
+class TGauge;
 
 class TFormGdzie : public QWidget {
     Q_OBJECT
 public:
     TFormGdzie(AppContext& ctx, QWidget* parent);
 
+    void NastepnyClick();
+    void NrButClick();
+    void Rys1Click();
+    void SprawdzClick();
+
+    CountryGame game;
+    int pictureNumber = 0;
+
+    QWidget* Panel1;
+    ImageView* ImTlo;
+    QWidget* PPuzel;
+    ImageView* Rys1;
+    TGauge* Postep;
+    QLabel* Nazwa;
+    QLineEdit* NazwaEdit;
+    TColorButton* Sprawdz;
+    QLineEdit* NrEdit;
+    TColorButton* NrBut;
+    TColorButton* Nastepny;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BuildControls();
+    void FormShow();
+    bool StartGame(int pictureNumber);
+    bool CanChoosePicture();
+    void Cover();
+    void DrawTile(int tile);
+    void DrawWholePicture();
+    void Penalize();
+    void Decide(bool won);
+    void PromptForName();
+    void EnableChoice(bool enabled);
+    void CapitaliseName();
+
     AppContext& ctx;
 };

@@ -1,9 +1,311 @@
 #include "puzzle/TFormPuz.h"
 
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShowEvent>
+#include <QTimer>
+
 #include "app/AppContext.h"
+#include "app/Config.h"
+#include "data/Grafika.h"
+#include "data/ImageCodecs.h"
+#include "data/TarvoError.h"
+#include "data/UPaker.h"
+#include "platform/Platform.h"
+#include "puzzle/PictureChoice.h"
+#include "widgets/ImageView.h"
+#include "widgets/NumberKeyFilter.h"
+#include "widgets/TColorButton.h"
+
+namespace {
+
+const QPoint kPlaceInPanel{50, 110};
+const QColor kEditColour{0xC6, 0xE2, 0xFF};
+const QColor kFrameColour{0xFF, 0xFF, 0x00};
+const QString kError = QStringLiteral("Błąd");
+
+QImage LoadGlyph(const QString& name) {
+    QFile file(FindResource(QStringLiteral("glyphs"), name));
+    if (!file.open(QIODevice::ReadOnly))
+        throw TarvoError(QStringLiteral("Brak zasobu %1").arg(name));
+    return DecodeBmp(file.readAll());
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, int pixelSize, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(pal);
+    return label;
+}
+
+TColorButton* MakeButton(QWidget* parent, const char* name, QRect geometry, const QString& caption,
+                         const QString& hint) {
+    auto* button = new TColorButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setText(caption);
+    button->setToolTip(hint);
+    return button;
+}
+
+}  // namespace
 
 TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     setObjectName("TFormPuz");
     setFixedSize(515, 407);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xBB, 0xCF, 0xAD));
+    setPalette(pal);
+    glyphOn = LoadGlyph("Z1");
+    glyphOff = LoadGlyph("Z2");
+    glyphBusy = LoadGlyph("Z3");
+    BuildControls();
     hide();
+}
+
+void TFormPuz::BuildControls() {
+    Image2 = new ImageView(this);
+    Image2->setObjectName("Image2");
+    Image2->setGeometry(0, 0, 515, 407);
+    Image2->setImage(LoadJpegResource("TloPuzzle"));
+
+    ZegLabel = MakeLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
+    ZegLabel->setAlignment(Qt::AlignCenter);
+    Nazwa = MakeLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
+    Nazwa2 = MakeLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(357, 10, 115, 75);
+    Panel1->setAutoFillBackground(true);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel1->setPalette(white);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(0, 0, 115, 75);
+    Image1->setScaledContents(true);
+
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName("Panel2");
+    Panel2->setGeometry(12, 102, 393, 265);
+    ImPuzzle = new ImageView(Panel2);
+    ImPuzzle->setObjectName("ImPuzzle");
+    ImPuzzle->setGeometry(0, 0, 393, 265);
+    ImPuzzle->image = QImage(393, 265, QImage::Format_RGB32);
+    ImPuzzle->image.fill(Qt::white);
+    connect(ImPuzzle, &ImageView::pressed, this, [this](QPoint pos) { ImPuzzleMouseDown(pos); });
+
+    Nr1Edit = new QLineEdit(QStringLiteral("1"), this);
+    Nr1Edit->setObjectName("Nr1Edit");
+    Nr1Edit->setGeometry(422, 290, 41, 21);
+    Nr1Edit->setMaxLength(2);
+    QPalette edit = Nr1Edit->palette();
+    edit.setColor(QPalette::Base, kEditColour);
+    Nr1Edit->setPalette(edit);
+    MakeNumberField(Nr1Edit);
+
+    bb1 = MakeButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
+    NrBut1 = MakeButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
+                        QStringLiteral("Wybór obrazka o podanym numerze"));
+    Nastepny = MakeButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
+                          QStringLiteral("Losowy wybór obrazka"));
+    connect(bb1, &QAbstractButton::clicked, this, &TFormPuz::bb1Click);
+    connect(NrBut1, &QAbstractButton::clicked, this, &TFormPuz::NrBut1Click);
+    connect(Nastepny, &QAbstractButton::clicked, this, &TFormPuz::NastepnyClick);
+
+    Zeg1 = new QTimer(this);
+    Zeg1->setInterval(1000);
+    connect(Zeg1, &QTimer::timeout, this, &TFormPuz::Zeg1Timer);
+}
+
+void TFormPuz::showEvent(QShowEvent* event) {
+    // A restored main window re-shows its children spontaneously; only a
+    // real opening of the module resets it.
+    if (!event->spontaneous()) FormShow();
+    QWidget::showEvent(event);
+}
+
+void TFormPuz::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) Zeg1->stop();
+    QWidget::hideEvent(event);
+}
+
+void TFormPuz::FormShow() {
+    move(kPlaceInPanel);
+    Zeg1->stop();
+    board.timeLeft = ctx.config.Tempo * 60;
+    Panel1->hide();
+    Panel2->hide();
+    Image1->hide();
+    board.locked = false;
+    EnableChoice(true);
+    clockOn = true;
+    SetClockGlyph(glyphOn, true);
+    ZegLabel->clear();
+    Nazwa->clear();
+    Nazwa2->clear();
+}
+
+void TFormPuz::NastepnyClick() {
+    if (!CanChoosePicture()) return;
+    pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount);
+    if (!LoadPicture(pictureNumber)) return;
+    Nr1Edit->setText(QString::number(pictureNumber));
+    BeginGame();
+}
+
+void TFormPuz::NrBut1Click() {
+    if (!CanChoosePicture()) return;
+    const TypedPicture typed =
+        TypedPictureNumber(Nr1Edit->text(), ctx.platform.random, ctx.data.PictureCount);
+    pictureNumber = typed.number;
+    if (typed.showNumber) Nr1Edit->setText(QString::number(pictureNumber));
+    if (!LoadPicture(pictureNumber)) return;
+    BeginGame();
+}
+
+bool TFormPuz::CanChoosePicture() {
+    if (ctx.data.PictureCount > 0) return true;
+    ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
+                                   ? QStringLiteral("Brak pliku z fotografiami")
+                                   : QStringLiteral("Brak fotografii w zestawie"),
+                               kError);
+    AbandonStart();
+    return false;
+}
+
+bool TFormPuz::LoadPicture(int n) {
+    const PictureLine line = SplitPictureLine(ctx.data.PictureList, n);
+    try {
+        ctx.data.LoadPhotoSetPicture(n);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), kError);
+        AbandonStart();
+        return false;
+    }
+    Nazwa->setText(line.name);
+    Nazwa2->setText(line.description);
+    board.Shuffle(ctx.platform.random);
+    return true;
+}
+
+// A start that could not get its picture leaves the module idle and usable.
+void TFormPuz::AbandonStart() {
+    Zeg1->stop();
+    board.locked = true;
+    Panel1->hide();
+    Panel2->hide();
+    Nazwa->clear();
+    Nazwa2->clear();
+    EnableChoice(true);
+    SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
+}
+
+void TFormPuz::BeginGame() {
+    board.Start(ctx.config.Tempo * 60);
+    ShowPicture();
+    if (clockOn) Zeg1->start();
+    SetClockGlyph(glyphBusy, false);
+    EnableChoice(ctx.config.Blokada != 1);
+    DrawBoard();
+    Panel1->show();
+    Panel2->show();
+}
+
+void TFormPuz::ShowPicture() {
+    Image1->setPixmap(QPixmap::fromImage(ctx.data.PictureBitmap));
+    Image1->show();
+}
+
+void TFormPuz::DrawBoard() {
+    for (int cell = 1; cell <= PuzzleBoard::kPieces; ++cell) DrawCell(cell);
+    ImPuzzle->update();
+}
+
+void TFormPuz::DrawCell(int cell) {
+    QPainter p(&ImPuzzle->image);
+    p.drawImage(PuzzleBoard::CellRect(cell).topLeft(), ctx.data.PictureBitmap,
+                PuzzleBoard::PieceRect(board.PieceIn(cell)));
+}
+
+// A one-pixel frame on the outermost pixels of the cell.
+void TFormPuz::DrawFrame(int cell) {
+    const QRect r = PuzzleBoard::CellRect(cell);
+    QPainter p(&ImPuzzle->image);
+    p.setPen(kFrameColour);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.drawLine(r.bottomRight(), r.bottomLeft());
+    p.drawLine(r.bottomLeft(), r.topLeft());
+}
+
+void TFormPuz::ImPuzzleMouseDown(QPoint pos) {
+    switch (board.ClickAt(pos)) {
+        case PuzzleBoard::Click::Ignored:
+            return;
+        case PuzzleBoard::Click::First:
+            DrawFrame(board.FirstCell());
+            break;
+        case PuzzleBoard::Click::Swapped:
+            DrawCell(board.FirstCell());
+            DrawCell(board.LastCell());
+            break;
+    }
+    ImPuzzle->update();
+    if (board.IsSolved()) Win();
+}
+
+void TFormPuz::Win() {
+    Nazwa->setText(QStringLiteral("FANTASTYCZNIE!"));
+    Zeg1->stop();
+    EnableChoice(true);
+    ctx.platform.sounds.play(QStringLiteral("Plum"));
+    SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
+    board.locked = true;
+}
+
+void TFormPuz::Zeg1Timer() {
+    const bool timeUp = board.Tick();
+    ZegLabel->setText(QString::number(board.timeLeft));
+    if (timeUp) Lose();
+}
+
+// Time is up: the solution is drawn over the board.
+void TFormPuz::Lose() {
+    ctx.platform.sounds.play(QStringLiteral("Plim"));
+    Zeg1->stop();
+    Nazwa->setText(QStringLiteral("NIESTETY"));
+    QPainter(&ImPuzzle->image)
+        .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap);
+    ImPuzzle->update();
+    SetClockGlyph(glyphOn, true);
+    EnableChoice(true);
+    board.locked = true;
+}
+
+void TFormPuz::bb1Click() {
+    clockOn = !clockOn;
+    SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
+    ZegLabel->clear();
+}
+
+void TFormPuz::SetClockGlyph(const QImage& glyph, bool enabled) {
+    bb1->setGlyph(glyph);
+    bb1->setEnabled(enabled);
+}
+
+void TFormPuz::EnableChoice(bool enabled) {
+    Nastepny->setEnabled(enabled);
+    NrBut1->setEnabled(enabled);
 }

@@ -1,14 +1,68 @@
 #pragma once
-// The picture puzzle: 24 pieces of a photo-set picture to put back in order.
+// The picture puzzle: a photo-set picture cut into 24 pieces, shuffled, to be
+// put back in order by swapping two pieces at a time, optionally against a
+// countdown of Tempo minutes.
+#include <QImage>
 #include <QWidget>
 
+#include "puzzle/PuzzleBoard.h"
+
 struct AppContext;
+class ImageView;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class TColorButton;
 
 class TFormPuz : public QWidget {
     Q_OBJECT
 public:
     TFormPuz(AppContext& ctx, QWidget* parent);
 
+    void NastepnyClick();
+    void NrBut1Click();
+    void bb1Click();
+    void Zeg1Timer();
+    void ImPuzzleMouseDown(QPoint pos);
+
+    PuzzleBoard board;
+    int pictureNumber = 0;
+    bool clockOn = true;
+
+    ImageView* Image2;
+    QLabel* ZegLabel;
+    QLabel* Nazwa;
+    QLabel* Nazwa2;
+    QWidget* Panel1;
+    QLabel* Image1;
+    QWidget* Panel2;
+    ImageView* ImPuzzle;
+    QLineEdit* Nr1Edit;
+    TColorButton* bb1;
+    TColorButton* NrBut1;
+    TColorButton* Nastepny;
+    QTimer* Zeg1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void BuildControls();
+    void FormShow();
+    bool CanChoosePicture();
+    bool LoadPicture(int n);
+    void AbandonStart();
+    void BeginGame();
+    void ShowPicture();
+    void DrawBoard();
+    void DrawCell(int cell);
+    void DrawFrame(int cell);
+    void Win();
+    void Lose();
+    void SetClockGlyph(const QImage& glyph, bool enabled);
+    void EnableChoice(bool enabled);
+
     AppContext& ctx;
+    QImage glyphOn, glyphOff, glyphBusy;
 };

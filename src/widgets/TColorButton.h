@@ -14,6 +14,7 @@ public:
     void setColor(const QColor& color);
     QColor color() const { return face; }
     void setGlyph(const QImage& glyph);
+    const QImage& Glyph() const { return glyph; }
     QSize sizeHint() const override { return {75, 25}; }
 
     static QColor Lighter(const QColor& c);  // each channel + 64, at most 255

@@ -3,16 +3,39 @@
 #include <QPainter>
 #include <algorithm>
 
-TGauge::TGauge(QWidget* parent) : QWidget(parent) {}
+TGauge::TGauge(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TGauge::setRange(int minValue, int maxValue) {
     low = minValue;
     high = std::max(minValue, maxValue);
-    setProgress(value);
+    SetValue(value);
 }
 
 void TGauge::setProgress(int v) {
+    SetValue(v);
+}
+
+void TGauge::SetValue(int v) {
+    const int before = percent();
     value = std::clamp(v, low, high);
+    if (percent() != before) update();
+}
+
+int TGauge::percent() const {
+    if (high == low) return 0;
+    const qint64 span = qint64(high) - low;
+    return int(((qint64(value) - low) * 200 + span) / (2 * span));  // rounded half up
+}
+
+void TGauge::setKind(Kind k) {
+    kind = k;
+    update();
+}
+
+void TGauge::setBorder(bool on) {
+    border = on;
     update();
 }
 
@@ -22,15 +45,22 @@ void TGauge::setColors(const QColor& f, const QColor& b) {
     update();
 }
 
-int TGauge::FilledWidth(int innerWidth) const {
-    if (high == low) return 0;
-    return int(qint64(innerWidth) * (value - low) / (high - low));
+int TGauge::FilledLength(int length) const {
+    return length * percent() / 100;
 }
 
 void TGauge::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect inner = rect().adjusted(1, 1, -1, -1);
-    p.fillRect(rect(), Qt::black);
-    p.fillRect(inner, back);
-    p.fillRect(QRect(inner.topLeft(), QSize(FilledWidth(inner.width()), inner.height())), fore);
+    QRect bar = rect();
+    if (border) {
+        p.fillRect(bar, Qt::black);
+        bar.adjust(1, 1, -1, -1);
+    }
+    p.fillRect(bar, back);
+    if (kind == Kind::Horizontal) {
+        p.fillRect(QRect(bar.left(), bar.top(), FilledLength(bar.width()), bar.height()), fore);
+    } else {
+        const int filled = FilledLength(bar.height());
+        p.fillRect(QRect(bar.left(), bar.bottom() + 1 - filled, bar.width(), filled), fore);
+    }
 }
