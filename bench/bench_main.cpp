@@ -1,5 +1,14 @@
-// The one entry point of the benchmark binary; every bench_*.cpp only
-// registers its benchmarks.
+// Benchmark entry point: a QApplication (offscreen unless a display is
+// asked for) so that benchmarks may use widgets and the event loop.
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

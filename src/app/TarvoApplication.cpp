@@ -26,6 +26,21 @@ void TarvoApplication::UseBundledFont() {
     QApplication::setFont(font);
 }
 
+QByteArray TarvoApplication::PlatformFor(const QByteArray& sessionType,
+                                         const QByteArray& waylandDisplay,
+                                         const QByteArray& x11Display,
+                                         const QByteArray& requested) {
+    if (!requested.isEmpty()) return {};
+    const bool wayland = sessionType == "wayland" || !waylandDisplay.isEmpty();
+    return wayland && !x11Display.isEmpty() ? QByteArray("xcb") : QByteArray();
+}
+
+void TarvoApplication::ChooseWindowSystem() {
+    const QByteArray platform = PlatformFor(qgetenv("XDG_SESSION_TYPE"), qgetenv("WAYLAND_DISPLAY"),
+                                            qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+}
+
 void TarvoApplication::ShowError(const QString& message) {
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
                           message);

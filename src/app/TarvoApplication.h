@@ -9,6 +9,14 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     static void ShowError(const QString& message);
+    // On a Wayland session a client cannot move the mouse pointer, which the
+    // maps' Find mode needs: use the X11 platform through XWayland when it is
+    // there. Call before the application object is made.
+    static void ChooseWindowSystem();
+    // The platform plugin to ask for, or empty for Qt's own choice, given the
+    // session's environment.
+    static QByteArray PlatformFor(const QByteArray& sessionType, const QByteArray& waylandDisplay,
+                                  const QByteArray& x11Display, const QByteArray& requested);
     // Registers the bundled fonts and makes the interface font the default.
     static void UseBundledFont();
 };

@@ -1,5 +1,10 @@
 // Terravika świata: starts the application, creates the main window (which
 // creates the module windows) and runs the message loop.
+//
+// --quit-when-shown ends the program as soon as the main window is on the
+// screen; the start-up benchmark times that.
+#include <QWindow>
+
 #include "app/AppContext.h"
 #include "app/Config.h"
 #include "app/TForm1.h"
@@ -8,6 +13,7 @@
 #include "platform/RealPlatform.h"
 
 int main(int argc, char** argv) {
+    TarvoApplication::ChooseWindowSystem();
     TarvoApplication app(argc, argv);
     RealPlatform platform;
     Config config;
@@ -15,5 +21,11 @@ int main(int argc, char** argv) {
     AppContext ctx{platform.services, config, data};
     TForm1 main(ctx);
     main.show();
+    if (app.arguments().contains("--quit-when-shown")) {
+        while (!main.windowHandle()->isExposed())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QApplication::processEvents();
+        return 0;
+    }
     return app.exec();
 }

@@ -20,8 +20,9 @@ class FakeWaits : public Waits {
 public:
     void processEvents() override;
     void pause(int ms) override { pauses.push_back(ms); }
-    void sleepUntil(double) override {}
+    void sleepUntil(double) override { ++sleeps; }
     std::vector<int> pauses;
+    int sleeps = 0;  // one per zoom frame
 };
 
 class FakeClock : public Clock {

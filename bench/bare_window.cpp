@@ -1,0 +1,17 @@
+// A bare Qt Widgets window of the same size as the program's main window,
+// quitting as soon as it is shown: the yardstick for the start-up time.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(1024, 768);
+    window.show();
+    while (!window.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QApplication::processEvents();
+    return 0;
+}

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+
+#include "app/Config.h"
+#include "app/Efekty.h"
+#include "app/MainMenu.h"
+#include "app/TFUstawienia.h"
+#include "app/TForm1.h"
+#include "data/UPaker.h"
+#include "maps/TFMapy.h"
+#include "platform/FakePlatform.h"
+#include "quiz/TForm2.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+    FakePlatform fp;
+    Config config;
+    DataAccess data{config, fp.services};
+    AppContext ctx{fp.services, config, data};
+    std::unique_ptr<TForm1> form;
+
+    void Start() {
+        form = std::make_unique<TForm1>(ctx);
+        form->show();
+        form->PositionWindows(QRect(0, 0, 1024, 768));
+    }
+};
+
+TEST(MainMenuGeometry, PanelAndZoomTargetOnA1024x768WorkArea) {
+    const QSize area(1024, 768);
+    EXPECT_EQ(MainMenu::PanelPosition(area), QPoint(112, 94));
+    const QRect target = MainMenu::ZoomTarget(MainMenu::WindowCentre(area));
+    EXPECT_EQ(target, QRect(QPoint(192, 234), QPoint(572, 504)));
+    // Odd sizes round half to even.
+    EXPECT_EQ(MainMenu::WindowCentre(QSize(1025, 767)), QPoint(512, 384));
+    EXPECT_EQ(MainMenu::PanelPosition(QSize(1025, 767)), QPoint(112, 94));
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+}
+
+TEST(ZoomEffect, LeavesThePictureBitForBitAsItWas) {
+    QImage picture(800, 580, QImage::Format_RGB32);
+    for (int y = 0; y < 580; ++y)
+        for (int x = 0; x < 800; ++x) picture.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+    QImage canvas = picture;
+    FakePlatform fp;
+    const QRect target(QPoint(192, 234), QPoint(572, 504));
+    ZoomOpen({&canvas, nullptr}, fp.services, 600, 80, target);
+    EXPECT_EQ(canvas, picture);
+    ZoomClose({&canvas, nullptr}, fp.services, 600, 520, target);
+    EXPECT_EQ(canvas, picture);
+    EXPECT_EQ(fp.waits.sleeps, 24);
+    // A single frame does change the picture.
+    DrawZoomFrame({&canvas, nullptr}, fp.services, 600, 80, 9, -14, 5, -1, 14);
+    EXPECT_NE(canvas, picture);
+}
+
+TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
+    Start();
+    EXPECT_EQ(form->PTlo->pos(), QPoint(112, 94));
+    EXPECT_EQ(form->form2->pos(), QPoint(120, 110));
+    EXPECT_EQ(form->fMapy->pos(), QPoint(40, 90));
+    EXPECT_EQ(form->ActiveModule, 0);
+    EXPECT_EQ(form->ImTlo->image.size(), QSize(800, 580));
+    EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
+    EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
+}
+
+TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {
+    Start();
+    const QImage background = form->ImTlo->image.convertToFormat(QImage::Format_RGB32);
+    form->LaunchEntry(3);
+    EXPECT_EQ(fp.waits.sleeps, 12);
+    EXPECT_EQ(form->ActiveModule, 3);
+    EXPECT_EQ(form->ZoomOrigin, QPoint(600, 200));
+    EXPECT_EQ(form->ZoomTarget, QRect(QPoint(192, 234), QPoint(572, 504)));
+    EXPECT_FALSE(form->PNagl->isHidden());
+    EXPECT_EQ(form->ImTlo->image, background);
+
+    form->LaunchEntry(5);
+    EXPECT_EQ(fp.waits.sleeps, 36);
+    EXPECT_EQ(form->ImTlo->image, background);
+    EXPECT_EQ(form->LabelColour(3), MainMenu::NormalColour);
+    EXPECT_EQ(form->LabelColour(5), MainMenu::MarkColour);
+
+    form->LaunchEntry(5);  // the open module: nothing at all
+    EXPECT_EQ(fp.waits.sleeps, 36);
+}
+
+TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
+    Start();
+    form->LaunchEntry(1);
+    form->PNastepny->show();
+    const int frames = fp.waits.sleeps;
+    form->form2->ZegF3->start();
+    form->LaunchEntry(2);
+    EXPECT_FALSE(form->form2->ZegF3->isActive());
+    EXPECT_EQ(fp.waits.sleeps, frames);
+    EXPECT_EQ(form->ActiveModule, 2);
+    EXPECT_FALSE(form->form2->isHidden());
+    EXPECT_EQ(form->LabelColour(1), MainMenu::NormalColour);
+    EXPECT_EQ(form->LabelColour(2), MainMenu::MarkColour);
+
+    form->form2->ZegF3->start();
+    form->LaunchEntry(2);  // the running quiz: only the countdown stops
+    EXPECT_FALSE(form->form2->ZegF3->isActive());
+    EXPECT_EQ(fp.waits.sleeps, frames);
+
+    form->LaunchEntry(8);  // leaving the quiz hides the Next arrow
+    EXPECT_TRUE(form->PNastepny->isHidden());
+    EXPECT_TRUE(form->form2->isHidden());
+}
+
+TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
+    Start();
+    form->LaunchEntry(4);
+    form->HoverEntry(4);  // the open module's entry stays silver
+    EXPECT_EQ(form->LabelColour(4), MainMenu::MarkColour);
+    form->HoverEntry(6);
+    EXPECT_EQ(form->LabelColour(6), MainMenu::HoverColour);
+    form->HoverEntry(7);
+    EXPECT_EQ(form->LabelColour(6), MainMenu::NormalColour);
+    EXPECT_EQ(form->LabelColour(7), MainMenu::HoverColour);
+    form->HoverEntry(0);  // the column outside the hotspots
+    EXPECT_EQ(form->LabelColour(7), MainMenu::NormalColour);
+    EXPECT_EQ(form->LabelColour(4), MainMenu::MarkColour);
+}
+
+TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
+    Start();
+    form->fMapy->ListaPanstw->addItems({"a", "b"});
+    form->fMapy->ListaPanstw->setCurrentIndex(1);
+    form->LaunchEntry(7);
+    EXPECT_EQ(form->fMapy->ListaPanstw->currentIndex(), 0);
+    form->LaunchEntry(9);
+    EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
+    EXPECT_EQ(form->ActiveModule, 7);
+}
+
+TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
+    dir.write("Data/a.dat", MakePhotoSet("S\r\nA*a\r\nB*b\r\n", 1));
+    Start();
+    ASSERT_EQ(data.PhotoSetCount, 1);
+    form->activateWindow();
+    form->setFocus();
+    // With one set Ctrl+L does nothing: no modal dialog appears.
+    QTest::keyRelease(form.get(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // Ctrl+U opens the settings; close it from a timer.
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        opened = QApplication::activeModalWidget() == form->fUstawienia;
+        form->fUstawienia->BAnulujClick();
+    });
+    QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
+    Start();
+    const QByteArray before = dir.read("Tarvo.ini");
+    TFUstawienia& dialog = *form->fUstawienia;
+    dialog.FormShow();
+    dialog.tempoItems->button(0)->setChecked(true);
+    dialog.CBlokuj->setChecked(false);
+    dialog.BAnulujClick();
+    EXPECT_EQ(config.Tempo, 3);
+    EXPECT_EQ(dir.read("Tarvo.ini"), before);
+
+    dialog.FormShow();
+    EXPECT_TRUE(dialog.tempoItems->button(2)->isChecked());
+    dialog.tempoItems->button(0)->setChecked(true);
+    dialog.CBlokuj->setChecked(false);
+    dialog.BWprowadzClick();
+    EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=1\r\nBlokada=0\r\n");
+}
+
+}  // namespace

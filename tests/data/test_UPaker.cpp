@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QStringEncoder>
+
+#include "app/Config.h"
+#include "data/TarvoError.h"
+#include "data/UPaker.h"
+#include "platform/FakePlatform.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+QByteArray ListOf(int pictures) {
+    QByteArray list = "Zestaw\r\nZERO*zero\r\n";
+    for (int n = 1; n <= pictures; ++n) list += "KRAJ" + QByteArray::number(n) + "*opis\r\n";
+    return list;
+}
+
+class DataTest : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+    FakePlatform fp;
+    Config config;
+    DataAccess data{config, fp.services};
+
+    void Start() {
+        ReadConfig(config);
+        data.InitDataAccess();
+    }
+};
+
+TEST_F(DataTest, NoPhotoSetIsReportedAndLeavesNothingOpen) {
+    Start();
+    EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
+    EXPECT_EQ(data.PhotoSetCount, 0);
+    EXPECT_EQ(data.PictureCount, 0);
+    EXPECT_THROW(data.LoadPhotoSetPicture(1), TarvoError);
+}
+
+TEST_F(DataTest, StoredIndexTooLargeStartsWithTheFirstSetAndRewritesIt) {
+    dir.write("Tarvo.ini", "Name=5\r\n");
+    dir.write("Data/b.dat", MakePhotoSet(ListOf(2), 2));
+    dir.write("Data/a.dat", MakePhotoSet(ListOf(10), 10));
+    Start();
+    EXPECT_EQ(data.PhotoSetList, QStringList({"a", "b"}));
+    EXPECT_EQ(config.PhotoSetIndex, 0);
+    EXPECT_EQ(data.PictureCount, 10);
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=0\r\n"));
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
+
+TEST_F(DataTest, FindsSetsWithoutRegardToCaseSkippingFoldersAndSorting) {
+    dir.write("DATA/Świat.DAT", MakePhotoSet(ListOf(1), 1));
+    dir.write("DATA/europa.dat", MakePhotoSet(ListOf(1), 1));
+    dir.write("DATA/Azja.dat", MakePhotoSet(ListOf(1), 1));
+    dir.write("DATA/zdat", MakePhotoSet(ListOf(1), 1));
+    dir.write("DATA/folder.dat/x.txt", "x");
+    dir.write("DATA/notes.txt", "x");
+    Start();
+    EXPECT_EQ(data.PhotoSetList, QStringList({"Azja", "europa", "Świat", "zdat"}));
+}
+
+TEST_F(DataTest, ListLinesGivePictureCountAndPicturesLoad) {
+    dir.write("Tarvo.ini", "Name=1\r\n");
+    dir.write("Data/a.dat", MakePhotoSet(ListOf(1), 1));
+    dir.write("Data/b.dat", MakePhotoSet(ListOf(10), 10));
+    Start();
+    ASSERT_EQ(data.PictureList.size(), 12);
+    EXPECT_EQ(data.PictureCount, 10);
+    EXPECT_EQ(data.PictureList[11], "KRAJ10*opis");
+    data.LoadPhotoSetPicture(10);
+    EXPECT_EQ(data.PictureBitmap.size(), QSize(384, 256));
+    EXPECT_EQ(fp.waits.pauses, std::vector<int>{10});
+    EXPECT_THROW(data.LoadPhotoSetPicture(11), TarvoError);
+}
+
+TEST_F(DataTest, UnreadableSetKeepsThePreviousList) {
+    dir.write("Data/a.dat", MakePhotoSet(ListOf(3), 3));
+    dir.write("Data/b.dat", "not an archive");
+    Start();
+    ASSERT_EQ(data.PictureCount, 3);
+    config.PhotoSetIndex = 1;
+    data.ChangePhotoSet();
+    EXPECT_EQ(fp.messages.shown, QStringList{"Problem z odczytem|Błąd"});
+    EXPECT_EQ(data.PictureCount, 3);
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));
+}
+
+TEST_F(DataTest, ArchivesAreOpenedReadOnly) {
+    dir.write("Data/a.dat", MakePhotoSet(ListOf(1), 1));
+    QFile::setPermissions(dir.file("Data/a.dat"), QFile::ReadOwner);
+    Start();
+    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
+
+TEST_F(DataTest, MapAndExplorerLoadersFindPathsWithoutCase) {
+    dir.write("maps/GEOMAP.DAT", BuildPack({{"Europa.jpg", MakeJpeg(20, 10)}}));
+    dir.write("maps/geomen.DAT", BuildPack({{"Wstep.rtf", "{\\rtf1 x}"}}));
+    Start();
+    EXPECT_EQ(data.LoadMapImage("europa.JPG", 1).size(), QSize(20, 10));
+    EXPECT_THROW(data.LoadMapImage("Europa.bmp", 0), TarvoError);
+    EXPECT_EQ(data.LoadExplorerText("Wstep.rtf"), "{\\rtf1 x}");
+    EXPECT_TRUE(data.LoadExplorerText("Brak.rtf").isEmpty());
+    EXPECT_TRUE(fp.messages.shown.contains("Problem z odczytem|Błąd"));
+}
+
+TEST(SpisDecoding, AnsiUtf8AndLineEnds) {
+    QStringEncoder cp1250("windows-1250");
+    const QByteArray ansi =
+        cp1250.encode(QStringLiteral("Nagłówek\r\nŁÓDŹ*miasto\rPOLSKA*kraj\nX*y"));
+    EXPECT_EQ(DataAccess::DecodeList(ansi),
+              QStringList({"Nagłówek", "ŁÓDŹ*miasto", "POLSKA*kraj", "X*y"}));
+    const QString text = QStringLiteral("Zestaw\r\nWŁOCHY*Rzym\r\n");
+    EXPECT_EQ(DataAccess::DecodeList("\xEF\xBB\xBF" + text.toUtf8()),
+              QStringList({"Zestaw", "WŁOCHY*Rzym"}));
+    EXPECT_EQ(DataAccess::DecodeList(text.toUtf8()), QStringList({"Zestaw", "WŁOCHY*Rzym"}));
+    EXPECT_EQ(DataAccess::DecodeList("a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
+}
+
+}  // namespace
+
+#include "app/AppContext.h"
+#include "data/TFWyborZestawu.h"
+
+namespace {
+
+TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
+    dir.write("Data/a.dat", MakePhotoSet(ListOf(1), 1));
+    dir.write("Data/b.dat", MakePhotoSet(ListOf(4), 4));
+    Start();
+    AppContext ctx{fp.services, config, data};
+    TFWyborZestawu chooser(ctx, nullptr);
+    chooser.Fill(data.PhotoSetCount);
+    chooser.Fill(data.PhotoSetCount);  // filled again, the list does not grow
+    ASSERT_EQ(chooser.CWyborZestawu->count(), 2);
+    EXPECT_EQ(chooser.CWyborZestawu->itemText(1), "Zestaw nr 2");
+    chooser.CWyborZestawu->setCurrentIndex(1);
+    EXPECT_EQ(config.PhotoSetIndex, 1);
+    EXPECT_EQ(data.PictureCount, 4);
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));
+    data.LoadPhotoSetPicture(4);
+    EXPECT_EQ(data.Archive.FileName(), data.DataFolder + "b.dat");
+
+    TFWyborZestawu single(ctx, nullptr);
+    single.Fill(1);
+    EXPECT_EQ(single.CWyborZestawu->count(), 0);
+}
+
+}  // namespace
