@@ -1,0 +1,110 @@
+// Writes the screenshots of the picture puzzle and of country recognition,
+// in play, won and lost, into the folder named by TERRAVIKA_SHOTS (skipped
+// when it is not set), drawn with the program's font and the bundled photo sets.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/AppContext.h"
+#include "app/Config.h"
+#include "app/TarvoApplication.h"
+#include "country/TFormGdzie.h"
+#include "data/UPaker.h"
+#include "platform/FakePlatform.h"
+#include "puzzle/TFormPuz.h"
+#include "widgets/ImageView.h"
+#include "widgets/TColorButton.h"
+
+namespace {
+
+struct PhotoShots : ::testing::Test {
+    QString folder = qEnvironmentVariable("TERRAVIKA_SHOTS");
+    FakePlatform fp;
+    Config config;
+    DataAccess data{config, fp.services};
+    AppContext ctx{fp.services, config, data};
+    QWidget panel;
+
+    void SetUp() override {
+        if (folder.isEmpty())
+            GTEST_SKIP() << "set TERRAVIKA_SHOTS to a folder to write screenshots";
+        TarvoApplication::UseBundledFont();
+        config.BaseFolder = TERRAVIKA_SOURCE_DIR "/content";
+        data.InitDataAccess();
+        ASSERT_GT(data.PictureCount, 0);
+        panel.resize(800, 580);
+        panel.show();
+    }
+    void Save(QWidget* window, const QString& name) {
+        QApplication::processEvents();
+        ASSERT_TRUE(window->grab().save(QDir(folder).filePath(name)));
+    }
+};
+
+void ClickCell(TFormPuz* form, int cell) {
+    QTest::mouseClick(form->ImPuzzle, Qt::LeftButton, {}, PuzzleBoard::CellRect(cell).center());
+}
+
+void ClickTile(TFormGdzie* form, FakePointer& pointer, int tile) {
+    const QPoint at = CountryGame::TileRect(tile).center() + QPoint(4, 5);
+    pointer.position = form->mapToGlobal(at);
+    QTest::mouseClick(form->Rys1, Qt::LeftButton, {}, at - QPoint(4, 5));
+}
+
+}  // namespace
+
+TEST_F(PhotoShots, Puzzle) {
+    auto* form = new TFormPuz(ctx, &panel);
+    form->show();
+    fp.random.script = {7};
+    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
+    for (int i = 0; i < 12; ++i) form->Zeg1Timer();
+    ClickCell(form, 9);
+    Save(form, "puzzle-playing.png");
+
+    for (int cell = 1; cell <= 24; ++cell) {
+        if (form->board.PieceIn(cell) == cell) continue;
+        int from = cell + 1;
+        while (form->board.PieceIn(from) != cell) ++from;
+        if (!form->board.AwaitingFirstClick()) ClickCell(form, 24);
+        ClickCell(form, cell);
+        ClickCell(form, from);
+    }
+    Save(form, "puzzle-won.png");
+
+    config.Tempo = 1;
+    fp.random.script = {22};
+    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
+    ClickCell(form, 3);
+    ClickCell(form, 8);
+    while (!form->board.locked) form->Zeg1Timer();
+    Save(form, "puzzle-lost.png");
+}
+
+TEST_F(PhotoShots, Country) {
+    auto* form = new TFormGdzie(ctx, &panel);
+    form->move(100, 150);
+    fp.random.script = {12};
+    form->show();
+    for (int tile : {27, 28, 35}) ClickTile(form, fp.pointer, tile);
+    form->NazwaEdit->clear();
+    QTest::keyClicks(form->NazwaEdit, "fran");
+    Save(form, "country-playing.png");
+
+    for (int tile : {36, 19}) ClickTile(form, fp.pointer, tile);
+    form->NazwaEdit->setText(form->game.answer.toLower());
+    QTest::keyClick(form->NazwaEdit, Qt::Key_Return);
+    Save(form, "country-won.png");
+
+    fp.random.script = {30};
+    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
+    for (int tile = 0; tile < 18; ++tile) ClickTile(form, fp.pointer, tile);
+    for (const char* guess : {"NIEMCY", "AUSTRIA", "SZWAJCARIA"}) {
+        form->NazwaEdit->setText(guess);
+        QTest::keyClick(form->NazwaEdit, Qt::Key_Return);
+    }
+    Save(form, "country-lost.png");
+}
