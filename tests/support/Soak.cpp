@@ -1,0 +1,105 @@
+#include "support/Soak.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "app/TForm1.h"
+
+namespace {
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Closes whatever modal dialog is open once the event loop runs again.
+void CloseModalSoon() {
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+}
+
+}  // namespace
+
+long SoakDriver::ResidentKiB() {
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+void SoakDriver::Run(int events) {
+    for (int i = 0; i < events; ++i) {
+        Step();
+        if (i % 16 == 0) QApplication::processEvents();
+    }
+    QApplication::processEvents();
+}
+
+void SoakDriver::Step() {
+    const QPoint point(Uniform(0, 799), Uniform(0, 579));
+    switch (Uniform(0, 19)) {
+        case 0:
+            form.LaunchEntry(Uniform(1, 9));
+            break;
+        case 1:
+            Dialog();
+            break;
+        case 2:
+        case 3:
+        case 4:
+            Key();
+            break;
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+            Move(point);
+            break;
+        default:
+            Click(point);
+            break;
+    }
+}
+
+void SoakDriver::Click(QPoint panelPoint) {
+    QWidget* target = form.PTlo->childAt(panelPoint);
+    if (!target) target = form.PTlo;
+    const QPoint local = target->mapFrom(form.PTlo, panelPoint);
+    CloseModalSoon();
+    SendMouse(target, QEvent::MouseButtonPress, local, Qt::LeftButton);
+    CloseModalSoon();
+    SendMouse(target, QEvent::MouseButtonRelease, local, Qt::NoButton);
+}
+
+void SoakDriver::Move(QPoint panelPoint) {
+    QWidget* target = form.PTlo->childAt(panelPoint);
+    if (!target) target = form.PTlo;
+    SendMouse(target, QEvent::MouseMove, target->mapFrom(form.PTlo, panelPoint), Qt::NoButton);
+}
+
+void SoakDriver::Key() {
+    static const Qt::Key keys[] = {Qt::Key_A,     Qt::Key_E,      Qt::Key_L,   Qt::Key_P,
+                                   Qt::Key_0,     Qt::Key_1,      Qt::Key_5,   Qt::Key_9,
+                                   Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backspace};
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+    CloseModalSoon();
+    if (Uniform(0, 5) == 0) {
+        QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QStringLiteral("ł"),
+                            Qt::NoModifier);
+        return;
+    }
+    QTest::keyClick(target, keys[Uniform(0, std::size(keys) - 1)]);
+}
+
+void SoakDriver::Dialog() {
+    form.setFocus();
+    CloseModalSoon();
+    QTest::keyRelease(&form, Uniform(0, 1) ? Qt::Key_U : Qt::Key_L, Qt::ControlModifier);
+}
