@@ -82,7 +82,7 @@ void TForm2::BuildControls() {
     digit.setBold(true);
     TimeLab->setFont(digit);
     TimeLab->setAlignment(Qt::AlignCenter);
-    LOcena = AddLabel("LOcena", {104, 92, 245, 13}, kRight);
+    LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {

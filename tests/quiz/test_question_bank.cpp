@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QMap>
 #include <QSet>
 
+#include "app/TarvoApplication.h"
 #include "quiz/QuestionBank.h"
 
 namespace {
@@ -72,6 +75,26 @@ TEST(QuestionBank, CapitalRecordsNameEachCountryAndCapitalOnce) {
         capitals.insert(capital);
     }
     EXPECT_EQ(Bank().Record(407, 100), "Jamajka*Kingston");
+}
+
+TEST(QuestionBank, EveryQuestionFitsItsBoxAndEveryAnswerItsRow) {
+    const QFont saved = QApplication::font();
+    TarvoApplication::UseBundledFont();
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics question(bold), answer(QApplication::font());
+    QApplication::setFont(saved);
+    const int questionWidth = 253, questionHeight = 36, rowWidth = 265;  // as the window lays out
+    for (int n = 1; n <= 407; ++n) {
+        const QStringList fields = Bank().Record(n, 200).split('*');
+        if (fields.size() < 2) continue;
+        const QRect box =
+            question.boundingRect(QRect(0, 0, questionWidth, 1000), Qt::TextWordWrap, fields[0]);
+        EXPECT_LE(box.height(), questionHeight) << n;
+        EXPECT_LE(box.width(), questionWidth) << n;
+        for (int i = 1; i < std::min<int>(fields.size(), 4); ++i)
+            EXPECT_LE(answer.horizontalAdvance(fields[i]), rowWidth) << n;
+    }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 #include "app/AppContext.h"
 #include "app/Config.h"
+#include "app/TarvoApplication.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"
 #include "quiz/TForm2.h"
@@ -256,6 +258,11 @@ namespace {
 TEST_F(QuizFixture, Screenshots) {
     const QString folder = qEnvironmentVariable("TERRAVIKA_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "TERRAVIKA_SCREENSHOTS not set";
+    const QFont testFont = QApplication::font();
+    TarvoApplication::UseBundledFont();  // the program's own look
+    form->hide();
+    form = new TForm2(ctx, &panel);
+    SetUp();
     auto save = [&](const char* name) {
         EXPECT_TRUE(form->grab().save(folder + "/quiz-" + name + ".png"));
     };
@@ -274,6 +281,7 @@ TEST_F(QuizFixture, Screenshots) {
     form->EnterQuiz(QuizMode::Capitals);
     form->ShowNextQuestion();
     save("capitals");
+    QApplication::setFont(testFont);
 }
 
 }  // namespace
