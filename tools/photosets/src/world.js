@@ -67,6 +67,46 @@ function joinObjects(objects, { into, parts }) {
   target.arcs = arcs;
 }
 
+// The data draws Morocco over the coast of Western Sahara; the two meet on
+// the parallel 27°40′N, and what lies south of it is Western Sahara's.
+const SAHARA = { north: 'Morocco', south: 'W. Sahara', lat: 27 + 40 / 60 };
+
+// The part of a ring north (or south) of a parallel, cut along it.
+function clipRing(ring, lat, keepNorth) {
+  const inside = (p) => (keepNorth ? p[1] >= lat : p[1] < lat);
+  const out = [];
+  for (let i = 0; i + 1 < ring.length; i++) {
+    const [p, q] = [ring[i], ring[i + 1]];
+    if (inside(p)) out.push(p);
+    if (inside(p) !== inside(q)) {
+      const t = (lat - p[1]) / (q[1] - p[1]);
+      out.push([p[0] + t * (q[0] - p[0]), lat]);
+    }
+  }
+  return out.length >= 3 ? [...out, out[0]] : null;
+}
+
+function clipAtLat(geometry, lat, keepNorth) {
+  const polygons = geometry.type === 'Polygon' ? [geometry.coordinates] : geometry.coordinates;
+  const kept = polygons
+    .map((rings) => rings.map((r) => clipRing(r, lat, keepNorth)))
+    .filter((rings) => rings[0])
+    .map((rings) => rings.filter(Boolean));
+  return { type: 'MultiPolygon', coordinates: kept };
+}
+
+function splitSahara(countries) {
+  const north = countries.find((c) => c.name === SAHARA.north);
+  const south = countries.find((c) => c.name === SAHARA.south);
+  const strip = clipAtLat(north.feature.geometry, SAHARA.lat, false);
+  north.feature.geometry = clipAtLat(north.feature.geometry, SAHARA.lat, true);
+  const own = south.feature.geometry;
+  south.feature.geometry = {
+    type: 'MultiPolygon',
+    coordinates: [...(own.type === 'Polygon' ? [own.coordinates] : own.coordinates), ...strip.coordinates],
+  };
+}
+
 // Loads the countries at the scale '50m' or '110m':
 // [{ id, name, feature, neighbours: [indices], centre, radius }].
 export function loadCountries(resolution = '50m') {
@@ -75,12 +115,17 @@ export function loadCountries(resolution = '50m') {
   for (const move of MOVED) movePolygon(topology, objects, move);
   for (const join of JOINED) joinObjects(objects, join);
   const neighbours = topo.neighbors(objects);
-  return objects.map((object, index) => {
+  const countries = objects.map((object, index) => {
     // merge() dissolves the borders between the polygons of one country
     const feature = { type: 'Feature', properties: {}, geometry: topo.merge(topology, [object]) };
-    const centre = d3.geoCentroid(feature);
-    return { id: object.id, name: object.properties.name, feature, neighbours: neighbours[index], centre, radius: reach(feature, centre) };
+    return { id: object.id, name: object.properties.name, feature, neighbours: neighbours[index] };
   });
+  splitSahara(countries);
+  for (const c of countries) {
+    c.centre = d3.geoCentroid(c.feature);
+    c.radius = reach(c.feature, c.centre);
+  }
+  return countries;
 }
 
 // The largest angular distance from a point to a vertex of the feature.
