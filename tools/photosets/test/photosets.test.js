@@ -1,0 +1,53 @@
+// Checks of the generator's geography and file-writing helpers: run with `npm test`.
+import test from 'node:test';
+import assert from 'node:assert/strict';
+import * as d3 from 'd3-geo';
+import { loadCountries, mainPart } from '../src/world.js';
+import { buildPack, encodeCp1250 } from '../src/pack.js';
+
+const countries = loadCountries('50m');
+const byName = (name) => countries.find((c) => c.name === name).feature;
+const framed = (name, frame) => mainPart(byName(name), frame);
+
+test('disputed and split shapes are drawn with the recognised country', () => {
+  assert.ok(d3.geoContains(byName('Ukraine'), [34.1, 44.95]), 'Crimea');
+  assert.ok(!d3.geoContains(byName('Russia'), [34.1, 44.95]));
+  assert.ok(d3.geoContains(byName('Cyprus'), [33.32, 35.34]), 'Kyrenia');
+  assert.ok(d3.geoContains(byName('W. Sahara'), [-13.2, 27.1]), 'Laayoune');
+  assert.ok(!d3.geoContains(byName('Morocco'), [-13.2, 27.1]));
+  assert.ok(d3.geoContains(byName('Morocco'), [-9.6, 30.4]), 'Agadir');
+  assert.equal(countries.filter((c) => c.name === 'N. Cyprus').length, 0);
+});
+
+test('a map frames a whole archipelago but not distant territories', () => {
+  assert.ok(d3.geoContains(framed('Philippines'), [125.5, 7.2]), 'Mindanao');
+  assert.ok(d3.geoContains(framed('Japan'), [142.8, 43.5]), 'Hokkaido');
+  assert.ok(!d3.geoContains(framed('Norway'), [16, 78.5]), 'Svalbard');
+  assert.ok(!d3.geoContains(framed('Ecuador'), [-90.4, -0.7]), 'Galapagos');
+  assert.ok(d3.geoContains(framed('United States of America'), [-150, 64]), 'Alaska by default');
+  assert.ok(!d3.geoContains(framed('United States of America', { core: true }), [-150, 64]));
+});
+
+test('Windows-1250 text keeps Polish letters and refuses others', () => {
+  assert.deepEqual([...encodeCp1250('ŁÓDŹ żółć')], [0xa3, 0xd3, 0x44, 0x8f, 0x20, 0xbf, 0xf3, 0xb3, 0xe6]);
+  assert.throws(() => encodeCp1250('日本'), /no Windows-1250 code/);
+});
+
+test('a PACK archive lists its members, a shared one at the same place', () => {
+  const pack = buildPack([
+    { name: 'Spis.txt', data: Buffer.from('ab') },
+    { name: 'Im1.jpg', data: Buffer.from('xyz') },
+    { name: 'Im0.jpg', sameAs: 'Im1.jpg' },
+  ]);
+  assert.equal(pack.toString('latin1', 0, 4), 'PACK');
+  const dirOffset = pack.readInt32LE(4);
+  assert.equal(pack.readInt32LE(8), 3 * 128);
+  assert.equal(dirOffset, 12 + 2 + 3);
+  const record = (i) => {
+    const at = dirOffset + i * 128;
+    return [pack.toString('latin1', at, at + 120).replace(/\0+$/, ''), pack.readInt32LE(at + 120), pack.readInt32LE(at + 124)];
+  };
+  assert.deepEqual(record(0), ['Spis.txt', 12, 2]);
+  assert.deepEqual(record(1), ['Im1.jpg', 14, 3]);
+  assert.deepEqual(record(2), ['Im0.jpg', 14, 3]);
+});
