@@ -158,7 +158,7 @@ void TFormGdzie::FormShow() {
 }
 
 void TFormGdzie::NastepnyClick() {
-    if (!CanChoosePicture()) return;
+    if (loading || !CanChoosePicture()) return;
     if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
     NrEdit->setText(QString::number(pictureNumber));
     EnableChoice(false);
@@ -166,7 +166,7 @@ void TFormGdzie::NastepnyClick() {
 }
 
 void TFormGdzie::NrButClick() {
-    if (!CanChoosePicture()) return;
+    if (loading || !CanChoosePicture()) return;
     const TypedPicture typed =
         TypedPictureNumber(NrEdit->text(), ctx.platform.random, ctx.data.PictureCount);
     if (typed.showNumber) NrEdit->setText(QString::number(typed.number));
@@ -185,14 +185,19 @@ bool TFormGdzie::StartGame(int n) {
     Cover();
     Nazwa->clear();
     game.answer = SplitPictureLine(ctx.data.PictureList, n).name;
+    // Loading lets pending input be handled; clicks meanwhile must neither
+    // start another game nor count against this one.
+    loading = true;
     try {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
+        loading = false;
         ctx.platform.messages.show(e.message(), kError);
         game.locked = true;
         EnableChoice(true);
         return false;
     }
+    loading = false;
     game.ChooseStartTiles(ctx.platform.random);
     for (int tile : game.StartTiles()) DrawTile(tile);
     return true;
@@ -245,7 +250,7 @@ void TFormGdzie::Penalize() {
 }
 
 void TFormGdzie::Rys1Click() {
-    if (game.locked) return;
+    if (game.locked || loading) return;
     const QPoint origin = mapToGlobal(Panel1->pos());
     const int tile =
         CountryGame::TileAt(CountryGame::WindowPoint(ctx.platform.pointer.pos(), origin));
@@ -259,7 +264,7 @@ void TFormGdzie::Rys1Click() {
 }
 
 void TFormGdzie::SprawdzClick() {
-    if (game.locked) return;
+    if (game.locked || loading) return;
     if (game.Matches(NazwaEdit->text())) {
         Decide(true);
         return;

@@ -56,4 +56,5 @@ private:
     void CapitaliseName();
 
     AppContext& ctx;
+    bool loading = false;  // a picture is being loaded; input meanwhile is ignored
 };

@@ -158,7 +158,7 @@ void TFormPuz::FormShow() {
 }
 
 void TFormPuz::NastepnyClick() {
-    if (!CanChoosePicture()) return;
+    if (loading || !CanChoosePicture()) return;
     pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount);
     if (!LoadPicture(pictureNumber)) return;
     Nr1Edit->setText(QString::number(pictureNumber));
@@ -166,7 +166,7 @@ void TFormPuz::NastepnyClick() {
 }
 
 void TFormPuz::NrBut1Click() {
-    if (!CanChoosePicture()) return;
+    if (loading || !CanChoosePicture()) return;
     const TypedPicture typed =
         TypedPictureNumber(Nr1Edit->text(), ctx.platform.random, ctx.data.PictureCount);
     pictureNumber = typed.number;
@@ -187,13 +187,18 @@ bool TFormPuz::CanChoosePicture() {
 
 bool TFormPuz::LoadPicture(int n) {
     const PictureLine line = SplitPictureLine(ctx.data.PictureList, n);
+    // Loading lets pending input be handled; clicks meanwhile must not start
+    // another game under this one.
+    loading = true;
     try {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
+        loading = false;
         ctx.platform.messages.show(e.message(), kError);
         AbandonStart();
         return false;
     }
+    loading = false;
     Nazwa->setText(line.name);
     Nazwa2->setText(line.description);
     board.Shuffle(ctx.platform.random);
@@ -251,6 +256,7 @@ void TFormPuz::DrawFrame(int cell) {
 }
 
 void TFormPuz::ImPuzzleMouseDown(QPoint pos) {
+    if (loading) return;
     switch (board.ClickAt(pos)) {
         case PuzzleBoard::Click::Ignored:
             return;

@@ -64,5 +64,6 @@ private:
     void EnableChoice(bool enabled);
 
     AppContext& ctx;
+    bool loading = false;  // a picture is being loaded; input meanwhile is ignored
     QImage glyphOn, glyphOff, glyphBusy;
 };

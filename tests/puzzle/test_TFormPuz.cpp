@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -244,4 +245,17 @@ TEST(TFormPuz, APictureThatCannotBeLoadedEndsTheStartOnly) {
     w.form->Nr1Edit->setText("4");
     w.form->NrBut1Click();
     EXPECT_TRUE(Playing(w.form));
+}
+
+TEST(TFormPuz, AClickDuringTheLoadStartsNoSecondGame) {
+    PuzzleWindow w;
+    const QPointF centre = w.form->Nastepny->rect().center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            w.form->Nastepny, new QMouseEvent(type, centre, w.form->Nastepny->mapToGlobal(centre),
+                                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    w.fp.random.script = {45};
+    w.form->NastepnyClick();
+    EXPECT_EQ(w.form->Nazwa->text(), "KRAJ 15");
+    EXPECT_NEAR(qBlue(w.data.PictureBitmap.pixel(100, 100)), 15 * 8, 6);
 }
