@@ -1,0 +1,105 @@
+// Writes the screenshots of the map window into the folder named by
+// TERRAVIKA_SHOTS (skipped when it is not set): every continent in Learn mode
+// with the pointer on a country, a test verdict and the next question, and a
+// Find with the moved pointer drawn in.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/AppContext.h"
+#include "app/Config.h"
+#include "app/TarvoApplication.h"
+#include "data/UPaker.h"
+#include "maps/TFMapy.h"
+#include "maps/UnitDoMap.h"
+#include "platform/FakePlatform.h"
+#include "widgets/ImageView.h"
+
+namespace {
+
+// Takes a screenshot during the pause that follows a judged click, while
+// the verdict is shown.
+struct VerdictWaits : FakeWaits {
+    void pause(int ms) override {
+        FakeWaits::pause(ms);
+        if (shoot) shoot();
+        shoot = nullptr;
+    }
+    std::function<void()> shoot;
+};
+
+struct MapShots : ::testing::Test {
+    QString folder = qEnvironmentVariable("TERRAVIKA_SHOTS");
+    FakePlatform fp;
+    VerdictWaits waits;
+    Platform platform{fp.sounds, waits, fp.clock, fp.random, fp.pointer, fp.shell, fp.messages};
+    Config config;
+    DataAccess data{config, platform};
+    AppContext ctx{platform, config, data};
+    QWidget panel;
+    TFMapy* w = nullptr;
+
+    void SetUp() override {
+        if (folder.isEmpty())
+            GTEST_SKIP() << "set TERRAVIKA_SHOTS to a folder to write screenshots";
+        TarvoApplication::UseBundledFont();
+        config.BaseFolder = TERRAVIKA_SOURCE_DIR "/content";
+        panel.resize(800, 580);
+        panel.show();
+        w = new TFMapy(ctx, &panel);
+        w->show();
+    }
+    void Save(const QString& name) {
+        QApplication::processEvents();
+        ASSERT_TRUE(w->grab().save(QDir(folder).filePath(name)));
+    }
+    void Choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    std::optional<FindPlace> FirstFindOn(int c, const QString& name = QString()) {
+        for (int p = 1; p <= kFindCount; ++p)
+            if (const auto e = FindEntry(p);
+                e->continent == c && (name.isEmpty() || e->name == name))
+                return e;
+        return std::nullopt;
+    }
+};
+
+}  // namespace
+
+TEST_F(MapShots, LearnTestAndFind) {
+    for (int c = 1; c <= kContinentCount; ++c) {
+        Choose(w->ListaPanstw, c - 1);
+        QTest::mouseMove(w->ImKontynentu, FirstFindOn(c)->point);
+        Save(QStringLiteral("maps-learn-%1.png").arg(ContinentInfo(c).base));
+    }
+
+    Choose(w->ListaPanstw, 3);
+    w->RTest->setChecked(true);
+    const auto asked = FirstFindOn(4, w->NazwaKrajuL->text().mid(QStringLiteral("Wskaż: ").size()));
+    ASSERT_TRUE(asked);
+    waits.shoot = [this] { Save("maps-test-verdict.png"); };
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, asked->point);
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
+    Save("maps-test.png");
+
+    w->RRwysz->setChecked(true);
+    Choose(w->ListaZnajdz, 78);  // "Kuba"
+    QImage shot = w->grab().toImage();
+    const QPoint tip = w->mapFromGlobal(fp.pointer.position);
+    QPainter painter(&shot);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(
+        QPolygon({tip, tip + QPoint(0, 16), tip + QPoint(4, 12), tip + QPoint(8, 19),
+                  tip + QPoint(10, 18), tip + QPoint(7, 11), tip + QPoint(12, 11)}));
+    painter.end();
+    ASSERT_TRUE(shot.save(QDir(folder).filePath("maps-find.png")));
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
