@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <utility>
 
 #include "app/AppContext.h"
 #include "app/Efekty.h"
