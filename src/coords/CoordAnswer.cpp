@@ -36,7 +36,3 @@ int CoordAnswer::ReadField(const QString& text) {
     }
     return value;
 }
-
-bool CoordAnswer::KeyAllowed(QChar c) {
-    return (c >= '0' && c <= '9') || c.unicode() == 8 || c.unicode() == 7;
-}

@@ -1,6 +1,5 @@
 #pragma once
 // The pupil's answer to a coordinates task, the verdict and the field rules.
-#include <QChar>
 #include <QString>
 
 struct CoordTask;
@@ -19,9 +18,6 @@ struct CoordAnswer {
     QString Text() const;
 
     // The value of the entry field: 0 when empty, otherwise its digits read
-    // as a decimal number (pasted text may carry other characters).
+    // as a decimal number.
     static int ReadField(const QString& text);
-    // The characters the entry field accepts from the keyboard: digits,
-    // backspace (8) and character 7.
-    static bool KeyAllowed(QChar c);
 };

@@ -1,12 +1,13 @@
 #include "coords/TFUklad.h"
 
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "app/AppContext.h"
 #include "data/Grafika.h"
 #include "platform/Platform.h"
+#include "widgets/NumberKeyFilter.h"
 #include "widgets/TColorButton.h"
 
 namespace {
@@ -123,7 +124,7 @@ void TFUklad::BuildAnswerArea() {
     OdpEdit->setStyleSheet(
         "QLineEdit { background: #C6E2FF; color: black; border: 1px solid "
         "#00004A; padding: 0px 1px; }");
-    OdpEdit->installEventFilter(this);
+    MakeNumberField(OdpEdit);
     Caption(this, "Label5", "°", {158, 215}, 19);
 
     Nastepny = new TColorButton(this);
@@ -145,13 +146,6 @@ TColorButton* TFUklad::SideButton(const char* name, QPoint at) {
 }
 
 bool TFUklad::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == OdpEdit && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        // Keys that type no character (arrows, Delete) move in the field as usual.
-        if (key->key() != Qt::Key_Delete && !text.isEmpty() && !CoordAnswer::KeyAllowed(text[0]))
-            return true;
-    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         if (watched == N || watched == W || watched == E || watched == S)
             SetCaptionColour(static_cast<QWidget*>(watched),
