@@ -168,6 +168,9 @@ TEST(RtfReader, HostileShapesStayBounded) {
                    "\\'4\\"),
               QString("a") + QChar::ReplacementCharacter);
     EXPECT_EQ(Text("{\\rtf1 a\\'4"), "a");  // control characters are not shown
+    EXPECT_EQ(Text("{\\rtf1 \\'\x10"
+                   "1x}"),
+              "1x");  // a control byte is no hex digit
     // Not RTF at all: shown as plain Windows-1250 text.
     QTextDocument doc;
     EXPECT_FALSE(ReadRtf("Zwyk\xb3y tekst", doc));
