@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/Config.h"
+#include "widgets/CentreOnScreen.h"
 
 TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
@@ -16,7 +17,6 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     QPalette pal = Panel1->palette();
     pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
     pal.setColor(QPalette::WindowText, Qt::white);
-    pal.setColor(QPalette::Text, Qt::white);
     pal.setColor(QPalette::ButtonText, Qt::white);
     Panel1->setPalette(pal);
 
@@ -62,6 +62,7 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
 }
 
 void TFUstawienia::showEvent(QShowEvent* event) {
+    CentreOnScreen(this);
     FormShow();
     QDialog::showEvent(event);
 }

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 #include "app/Config.h"
 #include "data/UPaker.h"
+#include "widgets/CentreOnScreen.h"
 
 TFWyborZestawu::TFWyborZestawu(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
@@ -50,6 +51,7 @@ void TFWyborZestawu::Choose() {
         const QSignalBlocker block(CWyborZestawu);
         CWyborZestawu->setCurrentIndex(ctx.config.PhotoSetIndex);
     }
+    CentreOnScreen(this);
     exec();
 }
 
