@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "data/Grafika.h"
+#include "widgets/Controls.h"
 
 namespace {
 
@@ -21,22 +22,6 @@ QString Column(const char* const (&names)[N]) {
     return lines.join('\n');
 }
 
-QLabel* Text(QWidget* parent, const char* name, const QString& text, QPoint at, int pixelSize,
-             bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 void SetText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
@@ -51,13 +36,13 @@ TFAutor::TFAutor(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, 316, 290);
     LoadJpegResourceToImage("TloAutor", Image1);
-    Label1 = Text(this, "Label1", "Terravika świata 2.5", {24, 16}, 13, true);
-    Label4 = Text(this, "Label4", "Grafika: Zespół Terravika", {24, 40}, 11);
-    Label5 = Text(this, "Label5", "Label5", {24, 56}, 11);
-    Label6 = Text(this, "Label6", "Label6", {24, 88}, 11);
-    Label7 = Text(this, "Label7", "Label7", {152, 88}, 11);
-    Label3 = Text(this, "Label3", "Programowanie: Zespół Terravika", {16, 224}, 11);
-    Label2 = Text(this, "Label2", "Warszawa, 1.06.2002 r.", {16, 240}, 11);
+    Label1 = WhiteCaption(this, "Label1", "Terravika świata 2.5", {24, 16}, 13, true);
+    Label4 = WhiteCaption(this, "Label4", "Grafika: Zespół Terravika", {24, 40}, 11);
+    Label5 = WhiteCaption(this, "Label5", "Label5", {24, 56}, 11);
+    Label6 = WhiteCaption(this, "Label6", "Label6", {24, 88}, 11);
+    Label7 = WhiteCaption(this, "Label7", "Label7", {152, 88}, 11);
+    Label3 = WhiteCaption(this, "Label3", "Programowanie: Zespół Terravika", {16, 224}, 11);
+    Label2 = WhiteCaption(this, "Label2", "Warszawa, 1.06.2002 r.", {16, 240}, 11);
     hide();
 }
 

@@ -20,6 +20,7 @@
 #include "platform/Platform.h"
 #include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
+#include "widgets/Controls.h"
 
 namespace {
 
@@ -53,9 +54,7 @@ TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     PTlo = new QWidget(this);
     PTlo->setObjectName("PTlo");
     PTlo->setFixedSize(800, 580);
-    ImTlo = new ImageView(PTlo);
-    ImTlo->setObjectName("ImTlo");
-    ImTlo->setGeometry(0, 0, 800, 580);
+    ImTlo = ChildImageView(PTlo, "ImTlo", {0, 0, 800, 580});
     ImTlo->installEventFilter(this);
 
     LMinimize = TransparentLabel(PTlo, "LMinimize", {720, 4, 38, 38});
@@ -67,17 +66,13 @@ TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
         label->installEventFilter(this);
     }
 
-    PNagl = new QWidget(PTlo);
-    PNagl->setObjectName("PNagl");
-    PNagl->setGeometry(40, 60, 300, 32);
+    PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
     ImNaglowek = new QLabel(PNagl);
     ImNaglowek->setObjectName("ImNaglowek");
     ImNaglowek->setGeometry(0, 0, 300, 32);
     PNagl->hide();
 
-    PNastepny = new QWidget(PTlo);
-    PNastepny->setObjectName("PNastepny");
-    PNastepny->setGeometry(496, 454, 105, 52);
+    PNastepny = ChildPanel(PTlo, "PNastepny", {496, 454, 105, 52});
     ImNastepny = new QLabel(PNastepny);
     ImNastepny->setObjectName("ImNastepny");
     ImNastepny->setGeometry(0, 0, 105, 52);
@@ -103,9 +98,7 @@ TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
 TForm1::~TForm1() = default;
 
 void TForm1::BuildMenuColumn() {
-    PPodOkrogle = new QWidget(PTlo);
-    PPodOkrogle->setObjectName("PPodOkrogle");
-    PPodOkrogle->setGeometry(630, 48, 167, 529);
+    PPodOkrogle = ChildPanel(PTlo, "PPodOkrogle", {630, 48, 167, 529});
     auto* ImPodOkrogle = new QLabel(PPodOkrogle);
     ImPodOkrogle->setObjectName("ImPodOkrogle");
     ImPodOkrogle->setGeometry(0, 0, 167, 529);

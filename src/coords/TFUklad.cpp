@@ -7,52 +7,17 @@
 #include "app/AppContext.h"
 #include "data/Grafika.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
 #include "widgets/NumberKeyFilter.h"
 #include "widgets/TColorButton.h"
 
 namespace {
 
-const QColor kButtonFace(0x00, 0x00, 0x4A);
-
-QLabel* TextLabel(QWidget* parent, const char* name, int pixelSize, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
-    return label;
-}
-
-// A label auto-sized to its fixed caption.
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint at, int pixelSize) {
-    QLabel* label = TextLabel(parent, name, pixelSize, false);
-    label->setText(text);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
 // A bold label of fixed size whose text is centred.
 QLabel* CentredLabel(QWidget* parent, const char* name, QRect geometry, int pixelSize) {
-    QLabel* label = TextLabel(parent, name, pixelSize, true);
-    label->setGeometry(geometry);
+    QLabel* label = WhiteLabel(parent, name, geometry, pixelSize, true);
     label->setAlignment(Qt::AlignCenter);
     return label;
-}
-
-QWidget* Bar(QWidget* parent, const char* name, QRect geometry, const QColor& colour) {
-    auto* bar = new QWidget(parent);
-    bar->setObjectName(name);
-    bar->setGeometry(geometry);
-    bar->setAutoFillBackground(true);
-    QPalette pal = bar->palette();
-    pal.setColor(QPalette::Window, colour);
-    bar->setPalette(pal);
-    return bar;
 }
 
 void SetCaptionColour(QWidget* button, const QColor& colour) {
@@ -85,25 +50,25 @@ void TFUklad::BuildGrid() {
     Szer1->setText("0");
     Szer2 = CentredLabel(this, "Szer2", {142, 2, 39, 16}, 13);
     Szer2->setText("10");
-    Szer3 = TextLabel(this, "Szer3", 13, true);
+    Szer3 = WhiteLabel(this, "Szer3", 13, true);
     Szer3->move(188, 28);
     SetParallelLabel(Szer3, 0);
-    Szer4 = TextLabel(this, "Szer4", 13, true);
+    Szer4 = WhiteLabel(this, "Szer4", 13, true);
     Szer4->move(188, 129);
     SetParallelLabel(Szer4, 10);
     const QColor blue(0x00, 0x00, 0xFF);
-    Panel3 = Bar(this, "Panel3", {60, 20, 4, 136}, blue);
-    Panel2 = Bar(this, "Panel2", {160, 20, 4, 136}, blue);
-    Panel4 = Bar(this, "Panel4", {45, 36, 136, 4}, blue);
-    Panel5 = Bar(this, "Panel5", {45, 136, 136, 4}, blue);
-    Punkt = Bar(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
+    Panel3 = ColourPanel(this, "Panel3", {60, 20, 4, 136}, blue);
+    Panel2 = ColourPanel(this, "Panel2", {160, 20, 4, 136}, blue);
+    Panel4 = ColourPanel(this, "Panel4", {45, 36, 136, 4}, blue);
+    Panel5 = ColourPanel(this, "Panel5", {45, 136, 136, 4}, blue);
+    Punkt = ColourPanel(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
     Punkt->hide();
 }
 
 void TFUklad::BuildAnswerArea() {
-    Caption(this, "Label3", "Poprawnie:", {240, 16}, 11);
+    WhiteCaption(this, "Label3", "Poprawnie:", {240, 16}, 11);
     Odp = CentredLabel(this, "Odp", {240, 32, 121, 17}, 11);
-    Caption(this, "Label4", "Twoja odpowiedź:", {240, 56}, 11);
+    WhiteCaption(this, "Label4", "Twoja odpowiedź:", {240, 56}, 11);
     JegoOdp = CentredLabel(this, "JegoOdp", {240, 72, 121, 13}, 11);
 
     N = SideButton("N", {295, 96});
@@ -125,22 +90,14 @@ void TFUklad::BuildAnswerArea() {
         "QLineEdit { background: #C6E2FF; color: black; border: 1px solid "
         "#00004A; padding: 0px 1px; }");
     MakeNumberField(OdpEdit);
-    Caption(this, "Label5", "°", {158, 215}, 19);
+    WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
-    Nastepny = new TColorButton(this);
-    Nastepny->setObjectName("Nastepny");
-    Nastepny->setGeometry(248, 220, 113, 20);
-    Nastepny->setColor(kButtonFace);
-    Nastepny->setText("Następny");
+    Nastepny = FaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
     connect(Nastepny, &QAbstractButton::clicked, this, &TFUklad::NastepnyClick);
 }
 
 TColorButton* TFUklad::SideButton(const char* name, QPoint at) {
-    auto* button = new TColorButton(this);
-    button->setObjectName(name);
-    button->setGeometry(at.x(), at.y(), 20, 20);
-    button->setColor(kButtonFace);
-    button->setText(name);
+    TColorButton* button = FaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
     button->installEventFilter(this);
     return button;
 }

@@ -11,6 +11,7 @@
 #include "data/UPaker.h"
 #include "platform/Platform.h"
 #include "puzzle/PictureChoice.h"
+#include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 #include "widgets/NumberKeyFilter.h"
 #include "widgets/TColorButton.h"
@@ -39,15 +40,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
     return edit;
 }
 
-TColorButton* MakeButton(QWidget* parent, const char* name, QRect geometry,
-                         const QString& caption) {
-    auto* button = new TColorButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setText(caption);
-    return button;
-}
-
 }  // namespace
 
 TFormGdzie::TFormGdzie(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
@@ -62,20 +54,12 @@ TFormGdzie::TFormGdzie(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
 }
 
 void TFormGdzie::BuildControls() {
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(0, 0, 411, 329);
-    ImTlo = new ImageView(Panel1);
-    ImTlo->setObjectName("ImTlo");
-    ImTlo->setGeometry(0, 0, 411, 329);
+    Panel1 = ChildPanel(this, "Panel1", {0, 0, 411, 329});
+    ImTlo = ChildImageView(Panel1, "ImTlo", {0, 0, 411, 329});
     ImTlo->setImage(LoadJpegResource("TloGdzie"));
 
-    PPuzel = new QWidget(Panel1);
-    PPuzel->setObjectName("PPuzel");
-    PPuzel->setGeometry(4, 5, 386, 258);
-    Rys1 = new ImageView(PPuzel);
-    Rys1->setObjectName("Rys1");
-    Rys1->setGeometry(0, 0, 386, 258);
+    PPuzel = ChildPanel(Panel1, "PPuzel", {4, 5, 386, 258});
+    Rys1 = ChildImageView(PPuzel, "Rys1", {0, 0, 386, 258});
     Rys1->image = QImage(386, 258, QImage::Format_RGB32);
     Cover();
     connect(Rys1, &ImageView::released, this, [this](QPoint pos, Qt::MouseButton button) {
@@ -104,13 +88,13 @@ void TFormGdzie::BuildControls() {
     NazwaEdit = MakeEdit(Panel1, "NazwaEdit", {16, 296, 169, 21});
     NazwaEdit->installEventFilter(this);
     connect(NazwaEdit, &QLineEdit::textChanged, this, &TFormGdzie::CapitaliseName);
-    Sprawdz = MakeButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
+    Sprawdz = FaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
     NrEdit = MakeEdit(Panel1, "NrEdit", {268, 276, 49, 21});
     NrEdit->setMaxLength(2);
     NrEdit->setText(QStringLiteral("1"));
     MakeNumberField(NrEdit);
-    NrBut = MakeButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
-    Nastepny = MakeButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
+    NrBut = FaceButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
+    Nastepny = FaceButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
     connect(Sprawdz, &QAbstractButton::clicked, this, &TFormGdzie::SprawdzClick);
     connect(NrBut, &QAbstractButton::clicked, this, &TFormGdzie::NrButClick);
     connect(Nastepny, &QAbstractButton::clicked, this, &TFormGdzie::NastepnyClick);

@@ -15,32 +15,7 @@
 #include "explorers/Explorers.h"
 #include "explorers/RtfReader.h"
 #include "platform/Platform.h"
-
-namespace {
-
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QWidget* ColourPanel(QWidget* parent, const char* name, QRect geometry, const QColor& colour) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, colour);
-    panel->setPalette(pal);
-    return panel;
-}
-
-}  // namespace
+#include "widgets/Controls.h"
 
 TFOdkrywcy::TFOdkrywcy(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
     setObjectName("TFOdkrywcy");
@@ -50,7 +25,7 @@ TFOdkrywcy::TFOdkrywcy(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
     ImTlo->setGeometry(0, 0, 489, 366);
     LoadJpegResourceToImage("TloOdkrywcy", ImTlo);
 
-    WhiteLabel(this, "Label1", "Dokonaj wyboru", {288, 0});
+    WhiteCaption(this, "Label1", "Dokonaj wyboru", {288, 0});
     ListaKombo = new QComboBox(this);
     ListaKombo->setObjectName("ListaKombo");
     ListaKombo->setGeometry(286, 12, 140, 21);
@@ -65,7 +40,8 @@ TFOdkrywcy::TFOdkrywcy(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
     ImOdkr->setGeometry(1, 1, 96, 117);
 
     BuildTextArea();
-    WhiteLabel(this, "Label2", "Przesuwaj tekst używając klawiszy <PageDown> <PageUp>", {152, 351});
+    WhiteCaption(this, "Label2", "Przesuwaj tekst używając klawiszy <PageDown> <PageUp>",
+                 {152, 351});
     hide();
 }
 

@@ -15,6 +15,7 @@
 #include "data/UPaker.h"
 #include "platform/Platform.h"
 #include "puzzle/PictureChoice.h"
+#include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 #include "widgets/NumberKeyFilter.h"
 #include "widgets/TColorButton.h"
@@ -33,26 +34,9 @@ QImage LoadGlyph(const QString& name) {
     return DecodeBmp(file.readAll());
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, int pixelSize, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
-    return label;
-}
-
-TColorButton* MakeButton(QWidget* parent, const char* name, QRect geometry, const QString& caption,
-                         const QString& hint) {
-    auto* button = new TColorButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setText(caption);
+TColorButton* HintedButton(QWidget* parent, const char* name, QRect geometry,
+                           const QString& caption, const QString& hint) {
+    TColorButton* button = FaceButton(parent, name, geometry, caption);
     button->setToolTip(hint);
     return button;
 }
@@ -74,34 +58,22 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
 }
 
 void TFormPuz::BuildControls() {
-    Image2 = new ImageView(this);
-    Image2->setObjectName("Image2");
-    Image2->setGeometry(0, 0, 515, 407);
+    Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
     Image2->setImage(LoadJpegResource("TloPuzzle"));
 
-    ZegLabel = MakeLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
+    ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    Nazwa = MakeLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
-    Nazwa2 = MakeLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
+    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
+    Nazwa2 = WhiteLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
 
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(357, 10, 115, 75);
-    Panel1->setAutoFillBackground(true);
-    QPalette white = Panel1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Panel1->setPalette(white);
+    Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
     Image1 = new QLabel(Panel1);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, 115, 75);
     Image1->setScaledContents(true);
 
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName("Panel2");
-    Panel2->setGeometry(12, 102, 393, 265);
-    ImPuzzle = new ImageView(Panel2);
-    ImPuzzle->setObjectName("ImPuzzle");
-    ImPuzzle->setGeometry(0, 0, 393, 265);
+    Panel2 = ChildPanel(this, "Panel2", {12, 102, 393, 265});
+    ImPuzzle = ChildImageView(Panel2, "ImPuzzle", {0, 0, 393, 265});
     ImPuzzle->image = QImage(393, 265, QImage::Format_RGB32);
     ImPuzzle->image.fill(Qt::white);
     connect(ImPuzzle, &ImageView::pressed, this, [this](QPoint pos) { ImPuzzleMouseDown(pos); });
@@ -115,11 +87,12 @@ void TFormPuz::BuildControls() {
     Nr1Edit->setPalette(edit);
     MakeNumberField(Nr1Edit);
 
-    bb1 = MakeButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
-    NrBut1 = MakeButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
-                        QStringLiteral("Wybór obrazka o podanym numerze"));
-    Nastepny = MakeButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
-                          QStringLiteral("Losowy wybór obrazka"));
+    bb1 =
+        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
+    NrBut1 = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
+                          QStringLiteral("Wybór obrazka o podanym numerze"));
+    Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
+                            QStringLiteral("Losowy wybór obrazka"));
     connect(bb1, &QAbstractButton::clicked, this, &TFormPuz::bb1Click);
     connect(NrBut1, &QAbstractButton::clicked, this, &TFormPuz::NrBut1Click);
     connect(Nastepny, &QAbstractButton::clicked, this, &TFormPuz::NastepnyClick);

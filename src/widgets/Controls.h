@@ -1,0 +1,44 @@
+#pragma once
+// Small factories for the controls the module windows share: white text
+// labels drawn straight on the window's background, the dark-blue buttons,
+// and the bare panels and image views that carry the pictures.
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class ImageView;
+class QLabel;
+class QWidget;
+class TColorButton;
+
+// The face of every button in the module windows.
+inline const QColor kButtonFace{0x00, 0x00, 0x4A};
+
+// A label in the parent's font with white text and no background of its own.
+QLabel* WhiteLabel(QWidget* parent, const char* name);
+
+// The same in a font of the given pixel size, bold or not.
+QLabel* WhiteLabel(QWidget* parent, const char* name, int pixelSize, bool bold);
+
+// A white label of fixed geometry in a font of the given pixel size.
+QLabel* WhiteLabel(QWidget* parent, const char* name, QRect geometry, int pixelSize, bool bold);
+
+// A white label in the parent's font, placed at `at` and sized to its text.
+QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPoint at);
+
+// The same in a font of the given pixel size, bold or not.
+QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPoint at,
+                     int pixelSize, bool bold = false);
+
+// A button with the dark-blue face and the given caption.
+TColorButton* FaceButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+
+// A plain child panel with no background of its own.
+QWidget* ChildPanel(QWidget* parent, const char* name, QRect geometry);
+
+// A child panel filled with a solid colour.
+QWidget* ColourPanel(QWidget* parent, const char* name, QRect geometry, const QColor& colour);
+
+// An empty image view.
+ImageView* ChildImageView(QWidget* parent, const char* name, QRect geometry);
