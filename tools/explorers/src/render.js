@@ -54,21 +54,21 @@ const PROJECTIONS = {
   orthographic: d3.geoOrthographic,
 };
 
-function makeProjection(spec, extent) {
-  const p = PROJECTIONS[spec.type]();
-  if (spec.rotate) p.rotate(spec.rotate);
-  if (spec.parallels) p.parallels(spec.parallels);
-  if (spec.clipAngle) p.clipAngle(spec.clipAngle);
-  const target = spec.fitSphere
+function makeProjection(view, extent) {
+  const p = PROJECTIONS[view.type]();
+  if (view.rotate) p.rotate(view.rotate);
+  if (view.parallels) p.parallels(view.parallels);
+  if (view.clipAngle) p.clipAngle(view.clipAngle);
+  const target = view.fitSphere
     ? { type: 'Sphere' }
-    : { type: 'MultiPoint', coordinates: spec.fit };
+    : { type: 'MultiPoint', coordinates: view.fit };
   p.fitExtent(extent, target);
-  if (spec.zoom) {
+  if (view.zoom) {
     // Enlarge about the extent's centre; what leaves the box is clipped.
     const cx = (extent[0][0] + extent[1][0]) / 2;
     const cy = (extent[0][1] + extent[1][1]) / 2;
     const [tx, ty] = p.translate();
-    p.scale(p.scale() * spec.zoom).translate([cx + (tx - cx) * spec.zoom, cy + (ty - cy) * spec.zoom]);
+    p.scale(p.scale() * view.zoom).translate([cx + (tx - cx) * view.zoom, cy + (ty - cy) * view.zoom]);
   }
   return p;
 }
