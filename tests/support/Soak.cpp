@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTest>
@@ -26,6 +27,18 @@ void CloseModalSoon() {
 }
 
 }  // namespace
+
+SoakProgram::SoakProgram(const QString& base) {
+    for (const char* folder : {"Data", "Maps"}) {
+        const QDir from(QStringLiteral(TERRAVIKA_SOURCE_DIR "/content/") + folder);
+        QDir().mkpath(base + "/" + folder);
+        for (const QString& name : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(name), base + "/" + folder + "/" + name);
+    }
+    QDir::setCurrent(base);
+    form.show();
+    form.PositionWindows(QRect(0, 0, 1024, 768));
+}
 
 long SoakDriver::ResidentKiB() {
     QFile statm("/proc/self/statm");

@@ -3,10 +3,26 @@
 // the main window and its modules, keys to the focused control, menu
 // launches, and the two dialogs opened and closed. Deterministic per seed.
 #include <QPoint>
+#include <QString>
 #include <random>
 
-class TForm1;
-class QWidget;
+#include "app/AppContext.h"
+#include "app/Config.h"
+#include "app/TForm1.h"
+#include "data/UPaker.h"
+#include "platform/FakePlatform.h"
+
+// The whole program with fake platform services, on a copy of the bundled
+// photo sets and maps in base (made the working folder), shown on a
+// 1024 x 768 work area.
+struct SoakProgram {
+    explicit SoakProgram(const QString& base);
+    FakePlatform fp;
+    Config config;
+    DataAccess data{config, fp.services};
+    AppContext ctx{fp.services, config, data};
+    TForm1 form{ctx};
+};
 
 class SoakDriver {
 public:
