@@ -14,6 +14,7 @@
 #include "data/UPaker.h"
 #include "maps/UnitDoMap.h"
 #include "platform/Platform.h"
+#include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 
 namespace {
@@ -27,15 +28,6 @@ void SetWhiteText(QWidget* widget) {
     widget->setPalette(pal);
 }
 
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, QPoint pos) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(pos);
-    SetWhiteText(label);
-    label->adjustSize();
-    return label;
-}
-
 QRadioButton* ModeButton(QWidget* parent, const char* name, const QString& caption, int top) {
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
@@ -43,13 +35,6 @@ QRadioButton* ModeButton(QWidget* parent, const char* name, const QString& capti
     button->setFocusPolicy(Qt::NoFocus);
     SetWhiteText(button);
     return button;
-}
-
-QWidget* Panel(QWidget* parent, const char* name, QRect geometry) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    return panel;
 }
 
 }  // namespace
@@ -67,17 +52,17 @@ void TFMapy::BuildControls() {
     Image1->setGeometry(0, 0, 513, 415);
     connect(Image1, &ImageView::pressed, this, [this] { POpcje->hide(); });
 
-    NazwaKrajuL = WhiteLabel(this, "NazwaKrajuL", QString(), {16, 15});
+    NazwaKrajuL = WhiteCaption(this, "NazwaKrajuL", QString(), {16, 15});
     QFont bold = NazwaKrajuL->font();
     bold.setBold(true);
     NazwaKrajuL->setFont(bold);
-    TrybL = WhiteLabel(this, "TrybL", QStringLiteral("     Opcje"), {376, 44});
+    TrybL = WhiteCaption(this, "TrybL", QStringLiteral("     Opcje"), {376, 44});
     TrybL->resize(121, 13);
     TrybL->setCursor(Qt::PointingHandCursor);
     TrybL->installEventFilter(this);
-    Lskutecznosc = WhiteLabel(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
+    Lskutecznosc = WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
 
-    Panel1 = Panel(this, "Panel1", {8, 64, 465, 337});
+    Panel1 = ChildPanel(this, "Panel1", {8, 64, 465, 337});
     ImKontynentu = new ImageView(Panel1);
     ImKontynentu->setObjectName("ImKontynentu");
     ImKontynentu->setGeometry(0, 0, 465, 337);
@@ -86,14 +71,14 @@ void TFMapy::BuildControls() {
 
     BuildOptions();
 
-    PWyborKontynentu = Panel(this, "PWyborKontynentu", {370, 12, 135, 21});
+    PWyborKontynentu = ChildPanel(this, "PWyborKontynentu", {370, 12, 135, 21});
     ListaPanstw = new QComboBox(PWyborKontynentu);
     ListaPanstw->setObjectName("ListaPanstw");
     ListaPanstw->setGeometry(0, 0, 135, 21);
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
     connect(ListaPanstw, &QComboBox::activated, this, &TFMapy::ListaPanstwClick);
 
-    PZnajdzPanswo = Panel(this, "PZnajdzPanswo", {365, 12, 145, 23});
+    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {365, 12, 145, 23});
     ListaZnajdz = new QComboBox(PZnajdzPanswo);
     ListaZnajdz->setObjectName("ListaZnajdz");
     ListaZnajdz->setGeometry(0, 0, 145, 21);
@@ -109,7 +94,7 @@ void TFMapy::BuildControls() {
 }
 
 void TFMapy::BuildOptions() {
-    POpcje = Panel(this, "POpcje", {372, 64, 132, 81});
+    POpcje = ChildPanel(this, "POpcje", {372, 64, 132, 81});
     QPalette pal = POpcje->palette();
     pal.setColor(QPalette::Window, QColor(81, 118, 137));
     POpcje->setPalette(pal);
