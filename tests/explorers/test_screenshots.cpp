@@ -4,42 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
 #include "app/TFAutor.h"
-#include "app/TarvoApplication.h"
 #include "coords/TFUklad.h"
-#include "data/UPaker.h"
 #include "explorers/TFOdkrywcy.h"
-#include "platform/FakePlatform.h"
+#include "support/ScreenshotTest.h"
 #include "widgets/TColorButton.h"
 
 namespace {
 
-struct Shots : ::testing::Test {
-    QString folder = qEnvironmentVariable("TERRAVIKA_SHOTS");
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    QWidget panel;
-
-    void SetUp() override {
-        if (folder.isEmpty())
-            GTEST_SKIP() << "set TERRAVIKA_SHOTS to a folder to write screenshots";
-        TarvoApplication::UseBundledFont();
-        config.BaseFolder = TERRAVIKA_SOURCE_DIR "/content";
-        panel.resize(800, 580);
-        panel.show();
-    }
-    void Save(QWidget* window, const QString& name) {
-        QApplication::processEvents();
-        ASSERT_TRUE(window->grab().save(QDir(folder).filePath(name)));
-    }
+struct Shots : ScreenshotTest {
     void Answer(TFUklad* form, const QString& lon, TColorButton* side, const QString& lat,
                 TColorButton* pole) {
         QTest::keyClicks(form->OdpEdit, lon);

@@ -3,44 +3,24 @@
 // when it is not set), drawn with the program's font and the bundled photo sets.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
-#include "app/TarvoApplication.h"
 #include "country/TFormGdzie.h"
-#include "data/UPaker.h"
-#include "platform/FakePlatform.h"
 #include "puzzle/TFormPuz.h"
+#include "support/ScreenshotTest.h"
 #include "widgets/ImageView.h"
 #include "widgets/TColorButton.h"
 
 namespace {
 
-struct PhotoShots : ::testing::Test {
-    QString folder = qEnvironmentVariable("TERRAVIKA_SHOTS");
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    QWidget panel;
-
+struct PhotoShots : ScreenshotTest {
     void SetUp() override {
-        if (folder.isEmpty())
-            GTEST_SKIP() << "set TERRAVIKA_SHOTS to a folder to write screenshots";
-        TarvoApplication::UseBundledFont();
-        config.BaseFolder = TERRAVIKA_SOURCE_DIR "/content";
+        ScreenshotTest::SetUp();
+        if (IsSkipped()) return;
         data.InitDataAccess();
         ASSERT_GT(data.PictureCount, 0);
-        panel.resize(800, 580);
-        panel.show();
-    }
-    void Save(QWidget* window, const QString& name) {
-        QApplication::processEvents();
-        ASSERT_TRUE(window->grab().save(QDir(folder).filePath(name)));
     }
 };
 
