@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-#include "app/Config.h"
+#include "core/Config.h"
 #include "app/TForm1.h"
 #include "data/ImageCodecs.h"
 #include "data/TVfsPAK.h"

@@ -5,7 +5,7 @@
 
 #include <QFile>
 
-#include "app/Config.h"
+#include "core/Config.h"
 #include "data/ImageCodecs.h"
 #include "data/TVfsPAK.h"
 #include "data/UPaker.h"

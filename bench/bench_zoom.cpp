@@ -2,7 +2,7 @@
 // 8.64 ms = 103.7 ms; anything above is drawing and repainting.
 #include <benchmark/benchmark.h>
 
-#include "app/Efekty.h"
+#include "core/Efekty.h"
 #include "data/Grafika.h"
 #include "platform/RealPlatform.h"
 #include "widgets/ImageView.h"

@@ -1,6 +1,6 @@
 #include "app/MainMenu.h"
 
-#include "app/Efekty.h"
+#include "core/Efekty.h"
 
 namespace MainMenu {
 

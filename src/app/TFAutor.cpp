@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "data/Grafika.h"
 #include "widgets/Controls.h"
 

@@ -2,8 +2,8 @@
 
 #include <QRadioButton>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "widgets/CentreOnScreen.h"
 
 TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)

@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "app/Config.h"
-#include "app/Efekty.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFAutor.h"
 #include "app/TFUstawienia.h"

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "widgets/ImageView.h"
 
 class TForm2;

@@ -5,8 +5,8 @@
 // screen; the start-up benchmark times that.
 #include <QWindow>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "app/TForm1.h"
 #include "app/TarvoApplication.h"
 #include "data/UPaker.h"

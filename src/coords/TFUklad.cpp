@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "data/Grafika.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "data/Grafika.h"
 #include "data/TarvoError.h"
 #include "data/UPaker.h"

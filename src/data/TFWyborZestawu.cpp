@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/UPaker.h"
 #include "widgets/CentreOnScreen.h"
 

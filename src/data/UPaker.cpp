@@ -6,7 +6,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 
-#include "app/Config.h"
+#include "core/Config.h"
 #include "data/ImageCodecs.h"
 #include "data/TarvoError.h"
 #include "platform/Platform.h"

@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "data/Grafika.h"
 #include "data/TarvoError.h"
 #include "data/UPaker.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/Efekty.h"
+#include "core/Efekty.h"
 #include "maps/UnitDoMap.h"
 #include "platform/Platform.h"
 

@@ -8,8 +8,8 @@
 #include <QSignalBlocker>
 #include <utility>
 
-#include "app/AppContext.h"
-#include "app/Efekty.h"
+#include "core/AppContext.h"
+#include "core/Efekty.h"
 #include "data/Grafika.h"
 #include "data/UPaker.h"
 #include "maps/UnitDoMap.h"

@@ -7,8 +7,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/Grafika.h"
 #include "data/ImageCodecs.h"
 #include "data/TarvoError.h"

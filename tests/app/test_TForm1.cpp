@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QTest>
 
-#include "app/Config.h"
-#include "app/Efekty.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "coords/TFUklad.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"

@@ -2,7 +2,7 @@
 
 #include <QStringEncoder>
 
-#include "app/Config.h"
+#include "core/Config.h"
 #include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"
@@ -120,7 +120,7 @@ TEST(SpisDecoding, AnsiUtf8AndLineEnds) {
 
 }  // namespace
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "data/TFWyborZestawu.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/UPaker.h"
 #include "explorers/Explorers.h"
 #include "explorers/RtfReader.h"

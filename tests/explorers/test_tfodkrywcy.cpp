@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/PackWriter.h"
 #include "data/UPaker.h"
 #include "explorers/Explorers.h"

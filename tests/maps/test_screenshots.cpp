@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "app/TarvoApplication.h"
 #include "data/UPaker.h"
 #include "maps/TFMapy.h"

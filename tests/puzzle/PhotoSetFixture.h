@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/PackWriter.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"

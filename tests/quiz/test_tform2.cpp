@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "app/TarvoApplication.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"

@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QWidget>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "app/TarvoApplication.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"

@@ -6,8 +6,8 @@
 #include <QString>
 #include <random>
 
-#include "app/AppContext.h"
-#include "app/Config.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "app/TForm1.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/Config.h"
+#include "core/Config.h"
 #include "data/TarvoError.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/Efekty.h"
+#include "core/Efekty.h"
 
 #include <cmath>
 
