@@ -244,11 +244,13 @@ export function mapSvg(map) {
     ...map.route.legs.map((leg) => routeSvg(path, leg.points, { dashed: leg.dashed, width: leg.width })),
   ];
   for (const r of routes) parts.push(r.casing + r.stroke);
-  // Lakes lie over the routes: a thick route line passing beside a lake
-  // would otherwise cover it.
+  // Lakes lie over the routes, as a thick route line passing beside a lake
+  // would cover it, and are drawn a little larger than life, as atlases draw
+  // narrow lakes, so that they show in the small frame.
   for (const lake of map.lakes ?? []) {
     const d = path(lakePolygon(lake));
-    parts.push(`<path d="${d}" fill="${COLORS.water}" stroke="#ffffff" stroke-width="2" stroke-linejoin="round"/>`);
+    parts.push(`<path d="${d}" fill="#ffffff" stroke="#ffffff" stroke-width="9" stroke-linejoin="round"/>`);
+    parts.push(`<path d="${d}" fill="${COLORS.water}" stroke="${COLORS.water}" stroke-width="4" stroke-linejoin="round"/>`);
   }
   const route = map.route;
   for (const leg of route.legs) {
