@@ -5,17 +5,19 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "core/Config.h"
-#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFAutor.h"
 #include "app/TFUstawienia.h"
 #include "coords/TFUklad.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "country/TFormGdzie.h"
 #include "data/Grafika.h"
 #include "data/TFWyborZestawu.h"
+#include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "explorers/TFOdkrywcy.h"
+#include "help/HelpViewer.h"
 #include "maps/TFMapy.h"
 #include "platform/Platform.h"
 #include "puzzle/TFormPuz.h"
@@ -218,12 +220,30 @@ void TForm1::StopQuizCountdown() {
 
 void TForm1::LaunchEntry(int n) {
     if (n == 9) {
-        ctx.platform.shell.open(ctx.data.PathUnderBase("Terravika.chm"));
+        OpenHelp();
     } else if (n == 1 || n == 2) {
         LaunchQuiz(n);
     } else if (n >= 3 && n <= 8) {
         LaunchModule(n);
     }
+}
+
+// The help file opens in the desktop's viewer; where there is none, in the
+// program's own help window.
+void TForm1::OpenHelp() {
+    const QString path = ctx.data.PathUnderBase("Terravika.chm");
+    if (ctx.platform.shell.open(path)) return;
+    try {
+        if (!helpViewer) helpViewer = new HelpViewer(path, this);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        return;
+    }
+    const QRect area = geometry();
+    helpViewer->move(area.center() - helpViewer->rect().center());
+    helpViewer->show();
+    helpViewer->raise();
+    helpViewer->activateWindow();
 }
 
 void TForm1::LaunchModule(int n) {

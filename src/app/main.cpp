@@ -5,10 +5,10 @@
 // screen; the start-up benchmark times that.
 #include <QWindow>
 
-#include "core/AppContext.h"
-#include "core/Config.h"
 #include "app/TForm1.h"
 #include "app/TarvoApplication.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/UPaker.h"
 #include "platform/RealPlatform.h"
 
@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     AppContext ctx{platform.services, config, data};
     TForm1 main(ctx);
     main.show();
+    platform.sounds.PrepareAfterFirstPaint(main.windowHandle());
     if (app.arguments().contains("--quit-when-shown")) {
         while (!main.windowHandle()->isExposed())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -56,7 +56,7 @@ TFormGdzie::TFormGdzie(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
 void TFormGdzie::BuildControls() {
     Panel1 = ChildPanel(this, "Panel1", {0, 0, 411, 329});
     ImTlo = ChildImageView(Panel1, "ImTlo", {0, 0, 411, 329});
-    ImTlo->setImage(LoadJpegResource("TloGdzie"));
+    WhenFirstShown(ImTlo, [this] { ImTlo->setImage(LoadJpegResource("TloGdzie")); });
 
     PPuzel = ChildPanel(Panel1, "PPuzel", {4, 5, 386, 258});
     Rys1 = ChildImageView(PPuzel, "Rys1", {0, 0, 386, 258});

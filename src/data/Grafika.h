@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QString>
+#include <functional>
 
 // The path (":/images/...") of the resource of this name, with or without
 // its extension; an empty string when there is none.
@@ -12,5 +13,10 @@ QString FindResource(const QString& folder, const QString& name);
 
 QImage LoadJpegResource(const QString& name);
 void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap);
-// Shows the picture unscaled from the top-left corner of the label.
+// Shows the picture unscaled from the top-left corner of the label. The
+// picture is decoded when the label is first shown, so that a module's
+// pictures cost neither time nor memory at start-up.
 void LoadJpegResourceToImage(const QString& name, QLabel* image);
+
+// Runs load now when the widget is visible, otherwise at its first showing.
+void WhenFirstShown(QWidget* widget, std::function<void()> load);

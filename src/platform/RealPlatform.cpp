@@ -10,14 +10,22 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <QtEndian>
+#include <functional>
 
-QtSounds::QtSounds(Waits& waits) : waits(waits) {
-    haveOutput = !QMediaDevices::audioOutputs().isEmpty();
+QtSounds::QtSounds(Waits& waits) : waits(waits) {}
+
+void QtSounds::Prepare() {
+    if (prepared) return;
+    prepared = true;
+    const bool haveOutput = !QMediaDevices::audioOutputs().isEmpty();
     const QDir dir(":/sounds");
     for (const QString& entry : dir.entryList(QDir::Files)) {
         QFile file(dir.filePath(entry));
@@ -30,6 +38,32 @@ QtSounds::QtSounds(Waits& waits) : waits(waits) {
         }
         sounds.insert(QFileInfo(entry).completeBaseName().toLower(), sound);
     }
+}
+
+namespace {
+// Runs a task once, after the window's first exposure has been painted.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWindow* window, std::function<void()> task)
+        : QObject(window), task(std::move(task)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose && task) {
+            QTimer::singleShot(0, parent(), std::move(task));
+            task = nullptr;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> task;
+};
+}  // namespace
+
+void QtSounds::PrepareAfterFirstPaint(QWindow* window) {
+    new AfterFirstPaint(window, [this] { Prepare(); });
 }
 
 QtSounds::~QtSounds() {
@@ -55,6 +89,7 @@ int QtSounds::WavDurationMs(const QByteArray& wav) {
 }
 
 QtSounds::Sound* QtSounds::Find(const QString& name) {
+    Prepare();
     auto it = sounds.find(name.toLower());
     return it == sounds.end() ? nullptr : &*it;
 }
@@ -102,8 +137,24 @@ void QtPointer::moveTo(QPoint screenPos) {
     QCursor::setPos(screenPos);
 }
 
+namespace {
+// Whether the desktop names an application for files of this type. Without
+// one, opening would start nothing and tell nobody.
+bool HasDefaultHandler(const QString& mimeType) {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(2000) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0)
+        return false;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+}  // namespace
+
 bool QtShell::open(const QString& path) {
-    return QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!QFileInfo(path).isFile()) return false;
+    if (!HasDefaultHandler(QMimeDatabase().mimeTypeForFile(path).name())) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtMessages::show(const QString& title, const QString& text) {

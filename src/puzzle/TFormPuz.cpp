@@ -59,7 +59,7 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
 
 void TFormPuz::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
-    Image2->setImage(LoadJpegResource("TloPuzzle"));
+    WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
