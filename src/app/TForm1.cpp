@@ -5,12 +5,12 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "core/Config.h"
-#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFAutor.h"
 #include "app/TFUstawienia.h"
 #include "coords/TFUklad.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "country/TFormGdzie.h"
 #include "data/Grafika.h"
 #include "data/TFWyborZestawu.h"
@@ -42,9 +42,11 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     setObjectName("TForm1");
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(QApplication::applicationName());
     setWindowFlag(Qt::FramelessWindowHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the focus on a click, for its shortcuts, but is no
+    // stop of the Tab key: Tab goes round the open module's controls only.
+    setFocusPolicy(Qt::ClickFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -217,6 +219,7 @@ void TForm1::StopQuizCountdown() {
 }
 
 void TForm1::LaunchEntry(int n) {
+    StopQuizCountdown();  // every menu click, the help entry's too
     if (n == 9) {
         ctx.platform.shell.open(ctx.data.PathUnderBase("Terravika.chm"));
     } else if (n == 1 || n == 2) {
@@ -227,7 +230,6 @@ void TForm1::LaunchEntry(int n) {
 }
 
 void TForm1::LaunchModule(int n) {
-    StopQuizCountdown();
     if (ActiveModule == n) return;
     if (n == 7) fMapy->ListaPanstw->setCurrentIndex(0);
     CloseActiveModule();
@@ -241,7 +243,6 @@ void TForm1::LaunchModule(int n) {
 }
 
 void TForm1::LaunchQuiz(int n) {
-    StopQuizCountdown();
     if (ActiveModule == n) return;
     const int other = n == 1 ? 2 : 1;
     if (ActiveModule == other) {
