@@ -44,9 +44,11 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     setObjectName("TForm1");
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(QApplication::applicationName());
     setWindowFlag(Qt::FramelessWindowHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the focus on a click, for its shortcuts, but is no
+    // stop of the Tab key: Tab goes round the open module's controls only.
+    setFocusPolicy(Qt::ClickFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -219,6 +221,7 @@ void TForm1::StopQuizCountdown() {
 }
 
 void TForm1::LaunchEntry(int n) {
+    StopQuizCountdown();  // every menu click, the help entry's too
     if (n == 9) {
         OpenHelp();
     } else if (n == 1 || n == 2) {
@@ -247,7 +250,6 @@ void TForm1::OpenHelp() {
 }
 
 void TForm1::LaunchModule(int n) {
-    StopQuizCountdown();
     if (ActiveModule == n) return;
     if (n == 7) fMapy->ListaPanstw->setCurrentIndex(0);
     CloseActiveModule();
@@ -261,7 +263,6 @@ void TForm1::LaunchModule(int n) {
 }
 
 void TForm1::LaunchQuiz(int n) {
-    StopQuizCountdown();
     if (ActiveModule == n) return;
     const int other = n == 1 ? 2 : 1;
     if (ActiveModule == other) {

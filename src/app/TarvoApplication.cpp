@@ -7,8 +7,9 @@
 #include "data/TarvoError.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // Only the name: a display name set here would be appended by Qt to
+    // every window title, and the boxes' titles are to be exactly their own.
     setApplicationName("Terravika świata");
-    setApplicationDisplayName("Terravika świata");
     UseBundledFont();
 }
 
@@ -42,8 +43,7 @@ void TarvoApplication::ChooseWindowSystem() {
 }
 
 void TarvoApplication::ShowError(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
 bool TarvoApplication::notify(QObject* receiver, QEvent* event) {

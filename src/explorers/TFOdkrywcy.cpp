@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTextEdit>
 
 #include "core/AppContext.h"
@@ -68,6 +69,9 @@ void TFOdkrywcy::BuildTextArea() {
 
 void TFOdkrywcy::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A restored main window re-shows its children spontaneously; only a
+    // real opening of the module starts again at the introduction.
+    if (event->spontaneous()) return;
     ListaKombo->setCurrentIndex(0);
     ShowExplorer(1);
 }

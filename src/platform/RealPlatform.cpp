@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QMimeDatabase>
@@ -157,8 +159,29 @@ bool QtShell::open(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+namespace {
+
+// A generous guess at the width a window manager's title bar needs for the
+// title: bold text larger than ours, plus the icon and the window buttons.
+int TitleBarWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 150;
+}
+
+}  // namespace
+
+// The title carries the specific message, and a title bar may cut it short
+// or not be there at all: the box is made wide enough for the whole title,
+// and a one-word verdict ("Błąd") is followed by the message in the box's text.
 void QtMessages::show(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const bool verdictOnly = !text.contains(' ') && title != text;
+    QMessageBox box(QMessageBox::NoIcon, title, verdictOnly ? text + "\n\n" + title : text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }

@@ -117,7 +117,7 @@ void TFormPuz::hideEvent(QHideEvent* event) {
 void TFormPuz::FormShow() {
     move(kPlaceInPanel);
     Zeg1->stop();
-    board.timeLeft = ctx.config.Tempo * 60;
+    board.timeLeft = PuzzleSeconds(ctx.config);
     Panel1->hide();
     Panel2->hide();
     Image1->hide();
@@ -191,11 +191,11 @@ void TFormPuz::AbandonStart() {
 }
 
 void TFormPuz::BeginGame() {
-    board.Start(ctx.config.Tempo * 60);
+    board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
     if (clockOn) Zeg1->start();
     SetClockGlyph(glyphBusy, false);
-    EnableChoice(ctx.config.Blokada != 1);
+    EnableChoice(!PuzzleChoiceLocked(ctx.config));
     DrawBoard();
     Panel1->show();
     Panel2->show();

@@ -79,7 +79,6 @@ void TForm2::BuildControls() {
     TimeLab = AddLabel("TimeLab", {45, 40, 17, 25}, kWhite);
     QFont digit = TimeLab->font();
     digit.setPixelSize(16);
-    digit.setBold(true);
     TimeLab->setFont(digit);
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
