@@ -2,14 +2,27 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "data/TarvoError.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName("Terravika świata");
+    // The name gives the windows their X11 class "Terravika", which the
+    // desktop entry's StartupWMClass names; the display name is the title.
+    setApplicationName("Terravika");
     setApplicationDisplayName("Terravika świata");
+    setApplicationVersion(TERRAVIKA_VERSION);
+    setDesktopFileName("pl.terravika.Terravika");
+    UseWindowIcon();
     UseBundledFont();
+}
+
+void TarvoApplication::UseWindowIcon() {
+    QIcon icon;
+    const QDir icons(":/icons");
+    for (const QString& entry : icons.entryList(QDir::Files)) icon.addFile(icons.filePath(entry));
+    setWindowIcon(icon);
 }
 
 void TarvoApplication::UseBundledFont() {

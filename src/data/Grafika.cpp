@@ -30,7 +30,17 @@ void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap) {
     bitmap = LoadJpegResource(name);
 }
 
+QPixmap ScreenPixmap(const QImage& picture, const QWidget* widget, QSize size) {
+    if (size.isEmpty()) size = picture.size();
+    const qreal ratio = widget->devicePixelRatioF();
+    if (ratio == 1 && size == picture.size()) return QPixmap::fromImage(picture);
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 void LoadJpegResourceToImage(const QString& name, QLabel* image) {
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap::fromImage(LoadJpegResource(name)));
+    image->setPixmap(ScreenPixmap(LoadJpegResource(name), image));
 }

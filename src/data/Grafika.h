@@ -4,6 +4,7 @@
 // fault and throws TarvoError.
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 
 // The path (":/images/...") of the resource of this name, with or without
@@ -12,5 +13,9 @@ QString FindResource(const QString& folder, const QString& name);
 
 QImage LoadJpegResource(const QString& name);
 void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap);
+// The picture as a pixmap in the device pixels of the widget's screen, drawn
+// at `size` (its own size when empty) in logical pixels: a scaled program
+// shows it smoothly resampled, not in blocks.
+QPixmap ScreenPixmap(const QImage& picture, const QWidget* widget, QSize size = {});
 // Shows the picture unscaled from the top-left corner of the label.
 void LoadJpegResourceToImage(const QString& name, QLabel* image);
