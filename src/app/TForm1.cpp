@@ -44,7 +44,7 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     setObjectName("TForm1");
-    setWindowTitle(QApplication::applicationName());
+    setWindowTitle(QStringLiteral("Terravika świata"));
     setWindowFlag(Qt::FramelessWindowHint);
     // The window takes the focus on a click, for its shortcuts, but is no
     // stop of the Tab key: Tab goes round the open module's controls only.

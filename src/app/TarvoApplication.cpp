@@ -2,15 +2,27 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "data/TarvoError.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    // Only the name: a display name set here would be appended by Qt to
-    // every window title, and the boxes' titles are to be exactly their own.
-    setApplicationName("Terravika świata");
+    // The name gives the windows their X11 class "Terravika", which the
+    // desktop entry's StartupWMClass names. No display name: Qt would append
+    // it to every window title, and the boxes' titles are exactly their own.
+    setApplicationName("Terravika");
+    setApplicationVersion(TERRAVIKA_VERSION);
+    setDesktopFileName("pl.terravika.Terravika");
+    UseWindowIcon();
     UseBundledFont();
+}
+
+void TarvoApplication::UseWindowIcon() {
+    QIcon icon;
+    const QDir icons(":/icons");
+    for (const QString& entry : icons.entryList(QDir::Files)) icon.addFile(icons.filePath(entry));
+    setWindowIcon(icon);
 }
 
 void TarvoApplication::UseBundledFont() {

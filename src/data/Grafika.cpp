@@ -60,8 +60,18 @@ void WhenFirstShown(QWidget* widget, std::function<void()> load) {
         new OnFirstShow(widget, std::move(load));
 }
 
+QPixmap ScreenPixmap(const QImage& picture, const QWidget* widget, QSize size) {
+    if (size.isEmpty()) size = picture.size();
+    const qreal ratio = widget->devicePixelRatioF();
+    if (ratio == 1 && size == picture.size()) return QPixmap::fromImage(picture);
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 void LoadJpegResourceToImage(const QString& name, QLabel* image) {
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    WhenFirstShown(image,
-                   [name, image] { image->setPixmap(QPixmap::fromImage(LoadJpegResource(name))); });
+    WhenFirstShown(
+        image, [name, image] { image->setPixmap(ScreenPixmap(LoadJpegResource(name), image)); });
 }

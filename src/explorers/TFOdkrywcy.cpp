@@ -84,8 +84,7 @@ void TFOdkrywcy::ShowExplorer(int n) {
     RE->verticalScrollBar()->setValue(0);
     try {
         const QImage portrait = ctx.data.LoadExplorerPicture(ExplorerPictureName(n));
-        ImOdkr->setPixmap(QPixmap::fromImage(
-            portrait.scaled(ImOdkr->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        ImOdkr->setPixmap(ScreenPixmap(portrait, ImOdkr, ImOdkr->size()));
     } catch (const TarvoError&) {
         ShowMissingData();
     }

@@ -202,7 +202,7 @@ void TFormPuz::BeginGame() {
 }
 
 void TFormPuz::ShowPicture() {
-    Image1->setPixmap(QPixmap::fromImage(ctx.data.PictureBitmap));
+    Image1->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, Image1));
     Image1->show();
 }
 

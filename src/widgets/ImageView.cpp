@@ -15,6 +15,8 @@ void ImageView::setImage(const QImage& picture) {
 
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // Scaled programs resample the picture smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawImage(0, 0, image);
 }

@@ -12,7 +12,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 appstreamcli validate --no-net "$PREFIX/share/metainfo/pl.terravika.Terravika.metainfo.xml" >/dev/null
 desktop-file-validate "$PREFIX/share/applications/pl.terravika.Terravika.desktop"
-command=$(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Terravika.desktop")
+read -r command arguments < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Terravika.desktop")
 [ -x "$PREFIX/bin/$command" ] || fail "desktop entry command $command not installed"
 [ -f "$PREFIX/share/icons/hicolor/256x256/apps/pl.terravika.Terravika.png" ] || fail "no icon"
 sets=$(ls "$PREFIX/share/terravika/Data" | wc -l)
@@ -22,7 +22,8 @@ chmod -R a-w "$PREFIX"  # a read-only installation
 export QT_QPA_PLATFORM=offscreen
 
 start() {  # start as a user with the given environment, then check the folder
-    env -u XDG_DATA_HOME "$@" "$PREFIX/bin/$command" --quit-when-shown
+    # shellcheck disable=SC2086 # the entry's arguments are words
+    env -u XDG_DATA_HOME "$@" "$PREFIX/bin/$command" $arguments --quit-when-shown
 }
 check() {
     local base="$1"
