@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTextEdit>
 
 #include "core/AppContext.h"
@@ -91,6 +92,9 @@ void TFOdkrywcy::BuildTextArea() {
 
 void TFOdkrywcy::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A restored main window re-shows its children spontaneously; only a
+    // real opening of the module starts again at the introduction.
+    if (event->spontaneous()) return;
     ListaKombo->setCurrentIndex(0);
     ShowExplorer(1);
 }
@@ -105,14 +109,14 @@ void TFOdkrywcy::ShowExplorer(int n) {
     RE->verticalScrollBar()->setValue(0);
     try {
         const QImage portrait = ctx.data.LoadExplorerPicture(ExplorerPictureName(n));
-        ImOdkr->setPixmap(QPixmap::fromImage(
-            portrait.scaled(ImOdkr->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        ImOdkr->setPixmap(ScreenPixmap(portrait, ImOdkr, ImOdkr->size()));
         // A picture from the base folder may be of any size: one larger than
         // the window is shrunk to fit it.
         const bool fits = portrait.width() <= width() && portrait.height() <= height();
-        ImPowiekszenie->setPixmap(QPixmap::fromImage(
+        ImPowiekszenie->setPixmap(ScreenPixmap(
             fits ? portrait
-                 : portrait.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+                 : portrait.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation),
+            ImPowiekszenie));
     } catch (const TarvoError&) {
         ShowMissingData();
     }

@@ -86,6 +86,11 @@ TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
     Choose(8);
     EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
     EXPECT_EQ(fp.messages.shown, QStringList{kMissing});  // no portrait of Columbus
+    // Minimising and restoring the main window keeps the topic.
+    panel.showMinimized();
+    panel.showNormal();
+    EXPECT_EQ(form->ListaKombo->currentIndex(), 8);
+    EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
     form->hide();
     form->show();
     EXPECT_EQ(form->ListaKombo->currentIndex(), 0);
