@@ -5,15 +5,16 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "core/Config.h"
-#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFAutor.h"
 #include "app/TFUstawienia.h"
 #include "coords/TFUklad.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "country/TFormGdzie.h"
 #include "data/Grafika.h"
 #include "data/TFWyborZestawu.h"
+#include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "explorers/TFOdkrywcy.h"
 #include "maps/TFMapy.h"
@@ -144,7 +145,13 @@ void TForm1::FormShow() {
     ImTlo->update();
     ActiveModule = 0;
     LoadJpegResourceToImage("Strzalka", ImNastepny);
-    ReadConfig(ctx.config);
+    // A base folder where the default settings cannot be written still runs
+    // with them; the pupil is told what failed and the data is found as usual.
+    try {
+        ReadConfig(ctx.config);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+    }
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
     fWyborZestawu->Fill(ctx.data.PhotoSetCount);

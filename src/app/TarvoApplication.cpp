@@ -42,8 +42,10 @@ void TarvoApplication::ChooseWindowSystem() {
 }
 
 void TarvoApplication::ShowError(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);  // messages may carry names from data files
+    box.exec();
 }
 
 bool TarvoApplication::notify(QObject* receiver, QEvent* event) {

@@ -109,5 +109,6 @@ bool QtShell::open(const QString& path) {
 void QtMessages::show(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);  // messages may carry names from data files
     box.exec();
 }
