@@ -3,15 +3,16 @@
 #include <QComboBox>
 #include <QTest>
 
-#include "core/Config.h"
-#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "data/UPaker.h"
 #include "maps/TFMapy.h"
 #include "platform/FakePlatform.h"
 #include "quiz/TForm2.h"
+#include "support/Limits.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -71,6 +72,21 @@ TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     EXPECT_EQ(form->ImTlo->image.size(), QSize(800, 580));
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
     EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
+}
+
+TEST_F(MainWindowTest, StartThatCannotWriteSettingsSaysWhyAndStillFindsTheSets) {
+    dir.write("Data/a.dat", MakePhotoSet("Zestaw\r\nZERO*z\r\nA*a\r\n", 1));
+    dir.write("Data/b.dat", MakePhotoSet("Zestaw\r\nZERO*z\r\nB*b\r\n", 1));
+    {
+        FileSizeLimit full(0);  // no room for the default Tarvo.ini
+        Start();
+    }
+    EXPECT_EQ(fp.messages.shown, QStringList{"Nie można zapisać pliku " + dir.file("Tarvo.ini") +
+                                             ": brak miejsca na dysku|Błąd"});
+    EXPECT_EQ(data.PhotoSetCount, 2);
+    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Data"});
 }
 
 TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {

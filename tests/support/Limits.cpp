@@ -12,13 +12,20 @@
 
 namespace {
 
-// Current size of this process's address space in bytes.
-long long AddressSpace() {
+// Current size of this process's address space (field 0) or resident set
+// (field 1) in bytes.
+long long Statm(int field) {
     std::ifstream statm("/proc/self/statm");
     long long pages = 0;
-    statm >> pages;
+    for (int i = 0; i <= field; ++i) statm >> pages;
     return pages * sysconf(_SC_PAGESIZE);
 }
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;  // shadow memory and quarantine inflate both
+#else
+constexpr bool kSanitized = false;
+#endif
 
 int Wait(pid_t child, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -46,14 +53,24 @@ int Fork(const std::function<void()>& prepare, const std::function<int()>& body,
 
 }  // namespace
 
-int RunInChild(const std::function<int()>& body, long long extraBytes, int timeoutMs) {
+int RunInChild(const std::function<int()>& body, long long maxGrowth, int timeoutMs) {
+    if (kSanitized) timeoutMs *= 10;
     return Fork(
-        [extraBytes] {
-            const rlim_t ceiling = rlim_t(AddressSpace() + extraBytes);
+        [maxGrowth] {
+            if (kSanitized) return;
+            const rlim_t ceiling = rlim_t(Statm(0) + 4 * maxGrowth);
             const rlimit limit{ceiling, ceiling};
             setrlimit(RLIMIT_AS, &limit);
         },
-        body, timeoutMs);
+        [&body, maxGrowth] {
+            const long long before = Statm(1);
+            const int result = body();
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            const bool tooBig = usage.ru_maxrss * 1024LL - before > maxGrowth;
+            return tooBig && !kSanitized ? kTooMuchMemory : result;
+        },
+        timeoutMs);
 }
 
 int RunUnprivileged(const std::function<int()>& body) {

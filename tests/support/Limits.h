@@ -4,10 +4,13 @@
 // unprivileged user, or with a full disk simulated by a file-size limit.
 #include <functional>
 
-// Runs body in a forked child whose address space may grow by at most
-// extraBytes over what it has now. Returns body's result, or -1 when the
-// child died or did not end within timeoutMs (it is then killed).
-int RunInChild(const std::function<int()>& body, long long extraBytes, int timeoutMs);
+// Runs body in a forked child whose resident memory may grow by at most
+// maxGrowth bytes (its address space by four times that, a hard ceiling).
+// Returns body's result, kTooMuchMemory when the peak grew beyond maxGrowth,
+// or -1 when the child died or did not end within timeoutMs (it is then
+// killed). Sanitizer builds get more time and no memory limits.
+constexpr int kTooMuchMemory = 98;
+int RunInChild(const std::function<int()>& body, long long maxGrowth, int timeoutMs);
 
 // Runs body in a forked child that has dropped root rights (as "nobody"), so
 // that file permissions apply; without root rights it runs in a child as is.
