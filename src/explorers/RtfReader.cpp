@@ -30,7 +30,7 @@ constexpr int kMaxPictures = 64;           // pictures shown per document
 // Budgets of a whole document: picture data kept, and pixels of the decoded
 // pictures together; pictures beyond them are dropped.
 constexpr qsizetype kMaxPictureBytes = 16 << 20;
-constexpr qint64 kMaxDocumentPixels = kMaxPicturePixels;
+constexpr qint64 kMaxDocumentPixels = 4096 * 2048;
 constexpr int kMaxTwips = 20000;         // indents and spacing, about 35 cm
 constexpr double kTwipsPerPixel = 15.0;  // 1440 twips per inch at 96 dpi
 

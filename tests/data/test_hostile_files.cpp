@@ -154,11 +154,7 @@ const Hostile kHostile[] = {
      },
      [](DataAccess& data, FakePlatform&, Config&) { return ExplorerPicturesAtMost(data, 0); }},
     {"RtfWithTenRealPicturesOverTheBudget",
-     [](TempWorkDir& dir) {
-         QImage image(4096, 2048, QImage::Format_RGB888);
-         image.fill(Qt::darkBlue);
-         WriteExplorerText(dir, RtfWithTenPictures(Encode(image, true)));
-     },
+     [](TempWorkDir& dir) { WriteExplorerText(dir, RtfWithTenPictures(MakeJpeg(2048, 2048))); },
      [](DataAccess& data, FakePlatform&, Config&) { return ExplorerPicturesAtMost(data, 2); }},
     {"BmpKeyDeclaringHugeSize",
      [](TempWorkDir& dir) {
