@@ -18,6 +18,7 @@ const QString kError = QStringLiteral("Błąd");
 // A list of thousands of pictures is far below this; a larger Spis.txt is
 // refused before it is read.
 constexpr qint64 kMaxListBytes = 1 << 20;
+constexpr qsizetype kMaxLineLength = 1000;
 
 }  // namespace
 
@@ -80,6 +81,9 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
     text.replace("\r\n", "\n").replace('\r', '\n');
     QStringList lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    // A picture's line is a name and a sentence; a longer one is cut so that
+    // a label never lays out megabytes of text.
+    for (QString& line : lines) line.truncate(kMaxLineLength);
     return lines;
 }
 

@@ -46,7 +46,8 @@ public:
     // A file name without its extension (the last "." and what follows).
     static QString SetName(const QString& fileName);
     // Decodes Spis.txt: Windows-1250, or UTF-8 when it starts with a byte-order
-    // mark or is valid UTF-8 with non-ASCII bytes. Lines end at CR LF, CR or LF.
+    // mark or is valid UTF-8 with non-ASCII bytes. Lines end at CR LF, CR or LF;
+    // lines longer than 1000 characters are cut there.
     static QStringList DecodeList(const QByteArray& data);
 
     TVfsPAK Archive;

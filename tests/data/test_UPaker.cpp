@@ -170,6 +170,8 @@ TEST(SpisDecoding, AnsiUtf8AndLineEnds) {
               QStringList({"Zestaw", "WŁOCHY*Rzym"}));
     EXPECT_EQ(DataAccess::DecodeList(text.toUtf8()), QStringList({"Zestaw", "WŁOCHY*Rzym"}));
     EXPECT_EQ(DataAccess::DecodeList("a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
+    const QStringList cut = DataAccess::DecodeList("a\r\n" + QByteArray(5000, 'x') + "*y\r\n");
+    EXPECT_EQ(cut.value(1), QString(1000, 'x'));
 }
 
 }  // namespace
