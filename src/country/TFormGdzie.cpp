@@ -84,6 +84,7 @@ void TFormGdzie::BuildControls() {
 
     Nazwa = new QLabel(Panel1);
     Nazwa->setObjectName("Nazwa");
+    Nazwa->setTextFormat(Qt::PlainText);  // shows the answer from Spis.txt
     Nazwa->setGeometry(16, 280, 169, 13);
     Nazwa->setAlignment(Qt::AlignCenter);
     QFont bold = Nazwa->font();
