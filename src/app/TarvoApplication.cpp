@@ -9,9 +9,9 @@
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name gives the windows their X11 class "Terravika", which the
-    // desktop entry's StartupWMClass names; the display name is the title.
+    // desktop entry's StartupWMClass names. No display name: Qt would append
+    // it to every window title, and the boxes' titles are exactly their own.
     setApplicationName("Terravika");
-    setApplicationDisplayName("Terravika świata");
     setApplicationVersion(TERRAVIKA_VERSION);
     setDesktopFileName("pl.terravika.Terravika");
     UseWindowIcon();
@@ -55,8 +55,7 @@ void TarvoApplication::ChooseWindowSystem() {
 }
 
 void TarvoApplication::ShowError(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
 bool TarvoApplication::notify(QObject* receiver, QEvent* event) {

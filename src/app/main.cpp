@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     AppContext ctx{platform.services, config, data};
     TForm1 main(ctx);
     main.show();
+    platform.sounds.PrepareAfterFirstPaint(main.windowHandle());
     if (options.quitWhenShown) {
         while (!main.windowHandle()->isExposed())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -22,11 +22,20 @@ void ImageView::paintEvent(QPaintEvent*) {
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {
+    secondPress = false;
+    emit pressed(event->position().toPoint(), event->button());
+}
+
+void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
+    secondPress = true;
     emit pressed(event->position().toPoint(), event->button());
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {
-    emit released(event->position().toPoint(), event->button());
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && rect().contains(pos) && !secondPress)
+        emit clicked(pos);
+    secondPress = false;
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
