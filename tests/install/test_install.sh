@@ -14,8 +14,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 appstreamcli validate --no-net "$PREFIX/share/metainfo/pl.terravika.Terravika.metainfo.xml" >/dev/null
 desktop-file-validate "$PREFIX/share/applications/pl.terravika.Terravika.desktop"
-command=$(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Terravika.desktop")
-command=${command%% *}
+read -r command arguments < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Terravika.desktop")
 [ -x "$PREFIX/bin/$command" ] || fail "desktop entry command $command not installed"
 [ -f "$PREFIX/share/icons/hicolor/256x256/apps/pl.terravika.Terravika.png" ] || fail "no icon"
 grep -q '^License: CC-BY-SA-4.0$' "$PREFIX/share/doc/terravika/copyright" || fail "no copyright file"
@@ -26,10 +25,11 @@ chmod -R a-w "$PREFIX" # a read-only installation
 export QT_QPA_PLATFORM=offscreen
 DEFAULT_INI=$(printf '[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r')
 
-start() { # start as a user with the given environment; stderr to $T/err
+start() { # shellcheck disable=SC2086 # the entry's arguments are words
+    # start as a user with the given environment; stderr to $T/err
     env -u XDG_DATA_HOME -u XDG_RUNTIME_DIR -u XDG_CACHE_HOME \
         XDG_DATA_DIRS="$T/none" XDG_CONFIG_DIRS="$T/none" \
-        "$@" "$PREFIX/bin/$command" --quit-when-shown 2>"$T/err"
+        "$@" "$PREFIX/bin/$command" $arguments --quit-when-shown 2>"$T/err"
 }
 check() { # check BASE [TARVO.INI TEXT]
     local base="$1" ini="${2:-$DEFAULT_INI}"
