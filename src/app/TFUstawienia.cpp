@@ -20,7 +20,7 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     pal.setColor(QPalette::ButtonText, Qt::white);
     Panel1->setPalette(pal);
 
-    Label1 = new QLabel("Zmiena ustawień programu", Panel1);
+    Label1 = new QLabel("Zmiana ustawień programu", Panel1);
     Label1->setObjectName("Label1");
     QFont bold = Label1->font();
     bold.setBold(true);

@@ -40,7 +40,7 @@ TFOdkrywcy::TFOdkrywcy(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
     ImOdkr->setGeometry(1, 1, 96, 117);
 
     BuildTextArea();
-    WhiteCaption(this, "Label2", "Przesuwaj tekst używając klawiszy <PageDown> <PageUp>",
+    WhiteCaption(this, "Label2", "Przesuwaj tekst, używając klawiszy <PageDown> <PageUp>",
                  {152, 351});
     hide();
 }

@@ -88,7 +88,7 @@ void TFormPuz::BuildControls() {
     MakeNumberField(Nr1Edit);
 
     bb1 =
-        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
+        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegar"));
     NrBut1 = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
                           QStringLiteral("Wybór obrazka o podanym numerze"));
     Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),

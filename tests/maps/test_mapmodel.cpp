@@ -100,12 +100,12 @@ TEST(MapModel, JudgingCountsAndNamesTheClickedCountry) {
     model.NextQuestion();
     v = model.Judge(kKeyWhite);  // the sea
     EXPECT_FALSE(v.correct);
-    EXPECT_EQ(v.message, "Żle. Wskazane to: ");
+    EXPECT_EQ(v.message, "Źle. Wskazane to: ");
     EXPECT_EQ(v.effectiveness, "Skuteczność: 50%");
 
     model.NextQuestion();
     v = model.Judge(0x123456);  // a colour in no table
-    EXPECT_EQ(v.message, "Żle. Wskazane to: ???");
+    EXPECT_EQ(v.message, "Źle. Wskazane to: ???");
     EXPECT_EQ(v.effectiveness, "Skuteczność: 33%");
 
     // Another continent keeps counting; ResetScore starts over.
