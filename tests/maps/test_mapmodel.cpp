@@ -132,13 +132,13 @@ TEST(MapModel, KeyLookupIsClampedToTheBitmap) {
 TEST(MapModel, FindChoiceLoadsOnlyAnotherContinent) {
     MapModel model;
     model.continent = 7;
-    MapModel::FindTarget rosja = model.FindChoice(116);
+    MapModel::FindTarget rosja = model.FindChoice(118);
     EXPECT_EQ(rosja.name, "Rosja");
     EXPECT_EQ(rosja.continent, 4);
     EXPECT_EQ(rosja.point, QPoint(354, 144));
     EXPECT_TRUE(rosja.needsLoad);
     EXPECT_EQ(model.countryText, "Rosja");
     model.continent = 4;
-    EXPECT_FALSE(model.FindChoice(112).needsLoad);  // "Polska"
+    EXPECT_FALSE(model.FindChoice(114).needsLoad);  // "Polska"
     EXPECT_EQ(model.countryText, "Polska");
 }
