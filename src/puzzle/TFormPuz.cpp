@@ -63,7 +63,9 @@ void TFormPuz::BuildControls() {
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
+    // As wide as the description below it, so that the longest names
+    // ("BOŚNIA I HERCEGOWINA") show whole.
+    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 233, 13}, 11, false);
     Nazwa2 = WhiteLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
 
     Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
