@@ -154,7 +154,7 @@ bool TFormPuz::CanChoosePicture() {
     if (ctx.data.PictureCount > 0) return true;
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
                                    ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak fotografii w zestawie"),
+                                   : QStringLiteral("Brak obrazków w zestawie"),
                                kError);
     AbandonStart();
     return false;
