@@ -18,7 +18,7 @@ def encint(data, at):
 
 def system_entry(data):
     """Offset and length of #SYSTEM in the file, from the directory listing."""
-    name = b"#SYSTEM"
+    name = b"/#SYSTEM"
     at = data.index(bytes([len(name)]) + name) + 1 + len(name)
     section, at = encint(data, at)
     offset, at = encint(data, at)
