@@ -208,7 +208,7 @@ bool TFormGdzie::CanChoosePicture() {
     EnableChoice(true);
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
                                    ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak fotografii w zestawie"),
+                                   : QStringLiteral("Brak obrazków w zestawie"),
                                kError);
     return false;
 }
