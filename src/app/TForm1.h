@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/ShortcutKeys.h"
 #include "core/AppContext.h"
 #include "widgets/ImageView.h"
 
@@ -19,6 +20,7 @@ class TFMapy;
 class TFAutor;
 class TFWyborZestawu;
 class TFUstawienia;
+class MenuHotspot;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -51,8 +53,8 @@ public:
     QWidget* PNastepny;
     QLabel* ImNastepny;
     QWidget* PPodOkrogle;
-    QLabel* LMinimize;
-    QLabel* LClose;
+    MenuHotspot* LMinimize;
+    MenuHotspot* LClose;
 
     TForm2* form2;
     TFormPuz* formPuz;
@@ -77,13 +79,18 @@ private:
     void LaunchModule(int n);
     void CloseActiveModule();
     void OpenActiveModule();
+    void FocusModule(QWidget* window);
     QWidget* ModuleWindow(int n) const;
-    bool HandleKeyUp(QKeyEvent* event);
+    bool ProgramKey(QWidget* target, QKeyEvent* event);
+    bool MenuKey(int entry, QKeyEvent* event);
+    bool QuizHasKeys(QWidget* target) const;
+    void RunShortcut(ShortcutKeys::Action action);
     void StopQuizCountdown();
 
     AppContext& ctx;
     bool shown = false;
-    std::array<QLabel*, 10> hotspots{};
+    ShortcutKeys shortcuts;
+    std::array<MenuHotspot*, 10> hotspots{};
     std::array<QLabel*, 10> texts{};
     QLabel* LPrzyciski;
 };
