@@ -5,12 +5,12 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "core/Config.h"
-#include "core/Efekty.h"
 #include "app/MainMenu.h"
 #include "app/TFAutor.h"
 #include "app/TFUstawienia.h"
 #include "coords/TFUklad.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
 #include "country/TFormGdzie.h"
 #include "data/Grafika.h"
 #include "data/TFWyborZestawu.h"
@@ -147,7 +147,7 @@ void TForm1::FormShow() {
     ReadConfig(ctx.config);
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
-    fWyborZestawu->Fill(ctx.data.PhotoSetCount);
+    fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
 }
 
 void TForm1::PositionWindows(const QRect& workArea) {

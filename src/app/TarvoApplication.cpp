@@ -1,10 +1,9 @@
 #include "app/TarvoApplication.h"
 
-#include <QDir>
-#include <QFontDatabase>
 #include <QMessageBox>
 
 #include "data/TarvoError.h"
+#include "widgets/BundledFont.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Terravika świata");
@@ -13,17 +12,7 @@ TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, 
 }
 
 void TarvoApplication::UseBundledFont() {
-    const QDir fonts(":/fonts");
-    QString family;
-    for (const QString& entry : fonts.entryList({"*.ttf", "*.otf"}, QDir::Files, QDir::Name)) {
-        const int id = QFontDatabase::addApplicationFont(fonts.filePath(entry));
-        if (id >= 0 && family.isEmpty())
-            family = QFontDatabase::applicationFontFamilies(id).value(0);
-    }
-    if (family.isEmpty()) return;
-    QFont font(family);
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    QApplication::setFont(BundledFont(11));
 }
 
 QByteArray TarvoApplication::PlatformFor(const QByteArray& sessionType,

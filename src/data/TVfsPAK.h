@@ -45,6 +45,9 @@ public:
 
     // The bytes of one member. Throws TarvoError on a read error.
     QByteArray ExtractByIndex(int index);
+    // At most maxBytes from the start of a member, for a glance at a member
+    // that may be large. Throws TarvoError on a read error.
+    QByteArray ExtractHead(int index, qint64 maxBytes);
     // The first member of this name, or nothing when there is none.
     std::optional<QByteArray> Extract(const QString& name);
 

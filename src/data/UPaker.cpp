@@ -8,6 +8,7 @@
 
 #include "core/Config.h"
 #include "data/ImageCodecs.h"
+#include "data/PhotoSetFile.h"
 #include "data/TarvoError.h"
 #include "platform/Platform.h"
 
@@ -69,6 +70,15 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
     QStringList lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;
+}
+
+QStringList DataAccess::PhotoSetTitles() const {
+    QStringList titles;
+    for (const QString& name : PhotoSetList) {
+        const QString title = ReadPhotoSetTitle(DataFolder + name + ".dat");
+        titles.append(title.isEmpty() ? name : title);
+    }
+    return titles;
 }
 
 QString DataAccess::PhotoSetPath() const {

@@ -15,6 +15,7 @@
 #include "data/UPaker.h"
 #include "platform/Platform.h"
 #include "puzzle/PictureChoice.h"
+#include "widgets/BundledFont.h"
 #include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 #include "widgets/NumberKeyFilter.h"
@@ -57,14 +58,18 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
     hide();
 }
 
+PhotoSetRules::DescriptionLabel TFormPuz::DescriptionLabel() {
+    return {BundledFont(kLabelPixelSize), kNazwa2Geometry.width()};
+}
+
 void TFormPuz::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
     Image2->setImage(LoadJpegResource("TloPuzzle"));
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
-    Nazwa2 = WhiteLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
+    Nazwa = WhiteLabel(this, "Nazwa", kNazwaGeometry, kLabelPixelSize, false);
+    Nazwa2 = WhiteLabel(this, "Nazwa2", kNazwa2Geometry, kLabelPixelSize, false);
 
     Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
     Image1 = new QLabel(Panel1);

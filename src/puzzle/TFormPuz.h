@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "data/PhotoSetRules.h"
 #include "puzzle/PuzzleBoard.h"
 
 struct AppContext;
@@ -17,6 +18,14 @@ class TColorButton;
 class TFormPuz : public QWidget {
     Q_OBJECT
 public:
+    // The labels of the picture's name and description. The photo-set rules
+    // measure every description against Nazwa2, so no set holds one it cuts.
+    static constexpr int kLabelPixelSize = 11;
+    static constexpr QRect kNazwaGeometry{104, 56, 110, 13};
+    static constexpr QRect kNazwa2Geometry{104, 72, 233, 13};
+    // Nazwa2's font and width, for the photo-set rules.
+    static PhotoSetRules::DescriptionLabel DescriptionLabel();
+
     TFormPuz(AppContext& ctx, QWidget* parent);
 
     void NastepnyClick();

@@ -1,0 +1,68 @@
+#pragma once
+// The set editor's window: the list of pictures with their problems on the
+// left, the chosen picture's cut, name and description on the right, the
+// set's title and the file buttons on top. Pictures may be dropped onto it.
+#include <QWidget>
+
+#include "zestawy/PhotoSetDraft.h"
+
+class CropView;
+class Messages;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class TFZestawy : public QWidget {
+    Q_OBJECT
+public:
+    TFZestawy(Messages& messages, QWidget* parent = nullptr);
+
+    void NowyClick();
+    void OtworzClick();
+    void DodajClick();
+    void ZapiszClick();
+    void ZapiszJakoClick();
+    void OpenSet(const QString& path);
+    void AddFiles(const QStringList& files);
+    void SaveTo(const QString& path);
+    void Select(int index);
+    void MoveSelected(int step);
+    void RemoveSelected();
+
+    PhotoSetDraft draft;
+
+    QLineEdit* TytulEdit;
+    QPushButton* NowyBut;
+    QPushButton* OtworzBut;
+    QPushButton* DodajBut;
+    QPushButton* ZapiszBut;
+    QPushButton* ZapiszJakoBut;
+    QListWidget* Lista;
+    QPushButton* WyzejBut;
+    QPushButton* NizejBut;
+    QPushButton* UsunBut;
+    CropView* Kadr;
+    QLineEdit* NazwaEdit;
+    QLineEdit* OpisEdit;
+    QLabel* OpisPodglad;
+    QLabel* Problemy;
+    QLabel* Stan;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QWidget* BuildTop();
+    QWidget* BuildList();
+    QWidget* BuildDetail();
+    void Refresh();
+    void RefreshList();
+    void RefreshDetail();
+    void RefreshState();
+    int Selected() const;
+
+    Messages& messages;
+    bool refreshing = false;
+};
