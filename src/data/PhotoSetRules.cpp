@@ -23,6 +23,15 @@ QString Unstorable(const QString& text) {
     return {};
 }
 
+// "1 znak", "3 znaki", "12 znaków", "22 znaki".
+QString Characters(int count) {
+    const int ones = count % 10, tens = count % 100 / 10;
+    const char* word = count == 1                            ? "znak"
+                       : ones >= 2 && ones <= 4 && tens != 1 ? "znaki"
+                                                             : "znaków";
+    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(word));
+}
+
 void CheckText(QList<Problem>& problems, int n, const QString& text, const QString& what) {
     const QString bad = Unstorable(text);
     if (!bad.isEmpty())
@@ -57,10 +66,12 @@ void CheckDescription(QList<Problem>& problems, int n, const QString& descriptio
         problems.append({n, QStringLiteral("Opis ma %1 znaków; mieści się najwyżej %2")
                                 .arg(description.size())
                                 .arg(kMaxDescriptionLength)});
-    const int width = QFontMetrics(label.font).horizontalAdvance(description);
-    if (width > label.width)
-        problems.append(
-            {n, QStringLiteral("Opis jest za długi o %1 px: skróć go").arg(width - label.width)});
+    const QFontMetrics metrics(label.font);
+    qsizetype fits = description.size();
+    while (fits > 0 && metrics.horizontalAdvance(description.left(fits)) > label.width) --fits;
+    if (fits < description.size())
+        problems.append({n, QStringLiteral("Opis nie mieści się w puzzlach: skróć go o %1")
+                                .arg(Characters(int(description.size() - fits)))});
 }
 
 void CheckPicture(QList<Problem>& problems, int n, const Entry& entry) {

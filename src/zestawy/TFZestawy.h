@@ -29,6 +29,8 @@ public:
     void Select(int index);
     void MoveSelected(int step);
     void RemoveSelected();
+    // Shows the draft again after it was changed directly.
+    void Refresh();
 
     PhotoSetDraft draft;
 
@@ -57,7 +59,6 @@ private:
     QWidget* BuildTop();
     QWidget* BuildList();
     QWidget* BuildDetail();
-    void Refresh();
     void RefreshList();
     void RefreshDetail();
     void RefreshState();

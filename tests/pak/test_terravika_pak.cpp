@@ -98,7 +98,7 @@ TEST(TerravikaPak, PhotosetRefusesWhatWouldBreakTheExerciseAndSaysWhy) {
     run = Pak({"photoset", dir.file("set"), dir.file("a.dat")});
     EXPECT_EQ(run.code, 2);
     for (const char* problem :
-         {"Obrazek 1 (bez nazwy): Brak nazwy", "Obrazek 2 (FRANCJA): Opis jest za długi",
+         {"Obrazek 1 (bez nazwy): Brak nazwy", "Obrazek 2 (FRANCJA): Opis nie mieści się w puzzlach",
           "Wiersz 5 Spis.txt nie ma gwiazdki",
           "Obrazek 3 (FRANCJA): Ta sama nazwa jest już przy obrazku nr 2"})
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(problem))) << problem;
