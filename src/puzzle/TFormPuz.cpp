@@ -64,7 +64,7 @@ PhotoSetRules::DescriptionLabel TFormPuz::DescriptionLabel() {
 
 void TFormPuz::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
-    Image2->setImage(LoadJpegResource("TloPuzzle"));
+    WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
@@ -122,7 +122,7 @@ void TFormPuz::hideEvent(QHideEvent* event) {
 void TFormPuz::FormShow() {
     move(kPlaceInPanel);
     Zeg1->stop();
-    board.timeLeft = ctx.config.Tempo * 60;
+    board.timeLeft = PuzzleSeconds(ctx.config);
     Panel1->hide();
     Panel2->hide();
     Image1->hide();
@@ -196,18 +196,18 @@ void TFormPuz::AbandonStart() {
 }
 
 void TFormPuz::BeginGame() {
-    board.Start(ctx.config.Tempo * 60);
+    board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
     if (clockOn) Zeg1->start();
     SetClockGlyph(glyphBusy, false);
-    EnableChoice(ctx.config.Blokada != 1);
+    EnableChoice(!PuzzleChoiceLocked(ctx.config));
     DrawBoard();
     Panel1->show();
     Panel2->show();
 }
 
 void TFormPuz::ShowPicture() {
-    Image1->setPixmap(QPixmap::fromImage(ctx.data.PictureBitmap));
+    Image1->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, Image1));
     Image1->show();
 }
 

@@ -2,6 +2,7 @@
 // country recognition.
 #include <QApplication>
 
+#include "app/TarvoApplication.h"
 #include "platform/RealPlatform.h"
 #include "zestawy/TFZestawy.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     app.setApplicationName("terravika-zestawy");
     app.setApplicationDisplayName(QStringLiteral("Terravika – zestawy obrazków"));
     app.setDesktopFileName("pl.terravika.Zestawy");
+    TarvoApplication::UseWindowIcon();
     RealPlatform platform;
     TFZestawy window(platform.services.messages);
     if (app.arguments().size() > 1) window.OpenSet(app.arguments().at(1));
