@@ -1,5 +1,6 @@
 #include "zestawy/TFZestawy.h"
 
+#include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -54,7 +56,28 @@ TFZestawy::TFZestawy(Messages& messages, QWidget* parent)
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 2);
     resize(980, 640);
+    confirmDiscard = [this] {
+        return QMessageBox::question(
+                   this, kAppTitle, QStringLiteral("Zestaw ma niezapisane zmiany. Porzucić je?")) ==
+               QMessageBox::Yes;
+    };
     Refresh();
+}
+
+void TFZestawy::Changed() {
+    modified = true;
+    Refresh();
+}
+
+bool TFZestawy::MayDiscard() {
+    return !modified || confirmDiscard();
+}
+
+void TFZestawy::closeEvent(QCloseEvent* event) {
+    if (MayDiscard())
+        event->accept();
+    else
+        event->ignore();
 }
 
 QWidget* TFZestawy::BuildTop() {
@@ -82,6 +105,7 @@ QWidget* TFZestawy::BuildTop() {
     connect(ZapiszJakoBut, &QPushButton::clicked, this, &TFZestawy::ZapiszJakoClick);
     connect(TytulEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.title = text;
+        modified = true;
         RefreshState();
     });
     return top;
@@ -156,6 +180,8 @@ QWidget* TFZestawy::BuildDetail() {
     layout->setRowStretch(0, 1);
     connect(Kadr, &CropView::cropMoved, this, [this](QPoint delta) {
         draft.MoveCrop(Selected(), delta);
+        modified = true;
+        RefreshList();
         RefreshDetail();
     });
     connect(NazwaEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -164,11 +190,11 @@ QWidget* TFZestawy::BuildDetail() {
         const int cursor = NazwaEdit->cursorPosition();
         NazwaEdit->setText(text.toUpper());
         NazwaEdit->setCursorPosition(cursor);
-        Refresh();
+        Changed();
     });
     connect(OpisEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.SetDescription(Selected(), text);
-        Refresh();
+        Changed();
     });
     return box;
 }
@@ -188,17 +214,21 @@ void TFZestawy::RefreshList() {
     const int current = Selected();
     refreshing = true;
     const QSignalBlocker block(Lista);
-    Lista->clear();
+    // Items are updated in place, so that the list keeps its scroll position.
+    while (Lista->count() > draft.pictures.size()) delete Lista->takeItem(Lista->count() - 1);
+    while (Lista->count() < draft.pictures.size()) new QListWidgetItem(Lista);
     for (int i = 0; i < draft.pictures.size(); ++i) {
         const auto& picture = draft.pictures[i];
         const QStringList own = PhotoSetRules::ProblemsOf(problems, i + 1);
         QString text = QStringLiteral("%1. %2").arg(i + 1).arg(
             picture.name.isEmpty() ? QStringLiteral("(bez nazwy)") : picture.name);
         for (const QString& problem : own) text += QStringLiteral("\n⚠ ") + problem;
-        auto* item = new QListWidgetItem(text, Lista);
-        if (!picture.cover.isNull())
-            item->setIcon(QPixmap::fromImage(draft.Fitted(i).scaled(kThumb)));
-        if (!own.isEmpty()) item->setForeground(QColor(0xB0, 0, 0));
+        QListWidgetItem* item = Lista->item(i);
+        item->setText(text);
+        item->setIcon(picture.cover.isNull()
+                          ? QIcon()
+                          : QIcon(QPixmap::fromImage(draft.Fitted(i).scaled(kThumb))));
+        item->setForeground(own.isEmpty() ? palette().color(QPalette::Text) : QColor(0xB0, 0, 0));
     }
     Lista->setCurrentRow(std::min(std::max(current, 0), int(draft.pictures.size()) - 1));
     refreshing = false;
@@ -244,11 +274,14 @@ void TFZestawy::RefreshState() {
 }
 
 void TFZestawy::NowyClick() {
+    if (!MayDiscard()) return;
     draft.Clear();
+    modified = false;
     Refresh();
 }
 
 void TFZestawy::OtworzClick() {
+    if (!MayDiscard()) return;
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Otwórz zestaw"),
                                                       PhotoSetDraft::UserDataFolder(), kSetFilter);
     if (!path.isEmpty()) OpenSet(path);
@@ -257,6 +290,7 @@ void TFZestawy::OtworzClick() {
 void TFZestawy::OpenSet(const QString& path) {
     try {
         draft.Open(path);
+        modified = false;
     } catch (const TarvoError& error) {
         messages.show(kAppTitle, error.message());
     }
@@ -276,7 +310,7 @@ void TFZestawy::AddFiles(const QStringList& files) {
     if (!failures.isEmpty()) messages.show(kAppTitle, failures.join('\n'));
     RefreshList();
     if (draft.pictures.size() > first) Lista->setCurrentRow(first);
-    Refresh();
+    Changed();
 }
 
 void TFZestawy::ZapiszClick() {
@@ -300,6 +334,7 @@ void TFZestawy::ZapiszJakoClick() {
 void TFZestawy::SaveTo(const QString& path) {
     try {
         draft.Save(path);
+        modified = false;
     } catch (const TarvoError& error) {
         messages.show(kAppTitle, error.message());
     }
@@ -316,12 +351,12 @@ void TFZestawy::MoveSelected(int step) {
     draft.Move(from, to);
     RefreshList();
     Lista->setCurrentRow(to);
-    Refresh();
+    Changed();
 }
 
 void TFZestawy::RemoveSelected() {
     draft.Remove(Selected());
-    Refresh();
+    Changed();
 }
 
 void TFZestawy::dragEnterEvent(QDragEnterEvent* event) {

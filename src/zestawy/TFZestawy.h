@@ -3,6 +3,7 @@
 // left, the chosen picture's cut, name and description on the right, the
 // set's title and the file buttons on top. Pictures may be dropped onto it.
 #include <QWidget>
+#include <functional>
 
 #include "zestawy/PhotoSetDraft.h"
 
@@ -33,6 +34,9 @@ public:
     void Refresh();
 
     PhotoSetDraft draft;
+    bool modified = false;  // changes not saved yet
+    // Asks whether unsaved changes may be dropped; replaceable in tests.
+    std::function<bool()> confirmDiscard;
 
     QLineEdit* TytulEdit;
     QPushButton* NowyBut;
@@ -52,6 +56,7 @@ public:
     QLabel* Stan;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -63,6 +68,8 @@ private:
     void RefreshDetail();
     void RefreshState();
     int Selected() const;
+    void Changed();
+    bool MayDiscard();
 
     Messages& messages;
     bool refreshing = false;

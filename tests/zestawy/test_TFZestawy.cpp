@@ -137,6 +137,13 @@ TEST(TFZestawy, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {
     e.window.SaveTo(e.dir.filePath("own.dat"));
     ASSERT_TRUE(QFile::link(e.dir.filePath("own.dat"), e.dir.filePath("linked.dat")));
 
+    // Unsaved changes are dropped only when the teacher agrees.
+    e.Name(1, "Słowacja", "Bratysława");
+    bool agree = false;
+    e.window.confirmDiscard = [&agree] { return agree; };
+    e.window.NowyClick();
+    EXPECT_EQ(e.window.Lista->count(), 2);
+    agree = true;
     e.window.NowyClick();
     EXPECT_EQ(e.window.Lista->count(), 0);
     e.window.OpenSet(e.dir.filePath("linked.dat"));
