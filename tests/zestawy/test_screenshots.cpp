@@ -11,6 +11,7 @@
 
 #include "data/PhotoSetFile.h"
 #include "data/TFWyborZestawu.h"
+#include "help/HelpViewer.h"
 #include "support/ScreenshotTest.h"
 #include "zestawy/TFZestawy.h"
 
@@ -48,6 +49,7 @@ struct EditorShots : ScreenshotTest {
 
 TEST_F(EditorShots, EditorWithAProblemAndReady) {
     TFZestawy window(fp.services.messages);
+    window.resize(760, 540);  // narrow enough for the help page
     window.show();
     window.AddFiles(CameraFiles());
     window.draft.title = QStringLiteral("Moja klasa: Europa");
@@ -80,4 +82,12 @@ TEST_F(EditorShots, ChooserListsNamedSets) {
     painter.drawPixmap(list.topLeft() - both.topLeft(), popup->grab());
     painter.end();
     ASSERT_TRUE(shot.save(QDir(folder).filePath("zestawy-wybor.png")));
+}
+
+TEST_F(EditorShots, HelpPageForTeachers) {
+    HelpViewer viewer(config.BaseFolder + "/Terravika.chm");
+    viewer.resize(1000, 760);
+    viewer.show();
+    viewer.ShowPage("/zestawy.html");
+    Save(&viewer, "pomoc-zestawy.png");
 }
