@@ -39,7 +39,7 @@ void CheckText(QList<Problem>& problems, int n, const QString& text, const QStri
             {n, QStringLiteral("%1 zawiera znak „%2”, którego nie da się zapisać").arg(what, bad)});
 }
 
-void CheckName(QList<Problem>& problems, int n, const QString& name,
+void CheckName(QList<Problem>& problems, int n, const QString& name, const PuzzleLabels& label,
                QHash<QString, int>& firstWithName) {
     if (name.isEmpty()) {
         problems.append({n, QStringLiteral("Brak nazwy")});
@@ -51,6 +51,8 @@ void CheckName(QList<Problem>& problems, int n, const QString& name,
     if (name.contains(u'*'))
         problems.append({n, QStringLiteral("Nazwa nie może zawierać gwiazdki *")});
     CheckText(problems, n, name, QStringLiteral("Nazwa"));
+    if (QFontMetrics(label.font).horizontalAdvance(name) > label.nameWidth)
+        problems.append({n, QStringLiteral("Nazwa nie mieści się w puzzlach: skróć ją")});
     const auto first = firstWithName.constFind(name);
     if (first != firstWithName.constEnd())
         problems.append(
@@ -60,7 +62,7 @@ void CheckName(QList<Problem>& problems, int n, const QString& name,
 }
 
 void CheckDescription(QList<Problem>& problems, int n, const QString& description,
-                      const DescriptionLabel& label) {
+                      const PuzzleLabels& label) {
     CheckText(problems, n, description, QStringLiteral("Opis"));
     if (description.size() > kMaxDescriptionLength)
         problems.append({n, QStringLiteral("Opis ma %1 znaków; mieści się najwyżej %2")
@@ -68,7 +70,8 @@ void CheckDescription(QList<Problem>& problems, int n, const QString& descriptio
                                 .arg(kMaxDescriptionLength)});
     const QFontMetrics metrics(label.font);
     qsizetype fits = description.size();
-    while (fits > 0 && metrics.horizontalAdvance(description.left(fits)) > label.width) --fits;
+    while (fits > 0 && metrics.horizontalAdvance(description.left(fits)) > label.descriptionWidth)
+        --fits;
     if (fits < description.size())
         problems.append({n, QStringLiteral("Opis nie mieści się w puzzlach: skróć go o %1")
                                 .arg(Characters(int(description.size() - fits)))});
@@ -125,13 +128,13 @@ QImage FitPicture(const QImage& source) {
     return FitPicture(source, CentredCrop(source.size()));
 }
 
-QList<Problem> Check(const QList<Entry>& entries, const DescriptionLabel& label) {
+QList<Problem> Check(const QList<Entry>& entries, const PuzzleLabels& label) {
     QList<Problem> problems;
     if (entries.size() < kMinPictures)
         problems.append({0, QStringLiteral("Zestaw potrzebuje co najmniej dwóch obrazków")});
     QHash<QString, int> firstWithName;
     for (int i = 0; i < entries.size(); ++i) {
-        CheckName(problems, i + 1, entries[i].name, firstWithName);
+        CheckName(problems, i + 1, entries[i].name, label, firstWithName);
         CheckDescription(problems, i + 1, entries[i].description, label);
         CheckPicture(problems, i + 1, entries[i]);
     }

@@ -16,10 +16,12 @@ inline constexpr QSize kPictureSize{384, 256};
 inline constexpr int kMinPictures = 2;
 inline constexpr int kMaxDescriptionLength = 100;  // the modules cut the rest
 
-// The label a description is shown in: its font and width in pixels.
-struct DescriptionLabel {
+// The puzzle's labels of a picture's name and description: their font and
+// widths in pixels. A name or description wider than its label is cut.
+struct PuzzleLabels {
     QFont font;
-    int width = 0;
+    int nameWidth = 0;
+    int descriptionWidth = 0;
 };
 
 // A name as the set stores it: without surrounding spaces, in capitals
@@ -51,7 +53,7 @@ struct Problem {
 };
 
 // Every problem that keeps the set from working, in picture order.
-QList<Problem> Check(const QList<Entry>& entries, const DescriptionLabel& label);
+QList<Problem> Check(const QList<Entry>& entries, const PuzzleLabels& label);
 // The problems of one picture (1-based) among them.
 QStringList ProblemsOf(const QList<Problem>& problems, int picture);
 

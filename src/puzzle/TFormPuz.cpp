@@ -58,8 +58,8 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
     hide();
 }
 
-PhotoSetRules::DescriptionLabel TFormPuz::DescriptionLabel() {
-    return {BundledFont(kLabelPixelSize), kNazwa2Geometry.width()};
+PhotoSetRules::PuzzleLabels TFormPuz::Labels() {
+    return {BundledFont(kLabelPixelSize), kNazwaGeometry.width(), kNazwa2Geometry.width()};
 }
 
 void TFormPuz::BuildControls() {

@@ -19,12 +19,13 @@ class TFormPuz : public QWidget {
     Q_OBJECT
 public:
     // The labels of the picture's name and description. The photo-set rules
-    // measure every description against Nazwa2, so no set holds one it cuts.
+    // measure every name and description against them, so that no set holds
+    // one they would cut.
     static constexpr int kLabelPixelSize = 11;
     static constexpr QRect kNazwaGeometry{104, 56, 110, 13};
     static constexpr QRect kNazwa2Geometry{104, 72, 233, 13};
-    // Nazwa2's font and width, for the photo-set rules.
-    static PhotoSetRules::DescriptionLabel DescriptionLabel();
+    // Their font and widths, for the photo-set rules.
+    static PhotoSetRules::PuzzleLabels Labels();
 
     TFormPuz(AppContext& ctx, QWidget* parent);
 

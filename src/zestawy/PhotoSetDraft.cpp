@@ -9,7 +9,7 @@
 
 using namespace PhotoSetRules;
 
-PhotoSetDraft::PhotoSetDraft(DescriptionLabel label) : label(std::move(label)) {}
+PhotoSetDraft::PhotoSetDraft(PuzzleLabels label) : label(std::move(label)) {}
 
 void PhotoSetDraft::Clear() {
     title.clear();

@@ -20,7 +20,7 @@ public:
         QString problem;  // why the picture could not be read
     };
 
-    explicit PhotoSetDraft(PhotoSetRules::DescriptionLabel label);
+    explicit PhotoSetDraft(PhotoSetRules::PuzzleLabels label);
 
     // Replaces the draft by the set in an archive. Throws TarvoError.
     void Open(const QString& path);
@@ -58,5 +58,5 @@ public:
 private:
     QList<PhotoSetRules::Entry> Entries() const;
 
-    PhotoSetRules::DescriptionLabel label;
+    PhotoSetRules::PuzzleLabels label;
 };

@@ -40,7 +40,7 @@ QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
 }  // namespace
 
 TFZestawy::TFZestawy(Messages& messages, QWidget* parent)
-    : QWidget(parent), draft(TFormPuz::DescriptionLabel()), messages(messages) {
+    : QWidget(parent), draft(TFormPuz::Labels()), messages(messages) {
     setObjectName("TFZestawy");
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
@@ -154,7 +154,7 @@ QWidget* TFZestawy::BuildDetail() {
     OpisPodglad = new QLabel(box);
     OpisPodglad->setObjectName("OpisPodglad");
     OpisPodglad->setTextFormat(Qt::PlainText);
-    OpisPodglad->setFont(TFormPuz::DescriptionLabel().font);
+    OpisPodglad->setFont(TFormPuz::Labels().font);
     OpisPodglad->setFixedSize(TFormPuz::kNazwa2Geometry.size() + QSize(8, 8));
     OpisPodglad->setContentsMargins(4, 4, 4, 4);
     OpisPodglad->setStyleSheet("background: #1B5C81; color: white;");

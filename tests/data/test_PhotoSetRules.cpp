@@ -23,7 +23,7 @@ Entry Good(const QString& name) {
 
 QStringList Texts(const QList<Entry>& entries) {
     QStringList texts;
-    for (const Problem& problem : Check(entries, TFormPuz::DescriptionLabel()))
+    for (const Problem& problem : Check(entries, TFormPuz::Labels()))
         texts << QStringLiteral("%1: %2").arg(problem.picture).arg(problem.text);
     return texts;
 }
@@ -67,9 +67,10 @@ TEST(PhotoSetRules, EveryProblemIsNamedAtItsPicture) {
                          {"CZECHY", "Opis", QImage(385, 256, QImage::Format_RGB888), {}},
                          {"SŁOWACJA", "Opis", {}, "Im8.jpg: uszkodzony plik"},
                          {"ROSJA", "Москва", Board(), {}},
-                         {"A*B", "Opis", Board(), {}}};
+                         {"A*B", "Opis", Board(), {}},
+                         Good("REPUBLIKA ŚRODKOWOAFRYKAŃSKA I WYSPY ŚWIĘTEGO TOMASZA")};
     const QStringList texts = Texts(entries);
-    ASSERT_EQ(texts.size(), 8) << texts.join('\n').toStdString();
+    ASSERT_EQ(texts.size(), 9) << texts.join('\n').toStdString();
     EXPECT_TRUE(texts.contains("2: Brak nazwy"));
     EXPECT_TRUE(
         texts.contains("3: Nazwa ma być zapisana wielkimi literami, bez spacji na końcach"));
@@ -83,6 +84,7 @@ TEST(PhotoSetRules, EveryProblemIsNamedAtItsPicture) {
     EXPECT_TRUE(texts.contains("8: Im8.jpg: uszkodzony plik"));
     EXPECT_TRUE(texts.contains("9: Opis zawiera znak „М”, którego nie da się zapisać"));
     EXPECT_TRUE(texts.contains("10: Nazwa nie może zawierać gwiazdki *"));
+    EXPECT_TRUE(texts.contains("11: Nazwa nie mieści się w puzzlach: skróć ją"));
 
     EXPECT_EQ(Texts({Good("FRANCJA")}),
               QStringList{"0: Zestaw potrzebuje co najmniej dwóch obrazków"});

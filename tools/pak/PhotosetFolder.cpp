@@ -113,8 +113,7 @@ PhotosetFolder ReadPhotosetFolder(const QString& path) {
                                    .arg(line);
         result.set.entries.append(ReadEntry(folder, n, line, pictures.value(n), result.notes));
     }
-    for (const auto& problem :
-         PhotoSetRules::Check(result.set.entries, TFormPuz::DescriptionLabel())) {
+    for (const auto& problem : PhotoSetRules::Check(result.set.entries, TFormPuz::Labels())) {
         if (problem.picture == 0) {
             result.problems << problem.text;
             continue;
