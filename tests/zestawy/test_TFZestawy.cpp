@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -153,4 +154,15 @@ TEST(TFZestawy, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {
     e.window.RemoveSelected();
     EXPECT_FALSE(e.window.ZapiszBut->isEnabled());
     EXPECT_TRUE(e.window.Stan->text().contains("co najmniej dwóch obrazków"));
+
+    // A photo dragged from a file manager is added at the end.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(WritePicture(e.dir, "drop.JPG", {900, 900}))});
+    QDragEnterEvent enter({50, 50}, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&e.window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&e.window, &drop);
+    ASSERT_EQ(e.window.Lista->count(), 2);
+    EXPECT_EQ(e.window.draft.Fitted(1).size(), QSize(384, 256));
 }
