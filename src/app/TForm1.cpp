@@ -164,7 +164,7 @@ void TForm1::FormShow() {
     }
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
-    fWyborZestawu->Fill(ctx.data.PhotoSetCount);
+    fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
 }
 
 void TForm1::PositionWindows(const QRect& workArea) {
