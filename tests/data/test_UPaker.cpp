@@ -133,7 +133,7 @@ namespace {
 // Shows the chooser modally and lets `pick` act on it; true when the pick
 // closed it (a dialog left open is rejected after two seconds).
 bool PickAndClose(TFWyborZestawu& chooser, const std::function<void()>& pick) {
-    QTimer::singleShot(0, pick);
+    QTimer::singleShot(0, &chooser, pick);
     QTimer::singleShot(2000, &chooser, &QDialog::reject);
     chooser.Choose();
     return chooser.result() == QDialog::Accepted;
