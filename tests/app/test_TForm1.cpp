@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "app/MainMenu.h"
@@ -143,9 +144,9 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsOnly) {
             QTest::keyClick(from, Qt::Key_Tab);
             const QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << entry;
-            EXPECT_TRUE(module->isAncestorOf(focus) && focus->isVisible() &&
-                        module->rect().contains(
-                            QRect(focus->mapTo(module, QPoint()), focus->size())))
+            EXPECT_TRUE(
+                module->isAncestorOf(focus) && focus->isVisible() &&
+                module->rect().contains(QRect(focus->mapTo(module, QPoint()), focus->size())))
                 << entry << " " << focus->objectName().toStdString();
         }
     }
@@ -211,6 +212,23 @@ TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
         EXPECT_EQ(form->fUstawienia->tempoItems->checkedId(), c.checkedId) << c.file;
         EXPECT_EQ(form->fUstawienia->CBlokuj->isChecked(), c.locked) << c.file;
     }
+}
+
+TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
+    Start();
+    TFUstawienia& dialog = *form->fUstawienia;
+    dialog.show();
+    QAbstractButton* wolne = dialog.tempoItems->button(2);
+    ASSERT_TRUE(wolne->isChecked());
+    QStyleOptionButton option;
+    option.initFrom(wolne);
+    const QRect indicator =
+        wolne->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, wolne);
+    const QImage radio = wolne->grab().toImage();
+    EXPECT_LT(qGray(radio.pixel(indicator.center())), 100);  // a dark dot in the white circle
+    const QImage frame = dialog.RTempo->grab().toImage();
+    EXPECT_GT(qGray(frame.pixel(0, frame.height() / 2)), 150);  // a light frame line
+    dialog.hide();
 }
 
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
