@@ -298,7 +298,9 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
         EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
-    form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
+    QComboBox* sets = form->fWyborZestawu->CWyborZestawu;
+    sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
+    emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
     EXPECT_EQ(OtherFiles(dir), before);
 }
