@@ -388,7 +388,7 @@ void TFMapy::AnswerTest(QRgb colour) {
     if (!verdict.missed.isEmpty())
         ctx.platform.messages.show(
             QStringLiteral("Koniec rundy"),
-            QStringLiteral("Nie trafione w tej rundzie:\n") + verdict.missed.join('\n'));
+            QStringLiteral("Nietrafione w tej rundzie:\n") + verdict.missed.join('\n'));
     SetMessage(model.NextQuestion());
     Announce(NazwaKrajuL);
 }

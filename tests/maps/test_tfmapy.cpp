@@ -390,7 +390,7 @@ TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMis
     Answer(2, true);
     Answer(2, false);
     ASSERT_EQ(fp.messages.shown.size(), 1);
-    EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nie trafione w tej rundzie:\n" +
+    EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nietrafione w tej rundzie:\n" +
                                                 asked + "\n"));
 }
 
