@@ -244,12 +244,13 @@ void TFMapy::FormShow() {
 }
 
 void TFMapy::SetMessage(const QString& text) {
-    // A message too long for the room left of the effectiveness (a long
-    // country name after "Źle. Wskazane to: ") wraps onto a second line.
+    // A message too long for its room (up to the effectiveness in Test mode,
+    // up to the lists otherwise) wraps onto a second line.
     NazwaKrajuL->setText(text);
     NazwaKrajuL->setWordWrap(false);
     QSize size = NazwaKrajuL->sizeHint();
-    const int room = Lskutecznosc->x() - 4 - NazwaKrajuL->x();
+    const int right = model.mode == MapModel::Test ? Lskutecznosc->x() : PZnajdzPanswo->x();
+    const int room = right - 4 - NazwaKrajuL->x();
     if (size.width() > room) {
         NazwaKrajuL->setWordWrap(true);
         size = QSize(room, NazwaKrajuL->heightForWidth(room));
@@ -387,7 +388,7 @@ void TFMapy::AnswerTest(QRgb colour) {
     if (!verdict.missed.isEmpty())
         ctx.platform.messages.show(
             QStringLiteral("Koniec rundy"),
-            QStringLiteral("Nie trafione w tej rundzie:\n") + verdict.missed.join('\n'));
+            QStringLiteral("Nietrafione w tej rundzie:\n") + verdict.missed.join('\n'));
     SetMessage(model.NextQuestion());
     Announce(NazwaKrajuL);
 }
