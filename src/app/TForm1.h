@@ -19,6 +19,7 @@ class TFMapy;
 class TFAutor;
 class TFWyborZestawu;
 class TFUstawienia;
+class HelpViewer;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -63,6 +64,7 @@ public:
     TFAutor* fAutor;
     TFWyborZestawu* fWyborZestawu;
     TFUstawienia* fUstawienia;
+    QPointer<HelpViewer> helpViewer;  // made at the first "Pomoc" without a desktop viewer
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +82,7 @@ private:
     QWidget* ModuleWindow(int n) const;
     bool HandleKeyUp(QKeyEvent* event);
     void StopQuizCountdown();
+    void OpenHelp();
 
     AppContext& ctx;
     bool shown = false;

@@ -52,9 +52,11 @@ private:
     void Penalize();
     void Decide(bool won);
     void PromptForName();
+    bool PromptUntouched() const;
     void EnableChoice(bool enabled);
     void CapitaliseName();
 
     AppContext& ctx;
-    bool loading = false;  // a picture is being loaded; input meanwhile is ignored
+    bool loading = false;      // a picture is being loaded; input meanwhile is ignored
+    bool promptShown = false;  // the prompt was put in and not edited since
 };

@@ -78,19 +78,24 @@ void TFMapy::BuildControls() {
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
     connect(ListaPanstw, &QComboBox::activated, this, &TFMapy::ListaPanstwClick);
 
-    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {365, 12, 145, 23});
+    // Wide enough for the longest name ("Demokratyczna Republika Konga").
+    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {320, 12, 190, 23});
     ListaZnajdz = new QComboBox(PZnajdzPanswo);
     ListaZnajdz->setObjectName("ListaZnajdz");
-    ListaZnajdz->setGeometry(0, 0, 145, 21);
+    ListaZnajdz->setGeometry(0, 0, 190, 21);
+    // A list popup, not a menu, so that it shows only its ten rows.
+    ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
     connect(ListaZnajdz, &QComboBox::activated, this, &TFMapy::ListaZnajdzClick);
 
     // Off the client area: it only takes the focus away from the lists, so
-    // that keys pressed after a choice do not change it again.
+    // that keys pressed after a choice do not change it again. Being unseen,
+    // it is no stop of the Tab key.
     BFokusowy = new QPushButton(this);
     BFokusowy->setObjectName("BFokusowy");
     BFokusowy->setGeometry(-30, 40, 17, 17);
+    BFokusowy->setFocusPolicy(Qt::NoFocus);
 }
 
 void TFMapy::BuildOptions() {
@@ -138,7 +143,8 @@ void TFMapy::hideEvent(QHideEvent* event) {
 }
 
 bool TFMapy::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // The second press of a double-click is a press like any other.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         if (watched == TrybL) {
             POpcje->setVisible(POpcje->isHidden());
             return true;
@@ -169,12 +175,22 @@ void TFMapy::FormShow() {
     POpcje->hide();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
+    NazwaKrajuL->show();  // a failed load may have left it hidden
     SetMessage(QStringLiteral("Wybierz kontynent     --->"));
 }
 
 void TFMapy::SetMessage(const QString& text) {
+    // A message too long for the room left of the effectiveness (a long
+    // country name after "Źle. Wskazane to: ") wraps onto a second line.
     NazwaKrajuL->setText(text);
-    NazwaKrajuL->adjustSize();
+    NazwaKrajuL->setWordWrap(false);
+    QSize size = NazwaKrajuL->sizeHint();
+    const int room = Lskutecznosc->x() - 4 - NazwaKrajuL->x();
+    if (size.width() > room) {
+        NazwaKrajuL->setWordWrap(true);
+        size = QSize(room, NazwaKrajuL->heightForWidth(room));
+    }
+    NazwaKrajuL->resize(size);
 }
 
 void TFMapy::RunChoice(std::function<void()> choice) {

@@ -59,11 +59,13 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
 
 void TFormPuz::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
-    Image2->setImage(LoadJpegResource("TloPuzzle"));
+    WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
+    // As wide as the description below it, so that the longest names
+    // ("BOŚNIA I HERCEGOWINA") show whole.
+    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 233, 13}, 11, false);
     Nazwa2 = WhiteLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
 
     Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
@@ -88,7 +90,7 @@ void TFormPuz::BuildControls() {
     MakeNumberField(Nr1Edit);
 
     bb1 =
-        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
+        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegar"));
     NrBut1 = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
                           QStringLiteral("Wybór obrazka o podanym numerze"));
     Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
@@ -117,7 +119,7 @@ void TFormPuz::hideEvent(QHideEvent* event) {
 void TFormPuz::FormShow() {
     move(kPlaceInPanel);
     Zeg1->stop();
-    board.timeLeft = ctx.config.Tempo * 60;
+    board.timeLeft = PuzzleSeconds(ctx.config);
     Panel1->hide();
     Panel2->hide();
     Image1->hide();
@@ -152,7 +154,7 @@ bool TFormPuz::CanChoosePicture() {
     if (ctx.data.PictureCount > 0) return true;
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
                                    ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak fotografii w zestawie"),
+                                   : QStringLiteral("Brak obrazków w zestawie"),
                                kError);
     AbandonStart();
     return false;
@@ -191,18 +193,18 @@ void TFormPuz::AbandonStart() {
 }
 
 void TFormPuz::BeginGame() {
-    board.Start(ctx.config.Tempo * 60);
+    board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
     if (clockOn) Zeg1->start();
     SetClockGlyph(glyphBusy, false);
-    EnableChoice(ctx.config.Blokada != 1);
+    EnableChoice(!PuzzleChoiceLocked(ctx.config));
     DrawBoard();
     Panel1->show();
     Panel2->show();
 }
 
 void TFormPuz::ShowPicture() {
-    Image1->setPixmap(QPixmap::fromImage(ctx.data.PictureBitmap));
+    Image1->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, Image1));
     Image1->show();
 }
 

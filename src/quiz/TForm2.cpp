@@ -56,7 +56,7 @@ void TForm2::BuildControls() {
     ImPytanie = new ImageView(PPytanie);
     ImPytanie->setObjectName("ImPytanie");
     ImPytanie->setGeometry(0, 0, 404, 308);
-    ImPytanie->setImage(LoadJpegResource("TloQuiz"));
+    WhenFirstShown(ImPytanie, [this] { ImPytanie->setImage(LoadJpegResource("TloQuiz")); });
 
     // The question box holds two lines of the question above the count line.
     LPytanie = AddLabel("LPytanie", {100, 56, 253, 36}, kNeutral);
@@ -79,7 +79,6 @@ void TForm2::BuildControls() {
     TimeLab = AddLabel("TimeLab", {45, 40, 17, 25}, kWhite);
     QFont digit = TimeLab->font();
     digit.setPixelSize(16);
-    digit.setBold(true);
     TimeLab->setFont(digit);
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
@@ -125,7 +124,7 @@ void TForm2::EnterQuiz(QuizMode mode) {
         questions.ShuffleCapitalTable();
     }
     ShowNextArrow(true);
-    LPytanie->setText("By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+    LPytanie->setText("By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
 }
 
 void TForm2::ShowNextQuestion() {

@@ -7,16 +7,21 @@
 #include "app/MainMenu.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"
+#include "coords/TFUklad.h"
 #include "core/Config.h"
 #include "core/Efekty.h"
+#include "country/TFormGdzie.h"
 #include "data/TFWyborZestawu.h"
 #include "data/TarvoError.h"
 #include "data/UPaker.h"
+#include "explorers/TFOdkrywcy.h"
 #include "maps/TFMapy.h"
 #include "platform/FakePlatform.h"
+#include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
+#include "widgets/TColorButton.h"
 
 namespace {
 
@@ -127,14 +132,42 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     EXPECT_EQ(form->LabelColour(1), MainMenu::NormalColour);
     EXPECT_EQ(form->LabelColour(2), MainMenu::MarkColour);
 
-    form->form2->ZegF3->start();
-    form->LaunchEntry(2);  // the running quiz: only the countdown stops
-    EXPECT_FALSE(form->form2->ZegF3->isActive());
+    // The running quiz's entry and the help entry only stop the countdown.
+    for (int entry : {2, 9}) {
+        form->form2->ZegF3->start();
+        form->LaunchEntry(entry);
+        EXPECT_FALSE(form->form2->ZegF3->isActive()) << entry;
+    }
     EXPECT_EQ(fp.waits.sleeps, frames);
+    EXPECT_EQ(form->ActiveModule, 2);
 
     form->LaunchEntry(8);  // leaving the quiz hides the Next arrow
     EXPECT_TRUE(form->PNastepny->isHidden());
     EXPECT_TRUE(form->form2->isHidden());
+}
+
+TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsOnly) {
+    Start();
+    form->activateWindow();
+    const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
+                                                {4, form->formGdzie},
+                                                {5, form->fUklad},
+                                                {6, form->fOdkrywcy},
+                                                {7, form->fMapy}};
+    for (const auto& [entry, module] : modules) {
+        form->LaunchEntry(entry);
+        if (entry == 5) form->fUklad->Nastepny->click();  // the focus in the answer field
+        for (int tab = 0; tab < 6; ++tab) {
+            QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+            QTest::keyClick(from, Qt::Key_Tab);
+            const QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr) << entry;
+            EXPECT_TRUE(module->isAncestorOf(focus) && focus->isVisible() &&
+                        module->rect().contains(
+                            QRect(focus->mapTo(module, QPoint()), focus->size())))
+                << entry << " " << focus->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
@@ -180,6 +213,23 @@ TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     });
     QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(opened);
+}
+
+TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
+    struct Case {
+        const char* file;
+        int checkedId;  // -1: no pace selected
+        bool locked;
+    };
+    for (const Case& c :
+         {Case{"Tempo=0\r\nBlokada=2\r\n", -1, false}, Case{"Tempo=7\r\nBlokada=1\r\n", 2, true},
+          Case{"Tempo=2\r\nBlokada=0\r\n", 1, false}}) {
+        dir.write("Tarvo.ini", c.file);
+        Start();
+        form->fUstawienia->FormShow();
+        EXPECT_EQ(form->fUstawienia->tempoItems->checkedId(), c.checkedId) << c.file;
+        EXPECT_EQ(form->fUstawienia->CBlokuj->isChecked(), c.locked) << c.file;
+    }
 }
 
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QTest>
 
+#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "app/TarvoApplication.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"
 #include "quiz/TForm2.h"
@@ -49,7 +49,7 @@ struct QuizFixture : ::testing::Test {
 
 TEST_F(QuizFixture, EnteringAQuizWaitsForTheNextArrow) {
     form->EnterQuiz(QuizMode::Knowledge);
-    EXPECT_EQ(Text("LPytanie"), "By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+    EXPECT_EQ(Text("LPytanie"), "By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
     EXPECT_TRUE(arrow->isVisible());
     EXPECT_FALSE(form->ZegF3->isActive());
     EXPECT_EQ(Text("LOdp1") + Text("LOdp2") + Text("LOdp3") + Text("LOcena"), "");
@@ -66,6 +66,9 @@ TEST_F(QuizFixture, AQuestionStartsTheCountdownAndHidesTheArrow) {
     EXPECT_TRUE(form->ZegF3->isActive());
     EXPECT_EQ(form->ZegF3->interval(), 1000);
     EXPECT_EQ(Text("TimeLab"), "9");
+    const QFont digit = form->findChild<QLabel*>("TimeLab")->font();
+    EXPECT_EQ(digit.pixelSize(), 16);
+    EXPECT_FALSE(digit.bold());
     EXPECT_EQ(Text("LNrPytania"), "Pytanie numer: 1");
     EXPECT_EQ(Text("LOcena"), "Poprawnych: 0");
     EXPECT_FALSE(Text("LPytanie").isEmpty());
@@ -179,7 +182,7 @@ TEST_F(QuizFixture, EverySeriesEndsWithTheGradeForItsCount) {
         "Sam widzisz - nie jest za dobrze.",
         "Jest tak sobie. Musisz jeszcze trochę popracować.",
         "Jest dobrze, ale stać Cię na więcej.",
-        "Jesteś fantystyczny, ale nie wpadaj w samouwielbienie.",
+        "Jesteś fantastyczny, ale nie wpadaj w samouwielbienie.",
     };
     form->EnterQuiz(QuizMode::Capitals);
     for (int right = 0; right <= 10; ++right) {
@@ -238,7 +241,7 @@ TEST_F(QuizFixture, SwitchingQuizzesMidQuestionStartsAfresh) {
     EXPECT_FALSE(form->ZegF3->isActive());
     EXPECT_FALSE(form->State().AnswerOpen);
     EXPECT_EQ(Text("LOdp1") + Text("LOdp2") + Text("LOdp3") + Text("TimeLab"), "");
-    EXPECT_EQ(Text("LPytanie"), "By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+    EXPECT_EQ(Text("LPytanie"), "By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
     Click(1);
     EXPECT_EQ(fp.sounds.played.size(), 1);
     form->ShowNextQuestion();
