@@ -162,9 +162,9 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsOnly) {
             QTest::keyClick(from, Qt::Key_Tab);
             const QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << entry;
-            EXPECT_TRUE(module->isAncestorOf(focus) && focus->isVisible() &&
-                        module->rect().contains(
-                            QRect(focus->mapTo(module, QPoint()), focus->size())))
+            EXPECT_TRUE(
+                module->isAncestorOf(focus) && focus->isVisible() &&
+                module->rect().contains(QRect(focus->mapTo(module, QPoint()), focus->size())))
                 << entry << " " << focus->objectName().toStdString();
         }
     }
@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
         EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
-    form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
+    emit form->fWyborZestawu->CWyborZestawu->activated(2);  // the empty file
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
     EXPECT_EQ(OtherFiles(dir), before);
 }
