@@ -110,7 +110,7 @@ TEST_F(DataTest, SpecialFilesNamedLikeArchivesNeverBlock) {
             }
             return 3;
         },
-        256 << 20, 5000);
+        256 << 20, 1000);
     EXPECT_EQ(result, 0);
 }
 
