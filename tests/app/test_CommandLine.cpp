@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include "app/CommandLine.h"
@@ -34,10 +33,7 @@ TEST(CommandLine, HelpAndVersionPrintAndExit) {
     for (const QString& option : {"--version", "-v"}) {
         const Outcome o = Read({option, "--scale", "2"});
         EXPECT_EQ(o.exit, 0);
-        EXPECT_TRUE(QRegularExpression("^Terravika świata \\d+\\.\\d+(\\.\\d+)*\n$")
-                        .match(o.out)
-                        .hasMatch())
-            << o.out.toStdString();
+        EXPECT_EQ(o.out, "Terravika świata " TERRAVIKA_VERSION "\n");
     }
 }
 
