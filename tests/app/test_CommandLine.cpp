@@ -118,3 +118,24 @@ TEST(ScreenScale, CutOffNoteNamesTheFactorThatFits) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ScreenScale, EnvironmentIsQtsForTheStartAndTheUsersAfterwards) {
+    qputenv("QT_SCALE_FACTOR", "3");
+    qunsetenv("QT_FONT_DPI");
+    qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
+    ScaleEnvironment scaling;
+    EXPECT_EQ(qgetenv("QT_ENABLE_HIGHDPI_SCALING"), "0");
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+    scaling.SetFactor(1.86);
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.86");
+    EXPECT_EQ(qgetenv("QT_FONT_DPI"), "96");
+    scaling.Restore();  // programs started later see the user's own values
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "3");
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_FONT_DPI"));
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"));
+    qunsetenv("QT_SCALE_FACTOR");
+}
+
+}  // namespace
