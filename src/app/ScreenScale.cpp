@@ -122,6 +122,9 @@ ScaleEnvironment::ScaleEnvironment() {
     Set("QT_ENABLE_HIGHDPI_SCALING", "0");
     Set("QT_SCREEN_SCALE_FACTORS", std::nullopt);
     Set("QT_SCALE_FACTOR", std::nullopt);
+    // Without the desktop's factor Qt would size point-sized text (the
+    // explorers' documents, the help) by the desktop's font DPI on top of ours.
+    Set("QT_FONT_DPI", "96");
 }
 
 void ScaleEnvironment::SetFactor(double factor) {

@@ -27,8 +27,10 @@ constexpr int kSeriesEndPauseMs = 3000;
 
 // A tick for the right row and a cross for a wrong choice, so that the
 // verdict reads without telling colours apart.
-QPixmap Mark(bool right) {
-    QPixmap mark(14, 14);
+QPixmap Mark(bool right, qreal ratio) {
+    // Drawn in the screen's device pixels, so that a scaled program shows it sharp.
+    QPixmap mark(QSize(14, 14) * ratio);
+    mark.setDevicePixelRatio(ratio);
     mark.fill(Qt::transparent);
     QPainter p(&mark);
     p.setRenderHint(QPainter::Antialiasing);
@@ -256,10 +258,10 @@ void TForm2::ShowGrade() {
 void TForm2::MarkRows() {
     const int chosen = state.ChosenPosition;
     if (chosen != QuizState::NoAnswer && chosen != state.CorrectPosition) {
-        LZnak[chosen - 1]->setPixmap(Mark(false));
+        LZnak[chosen - 1]->setPixmap(Mark(false, devicePixelRatioF()));
         LZnak[chosen - 1]->show();
     }
-    LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true));
+    LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true, devicePixelRatioF()));
     LZnak[state.CorrectPosition - 1]->show();
 }
 
