@@ -84,6 +84,9 @@ void SoakDriver::Step() {
 void SoakDriver::Click(QPoint panelPoint) {
     QWidget* target = form.PTlo->childAt(panelPoint);
     if (!target) target = form.PTlo;
+    // The close label ends the application's event loops for good, and the
+    // rest of the test process with them.
+    if (target == form.LClose) return;
     const QPoint local = target->mapFrom(form.PTlo, panelPoint);
     CloseModalSoon();
     SendMouse(target, QEvent::MouseButtonPress, local, Qt::LeftButton);
