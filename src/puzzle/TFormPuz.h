@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "puzzle/PuzzleBoard.h"
+#include "widgets/GridCursor.h"
 
 struct AppContext;
 class ImageView;
@@ -24,8 +25,11 @@ public:
     void bb1Click();
     void Zeg1Timer();
     void ImPuzzleMouseDown(QPoint pos);
+    // Arrows move the board's cursor; Space or Enter clicks the cell under it.
+    bool BoardKey(int key);
 
     PuzzleBoard board;
+    GridCursor cursor{PuzzleBoard::kColumns, PuzzleBoard::kRows};
     int pictureNumber = 0;
     bool clockOn = true;
 
@@ -46,6 +50,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
