@@ -19,6 +19,14 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::white);
     pal.setColor(QPalette::ButtonText, Qt::white);
     Panel1->setPalette(pal);
+    // Frames drawn light on the dark panel with the caption on the frame line,
+    // and a dotted outline round the choice that has the keyboard focus.
+    Panel1->setStyleSheet(
+        "QGroupBox { border: 1px solid rgb(150, 190, 214); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; color: white; }"
+        "QLabel, QRadioButton, QCheckBox { color: white; }"
+        "QRadioButton, QCheckBox { border: 1px solid transparent; }"
+        "QRadioButton:focus, QCheckBox:focus { border: 1px dotted white; }");
 
     Label1 = new QLabel("Zmiena ustawień programu", Panel1);
     Label1->setObjectName("Label1");

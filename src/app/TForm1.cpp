@@ -15,8 +15,10 @@
 #include "country/TFormGdzie.h"
 #include "data/Grafika.h"
 #include "data/TFWyborZestawu.h"
+#include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "explorers/TFOdkrywcy.h"
+#include "help/HelpViewer.h"
 #include "maps/TFMapy.h"
 #include "platform/Platform.h"
 #include "puzzle/TFormPuz.h"
@@ -44,9 +46,11 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx), shortcuts(ctx.platform.clock) {
     setObjectName("TForm1");
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(QStringLiteral("Terravika świata"));
     setWindowFlag(Qt::FramelessWindowHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the focus on a click, for its shortcuts, but is no
+    // stop of the Tab key: Tab goes round the open module's controls only.
+    setFocusPolicy(Qt::ClickFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -224,8 +228,9 @@ void TForm1::StopQuizCountdown() {
 }
 
 void TForm1::LaunchEntry(int n) {
+    StopQuizCountdown();  // every menu click, the help entry's too
     if (n == 9) {
-        ctx.platform.shell.open(ctx.data.PathUnderBase("Terravika.chm"));
+        OpenHelp();
     } else if (n == 1 || n == 2) {
         LaunchQuiz(n);
     } else if (n >= 3 && n <= 8) {
@@ -233,8 +238,25 @@ void TForm1::LaunchEntry(int n) {
     }
 }
 
+// The help file opens in the desktop's viewer; where there is none, in the
+// program's own help window.
+void TForm1::OpenHelp() {
+    const QString path = ctx.data.PathUnderBase("Terravika.chm");
+    if (ctx.platform.shell.open(path)) return;
+    try {
+        if (!helpViewer) helpViewer = new HelpViewer(path, this);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        return;
+    }
+    const QRect area = geometry();
+    helpViewer->move(area.center() - helpViewer->rect().center());
+    helpViewer->show();
+    helpViewer->raise();
+    helpViewer->activateWindow();
+}
+
 void TForm1::LaunchModule(int n) {
-    StopQuizCountdown();
     if (ActiveModule == n) return;
     const bool fromKeys = QApplication::focusWidget() == hotspots[n];
     if (n == 7) fMapy->ListaPanstw->setCurrentIndex(0);
@@ -263,7 +285,6 @@ void TForm1::FocusModule(QWidget* window) {
 }
 
 void TForm1::LaunchQuiz(int n) {
-    StopQuizCountdown();
     if (ActiveModule == n) return;
     const int other = n == 1 ? 2 : 1;
     if (ActiveModule == other) {

@@ -21,6 +21,7 @@ class TFAutor;
 class TFWyborZestawu;
 class TFUstawienia;
 class MenuHotspot;
+class HelpViewer;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -65,6 +66,7 @@ public:
     TFAutor* fAutor;
     TFWyborZestawu* fWyborZestawu;
     TFUstawienia* fUstawienia;
+    QPointer<HelpViewer> helpViewer;  // made at the first "Pomoc" without a desktop viewer
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,6 +88,7 @@ private:
     bool QuizHasKeys(QWidget* target) const;
     void RunShortcut(ShortcutKeys::Action action);
     void StopQuizCountdown();
+    void OpenHelp();
 
     AppContext& ctx;
     bool shown = false;

@@ -2,14 +2,27 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "data/TarvoError.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName("Terravika świata");
-    setApplicationDisplayName("Terravika świata");
+    // The name gives the windows their X11 class "Terravika", which the
+    // desktop entry's StartupWMClass names. No display name: Qt would append
+    // it to every window title, and the boxes' titles are exactly their own.
+    setApplicationName("Terravika");
+    setApplicationVersion(TERRAVIKA_VERSION);
+    setDesktopFileName("pl.terravika.Terravika");
+    UseWindowIcon();
     UseBundledFont();
+}
+
+void TarvoApplication::UseWindowIcon() {
+    QIcon icon;
+    const QDir icons(":/icons");
+    for (const QString& entry : icons.entryList(QDir::Files)) icon.addFile(icons.filePath(entry));
+    setWindowIcon(icon);
 }
 
 void TarvoApplication::UseBundledFont() {
@@ -42,8 +55,7 @@ void TarvoApplication::ChooseWindowSystem() {
 }
 
 void TarvoApplication::ShowError(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
 bool TarvoApplication::notify(QObject* receiver, QEvent* event) {

@@ -17,6 +17,8 @@ public:
     // session's environment.
     static QByteArray PlatformFor(const QByteArray& sessionType, const QByteArray& waylandDisplay,
                                   const QByteArray& x11Display, const QByteArray& requested);
+    // The program's icon on every window, in all its sizes.
+    static void UseWindowIcon();
     // Registers the bundled fonts and makes the interface font the default.
     static void UseBundledFont();
 };

@@ -1,27 +1,64 @@
-// Terravika świata: starts the application, creates the main window (which
-// creates the module windows) and runs the message loop.
+// Terravika świata: reads the command line, sets the scale, starts the
+// application, creates the main window (which creates the module windows)
+// and runs the message loop.
 //
 // --quit-when-shown ends the program as soon as the main window is on the
 // screen; the start-up benchmark times that.
+#include <QScreen>
+#include <QTextStream>
 #include <QWindow>
+#include <cstdio>
 
-#include "core/AppContext.h"
-#include "core/Config.h"
+#include "app/CommandLine.h"
+#include "app/ScreenScale.h"
 #include "app/TForm1.h"
 #include "app/TarvoApplication.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
 #include "data/UPaker.h"
 #include "platform/RealPlatform.h"
 
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    StartOptions options;
+    {
+        QTextStream out(stdout), err(stderr);
+        if (const std::optional<int> exit =
+                ReadCommandLine(Arguments(argc, argv), options, out, err))
+            return *exit;
+    }
     TarvoApplication::ChooseWindowSystem();
+    std::optional<ScaleEnvironment> scaling;
+    if (options.scale.kind != ScaleRequest::Kind::Plain) {
+        scaling.emplace();
+        scaling->SetFactor(ScaleFactorFor(options.scale));
+    }
     TarvoApplication app(argc, argv);
+    if (scaling) {
+        scaling->Restore();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (const QString note =
+                CutOffNote(screen->availableGeometry().size(), screen->devicePixelRatio());
+            !note.isEmpty())
+            QTextStream(stderr) << note << '\n';
+    }
     RealPlatform platform;
     Config config;
     DataAccess data(config, platform.services);
     AppContext ctx{platform.services, config, data};
     TForm1 main(ctx);
     main.show();
-    if (app.arguments().contains("--quit-when-shown")) {
+    platform.sounds.PrepareAfterFirstPaint(main.windowHandle());
+    if (options.quitWhenShown) {
         while (!main.windowHandle()->isExposed())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QApplication::processEvents();

@@ -44,9 +44,16 @@ Config ParseConfig(const QByteArray& text) {
     config.PhotoSetIndex = WholeNumber(FindValue(lines, "Name"), 0);
     config.Tempo = WholeNumber(FindValue(lines, "Tempo"), 3);
     config.Blokada = WholeNumber(FindValue(lines, "Blokada"), 1);
-    if (config.Tempo < 1 || config.Tempo > 3) config.Tempo = 3;
-    if (config.Blokada != 0 && config.Blokada != 1) config.Blokada = 1;
     return config;
+}
+
+int PuzzleSeconds(const Config& config) {
+    const int tempo = config.Tempo >= 1 && config.Tempo <= 3 ? config.Tempo : Config{}.Tempo;
+    return tempo * 60;
+}
+
+bool PuzzleChoiceLocked(const Config& config) {
+    return config.Blokada != 0;
 }
 
 QByteArray FormatConfig(const Config& config) {

@@ -9,8 +9,14 @@ struct Config {
     int Blokada = 1;        // 0 or 1, lock on choosing another puzzle picture
 };
 
+// The puzzle's reading of the values as a hand-edited file may hold them:
+// a pace outside 1..3 is the default pace, and any lock value but 0 locks.
+int PuzzleSeconds(const Config& config);
+bool PuzzleChoiceLocked(const Config& config);
+
 // Parses the text of a Tarvo.ini: keys in any order and letter case, the first
 // line of a key wins; a missing or malformed value takes that key's default.
+// Whole numbers are kept as written, even outside their range.
 Config ParseConfig(const QByteArray& text);
 QByteArray FormatConfig(const Config& config);
 

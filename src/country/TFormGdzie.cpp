@@ -26,9 +26,19 @@ const QString kError = QStringLiteral("Błąd");
 constexpr int kGaugeFull = 100;
 constexpr int kGaugeStep = 5;
 
+const QString kPrompt = QStringLiteral("Tu wpisz nazwę");
+
 bool IsEnter(QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// A key that puts a character into the field (not Ctrl shortcuts, editing
+// keys or Enter).
+bool TypesCharacter(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    return !(key->modifiers() & Qt::ControlModifier) && !text.isEmpty() && text.at(0).isPrint();
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
@@ -57,15 +67,13 @@ TFormGdzie::TFormGdzie(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
 void TFormGdzie::BuildControls() {
     Panel1 = ChildPanel(this, "Panel1", {0, 0, 411, 329});
     ImTlo = ChildImageView(Panel1, "ImTlo", {0, 0, 411, 329});
-    ImTlo->setImage(LoadJpegResource("TloGdzie"));
+    WhenFirstShown(ImTlo, [this] { ImTlo->setImage(LoadJpegResource("TloGdzie")); });
 
     PPuzel = ChildPanel(Panel1, "PPuzel", {4, 5, 386, 258});
     Rys1 = ChildImageView(PPuzel, "Rys1", {0, 0, 386, 258});
     Rys1->image = QImage(386, 258, QImage::Format_RGB32);
     Cover();
-    connect(Rys1, &ImageView::released, this, [this](QPoint pos, Qt::MouseButton button) {
-        if (button == Qt::LeftButton && Rys1->rect().contains(pos)) Rys1Click();
-    });
+    connect(Rys1, &ImageView::clicked, this, &TFormGdzie::Rys1Click);
     Rys1->setFocusPolicy(Qt::TabFocus);
     Rys1->installEventFilter(this);
     Rys1->setCursorRect(QRect(CountryGame::TileDrawPos(0), CountryGame::TileRect(0).size()));
@@ -93,6 +101,7 @@ void TFormGdzie::BuildControls() {
     NazwaEdit = MakeEdit(Panel1, "NazwaEdit", {16, 296, 169, 21});
     NazwaEdit->installEventFilter(this);
     connect(NazwaEdit, &QLineEdit::textChanged, this, &TFormGdzie::CapitaliseName);
+    connect(NazwaEdit, &QLineEdit::textEdited, this, [this] { promptShown = false; });
     Sprawdz = FaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
     NrEdit = MakeEdit(Panel1, "NrEdit", {268, 276, 49, 21});
     NrEdit->setMaxLength(2);
@@ -127,6 +136,8 @@ bool TFormGdzie::eventFilter(QObject* watched, QEvent* event) {
         return event->type() == QEvent::KeyPress &&
                PictureKey(static_cast<QKeyEvent*>(event)->key());
     if (watched != NazwaEdit) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && TypesCharacter(event) && PromptUntouched())
+        NazwaEdit->clear();  // the first character typed replaces the prompt
     if (event->type() == QEvent::KeyPress && IsEnter(event)) {
         Sprawdz->setFocus();
         SprawdzClick();
@@ -213,9 +224,16 @@ bool TFormGdzie::CanChoosePicture() {
 }
 
 void TFormGdzie::PromptForName() {
-    NazwaEdit->setText(QStringLiteral("Tu wpisz nazwę"));
+    NazwaEdit->setText(kPrompt);
+    promptShown = true;
     NazwaEdit->selectAll();
     NazwaEdit->setFocus();
+}
+
+// The field still holds the prompt as it was put there, whether or not it is
+// selected: a click into the field or the Tab key leave it unselected.
+bool TFormGdzie::PromptUntouched() const {
+    return promptShown && NazwaEdit->text() == kPrompt.toUpper();
 }
 
 void TFormGdzie::Cover() {

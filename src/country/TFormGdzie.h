@@ -57,9 +57,11 @@ private:
     bool Uncover(int tile);
     void Decide(bool won);
     void PromptForName();
+    bool PromptUntouched() const;
     void EnableChoice(bool enabled);
     void CapitaliseName();
 
     AppContext& ctx;
-    bool loading = false;  // a picture is being loaded; input meanwhile is ignored
+    bool loading = false;      // a picture is being loaded; input meanwhile is ignored
+    bool promptShown = false;  // the prompt was put in and not edited since
 };

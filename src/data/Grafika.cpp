@@ -1,6 +1,7 @@
 #include "data/Grafika.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
@@ -30,7 +31,47 @@ void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap) {
     bitmap = LoadJpegResource(name);
 }
 
+namespace {
+class OnFirstShow : public QObject {
+public:
+    OnFirstShow(QWidget* widget, std::function<void()> load)
+        : QObject(widget), load(std::move(load)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && load) {
+            const auto run = std::move(load);
+            load = nullptr;
+            deleteLater();
+            run();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> load;
+};
+}  // namespace
+
+void WhenFirstShown(QWidget* widget, std::function<void()> load) {
+    if (widget->isVisible())
+        load();
+    else
+        new OnFirstShow(widget, std::move(load));
+}
+
+QPixmap ScreenPixmap(const QImage& picture, const QWidget* widget, QSize size) {
+    if (size.isEmpty()) size = picture.size();
+    const qreal ratio = widget->devicePixelRatioF();
+    if (ratio == 1 && size == picture.size()) return QPixmap::fromImage(picture);
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 void LoadJpegResourceToImage(const QString& name, QLabel* image) {
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap::fromImage(LoadJpegResource(name)));
+    WhenFirstShown(
+        image, [name, image] { image->setPixmap(ScreenPixmap(LoadJpegResource(name), image)); });
 }

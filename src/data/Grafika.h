@@ -4,7 +4,9 @@
 // fault and throws TarvoError.
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
+#include <functional>
 
 // The path (":/images/...") of the resource of this name, with or without
 // its extension; an empty string when there is none.
@@ -12,5 +14,14 @@ QString FindResource(const QString& folder, const QString& name);
 
 QImage LoadJpegResource(const QString& name);
 void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap);
-// Shows the picture unscaled from the top-left corner of the label.
+// The picture as a pixmap in the device pixels of the widget's screen, drawn
+// at `size` (its own size when empty) in logical pixels: a scaled program
+// shows it smoothly resampled, not in blocks.
+QPixmap ScreenPixmap(const QImage& picture, const QWidget* widget, QSize size = {});
+// Shows the picture unscaled from the top-left corner of the label. The
+// picture is decoded when the label is first shown, so that a module's
+// pictures cost neither time nor memory at start-up.
 void LoadJpegResourceToImage(const QString& name, QLabel* image);
+
+// Runs load now when the widget is visible, otherwise at its first showing.
+void WhenFirstShown(QWidget* widget, std::function<void()> load);

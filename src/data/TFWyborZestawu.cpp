@@ -34,8 +34,8 @@ TFWyborZestawu::TFWyborZestawu(AppContext& ctx, QWidget* parent)
     CWyborZestawu = new QComboBox(this);
     CWyborZestawu->setObjectName("CWyborZestawu");
     CWyborZestawu->setGeometry(16, 40, 193, 21);
-    connect(CWyborZestawu, &QComboBox::currentIndexChanged, this,
-            &TFWyborZestawu::CWyborZestawuChange);
+    // Every pick closes the chooser, also a pick of the set already chosen.
+    connect(CWyborZestawu, &QComboBox::activated, this, &TFWyborZestawu::CWyborZestawuChange);
 }
 
 void TFWyborZestawu::Fill(int photoSetCount) {
@@ -57,8 +57,9 @@ void TFWyborZestawu::Choose() {
 
 void TFWyborZestawu::CWyborZestawuChange(int index) {
     if (index < 0) return;
-    ctx.config.PhotoSetIndex = index;
     accept();
+    if (index == ctx.config.PhotoSetIndex) return;  // no change, nothing to write
+    ctx.config.PhotoSetIndex = index;
     ctx.data.ChangePhotoSet();
 }
 

@@ -13,7 +13,7 @@ const ExplorerEntry kExplorers[kExplorerCount] = {
     {"Vasco da Gama", "Vasco.rtf"},
     {"Krzysztof Kolumb", "Kolumb.rtf"},
     {"Ferdynand Magellan", "Magellan.rtf"},
-    {"Franciszek Pizzaro", "Pizarro.rtf"},
+    {"Francisco Pizarro", "Pizarro.rtf"},
     {"Francis Drake", "Drake.rtf"},
     {"James Cook", "Cook.rtf"},
     {"Aleksander Humboldt", "Humboldt.rtf"},

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTextEdit>
 
 #include "core/AppContext.h"
@@ -38,17 +41,39 @@ TFOdkrywcy::TFOdkrywcy(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(
     ImOdkr = new QLabel(Panel1);
     ImOdkr->setObjectName("ImOdkr");
     ImOdkr->setGeometry(1, 1, 96, 117);
+    ImOdkr->setAccessibleName("Mapka wyprawy");
+    ImOdkr->setAccessibleDescription("Kliknij, aby powiększyć mapkę.");
+    ImOdkr->setCursor(Qt::PointingHandCursor);
+    ImOdkr->installEventFilter(this);
 
     BuildTextArea();
-    WhiteCaption(this, "Label2", "Przesuwaj tekst używając klawiszy <PageDown> <PageUp>",
+    WhiteCaption(this, "Label2", "Przesuwaj tekst, używając klawiszy <PageDown> <PageUp>",
                  {152, 351});
+    BuildEnlargement();
     hide();
+}
+
+void TFOdkrywcy::BuildEnlargement() {
+    ImPowiekszenie = new QLabel(this);
+    ImPowiekszenie->setObjectName("ImPowiekszenie");
+    ImPowiekszenie->setGeometry(rect());
+    ImPowiekszenie->setAlignment(Qt::AlignCenter);
+    ImPowiekszenie->setAutoFillBackground(true);
+    QPalette dim = ImPowiekszenie->palette();
+    dim.setColor(QPalette::Window, QColor(0, 20, 40, 200));
+    ImPowiekszenie->setPalette(dim);
+    ImPowiekszenie->setAccessibleName("Powiększona mapka wyprawy");
+    ImPowiekszenie->setAccessibleDescription("Kliknij albo naciśnij Esc, aby zamknąć.");
+    ImPowiekszenie->setFocusPolicy(Qt::StrongFocus);
+    ImPowiekszenie->installEventFilter(this);
+    ImPowiekszenie->hide();
 }
 
 void TFOdkrywcy::BuildTextArea() {
     Panel2 = ColourPanel(this, "Panel2", {125, 52, 345, 291}, Qt::white);
     RE = new QTextEdit(Panel2);
     RE->setObjectName("RE");
+    RE->setAccessibleName(QStringLiteral("Tekst o odkrywcy"));
     RE->setGeometry(8, 0, 329, 288);
     RE->setFrameShape(QFrame::NoFrame);
     RE->setReadOnly(true);
@@ -68,11 +93,16 @@ void TFOdkrywcy::BuildTextArea() {
 
 void TFOdkrywcy::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A restored main window re-shows its children spontaneously; only a
+    // real opening of the module starts again at the introduction.
+    if (event->spontaneous()) return;
     ListaKombo->setCurrentIndex(0);
     ShowExplorer(1);
 }
 
 void TFOdkrywcy::ShowExplorer(int n) {
+    CloseEnlargement();
+    ImPowiekszenie->clear();
     RE->clear();
     const QByteArray rtf = ctx.data.LoadExplorerText(ExplorerAt(n).document);
     if (!rtf.isEmpty()) ReadRtf(rtf, *RE->document());
@@ -80,12 +110,47 @@ void TFOdkrywcy::ShowExplorer(int n) {
     RE->verticalScrollBar()->setValue(0);
     try {
         const QImage portrait = ctx.data.LoadExplorerPicture(ExplorerPictureName(n));
-        ImOdkr->setPixmap(QPixmap::fromImage(
-            portrait.scaled(ImOdkr->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        ImOdkr->setPixmap(ScreenPixmap(portrait, ImOdkr, ImOdkr->size()));
+        // A picture from the base folder may be of any size: one larger than
+        // the window is shrunk to fit it.
+        const bool fits = portrait.width() <= width() && portrait.height() <= height();
+        ImPowiekszenie->setPixmap(ScreenPixmap(
+            fits ? portrait
+                 : portrait.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation),
+            ImPowiekszenie));
     } catch (const TarvoError&) {
         ShowMissingData();
     }
     RE->setFocus();
+}
+
+void TFOdkrywcy::ImOdkrClick() {
+    if (ImPowiekszenie->pixmap().isNull()) return;
+    ImPowiekszenie->raise();
+    ImPowiekszenie->show();
+    ImPowiekszenie->setFocus();
+}
+
+void TFOdkrywcy::CloseEnlargement() {
+    if (!ImPowiekszenie->isVisible()) return;
+    ImPowiekszenie->hide();
+    RE->setFocus();
+}
+
+bool TFOdkrywcy::eventFilter(QObject* watched, QEvent* event) {
+    const bool click = event->type() == QEvent::MouseButtonRelease &&
+                       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (watched == ImOdkr && click) {
+        ImOdkrClick();
+        return true;
+    }
+    if (watched == ImPowiekszenie &&
+        (click || (event->type() == QEvent::KeyPress &&
+                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape))) {
+        CloseEnlargement();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFOdkrywcy::ShowMissingData() {

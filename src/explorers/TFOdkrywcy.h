@@ -1,6 +1,7 @@
 #pragma once
 // The reader of texts about great explorers: a topic list, the topic's
-// rich-text document and portrait, and copying either to the clipboard.
+// rich-text document and portrait, and copying either to the clipboard. A
+// click on the portrait shows it enlarged over the window.
 #include <QWidget>
 
 struct AppContext;
@@ -19,8 +20,11 @@ public:
     void ShowExplorer(int n);
     void KopiujTekstClick();
     void KopiujObrazClick();
+    // Shows the portrait at its stored size over the window (shrunk only if
+    // larger than the window); Esc or a click closes it.
+    void ImOdkrClick();
 
-    QLabel *ImTlo, *ImOdkr;
+    QLabel *ImTlo, *ImOdkr, *ImPowiekszenie;
     QComboBox* ListaKombo;
     QWidget *Panel1, *Panel2;
     QTextEdit* RE;
@@ -29,9 +33,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildTextArea();
+    void BuildEnlargement();
+    void CloseEnlargement();
     void ShowMissingData();
 
     AppContext& ctx;

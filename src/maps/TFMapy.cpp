@@ -100,6 +100,8 @@ void TFMapy::BuildControls() {
     ListaZnajdz = new QComboBox(PZnajdzPanswo);
     ListaZnajdz->setObjectName("ListaZnajdz");
     ListaZnajdz->setGeometry(0, 0, 145, 21);
+    // A list popup, not a menu, so that it shows only its ten rows.
+    ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
     ListaZnajdz->setAccessibleName(QStringLiteral("Państwo do znalezienia"));
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
@@ -157,7 +159,8 @@ bool TFMapy::eventFilter(QObject* watched, QEvent* event) {
         if (watched == ImKontynentu) return MapKey(key);
         if (OptionsKey(watched, key)) return true;
     }
-    if (event->type() == QEvent::MouseButtonPress) {
+    // The second press of a double-click is a press like any other.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         if (watched == TrybL) {
             POpcje->setVisible(POpcje->isHidden());
             return true;
@@ -235,6 +238,7 @@ void TFMapy::FormShow() {
     POpcje->hide();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
+    NazwaKrajuL->show();  // a failed load may have left it hidden
     SetMessage(QStringLiteral("Wybierz kontynent     --->"));
 }
 

@@ -64,9 +64,10 @@ class FakeShell : public Shell {
 public:
     bool open(const QString& path) override {
         opened.append(path);
-        return true;
+        return opens;
     }
     QStringList opened;
+    bool opens = true;  // false: as a desktop without a viewer for the file
 };
 
 class FakeMessages : public Messages {

@@ -57,7 +57,8 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // Opens a document with the desktop's default application; false when
-    // that failed. Callers may ignore the result.
+    // the file is missing, no application is registered for its type, or
+    // starting it failed.
     virtual bool open(const QString& path) = 0;
 };
 

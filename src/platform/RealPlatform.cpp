@@ -8,16 +8,26 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <QtEndian>
+#include <functional>
 
-QtSounds::QtSounds(Waits& waits) : waits(waits) {
-    haveOutput = !QMediaDevices::audioOutputs().isEmpty();
+QtSounds::QtSounds(Waits& waits) : waits(waits) {}
+
+void QtSounds::Prepare() {
+    if (prepared) return;
+    prepared = true;
+    const bool haveOutput = !QMediaDevices::audioOutputs().isEmpty();
     const QDir dir(":/sounds");
     for (const QString& entry : dir.entryList(QDir::Files)) {
         QFile file(dir.filePath(entry));
@@ -30,6 +40,32 @@ QtSounds::QtSounds(Waits& waits) : waits(waits) {
         }
         sounds.insert(QFileInfo(entry).completeBaseName().toLower(), sound);
     }
+}
+
+namespace {
+// Runs a task once, after the window's first exposure has been painted.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWindow* window, std::function<void()> task)
+        : QObject(window), task(std::move(task)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose && task) {
+            QTimer::singleShot(0, parent(), std::move(task));
+            task = nullptr;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> task;
+};
+}  // namespace
+
+void QtSounds::PrepareAfterFirstPaint(QWindow* window) {
+    new AfterFirstPaint(window, [this] { Prepare(); });
 }
 
 QtSounds::~QtSounds() {
@@ -55,6 +91,7 @@ int QtSounds::WavDurationMs(const QByteArray& wav) {
 }
 
 QtSounds::Sound* QtSounds::Find(const QString& name) {
+    Prepare();
     auto it = sounds.find(name.toLower());
     return it == sounds.end() ? nullptr : &*it;
 }
@@ -102,12 +139,49 @@ void QtPointer::moveTo(QPoint screenPos) {
     QCursor::setPos(screenPos);
 }
 
+namespace {
+// Whether the desktop names an application for files of this type. Without
+// one, opening would start nothing and tell nobody.
+bool HasDefaultHandler(const QString& mimeType) {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(2000) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0)
+        return false;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+}  // namespace
+
 bool QtShell::open(const QString& path) {
-    return QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!QFileInfo(path).isFile()) return false;
+    if (!HasDefaultHandler(QMimeDatabase().mimeTypeForFile(path).name())) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+namespace {
+
+// A generous guess at the width a window manager's title bar needs for the
+// title: bold text larger than ours, plus the icon and the window buttons.
+int TitleBarWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 150;
+}
+
+}  // namespace
+
+// The title carries the specific message, and a title bar may cut it short
+// or not be there at all: the box is made wide enough for the whole title,
+// and a one-word verdict ("Błąd") is followed by the message in the box's text.
 void QtMessages::show(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const bool verdictOnly = !text.contains(' ') && title != text;
+    QMessageBox box(QMessageBox::NoIcon, title, verdictOnly ? text + "\n\n" + title : text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }

@@ -11,12 +11,20 @@ class QSoundEffect;
 // Plays the WAV resources in resources/sounds. With no audio output the sound
 // is skipped; a wait for a sound is bounded by its duration read from the WAV
 // header, since an effect without a device may claim to play forever.
+class QWindow;
+
 class QtSounds : public Sounds {
 public:
     explicit QtSounds(Waits& waits);
     ~QtSounds() override;
     void play(const QString& name) override;
     void playAndWait(const QString& name) override;
+
+    // Sets the audio output and the sounds up, once. The first sound does it
+    // at the latest; the program asks for it after its window is painted, so
+    // that the audio system's start-up does not hold the window back.
+    void Prepare();
+    void PrepareAfterFirstPaint(QWindow* window);
 
     // Milliseconds of sound in a WAV file's bytes; 0 when the header is unusable.
     static int WavDurationMs(const QByteArray& wav);
@@ -30,7 +38,7 @@ private:
 
     Waits& waits;
     QHash<QString, Sound> sounds;  // by lower-case name
-    bool haveOutput = false;
+    bool prepared = false;
 };
 
 class QtWaits : public Waits {

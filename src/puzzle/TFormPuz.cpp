@@ -62,7 +62,7 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
 
 void TFormPuz::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
-    Image2->setImage(LoadJpegResource("TloPuzzle"));
+    WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
@@ -89,6 +89,7 @@ void TFormPuz::BuildControls() {
     Nr1Edit->setObjectName("Nr1Edit");
     Nr1Edit->setGeometry(422, 290, 41, 21);
     Nr1Edit->setMaxLength(2);
+    Nr1Edit->setAccessibleName(QStringLiteral("Numer obrazka"));
     QPalette edit = Nr1Edit->palette();
     edit.setColor(QPalette::Base, kEditColour);
     Nr1Edit->setPalette(edit);
@@ -143,7 +144,7 @@ bool TFormPuz::BoardKey(int key) {
 void TFormPuz::FormShow() {
     move(kPlaceInPanel);
     Zeg1->stop();
-    board.timeLeft = ctx.config.Tempo * 60;
+    board.timeLeft = PuzzleSeconds(ctx.config);
     Panel1->hide();
     Panel2->hide();
     Image1->hide();
@@ -225,18 +226,18 @@ void TFormPuz::BeginGame() {
     }
     cursor.Reset();
     ImPuzzle->setCursorRect(PuzzleBoard::CellRect(1));
-    board.Start(ctx.config.Tempo * 60);
+    board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
     if (clockOn) Zeg1->start();
     SetClockGlyph(glyphBusy, false);
-    EnableChoice(ctx.config.Blokada != 1);
+    EnableChoice(!PuzzleChoiceLocked(ctx.config));
     DrawBoard();
     Panel1->show();
     Panel2->show();
 }
 
 void TFormPuz::ShowPicture() {
-    Image1->setPixmap(QPixmap::fromImage(ctx.data.PictureBitmap));
+    Image1->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, Image1));
     Image1->show();
 }
 

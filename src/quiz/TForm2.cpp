@@ -82,7 +82,7 @@ void TForm2::BuildControls() {
     ImPytanie = new ImageView(PPytanie);
     ImPytanie->setObjectName("ImPytanie");
     ImPytanie->setGeometry(0, 0, 404, 308);
-    ImPytanie->setImage(LoadJpegResource("TloQuiz"));
+    WhenFirstShown(ImPytanie, [this] { ImPytanie->setImage(LoadJpegResource("TloQuiz")); });
 
     // The question box holds two lines of the question above the count line.
     LPytanie = AddLabel("LPytanie", {100, 56, 253, 36}, kNeutral);
@@ -110,7 +110,6 @@ void TForm2::BuildControls() {
     TimeLab = AddLabel("TimeLab", {45, 40, 17, 25}, kWhite);
     QFont digit = TimeLab->font();
     digit.setPixelSize(16);
-    digit.setBold(true);
     TimeLab->setFont(digit);
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
@@ -159,6 +158,8 @@ void TForm2::EnterQuiz(QuizMode mode) {
     state.mode = mode;
     for (QLabel* label : {LPytanie, LOdp[0], LOdp[1], LOdp[2], LOcena, LNrPytania, TimeLab})
         label->clear();
+    // Empty rows take no answer: hidden, they offer none to a screen reader.
+    for (QLabel* row : LOdp) row->hide();
     ClearMarks();
     review.StartSeries();
     ctx.platform.random.seedFromClock();
@@ -184,6 +185,7 @@ void TForm2::ShowNextQuestion() {
     for (int row = 1; row <= 3; ++row) {
         SetRowColour(row, kNeutral);
         LOdp[row - 1]->setText(shown.rows[row - 1]);
+        LOdp[row - 1]->show();
         LOdp[row - 1]->setAccessibleName(QString::number(row) + ". " + shown.rows[row - 1]);
     }
     ShowNextArrow(false);

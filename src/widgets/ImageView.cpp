@@ -17,6 +17,8 @@ void ImageView::setImage(const QImage& picture) {
 
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // Scaled programs resample the picture smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawImage(0, 0, image);
     if (!overlay.isNull()) p.drawImage(0, 0, overlay);
@@ -44,11 +46,20 @@ void ImageView::focusOutEvent(QFocusEvent* event) {
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {
+    secondPress = false;
+    emit pressed(event->position().toPoint(), event->button());
+}
+
+void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
+    secondPress = true;
     emit pressed(event->position().toPoint(), event->button());
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {
-    emit released(event->position().toPoint(), event->button());
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && rect().contains(pos) && !secondPress)
+        emit clicked(pos);
+    secondPress = false;
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {

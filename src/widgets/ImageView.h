@@ -19,19 +19,23 @@ public:
     const QRect& CursorRect() const { return cursorRect; }
 
 signals:
+    // Every press of a mouse button, the second press of a double-click too.
     void pressed(QPoint pos, Qt::MouseButton button);
-    void released(QPoint pos, Qt::MouseButton button);
+    // A left-button click: released over the view, once per double-click.
+    void clicked(QPoint pos);
     void moved(QPoint pos);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    bool secondPress = false;  // the button went down as part of a double-click
     QImage overlay;
     QRect cursorRect;
     QColor ringColour{0xFF, 0xD7, 0x00};

@@ -3,10 +3,32 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
-bool NumberKeyPasses(QChar c) {
+namespace {
+
+bool CharacterPasses(QChar c) {
     return (c >= u'0' && c <= u'9') || c == QChar(8) || c == QChar(7);
 }
+
+bool KeyPasses(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return false;
+        case Qt::Key_Delete:  // Qt gives it the character 127, yet it types nothing
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            break;
+    }
+    if (key.modifiers() & Qt::ControlModifier) return true;
+    const QString text = key.text();
+    return std::all_of(text.begin(), text.end(), CharacterPasses);
+}
+
+}  // namespace
 
 void MakeNumberField(QLineEdit* edit) {
     edit->installEventFilter(new NumberKeyFilter(edit));
@@ -16,10 +38,5 @@ void MakeNumberField(QLineEdit* edit) {
 
 bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
-    const QString text = key->text();
-    for (QChar c : text)
-        if (!NumberKeyPasses(c)) return true;
-    return false;
+    return !KeyPasses(*static_cast<QKeyEvent*>(event));
 }

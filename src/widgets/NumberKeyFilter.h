@@ -1,12 +1,12 @@
 #pragma once
 // Number entry fields: of the typed characters only the digits, backspace
-// and character 7 get through. Keys that type no character (arrows, Delete)
-// and Tab are left alone; pasting is refused by a digits-only validator.
+// and character 7 get through. Editing keys (Delete, arrows, Home, End),
+// Tab and shortcuts held with Ctrl work as in any edit field; pasting is
+// refused by a digits-only validator.
 #include <QObject>
 
 class QLineEdit;
 
-bool NumberKeyPasses(QChar c);
 void MakeNumberField(QLineEdit* edit);
 
 class NumberKeyFilter : public QObject {

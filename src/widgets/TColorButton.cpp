@@ -64,6 +64,7 @@ void TColorButton::keyReleaseEvent(QKeyEvent* event) {
 
 void TColorButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect r = rect();
     p.fillRect(r, face);
     const bool down = isDown();

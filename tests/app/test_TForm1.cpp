@@ -3,16 +3,22 @@
 #include <QComboBox>
 #include <QTest>
 
-#include "core/Config.h"
-#include "core/Efekty.h"
 #include "app/MainMenu.h"
+#include "app/MenuHotspot.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"
+#include "coords/TFUklad.h"
+#include "core/Config.h"
+#include "core/Efekty.h"
+#include "country/TFormGdzie.h"
 #include "data/UPaker.h"
+#include "explorers/TFOdkrywcy.h"
 #include "maps/TFMapy.h"
 #include "platform/FakePlatform.h"
+#include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
 #include "support/TestFiles.h"
+#include "widgets/TColorButton.h"
 
 namespace {
 
@@ -108,14 +114,46 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     EXPECT_EQ(form->LabelColour(1), MainMenu::NormalColour);
     EXPECT_EQ(form->LabelColour(2), MainMenu::MarkColour);
 
-    form->form2->ZegF3->start();
-    form->LaunchEntry(2);  // the running quiz: only the countdown stops
-    EXPECT_FALSE(form->form2->ZegF3->isActive());
+    // The running quiz's entry and the help entry only stop the countdown.
+    for (int entry : {2, 9}) {
+        form->form2->ZegF3->start();
+        form->LaunchEntry(entry);
+        EXPECT_FALSE(form->form2->ZegF3->isActive()) << entry;
+    }
     EXPECT_EQ(fp.waits.sleeps, frames);
+    EXPECT_EQ(form->ActiveModule, 2);
 
     form->LaunchEntry(8);  // leaving the quiz hides the Next arrow
     EXPECT_TRUE(form->PNastepny->isHidden());
     EXPECT_TRUE(form->form2->isHidden());
+}
+
+TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
+    Start();
+    form->activateWindow();
+    const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
+                                                {4, form->formGdzie},
+                                                {5, form->fUklad},
+                                                {6, form->fOdkrywcy},
+                                                {7, form->fMapy}};
+    for (const auto& [entry, module] : modules) {
+        form->LaunchEntry(entry);
+        if (entry == 5) form->fUklad->Nastepny->click();  // the focus in the answer field
+        int inModule = 0;
+        for (int tab = 0; tab < 20; ++tab) {
+            QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+            QTest::keyClick(from, Qt::Key_Tab);
+            const QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr) << entry;
+            const bool menu = qobject_cast<const MenuHotspot*>(focus);
+            const bool seen =
+                module->isAncestorOf(focus) && focus->isVisible() &&
+                module->rect().contains(QRect(focus->mapTo(module, QPoint()), focus->size()));
+            EXPECT_TRUE(menu || seen) << entry << " " << focus->objectName().toStdString();
+            inModule += seen;
+        }
+        EXPECT_GT(inModule, 0) << entry;
+    }
 }
 
 TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
@@ -161,6 +199,23 @@ TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     });
     QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(opened);
+}
+
+TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
+    struct Case {
+        const char* file;
+        int checkedId;  // -1: no pace selected
+        bool locked;
+    };
+    for (const Case& c :
+         {Case{"Tempo=0\r\nBlokada=2\r\n", -1, false}, Case{"Tempo=7\r\nBlokada=1\r\n", 2, true},
+          Case{"Tempo=2\r\nBlokada=0\r\n", 1, false}}) {
+        dir.write("Tarvo.ini", c.file);
+        Start();
+        form->fUstawienia->FormShow();
+        EXPECT_EQ(form->fUstawienia->tempoItems->checkedId(), c.checkedId) << c.file;
+        EXPECT_EQ(form->fUstawienia->CBlokuj->isChecked(), c.locked) << c.file;
+    }
 }
 
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {

@@ -29,7 +29,7 @@ TEST(Config, KeysInAnyOrderAndCaseFirstLineWins) {
     EXPECT_EQ(c.PhotoSetIndex, 2);
 }
 
-TEST(Config, MissingOrMalformedValuesTakeTheirDefaults) {
+TEST(Config, MissingOrMalformedValuesTakeTheirDefaultsOddNumbersStay) {
     struct Case {
         const char* text;
         int name, tempo, blokada;
@@ -37,8 +37,8 @@ TEST(Config, MissingOrMalformedValuesTakeTheirDefaults) {
     const Case cases[] = {
         {"", 0, 3, 1},
         {"Name=abc\r\nTempo=\r\nBlokada=1x\r\n", 0, 3, 1},
-        {"Name=+4\r\nTempo=0\r\nBlokada=2\r\n", 4, 3, 1},
-        {"Name=-1\r\nTempo=4\r\nBlokada=-1\r\n", -1, 3, 1},
+        {"Name=+4\r\nTempo=0\r\nBlokada=2\r\n", 4, 0, 2},
+        {"Name=-1\r\nTempo=4\r\nBlokada=-1\r\n", -1, 4, -1},
         {"Name= 3 \r\nTempo=2\r\nBlokada=0\r\n", 3, 2, 0},
         {"Tempo=99999999999999\r\n", 0, 3, 1},
         {"Tempo=1=2\r\n", 0, 3, 1},

@@ -103,6 +103,35 @@ TEST(TFormGdzie, ClickUncoversTheTileAtTheWindowPointAndCostsAPoint) {
     EXPECT_EQ(w.form->game.points, 48);
 }
 
+TEST(TFormGdzie, ADoubleClickOnThePictureIsOneClick) {
+    CountryWindow w;
+    const QPoint at(100, 50);  // in the window; Rys1 begins at (4, 5)
+    w.fp.pointer.position = w.form->mapToGlobal(at);
+    ImageView* picture = w.form->Rys1;
+    QTest::mouseClick(picture, Qt::LeftButton, {}, at - QPoint(4, 5));
+    QTest::mouseDClick(picture, Qt::LeftButton, {}, at - QPoint(4, 5));
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, at - QPoint(4, 5));
+    EXPECT_EQ(w.form->game.points, 49);
+    EXPECT_EQ(w.form->Postep->progress(), 95);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, at - QPoint(4, 5));
+    EXPECT_EQ(w.form->game.points, 48);
+}
+
+TEST(TFormGdzie, TheFirstCharacterTypedReplacesTheUntouchedPrompt) {
+    CountryWindow w;
+    // A click into the field leaves the prompt unselected; typing still replaces it.
+    QTest::mouseClick(w.form->NazwaEdit, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_TRUE(w.form->NazwaEdit->selectedText().isEmpty());
+    QTest::keyClicks(w.form->NazwaEdit, "wielka");
+    EXPECT_EQ(w.form->NazwaEdit->text(), "WIELKA");
+    // A prompt already edited is the pupil's text and is typed into.
+    w.form->NastepnyClick();
+    w.form->NazwaEdit->end(false);
+    QTest::keyClick(w.form->NazwaEdit, Qt::Key_Backspace);
+    QTest::keyClicks(w.form->NazwaEdit, "e");
+    EXPECT_EQ(w.form->NazwaEdit->text(), "TU WPISZ NAZWE");
+}
+
 TEST(TFormGdzie, FivePenaltiesThenTheRightNameIsNotBad) {
     CountryWindow w;
     for (int i = 0; i < 4; ++i) w.ClickAtWindowPoint({100 + 48 * i, 50});

@@ -120,10 +120,24 @@ TEST(SpisDecoding, AnsiUtf8AndLineEnds) {
 
 }  // namespace
 
+#include <QAbstractItemView>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <functional>
+
 #include "core/AppContext.h"
 #include "data/TFWyborZestawu.h"
 
 namespace {
+
+// Shows the chooser modally and lets `pick` act on it; true when the pick
+// closed it (a dialog left open is rejected after two seconds).
+bool PickAndClose(TFWyborZestawu& chooser, const std::function<void()>& pick) {
+    QTimer::singleShot(0, pick);
+    QTimer::singleShot(2000, &chooser, &QDialog::reject);
+    chooser.Choose();
+    return chooser.result() == QDialog::Accepted;
+}
 
 TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
     dir.write("Data/a.dat", MakePhotoSet(ListOf(1), 1));
@@ -135,7 +149,18 @@ TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
     chooser.Fill(data.PhotoSetCount);  // filled again, the list does not grow
     ASSERT_EQ(chooser.CWyborZestawu->count(), 2);
     EXPECT_EQ(chooser.CWyborZestawu->itemText(1), "Zestaw nr 2");
-    chooser.CWyborZestawu->setCurrentIndex(1);
+
+    // Picking the set already chosen closes the chooser and changes nothing.
+    const QByteArray stored = dir.read("Tarvo.ini");
+    QComboBox* list = chooser.CWyborZestawu;
+    EXPECT_TRUE(PickAndClose(chooser, [list] {
+        list->showPopup();
+        QTest::keyClick(list->view(), Qt::Key_Return);
+    }));
+    EXPECT_EQ(config.PhotoSetIndex, 0);
+    EXPECT_EQ(dir.read("Tarvo.ini"), stored);
+
+    EXPECT_TRUE(PickAndClose(chooser, [list] { QTest::keyClick(list, Qt::Key_Down); }));
     EXPECT_EQ(config.PhotoSetIndex, 1);
     EXPECT_EQ(data.PictureCount, 4);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));

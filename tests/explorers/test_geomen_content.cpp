@@ -37,6 +37,11 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
     panel.show();
     form->show();
     const QRegularExpression polish("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]");
+    // A date broken across two lines reads badly: day, month and year are tied.
+    const QRegularExpression brokenDate(
+        "\\d (stycznia|lutego|marca|kwietnia|maja|czerwca|lipca|sierpnia|września|października|"
+        "listopada|grudnia)|(stycznia|lutego|marca|kwietnia|maja|czerwca|lipca|sierpnia|września|"
+        "października|listopada|grudnia) \\d");
     for (int n = 1; n <= kExplorerCount; ++n) {
         SCOPED_TRACE(ExplorerAt(n).document);
         form->ListaKombo->setCurrentIndex(n - 1);
@@ -46,7 +51,10 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
         EXPECT_TRUE(text.contains(polish));
         EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
         EXPECT_FALSE(text.contains(QRegularExpression(R"([\\{}])")));  // no RTF leaking out
+        EXPECT_FALSE(form->RE->document()->toRawText().contains(brokenDate));
         EXPECT_FALSE(form->ImOdkr->pixmap().isNull());
+        // Three times the frame, so the enlargement shows it unshrunk over the window.
+        EXPECT_EQ(form->ImPowiekszenie->pixmap().size(), QSize(3 * 96, 3 * 117));
         EXPECT_EQ(fp.messages.shown, QStringList());
     }
 }

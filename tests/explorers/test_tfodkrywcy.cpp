@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 
 #include "core/AppContext.h"
@@ -45,14 +46,15 @@ struct OdkrywcyFixture : ::testing::Test {
         config.BaseFolder = base.path();
         QDir(base.path()).mkpath("Maps");
     }
-    // An archive with the introduction, Columbus and Hillary; Columbus has no portrait.
+    // An archive with the introduction, Columbus and Hillary; Columbus has no
+    // portrait and Hillary's is larger than the window.
     void WriteArchive() {
         WritePack(base.filePath("Maps/GeoMen.dat"),
                   {{"Wstep.rtf", Document("Wst\\'eap")},
                    {"Im1a.jpg", Resource(":/images/TloAutor.jpg")},
                    {"Kolumb.rtf", Document("Kolumb")},
                    {"hillary.rtf", Document("Hillary")},
-                   {"Im20a.jpg", Resource(":/images/TloUklad.jpg")}});
+                   {"Im20a.jpg", Resource(":/images/TloGlowne.jpg")}});
     }
     void Choose(int index) {
         form->ListaKombo->setCurrentIndex(index);
@@ -67,6 +69,8 @@ TEST(Explorers, TableOfTopics) {
     EXPECT_EQ(ExplorerCaption(20), QString("Edmund Hillary"));
     EXPECT_STREQ(ExplorerAt(20).document, "hillary.rtf");
     EXPECT_EQ(ExplorerPictureName(7), "Im7a.jpg");
+    EXPECT_EQ(ExplorerCaption(11), QString("Francisco Pizarro"));
+    EXPECT_STREQ(ExplorerAt(11).document, "Pizarro.rtf");
 }
 
 TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
@@ -82,6 +86,11 @@ TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
     Choose(8);
     EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
     EXPECT_EQ(fp.messages.shown, QStringList{kMissing});  // no portrait of Columbus
+    // Minimising and restoring the main window keeps the topic.
+    panel.showMinimized();
+    panel.showNormal();
+    EXPECT_EQ(form->ListaKombo->currentIndex(), 8);
+    EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
     form->hide();
     form->show();
     EXPECT_EQ(form->ListaKombo->currentIndex(), 0);
@@ -127,4 +136,32 @@ TEST_F(OdkrywcyFixture, CopiesTextAndFullSizePicture) {
 
     form->KopiujObrazClick();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(316, 290));
+}
+
+TEST_F(OdkrywcyFixture, ClickOnThePortraitEnlargesItUntilEscOrClick) {
+    WriteArchive();
+    panel.show();
+    form->show();
+    QLabel* big = form->ImPowiekszenie;
+    EXPECT_FALSE(big->isVisible());
+    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    ASSERT_TRUE(big->isVisible());
+    EXPECT_EQ(big->geometry(), form->rect());
+    EXPECT_EQ(big->pixmap().size(), QSize(316, 290));  // the stored size
+    EXPECT_FALSE(form->ImOdkr->accessibleName().isEmpty());
+    QTest::keyClick(big, Qt::Key_Escape);
+    EXPECT_FALSE(big->isVisible());
+
+    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    QTest::mouseClick(big, Qt::LeftButton);
+    EXPECT_FALSE(big->isVisible());
+
+    Choose(19);  // a picture larger than the window is shrunk into it
+    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    EXPECT_LE(big->pixmap().width(), form->width());
+    EXPECT_LE(big->pixmap().height(), form->height());
+    Choose(8);  // a new topic closes the enlargement; with no portrait a click shows nothing
+    EXPECT_FALSE(big->isVisible());
+    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    EXPECT_FALSE(big->isVisible());
 }

@@ -3,6 +3,7 @@
 // around the point where the test clicks it.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -254,6 +255,7 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     // The same through Find: no pointer move.
     w.show();
     EXPECT_EQ(Label(), "Wybierz kontynent     --->");
+    EXPECT_TRUE(w.NazwaKrajuL->isVisible());
     EXPECT_TRUE(w.Panel1->isHidden());
     EXPECT_EQ(w.Model().continent, 0);
     ChooseContinent(1);
@@ -287,6 +289,10 @@ TEST_F(MapWindow, OptionsPanelOpensOnlyFromTheOptionsLabel) {
     EXPECT_TRUE(w.POpcje->isVisible());
     QTest::mouseClick(w.TrybL, Qt::LeftButton);
     EXPECT_TRUE(w.POpcje->isHidden());
+    // A quick second click arrives as the second press of a double-click.
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    QTest::mouseDClick(w.TrybL, Qt::LeftButton);
+    EXPECT_TRUE(w.POpcje->isHidden());
     QTest::mouseClick(w.TrybL, Qt::LeftButton);
     QTest::mouseClick(w.Image1, Qt::LeftButton, {}, QPoint(5, 400));
     EXPECT_TRUE(w.POpcje->isHidden());
@@ -295,6 +301,15 @@ TEST_F(MapWindow, OptionsPanelOpensOnlyFromTheOptionsLabel) {
     const int seeds = fp.random.seeds;
     w.RTest->setChecked(true);
     EXPECT_EQ(fp.random.seeds, seeds);
+}
+
+TEST_F(MapWindow, FindListDropsDownTenRows) {
+    QComboBox* list = Window().ListaZnajdz;
+    Window().PZnajdzPanswo->show();
+    list->showPopup();
+    const QAbstractItemView* rows = list->view();
+    EXPECT_EQ(rows->height() / rows->sizeHintForRow(0), 10);
+    list->hidePopup();
 }
 
 TEST_F(MapWindow, ChoiceMadeDuringTheZoomWaitsForTheMapUnderWay) {

@@ -154,6 +154,17 @@ TEST(TFormPuz, WithoutBlokadaANewGameRestartsTheCountdown) {
     EXPECT_EQ(w.form->ZegLabel->text(), "119");  // until the next tick
 }
 
+TEST(TFormPuz, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
+    for (const auto& [tempo, blokada] : {std::pair{0, 2}, std::pair{4, -1}}) {
+        PuzzleWindow w;
+        w.config.Tempo = tempo;
+        w.config.Blokada = blokada;
+        w.form->NastepnyClick();
+        EXPECT_EQ(w.form->board.timeLeft, 180);
+        EXPECT_FALSE(w.form->Nastepny->isEnabled());
+    }
+}
+
 TEST(TFormPuz, TempoOneLosesAtZeroAndShowsTheSolution) {
     PuzzleWindow w;
     w.config.Tempo = 1;

@@ -72,6 +72,9 @@ TEST_F(QuizFixture, AQuestionStartsTheCountdownAndHidesTheArrow) {
     EXPECT_TRUE(form->ZegF3->isActive());
     EXPECT_EQ(form->ZegF3->interval(), 1000);
     EXPECT_EQ(Text("TimeLab"), "9");
+    const QFont digit = form->findChild<QLabel*>("TimeLab")->font();
+    EXPECT_EQ(digit.pixelSize(), 16);
+    EXPECT_FALSE(digit.bold());
     EXPECT_EQ(Text("LNrPytania"), "Pytanie numer: 1");
     EXPECT_EQ(Text("LOcena"), "Poprawnych: 0");
     EXPECT_FALSE(Text("LPytanie").isEmpty());

@@ -1,53 +1,38 @@
-// Czerski's Siberia: exile in Omsk, the Baikal surveys and the last
-// expedition to the Kolyma.
+// Czerski's last expedition (1891-1892) from Irkutsk by Yakutsk to
+// Verkhnekolymsk and down the Kolyma to the mouth of the Omolon, where he
+// died; thinner the road of his exile from Omsk to Irkutsk. Lake Baikal and
+// the rivers the text names are drawn; routes are approximate.
 export default {
-  title: 'Jan Czerski',
-  subtitle: '1845–1892',
-  projection: {
-    type: 'conicConformal',
-    rotate: [-115, 0],
-    parallels: [52, 68],
-    fit: [[70, 50.5], [163, 50.5], [70, 68], [163, 70]],
+  band: '1891–1892',
+  view: { type: 'conicConformal', rotate: [-128, 0], parallels: [55, 68], fit: [[100, 50], [162, 50], [100, 70], [162, 70]], pad: 12 },
+  rivers: [
+    // Lena from near Baikal by Yakutsk to the Laptev Sea.
+    [[105.8, 53.9], [106.9, 55.1], [108.1, 56.8], [110.0, 57.5], [112.5, 58.5], [114.5, 60.3], [117.5, 60.4], [120.6, 60.6], [124.0, 61.0], [127.2, 61.3], [129.73, 62.03], [129.6, 63.5], [128.0, 65.0], [126.8, 66.5], [125.5, 68.6], [124.3, 70.5], [126.5, 72.4]],
+    // Yana, Indigirka, Kolyma (with its tributary the Omolon).
+    [[134.6, 65.3], [135.4, 67.5], [136.0, 69.5], [136.2, 71.4]],
+    [[143.0, 63.8], [144.2, 65.8], [147.8, 67.8], [149.5, 69.3], [150.0, 70.6], [151.0, 71.4]],
+    [[147.5, 61.6], [149.0, 62.6], [150.4, 63.6], [151.5, 64.9], [150.9, 65.8], [152.3, 66.3], [153.7, 67.45], [156.6, 68.0], [158.8, 68.6], [160.9, 68.5], [161.6, 69.5]],
+    [[157.0, 64.0], [158.2, 65.5], [159.0, 67.0], [158.8, 68.6]],
+  ],
+  lakes: [
+    // Baikal
+    [[103.7, 51.6], [104.4, 51.5], [105.4, 51.7], [106.3, 52.2], [107.5, 52.9], [108.3, 53.5], [109.1, 54.3], [109.6, 55.1], [109.6, 55.8], [109.2, 55.75], [108.9, 55.1], [108.3, 54.4], [107.2, 53.5], [106.4, 53.05], [105.5, 52.6], [104.6, 52.1], [103.8, 51.85]],
+  ],
+  extra: [{ points: [[73.37, 54.99], [84, 55.2], [93, 56], [100, 54.5], [104.28, 52.29]] }],
+  route: {
+    legs: [
+      {
+        points: [
+          [104.28, 52.29], [105.8, 53.9], [106.9, 55.1], [108.1, 56.8], [110.0, 57.5], [112.5, 58.5], [114.5, 60.3],
+          [117.5, 60.4], [120.6, 60.6], [124.0, 61.0], [127.2, 61.3], [129.73, 62.03], [134, 63], [138, 64], [142, 65.5],
+          [145.5, 66.2], [148.5, 65.8], [150.9, 65.8], [153.7, 67.45], [156.6, 68.0], [158.8, 68.6],
+        ],
+        arrows: [5, 13, 18],
+      },
+    ],
   },
-  mapHeight: 350,
-  pad: 6,
-  routes: [
-    { color: '#7f8c8d', dashed: true, width: 2.6, points: [[60, 56.8], [66, 56.2], [73.37, 54.99]] },
-    { color: '#8a6d3b', width: 2.6, points: [[73.37, 54.99], [84, 55.2], [93, 56], [100, 54.5], [104.28, 52.29]], arrows: [2] },
-    {
-      color: '#1f5fa8',
-      dashed: true,
-      points: [[104.28, 52.29], [104.8, 51.85], [106.5, 52.3], [108.3, 53.2], [109.5, 55.0], [109.2, 55.7], [108, 54.9], [107, 53.6], [105.6, 52.6], [104.3, 51.6], [103.6, 51.5]],
-    },
-    {
-      color: '#c0392b',
-      points: [
-        [104.28, 52.29], [106, 55], [108, 57.5], [113, 59.5], [120, 60.5], [125, 61], [129.73, 62.03], [134, 63],
-        [138, 64], [142, 65.5], [145.5, 66.2], [148.5, 65.8], [150.9, 65.8], [153.7, 67.45], [157, 68.4], [158.8, 68.6],
-      ],
-      arrows: [4, 9, 13],
-    },
-    { color: '#c0392b', dashed: true, points: [[158.8, 68.6], [160.9, 68.5]] },
-  ],
-  places: [
-    { name: 'Omsk', at: [73.37, 54.99], pos: 's' },
-    { name: 'Irkuck', at: [104.28, 52.29], pos: 'sw' },
-    { name: 'Jakuck', at: [129.73, 62.03], pos: 'se' },
-    { name: 'Wierchniekołymsk', at: [150.9, 65.8], pos: 'sw' },
-    { name: 'ujście Omołonu\n(† 25 VI 1892)', at: [158.8, 68.6], pos: 'se', kind: 'star' },
-    { name: 'Niżniekołymsk', at: [160.9, 68.5], pos: 'ne' },
-    { name: 'Góry Czerskiego', at: [146, 63.3], kind: 'area' },
-    { name: 'Syberia', at: [95, 63], kind: 'area' },
-  ],
-  seaLabels: [
-    { name: 'Bajkał', at: [109.5, 52.2], size: 10 },
-    { name: 'Ocean Arktyczny', at: [128, 73.3], size: 12 },
-  ],
-  legend: [
-    { color: '#7f8c8d', dashed: true, text: 'z Wilna na zesłanie do Omska (1864)' },
-    { color: '#8a6d3b', text: 'z Omska do Irkucka (1871)' },
-    { color: '#1f5fa8', dashed: true, text: 'badania wybrzeży Bajkału (1877–1881)' },
-    { color: '#c0392b', text: 'ostatnia wyprawa na Kołymę (1891–1892)' },
-    { text: 'Trasy są przybliżone.' },
+  marks: [
+    { kind: 'start', at: [104.28, 52.29] },
+    { kind: 'cross', at: [158.8, 68.6] },
   ],
 };

@@ -1,68 +1,17 @@
-// Three great voyages of the age of discovery on a world map.
+// The two voyages that opened the age of discovery, both from the Iberian
+// Peninsula: Columbus to the Bahamas (1492) and Vasco da Gama round Africa
+// to India (1497-1498).
+import kolumb from './Kolumb.js';
+import vasco from './Vasco.js';
+
 export default {
-  title: 'Wielkie odkrycia geograficzne',
-  subtitle: 'od starożytności do XX wieku',
-  projection: { type: 'naturalEarth', rotate: [-10, 0], fitSphere: true, shiftY: 14, zoom: 1.08 },
-  mapHeight: 250,
-  graticuleStep: [30, 30],
-  routes: [
-    {
-      color: '#d62728',
-      points: [[-6.9, 37.2], [-12, 33], [-17.1, 28.1], [-30, 27.6], [-45, 27], [-60, 26], [-74.5, 24.1]],
-      arrows: [3],
-    },
-    {
-      color: '#1f8a3a',
-      points: [
-        [-9.1, 38.7], [-16, 28], [-23.5, 15], [-25, 0], [-28, -15], [-22, -28], [-5, -35], [10, -34.5],
-        [18.4, -35], [22.1, -34.6], [27, -34.5], [31.5, -30.5], [35.5, -25], [36.5, -20], [40.9, -15.1],
-        [40.8, -10], [40, -5], [40.4, -3.2], [55, 5], [70, 10], [75.8, 11.3],
-      ],
-      arrows: [4, 18],
-    },
-    {
-      color: '#7b3fb5',
-      points: [
-        [-6.4, 36.8], [-16.5, 28.3], [-20, 14], [-33, -5], [-43.2, -23.1], [-56, -35.5], [-67.7, -49.3],
-        [-68.4, -52.4], [-74.5, -52.6], [-80, -45], [-95, -28], [-120, -17], [-140, -15], [-158, -2],
-        [-175, 8], [160, 12], [144.7, 13.4], [125.7, 10.7], [123.9, 10.3], [118, 9.5], [114.9, 5.2],
-        [121, 4], [127.4, 0.7], [124.5, -9.5], [100, -25], [70, -37], [40, -40], [20, -36.5], [5, -20],
-        [-12, 0], [-23.5, 15.5], [-20, 30], [-6.4, 36.8],
-      ],
-      arrows: [11, 25, 30],
-    },
-  ],
-  places: [
-    { name: 'Lizbona', at: [-9.1, 38.7], pos: 'nw' },
-    { name: 'San Salvador', at: [-74.5, 24.1], pos: 'nw' },
-    { name: 'Kalikat', at: [75.8, 11.3], pos: 'e' },
-    { name: 'Filipiny', at: [123.9, 10.3], pos: 'n' },
-  ],
-  legend: [
-    { color: '#d62728', text: 'Krzysztof Kolumb, 1492 – pierwsza wyprawa do Ameryki' },
-    { color: '#1f8a3a', text: 'Vasco da Gama, 1497–1498 – droga morska do Indii' },
-    { color: '#7b3fb5', text: 'Ferdynand Magellan i Juan Sebastián Elcano,' },
-    { indent: true, text: '1519–1522 – pierwsze opłynięcie Ziemi' },
-  ],
-  timeline: [
-    ['ok. 600 p.n.e.', 'Fenicjanie wokół Afryki'],
-    ['ok. 450 p.n.e.', 'podróże Herodota'],
-    ['334–323 p.n.e.', 'Aleksander Wielki'],
-    ['ok. 1000', 'wikingowie w Ameryce'],
-    ['1271–1295', 'Marco Polo'],
-    ['1492', 'Krzysztof Kolumb'],
-    ['1497–1499', 'Vasco da Gama'],
-    ['1499–1502', 'Amerigo Vespucci'],
-    ['1519–1522', 'Ferdynand Magellan'],
-    ['1524–1535', 'Francisco Pizarro'],
-    ['1577–1580', 'Francis Drake'],
-    ['1768–1779', 'James Cook'],
-    ['1799–1804', 'Aleksander Humboldt'],
-    ['1839–1843', 'Paweł E. Strzelecki'],
-    ['1841–1873', 'David Livingstone'],
-    ['1877–1892', 'Jan Czerski'],
-    ['1909', 'Robert E. Peary'],
-    ['1911', 'Roald Amundsen'],
-    ['1953', 'Edmund Hillary'],
+  band: '1492 i 1498',
+  view: { globe: [-5, 12] },
+  route: { legs: [kolumb.route.legs[0], vasco.route.legs[0]].map(({ points }) => ({ points, arrows: [3] })) },
+  marks: [
+    { kind: 'start', at: [-6.9, 37.2] },
+    { kind: 'start', at: [-9.2, 38.6] },
+    { kind: 'star', at: [-74.5, 24.05] },
+    { kind: 'star', at: [75.6, 11.4] },
   ],
 };

@@ -108,10 +108,30 @@ export function parseMarkup(source) {
   return blocks;
 }
 
+const MONTHS =
+  'stycznia|lutego|marca|kwietnia|maja|czerwca|lipca|sierpnia|września|października|listopada|grudnia';
+// Spaces that must not break a line: inside dates ("20 września 1519 roku"),
+// between a number and its unit or era, after "ok.", and after one-letter
+// words, which Polish typesetting never leaves at a line's end.
+const TIES = [
+  new RegExp(`(\\d) (?=(?:\\*\\*)?(?:${MONTHS})\\b)`, 'gu'),
+  new RegExp(`((?:${MONTHS})(?:\\*\\*)?) (?=\\d)`, 'gu'),
+  /(\d) (?=(?:roku|r\.|p\.n\.e\.|n\.e\.|m\b|metrów|kilometrów|lat\b))/gu,
+  /(\bok\.) (?=\d)/gu,
+  /((?:^|[\s„(])[AaIiOoUuWwZz]) /gu,
+];
+
+/** The text with no-break spaces where a line must not break. */
+export function tieSpaces(text) {
+  // Applied twice so that neighbouring ties ("w 1492 roku") both take.
+  const once = (t) => TIES.reduce((acc, re) => acc.replace(re, '$1\u00a0'), t);
+  return once(once(text));
+}
+
 /** The whole RTF document of a markup source. */
 export function markupToRtf(source) {
   const body = parseMarkup(source)
-    .map((b) => STYLES[b.style] + rtfInline(b.text) + CLOSERS[b.style] + '\\par' + CRLF)
+    .map((b) => STYLES[b.style] + rtfInline(tieSpaces(b.text)) + CLOSERS[b.style] + '\\par' + CRLF)
     .join('');
   return HEADER + body + '}' + CRLF;
 }

@@ -1,6 +1,6 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { markupToRtf, parseMarkup, plainWords, rtfInline } from '../src/rtf.js';
+import { markupToRtf, parseMarkup, plainWords, rtfInline, tieSpaces } from '../src/rtf.js';
 
 test('Polish letters become Windows-1250 hex escapes and the file stays ASCII', () => {
   const rtf = markupToRtf('Zażółć gęślą jaźń. ZAŻÓŁĆ GĘŚLĄ JAŹŃ – „cudzysłów”');
@@ -60,4 +60,13 @@ test('word count ignores markup', () => {
   assert.deepEqual(plainWords('# Jan Czerski\n^ 1845 – 1892\n\n**Góry** *Czerskiego* – tak.'), [
     'Jan', 'Czerski', '1845', '1892', 'Góry', 'Czerskiego', 'tak.',
   ]);
+});
+
+test('dates, numbers with units and one-letter words are tied to what follows', () => {
+  const tied = (t) => tieSpaces(t).replace(/\u00a0/g, '~');
+  assert.equal(tied('**20 września 1519 roku** z portu'), '**20~września~1519~roku** z~portu');
+  assert.equal(tied('ok. 600 p.n.e. a potem'), 'ok.~600~p.n.e. a~potem');
+  assert.equal(tied('W nocy z 24 na 25 grudnia'), 'W~nocy z~24 na 25~grudnia');
+  assert.equal(tied('ma 2228 m wysokości, Issos i Tyr'), 'ma 2228~m wysokości, Issos i~Tyr');
+  assert.match(markupToRtf('7 lipca 1892'), /7\\~lipca\\~1892/);
 });

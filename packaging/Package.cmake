@@ -1,0 +1,21 @@
+# The Debian package: `cpack -G DEB` (or scripts/package) in the build folder
+# writes terravika_<version>_amd64.deb holding everything the install rules
+# install. Its dependencies are computed by dpkg-shlibdeps from the binaries
+# (the X11 platform plugin and the sound output come with the Qt libraries).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME terravika)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "program do nauki geografii dla uczniów")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Terravika świata: quizy, mapy, puzzle i ćwiczenia z geografii.\n"
+    "Quiz wiedzy z oceną szkolną, stolice świata, puzzle ze zdjęć, rozpoznawanie\n"
+    "państw, współrzędne geograficzne, teksty o wielkich odkrywcach oraz mapy\n"
+    "kontynentów w trybach nauki, testu i szukania.")
+string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_CONTACT "Zespół Terravika <zespol@terravika.invalid>")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

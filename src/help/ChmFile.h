@@ -1,0 +1,31 @@
+#pragma once
+// Read access to a compiled help file through libchm. The file comes from the
+// base folder, so it is untrusted: only regular files are opened, and every
+// object read is bounded in size.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct chmFile;
+
+class ChmFile {
+public:
+    // Largest object handed out; help pages, style sheets and pictures are far
+    // smaller.
+    static constexpr qint64 kMaxObject = 8 * 1024 * 1024;
+
+    // Throws TarvoError with a Polish message when the file cannot be read.
+    explicit ChmFile(const QString& path);
+    ~ChmFile();
+    ChmFile(const ChmFile&) = delete;
+    ChmFile& operator=(const ChmFile&) = delete;
+
+    // The object at an absolute path inside the file ("/index.html"); empty
+    // when it is missing, unreadable or larger than kMaxObject.
+    QByteArray read(const QString& objectPath) const;
+    // Paths of the ordinary (non-system) files it holds.
+    QStringList files() const;
+
+private:
+    chmFile* handle = nullptr;
+};

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "platform/RealPlatform.h"
+
+namespace {
+
+struct Seen {
+    QString title;
+    QString text;
+    int width = 0;
+};
+
+// Shows a box through the real service and reads it before closing it.
+Seen ShowBox(const QString& title, const QString& text) {
+    Seen seen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->windowTitle(), box->text(), box->width()};
+        box->accept();
+    });
+    QtMessages().show(title, text);
+    return seen;
+}
+
+TEST(QtMessages, TitleIsExactAndTheBoxHoldsTheWholeMessage) {
+    const QString title = QStringLiteral("Brak pliku z fotografiami");
+    const Seen data = ShowBox(title, QStringLiteral("Błąd"));
+    EXPECT_EQ(data.title, title);
+    EXPECT_EQ(data.text, QStringLiteral("Błąd\n\n") + title);
+    // Far wider than the title's own text, so that a title bar shows it whole.
+    EXPECT_GT(data.width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 100);
+
+    // A box whose text is already the message shows it as it is.
+    const QString text = QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie tego modułu.");
+    const Seen module = ShowBox(QStringLiteral("Błąd odczytu"), text);
+    EXPECT_EQ(module.title, QStringLiteral("Błąd odczytu"));
+    EXPECT_EQ(module.text, text);
+}
+
+}  // namespace
