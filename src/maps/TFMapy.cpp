@@ -1,5 +1,6 @@
 #include "maps/TFMapy.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -184,6 +185,14 @@ bool TFMapy::OptionsKey(QObject* watched, int key) {
     if (!inOptions || key != Qt::Key_Escape) return false;
     ShowOptions(false);
     return true;
+}
+
+// A mode chosen from the keyboard closes the options and leaves the focus
+// on "Opcje", where it opened them.
+void TFMapy::CloseOptions() {
+    const bool hadFocus = POpcje->isAncestorOf(QApplication::focusWidget());
+    POpcje->hide();
+    if (hadFocus && TrybL->isVisible()) TrybL->setFocus();
 }
 
 void TFMapy::ShowOptions(bool shown) {
@@ -399,7 +408,7 @@ void TFMapy::RNaukaClick() {
     Lskutecznosc->hide();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
-    POpcje->hide();
+    CloseOptions();
     ShowContinentInChooser();
     SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
 }
@@ -410,7 +419,7 @@ void TFMapy::RTestClick() {
     model.ResetScore();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
-    POpcje->hide();
+    CloseOptions();
     ShowContinentInChooser();
     StartTest();
 }
@@ -418,7 +427,7 @@ void TFMapy::RTestClick() {
 void TFMapy::RRwyszClick() {
     model.mode = MapModel::Find;
     Lskutecznosc->hide();
-    POpcje->hide();
+    CloseOptions();
     PWyborKontynentu->hide();
     ListaZnajdz->setCurrentIndex(0);
     PZnajdzPanswo->show();

@@ -77,6 +77,7 @@ private:
     bool MapKey(int key);
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
+    void CloseOptions();
     void MarkPoint(QPoint point);
 
     AppContext& ctx;

@@ -32,7 +32,7 @@ QPixmap Mark(bool right) {
     mark.fill(Qt::transparent);
     QPainter p(&mark);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(right ? QColor(0, 110, 0) : QColor(0, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap,
+    p.setPen(QPen(right ? QColor(0, 120, 0) : QColor(0, 0, 0), 3, Qt::SolidLine, Qt::RoundCap,
                   Qt::RoundJoin));
     if (right) {
         p.drawPolyline(QPolygonF({{2, 7.5}, {5.5, 11}, {12, 3}}));
@@ -101,8 +101,9 @@ void TForm2::BuildControls() {
         LOdp[i]->installEventFilter(this);
         SetAccessible(LOdp[i], QAccessible::Button, QString());
         const QByteArray mark = "LZnak" + QByteArray::number(i + 1);
+        // At the right end of the row's bar, clear of the answer text.
         LZnak[i] = AddLabel(mark.constData(),
-                            {31, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
+                            {300, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
         LZnak[i]->hide();
     }
 
