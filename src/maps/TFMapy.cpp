@@ -181,18 +181,36 @@ bool TFMapy::OptionsKey(QObject* watched, int key) {
         ShowOptions(POpcje->isHidden());
         return true;
     }
-    const bool inOptions = watched == RNauka || watched == RTest || watched == RRwysz;
-    if (!inOptions || key != Qt::Key_Escape) return false;
+    const QList<QRadioButton*> modes{RNauka, RTest, RRwysz};
+    const int at = modes.indexOf(qobject_cast<QRadioButton*>(watched));
+    if (at < 0) return false;
+    // The arrows only move among the modes; Space or Enter chooses one.
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        modes[(at + (key == Qt::Key_Down ? 1 : 2)) % 3]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (IsPress(key)) {
+        if (modes[at]->isChecked())
+            ShowOptions(false);
+        else
+            modes[at]->click();
+        return true;
+    }
+    if (key != Qt::Key_Escape) return false;
     ShowOptions(false);
     return true;
 }
 
-// A mode chosen from the keyboard closes the options and leaves the focus
-// on "Opcje", where it opened them.
-void TFMapy::CloseOptions() {
+// Closes the options; true when they had the keyboard focus, which then
+// goes on to the list of the chosen mode (FocusModeList).
+bool TFMapy::CloseOptions() {
     const bool hadFocus = POpcje->isAncestorOf(QApplication::focusWidget());
     POpcje->hide();
-    if (hadFocus && TrybL->isVisible()) TrybL->setFocus();
+    return hadFocus;
+}
+
+void TFMapy::FocusModeList() {
+    (model.mode == MapModel::Find ? ListaZnajdz : ListaPanstw)->setFocus(Qt::TabFocusReason);
 }
 
 void TFMapy::ShowOptions(bool shown) {
@@ -408,9 +426,10 @@ void TFMapy::RNaukaClick() {
     Lskutecznosc->hide();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
-    CloseOptions();
+    const bool fromKeys = CloseOptions();
     ShowContinentInChooser();
     SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
+    if (fromKeys) FocusModeList();
 }
 
 void TFMapy::RTestClick() {
@@ -419,17 +438,19 @@ void TFMapy::RTestClick() {
     model.ResetScore();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
-    CloseOptions();
+    const bool fromKeys = CloseOptions();
     ShowContinentInChooser();
     StartTest();
+    if (fromKeys) FocusModeList();
 }
 
 void TFMapy::RRwyszClick() {
     model.mode = MapModel::Find;
     Lskutecznosc->hide();
-    CloseOptions();
+    const bool fromKeys = CloseOptions();
     PWyborKontynentu->hide();
     ListaZnajdz->setCurrentIndex(0);
     PZnajdzPanswo->show();
     SetMessage(QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
+    if (fromKeys) FocusModeList();
 }

@@ -77,7 +77,8 @@ private:
     bool MapKey(int key);
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
-    void CloseOptions();
+    bool CloseOptions();
+    void FocusModeList();
     void MarkPoint(QPoint point);
 
     AppContext& ctx;
