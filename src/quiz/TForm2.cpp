@@ -115,7 +115,7 @@ void TForm2::BuildControls() {
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 
-    BBledy = FaceButton(PPytanie, "BBledy", {104, 110, 90, 20}, "Pokaż błędy");
+    BBledy = FaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
     BBledy->hide();
     connect(BBledy, &QAbstractButton::clicked, this, &TForm2::BBledyClick);
     mistakeList = new ListDialog(this);
