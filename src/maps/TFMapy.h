@@ -79,6 +79,8 @@ private:
     bool MapKey(int key);
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
+    bool CloseOptions();
+    void FocusModeList();
     void MarkPoint(QPoint point);
 
     AppContext& ctx;

@@ -94,6 +94,7 @@ void TFormPuz::BuildControls() {
     Nr1Edit->setObjectName("Nr1Edit");
     Nr1Edit->setGeometry(422, 290, 41, 21);
     Nr1Edit->setMaxLength(2);
+    Nr1Edit->setAccessibleName(QStringLiteral("Numer obrazka"));
     QPalette edit = Nr1Edit->palette();
     edit.setColor(QPalette::Base, kEditColour);
     Nr1Edit->setPalette(edit);

@@ -401,6 +401,13 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
     EXPECT_TRUE(w.POpcje->isVisible());
     QTest::keyClick(w.RNauka, Qt::Key_Escape);
     EXPECT_TRUE(w.POpcje->isHidden());
+    QTest::keyClick(w.TrybL, Qt::Key_Return);
+    QTest::keyClick(w.RNauka, Qt::Key_Down);
+    EXPECT_EQ(w.Model().mode, MapModel::Learn);  // the arrows choose nothing
+    QTest::keyClick(w.RTest, Qt::Key_Return);
+    EXPECT_EQ(w.Model().mode, MapModel::Test);
+    EXPECT_TRUE(w.POpcje->isHidden());
+    w.RNauka->setChecked(true);
 
     QTest::keyClick(w.ImKontynentu, Qt::Key_Right);
     EXPECT_EQ(Label(), "Kanada");
