@@ -61,7 +61,7 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     if (correct) ++correctAnswers;
     return {
         correct,
-        correct ? QStringLiteral("Poprawnie") : QStringLiteral("Żle. Wskazane to: ") + countryText,
+        correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
         QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
 }
 

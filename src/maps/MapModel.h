@@ -16,7 +16,7 @@ public:
 
     struct Verdict {
         bool correct;
-        QString message;        // "Poprawnie" or "Żle. Wskazane to: " + the country clicked
+        QString message;        // "Poprawnie" or "Źle. Wskazane to: " + the country clicked
         QString effectiveness;  // "Skuteczność: " + percentage + "%"
     };
 

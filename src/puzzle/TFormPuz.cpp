@@ -93,7 +93,7 @@ void TFormPuz::BuildControls() {
     MakeNumberField(Nr1Edit);
 
     bb1 =
-        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
+        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegar"));
     NrBut1 = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
                           QStringLiteral("Wybór obrazka o podanym numerze"));
     Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
@@ -157,7 +157,7 @@ bool TFormPuz::CanChoosePicture() {
     if (ctx.data.PictureCount > 0) return true;
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
                                    ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak fotografii w zestawie"),
+                                   : QStringLiteral("Brak obrazków w zestawie"),
                                kError);
     AbandonStart();
     return false;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDirIterator>
 #include <QTest>
 
 #include "app/MainMenu.h"
@@ -10,12 +11,15 @@
 #include "core/Config.h"
 #include "core/Efekty.h"
 #include "country/TFormGdzie.h"
+#include "data/TFWyborZestawu.h"
+#include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "explorers/TFOdkrywcy.h"
 #include "maps/TFMapy.h"
 #include "platform/FakePlatform.h"
 #include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
+#include "support/Limits.h"
 #include "support/TestFiles.h"
 #include "widgets/TColorButton.h"
 
@@ -76,6 +80,21 @@ TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     EXPECT_EQ(form->ImTlo->image.size(), QSize(800, 580));
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
     EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
+}
+
+TEST_F(MainWindowTest, StartThatCannotWriteSettingsSaysWhyAndStillFindsTheSets) {
+    dir.write("Data/a.dat", MakePhotoSet("Zestaw\r\nZERO*z\r\nA*a\r\n", 1));
+    dir.write("Data/b.dat", MakePhotoSet("Zestaw\r\nZERO*z\r\nB*b\r\n", 1));
+    {
+        FileSizeLimit full(0);  // no room for the default Tarvo.ini
+        Start();
+    }
+    EXPECT_EQ(fp.messages.shown, QStringList{"Nie można zapisać pliku " + dir.file("Tarvo.ini") +
+                                             ": brak miejsca na dysku|Błąd"});
+    EXPECT_EQ(data.PhotoSetCount, 2);
+    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Data"});
 }
 
 TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {
@@ -230,6 +249,40 @@ TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     dialog.CBlokuj->setChecked(false);
     dialog.BWprowadzClick();
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=1\r\nBlokada=0\r\n");
+}
+
+// Every file under the base folder but Tarvo.ini, with its bytes.
+QMap<QString, QByteArray> OtherFiles(const TempWorkDir& dir) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir.path(), QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(dir.path()).relativeFilePath(it.next());
+        if (path != "Tarvo.ini") files.insert(path, dir.read(path));
+    }
+    return files;
+}
+
+TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
+    dir.write("Data/a.dat", MakePhotoSet("S\r\nZ*z\r\nA*a\r\n", 1));
+    dir.write("Data/b.dat", MakePhotoSet("S\r\nZ*z\r\nB*b\r\n", 1));
+    dir.write("Data/empty.dat", {});
+    const auto before = OtherFiles(dir);
+    Start();
+    TFUstawienia& dialog = *form->fUstawienia;
+    dialog.FormShow();
+    dialog.tempoItems->button(0)->setChecked(true);
+    dialog.BWprowadzClick();
+    const QByteArray written = dir.read("Tarvo.ini");
+    dialog.tempoItems->button(1)->setChecked(true);
+    {
+        FileSizeLimit full(0);
+        EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
+    }
+    EXPECT_EQ(dir.read("Tarvo.ini"), written);
+    form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
+    EXPECT_EQ(OtherFiles(dir), before);
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "app/TarvoApplication.h"
 #include "data/UPaker.h"
 #include "maps/TFMapy.h"
 #include "maps/UnitDoMap.h"
@@ -89,8 +89,15 @@ TEST_F(MapShots, LearnTestAndFind) {
     QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
     Save("maps-test.png");
 
+    // The longest name in a wrong answer's verdict.
+    Choose(w->ListaPanstw, 5);
+    const auto longest = FirstFindOn(6, QStringLiteral("Demokratyczna Republika Konga"));
+    ASSERT_TRUE(longest);
+    waits.shoot = [this] { Save("maps-test-verdict-long.png"); };
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, longest->point);
+
     w->RRwysz->setChecked(true);
-    Choose(w->ListaZnajdz, 78);  // "Kuba"
+    Choose(w->ListaZnajdz, 79);  // "Kuba"
     QImage shot = w->grab().toImage();
     const QPoint tip = w->mapFromGlobal(fp.pointer.position);
     QPainter painter(&shot);
@@ -101,5 +108,7 @@ TEST_F(MapShots, LearnTestAndFind) {
                   tip + QPoint(10, 18), tip + QPoint(7, 11), tip + QPoint(12, 11)}));
     painter.end();
     ASSERT_TRUE(shot.save(QDir(folder).filePath("maps-find.png")));
+    Choose(w->ListaZnajdz, w->ListaZnajdz->findText("Demokratyczna Republika Konga"));
+    Save("maps-find-long.png");
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }

@@ -78,6 +78,8 @@ int PakCheck(const QStringList& args, PakIo io) {
     if (args.size() != 1) return Usage(io, "check ARCHIWUM");
     TVfsPAK pak;
     OpenArchive(pak, args[0]);
+    // A damaged member only fails when it is read, so read every one.
+    for (int i = 0; i < pak.EntryCount(); ++i) pak.ExtractByIndex(i);
     io.out << QStringLiteral("%1: archiwum poprawne, pozycji: %2\n")
                   .arg(args[0])
                   .arg(pak.EntryCount());
