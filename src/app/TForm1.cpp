@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/MainMenu.h"
+#include "app/MenuHotspot.h"
 #include "app/TFAutor.h"
 #include "app/TFUstawienia.h"
 #include "coords/TFUklad.h"
@@ -22,6 +23,7 @@
 #include "platform/Platform.h"
 #include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 
 namespace {
@@ -42,7 +44,7 @@ void SetTextColour(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
+TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx), shortcuts(ctx.platform.clock) {
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("Terravika świata"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -61,14 +63,12 @@ TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     ImTlo = ChildImageView(PTlo, "ImTlo", {0, 0, 800, 580});
     ImTlo->installEventFilter(this);
 
-    LMinimize = TransparentLabel(PTlo, "LMinimize", {720, 4, 38, 38});
+    LMinimize = new MenuHotspot(PTlo, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
     LMinimize->setToolTip("Minimalizuj");
-    LClose = TransparentLabel(PTlo, "LClose", {760, 4, 38, 38});
+    connect(LMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    LClose = new MenuHotspot(PTlo, "LClose", {760, 4, 38, 38}, "Zamknij");
     LClose->setToolTip("Zamknij");
-    for (QLabel* label : {LMinimize, LClose}) {
-        label->setCursor(Qt::PointingHandCursor);
-        label->installEventFilter(this);
-    }
+    connect(LClose, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
 
     PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
     ImNaglowek = new QLabel(PNagl);
@@ -82,6 +82,7 @@ TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     ImNastepny->setGeometry(0, 0, 105, 52);
     ImNastepny->setCursor(Qt::PointingHandCursor);
     ImNastepny->installEventFilter(this);
+    SetAccessible(ImNastepny, QAccessible::Button, "Następne");
     PNastepny->hide();
 
     BuildMenuColumn();
@@ -97,6 +98,8 @@ TForm1::TForm1(AppContext& ctx) : QWidget(nullptr), ctx(ctx) {
     fWyborZestawu = new TFWyborZestawu(ctx, this);
     fUstawienia = new TFUstawienia(ctx, this);
     form2->setNextArrow(PNastepny);
+    // The program's keys work wherever the focus is inside this window.
+    qApp->installEventFilter(this);
 }
 
 TForm1::~TForm1() = default;
@@ -123,12 +126,16 @@ void TForm1::BuildMenuColumn() {
             text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
         SetTextColour(text, MainMenu::NormalColour);
-        text->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The caption answers the mouse as its round button does.
+        text->setMouseTracking(true);
+        text->setCursor(Qt::PointingHandCursor);
+        text->installEventFilter(this);
         texts[n] = text;
 
-        QLabel* hotspot = TransparentLabel(PPodOkrogle, entry.hotspot, entry.hotspotRect);
-        hotspot->setCursor(Qt::PointingHandCursor);
+        auto* hotspot = new MenuHotspot(PPodOkrogle, entry.hotspot, entry.hotspotRect,
+                                        QString::fromUtf8(entry.caption));
         hotspot->installEventFilter(this);
+        connect(hotspot, &QAbstractButton::clicked, this, [this, n] { LaunchEntry(n); });
         hotspots[n] = hotspot;
     }
 }
@@ -257,6 +264,7 @@ void TForm1::OpenHelp() {
 
 void TForm1::LaunchModule(int n) {
     if (ActiveModule == n) return;
+    const bool fromKeys = QApplication::focusWidget() == hotspots[n];
     if (n == 7) fMapy->ListaPanstw->setCurrentIndex(0);
     CloseActiveModule();
     ZoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(n).zoomOriginY);
@@ -266,6 +274,20 @@ void TForm1::LaunchModule(int n) {
     MarkActiveLabel();
     ShowModuleHeader(n);
     OpenActiveModule();
+    if (fromKeys) FocusModule(ModuleWindow(n));
+}
+
+// After a launch from the keyboard the focus moves on into the module
+// window, unless the module has placed it there itself.
+void TForm1::FocusModule(QWidget* window) {
+    if (!window || window->isAncestorOf(QApplication::focusWidget())) return;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (!window->isAncestorOf(w)) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void TForm1::LaunchQuiz(int n) {
@@ -304,52 +326,95 @@ void TForm1::ImNastepnyClick() {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-    // Keys count only while the main window itself has the keyboard focus;
-    // keys that a module window's control leaves unhandled are not ours.
-    if (QApplication::focusWidget() && QApplication::focusWidget() != this) {
-        event->ignore();
-        return;
-    }
-    if (HandleKeyUp(event))
-        event->accept();
-    else
-        event->ignore();
+    // The release of Enter is not passed on to the focused control.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool ours = !QApplication::focusWidget() || QApplication::focusWidget() == this;
+    event->setAccepted(enter && ours);
 }
 
-bool TForm1::HandleKeyUp(QKeyEvent* event) {
-    const auto mods =
-        event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_L && ctx.data.PhotoSetCount > 1) {
-        fWyborZestawu->Choose();
-        return true;
+void TForm1::RunShortcut(ShortcutKeys::Action action) {
+    switch (action) {
+        case ShortcutKeys::Action::Chooser:
+            if (ctx.data.PhotoSetCount > 1) fWyborZestawu->Choose();
+            break;
+        case ShortcutKeys::Action::Settings:
+            fUstawienia->exec();
+            break;
+        case ShortcutKeys::Action::Help:
+            LaunchEntry(9);
+            break;
+        case ShortcutKeys::Action::None:
+            break;
     }
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_U) {
-        fUstawienia->exec();
-        return true;
+}
+
+// The quiz takes its keys while the focus rests on the main window, its menu
+// entry, the Next arrow or the quiz window itself.
+bool TForm1::QuizHasKeys(QWidget* target) const {
+    if (ActiveModule != 1 && ActiveModule != 2) return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && target != focus) return false;
+    return !focus || focus == this || focus == hotspots[ActiveModule] || focus == ImNastepny ||
+           focus == form2;
+}
+
+bool TForm1::ProgramKey(QWidget* target, QKeyEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (shortcuts.Press(event->key(), event->modifiers())) return true;
+        const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        return plain && QuizHasKeys(target) && form2->AnswerKey(event->key());
     }
-    // The release of Enter is not passed on to the focused control.
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (event->isAutoRepeat()) return false;
+    RunShortcut(shortcuts.Release(event->key(), event->modifiers()));
+    return shortcuts.Consumed();
+}
+
+// Arrows move the focus round the menu entries.
+bool TForm1::MenuKey(int entry, QKeyEvent* event) {
+    int step = 0;
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left) step = -1;
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right) step = 1;
+    if (step == 0) return false;
+    const int count = MainMenu::kEntries;
+    hotspots[(entry - 1 + step + count) % count + 1]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && widget &&
+        widget->window() == this && !QApplication::activeModalWidget() &&
+        ProgramKey(widget, static_cast<QKeyEvent*>(event)))
+        return true;
+    if (watched == ImNastepny && type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ImNastepnyClick();
+            return true;
+        }
+    }
+    int entry = 0;
+    for (int n = 1; n <= MainMenu::kEntries; ++n)
+        if (watched == hotspots[n] || watched == texts[n]) entry = n;
+    if (entry != 0 && watched == hotspots[entry]) {
+        if (type == QEvent::FocusIn) HoverEntry(entry);
+        if (type == QEvent::FocusOut) ResetMenuLabels();
+        if (type == QEvent::KeyPress && MenuKey(entry, static_cast<QKeyEvent*>(event))) return true;
+    }
+    if (type == QEvent::MouseMove) {
         if (watched == LPrzyciski) HoverEntry(0);
-        for (int n = 1; n <= MainMenu::kEntries; ++n)
-            if (watched == hotspots[n]) HoverEntry(n);
+        if (entry != 0) HoverEntry(entry);
         return false;
     }
-    if (event->type() == QEvent::MouseButtonPress && watched == ImTlo) setFocus();
-    if (event->type() != QEvent::MouseButtonRelease) return false;
+    if (type == QEvent::MouseButtonPress && watched == ImTlo) setFocus();
+    if (type != QEvent::MouseButtonRelease) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<QWidget*>(watched);
-    if (mouse->button() != Qt::LeftButton || !label ||
-        !label->rect().contains(mouse->position().toPoint()))
+    if (mouse->button() != Qt::LeftButton || !widget ||
+        !widget->rect().contains(mouse->position().toPoint()))
         return false;
-    if (watched == LClose) QCoreApplication::exit(0);
-    if (watched == LMinimize) showMinimized();
     if (watched == ImNastepny) ImNastepnyClick();
-    for (int n = 1; n <= MainMenu::kEntries; ++n)
-        if (watched == hotspots[n]) LaunchEntry(n);
+    if (entry != 0 && watched == texts[entry]) LaunchEntry(entry);
     return false;
 }
 

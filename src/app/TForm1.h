@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/ShortcutKeys.h"
 #include "core/AppContext.h"
 #include "widgets/ImageView.h"
 
@@ -20,6 +21,7 @@ class TFAutor;
 class TFWyborZestawu;
 class TFUstawienia;
 class HelpViewer;
+class MenuHotspot;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -52,8 +54,8 @@ public:
     QWidget* PNastepny;
     QLabel* ImNastepny;
     QWidget* PPodOkrogle;
-    QLabel* LMinimize;
-    QLabel* LClose;
+    MenuHotspot* LMinimize;
+    MenuHotspot* LClose;
 
     TForm2* form2;
     TFormPuz* formPuz;
@@ -79,14 +81,19 @@ private:
     void LaunchModule(int n);
     void CloseActiveModule();
     void OpenActiveModule();
+    void FocusModule(QWidget* window);
     QWidget* ModuleWindow(int n) const;
-    bool HandleKeyUp(QKeyEvent* event);
+    bool ProgramKey(QWidget* target, QKeyEvent* event);
+    bool MenuKey(int entry, QKeyEvent* event);
+    bool QuizHasKeys(QWidget* target) const;
+    void RunShortcut(ShortcutKeys::Action action);
     void StopQuizCountdown();
     void OpenHelp();
 
     AppContext& ctx;
     bool shown = false;
-    std::array<QLabel*, 10> hotspots{};
+    ShortcutKeys shortcuts;
+    std::array<MenuHotspot*, 10> hotspots{};
     std::array<QLabel*, 10> texts{};
     QLabel* LPrzyciski;
 };

@@ -1,12 +1,13 @@
 #include "coords/TFUklad.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "core/AppContext.h"
 #include "data/Grafika.h"
 #include "platform/Platform.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/NumberKeyFilter.h"
 #include "widgets/TColorButton.h"
@@ -75,6 +76,10 @@ void TFUklad::BuildAnswerArea() {
     W = SideButton("W", {240, 147});
     E = SideButton("E", {346, 147});
     S = SideButton("S", {295, 198});
+    N->setAccessibleName("N, szerokość północna");
+    S->setAccessibleName("S, szerokość południowa");
+    E->setAccessibleName("E, długość wschodnia");
+    W->setAccessibleName("W, długość zachodnia");
     connect(E, &QAbstractButton::clicked, this, [this] { LongitudeGiven(1); });
     connect(W, &QAbstractButton::clicked, this, [this] { LongitudeGiven(2); });
     connect(N, &QAbstractButton::clicked, this, [this] { LatitudeGiven(1); });
@@ -90,6 +95,8 @@ void TFUklad::BuildAnswerArea() {
         "QLineEdit { background: #C6E2FF; color: black; border: 1px solid "
         "#00004A; padding: 0px 1px; }");
     MakeNumberField(OdpEdit);
+    OdpEdit->installEventFilter(this);  // after the number filter, so it sees letters first
+    OdpEdit->setAccessibleName("Stopnie");
     WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
     Nastepny = FaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
@@ -103,12 +110,32 @@ TColorButton* TFUklad::SideButton(const char* name, QPoint at) {
 }
 
 bool TFUklad::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == OdpEdit && event->type() == QEvent::KeyPress &&
+        SideKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         if (watched == N || watched == W || watched == E || watched == S)
             SetCaptionColour(static_cast<QWidget*>(watched),
                              event->type() == QEvent::FocusIn ? Qt::red : Qt::white);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TFUklad::keyPressEvent(QKeyEvent* event) {
+    if (!SideKey(event->key())) QWidget::keyPressEvent(event);
+}
+
+// The letters of the compass rose press the button of that side while it
+// is enabled (E and W for the longitude, N and S for the latitude).
+bool TFUklad::SideKey(int key) {
+    TColorButton* side = key == Qt::Key_E   ? E
+                         : key == Qt::Key_W ? W
+                         : key == Qt::Key_N ? N
+                         : key == Qt::Key_S ? S
+                                            : nullptr;
+    if (!side || !side->isEnabled()) return false;
+    side->click();
+    return true;
 }
 
 void TFUklad::SetSides(bool longitude, bool latitude) {
@@ -173,6 +200,7 @@ void TFUklad::LatitudeGiven(int side) {
     answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
     const bool right = answer.IsRight(task);
     NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
+    Announce(NapWskaz);
     ctx.platform.sounds.play(right ? "Plum" : "Plim");
     Nastepny->setEnabled(true);
     JegoOdp->setText(answer.Text());

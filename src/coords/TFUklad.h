@@ -26,6 +26,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildGrid();
@@ -37,6 +38,7 @@ private:
     void ShowTask();
     void FocusField();
     void SetSides(bool longitude, bool latitude);
+    bool SideKey(int key);
 
     AppContext& ctx;
     CoordTask task;

@@ -11,6 +11,7 @@
 #include "data/UPaker.h"
 #include "platform/Platform.h"
 #include "puzzle/PictureChoice.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 #include "widgets/NumberKeyFilter.h"
@@ -73,6 +74,10 @@ void TFormGdzie::BuildControls() {
     Rys1->image = QImage(386, 258, QImage::Format_RGB32);
     Cover();
     connect(Rys1, &ImageView::clicked, this, &TFormGdzie::Rys1Click);
+    Rys1->setFocusPolicy(Qt::TabFocus);
+    Rys1->installEventFilter(this);
+    Rys1->setCursorRect(QRect(CountryGame::TileDrawPos(0), CountryGame::TileRect(0).size()));
+    SetAccessible(Rys1, QAccessible::Graphic, "Zakryta fotografia");
 
     Postep = new TGauge(Panel1);
     Postep->setObjectName("Postep");
@@ -109,6 +114,9 @@ void TFormGdzie::BuildControls() {
     connect(NrBut, &QAbstractButton::clicked, this, &TFormGdzie::NrButClick);
     connect(Nastepny, &QAbstractButton::clicked, this, &TFormGdzie::NastepnyClick);
 
+    NazwaEdit->setAccessibleName("Nazwa państwa");
+    NrEdit->setAccessibleName("Numer obrazka");
+    setTabOrder(Rys1, Nastepny);
     setTabOrder(Nastepny, Sprawdz);
     setTabOrder(Sprawdz, NazwaEdit);
     setTabOrder(NazwaEdit, NrBut);
@@ -125,6 +133,9 @@ void TFormGdzie::CapitaliseName() {
 }
 
 bool TFormGdzie::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Rys1)
+        return event->type() == QEvent::KeyPress &&
+               PictureKey(static_cast<QKeyEvent*>(event)->key());
     if (watched != NazwaEdit) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && TypesCharacter(event) && PromptUntouched())
         NazwaEdit->clear();  // the first character typed replaces the prompt
@@ -252,18 +263,38 @@ void TFormGdzie::Penalize() {
     Postep->setProgress(Postep->progress() - kGaugeStep);
 }
 
+bool TFormGdzie::PictureKey(int key) {
+    if (cursor.Move(key)) {
+        const int tile = cursor.Index();
+        Rys1->setCursorRect(
+            QRect(CountryGame::TileDrawPos(tile), CountryGame::TileRect(tile).size()));
+        Rys1->setAccessibleDescription(
+            QString("Kolumna %1, wiersz %2").arg(cursor.Column() + 1).arg(cursor.Row() + 1));
+        return true;
+    }
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    // From the keyboard the focus stays on the picture, so that more tiles
+    // can be uncovered before the name is typed.
+    if (Uncover(cursor.Index())) Rys1->setFocus();
+    return true;
+}
+
 void TFormGdzie::Rys1Click() {
-    if (game.locked || loading) return;
     const QPoint origin = mapToGlobal(Panel1->pos());
-    const int tile =
-        CountryGame::TileAt(CountryGame::WindowPoint(ctx.platform.pointer.pos(), origin));
-    if (tile < 0) return;
+    Uncover(CountryGame::TileAt(CountryGame::WindowPoint(ctx.platform.pointer.pos(), origin)));
+}
+
+// Uncovers a tile at the price of a point; false when the game takes no
+// clicks or the tile is none.
+bool TFormGdzie::Uncover(int tile) {
+    if (game.locked || loading || tile < 0) return false;
     DrawTile(tile);
     Penalize();
     Nazwa->clear();
     NazwaEdit->setFocus();
     NazwaEdit->selectAll();
     if (game.IsLost()) Decide(false);
+    return true;
 }
 
 void TFormGdzie::SprawdzClick() {
@@ -274,6 +305,7 @@ void TFormGdzie::SprawdzClick() {
     }
     Penalize();
     Nazwa->setText(QStringLiteral("NIESTETY NIE"));
+    Announce(Nazwa);
     ctx.platform.sounds.play(QStringLiteral("Plim"));
     if (game.IsLost()) Decide(false);
 }
@@ -282,6 +314,7 @@ void TFormGdzie::SprawdzClick() {
 // game also shows the answer.
 void TFormGdzie::Decide(bool won) {
     Nazwa->setText(game.ResultText());
+    Announce(Nazwa);
     if (!won) NazwaEdit->setText(game.answer);
     DrawWholePicture();
     ctx.platform.sounds.play(won ? QStringLiteral("Plum") : QStringLiteral("Plim"));

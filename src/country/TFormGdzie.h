@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "country/CountryGame.h"
+#include "widgets/GridCursor.h"
 
 struct AppContext;
 class ImageView;
@@ -21,8 +22,11 @@ public:
     void NrButClick();
     void Rys1Click();
     void SprawdzClick();
+    // Arrows move the picture's cursor; Space or Enter uncovers its tile.
+    bool PictureKey(int key);
 
     CountryGame game;
+    GridCursor cursor{CountryGame::kColumns, CountryGame::kColumns};
     int pictureNumber = 0;
 
     QWidget* Panel1;
@@ -50,6 +54,7 @@ private:
     void DrawTile(int tile);
     void DrawWholePicture();
     void Penalize();
+    bool Uncover(int tile);
     void Decide(bool won);
     void PromptForName();
     bool PromptUntouched() const;

@@ -1,20 +1,42 @@
 #include "maps/MapModel.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <numeric>
+#include <utility>
+#include <vector>
 
 #include "core/Efekty.h"
 #include "maps/UnitDoMap.h"
 #include "platform/Platform.h"
 
 namespace {
+
 constexpr int kSwaps = 20;
+
+// Grows a mask of w x h cells by one cell in all eight directions.
+std::vector<bool> Dilate(const std::vector<bool>& mask, int w, int h) {
+    std::vector<bool> grown(mask.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            bool any = false;
+            for (int dy = -1; dy <= 1 && !any; ++dy)
+                for (int dx = -1; dx <= 1 && !any; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    any = nx >= 0 && ny >= 0 && nx < w && ny < h && mask[ny * w + nx];
+                }
+            grown[y * w + x] = any;
+        }
+    return grown;
+}
+
 }  // namespace
 
 void MapModel::Reset() {
     mode = Learn;
     continent = 0;
     mapShown = false;
+    learnNumber = 0;
 }
 
 QRgb MapModel::KeyColourAt(const QImage& key, QPoint point) {
@@ -49,6 +71,7 @@ void MapModel::ShuffleQuestions(Random& random) {
 
 QString MapModel::StartTest(Random& random) {
     questionPosition = 1;
+    roundMisses.clear();
     ShuffleQuestions(random);
     return AskCurrent();
 }
@@ -59,10 +82,14 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     countryText = CountryByColour(continent, colour);
     const bool correct = countryText == questionText;
     if (correct) ++correctAnswers;
-    return {
+    if (!correct && !roundMisses.contains(questionText)) roundMisses.append(questionText);
+    Verdict verdict{
         correct,
         correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
         QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
+    verdict.roundOver = questionPosition >= questionCount;
+    if (verdict.roundOver) verdict.missed = std::exchange(roundMisses, {});
+    return verdict;
 }
 
 QString MapModel::NextQuestion() {
@@ -84,4 +111,61 @@ MapModel::FindTarget MapModel::FindChoice(int position) {
 QString MapModel::AskCurrent() {
     CountryByNumber(continent, order[questionPosition], questionText);
     return QStringLiteral("Wskaż: ") + questionText;
+}
+
+QRgb MapModel::QuestionColour() const {
+    return CountryColour(continent, order[questionPosition]);
+}
+
+MapModel::Place MapModel::LearnStep(int step) {
+    const int count = ContinentInfo(continent).countries;
+    if (count == 0) return {};
+    // Before the first step the walk starts at either end.
+    if (learnNumber == 0) learnNumber = step > 0 ? 0 : count + 1;
+    learnNumber = ((learnNumber - 1 + step) % count + count) % count + 1;
+    Place place;
+    CountryByNumber(continent, learnNumber, place.name);
+    for (int p = 1; p <= kFindCount; ++p) {
+        const auto entry = FindEntry(p);
+        if (entry && entry->continent == continent && entry->name == place.name)
+            place.point = entry->point;
+    }
+    countryText = place.name;
+    return place;
+}
+
+QImage MapModel::Outline(const QImage& key, QRgb colour) {
+    const int w = key.width(), h = key.height();
+    std::vector<bool> region(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) region[y * w + x] = (key.pixel(x, y) & 0xFFFFFF) == colour;
+    const std::vector<bool> near = Dilate(Dilate(region, w, h), w, h);
+    const std::vector<bool> outer = Dilate(near, w, h);
+    QImage outline(key.size(), QImage::Format_ARGB32);
+    outline.fill(Qt::transparent);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t i = size_t(y) * w + x;
+            if (region[i]) continue;
+            if (near[i])
+                outline.setPixel(x, y, qRgb(255, 255, 0));
+            else if (outer[i])
+                outline.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    return outline;
+}
+
+QImage MapModel::PointMark(QSize size, QPoint point) {
+    QImage mark(size, QImage::Format_ARGB32);
+    mark.fill(Qt::transparent);
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    for (const auto& [radius, colour] :
+         {std::pair{10, QColor(Qt::black)}, {8, QColor(Qt::yellow)}}) {
+        p.setPen(QPen(colour, 3));
+        p.drawEllipse(QPointF(point), radius, radius);
+    }
+    p.end();
+    return mark;
 }

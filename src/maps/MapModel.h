@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRgb>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class Random;
@@ -16,8 +17,15 @@ public:
 
     struct Verdict {
         bool correct;
-        QString message;        // "Poprawnie" or "Źle. Wskazane to: " + the country clicked
-        QString effectiveness;  // "Skuteczność: " + percentage + "%"
+        QString message;         // "Poprawnie" or "Źle. Wskazane to: " + the country clicked
+        QString effectiveness;   // "Skuteczność: " + percentage + "%"
+        bool roundOver = false;  // the last country of the continent was asked
+        QStringList missed;      // at the end of a round: the countries missed in it
+    };
+
+    struct Place {
+        QString name;
+        QPoint point;  // map coordinates; null when the country has no Find point
     };
 
     struct FindTarget {
@@ -53,6 +61,18 @@ public:
     // Entry 1..156 of the Find list and whether its continent must be loaded.
     FindTarget FindChoice(int position);
 
+    // The key colour of the country asked now.
+    QRgb QuestionColour() const;
+    // Learn from the keyboard: the next (step 1) or previous (step -1)
+    // country of the continent, by number, with its Find point.
+    Place LearnStep(int step);
+
+    // A transparent picture of the key bitmap's size with a yellow line
+    // round every region of the colour and a black line outside it.
+    static QImage Outline(const QImage& key, QRgb colour);
+    // A transparent picture of the given size with a ring round a point.
+    static QImage PointMark(QSize size, QPoint point);
+
     int mode = Learn;
     int continent = 0;
     bool mapShown = false;
@@ -64,6 +84,8 @@ public:
     int answers = 0;
     int correctAnswers = 0;
     QString questionText;
+    QStringList roundMisses;  // countries missed in this round, in order
+    int learnNumber = 0;      // the country Learn last named from the keyboard
 
 private:
     QString AskCurrent();

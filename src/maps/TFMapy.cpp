@@ -1,11 +1,12 @@
 #include "maps/TFMapy.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <utility>
 
 #include "core/AppContext.h"
@@ -14,6 +15,7 @@
 #include "data/UPaker.h"
 #include "maps/UnitDoMap.h"
 #include "platform/Platform.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 
@@ -21,6 +23,11 @@ namespace {
 
 const QPoint kZoomOrigin{250, 200};
 constexpr int kVerdictPauseMs = 2000;
+constexpr int kMarkMs = 2000;
+
+bool IsPress(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 void SetWhiteText(QWidget* widget) {
     QPalette pal = widget->palette();
@@ -32,7 +39,7 @@ QRadioButton* ModeButton(QWidget* parent, const char* name, const QString& capti
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(16, top, 97, 17);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     SetWhiteText(button);
     return button;
 }
@@ -60,6 +67,9 @@ void TFMapy::BuildControls() {
     TrybL->resize(121, 13);
     TrybL->setCursor(Qt::PointingHandCursor);
     TrybL->installEventFilter(this);
+    TrybL->setFocusPolicy(Qt::TabFocus);
+    SetAccessible(TrybL, QAccessible::Button, QStringLiteral("Opcje"));
+    AddFocusRing(TrybL);
     Lskutecznosc = WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
 
     Panel1 = ChildPanel(this, "Panel1", {8, 64, 465, 337});
@@ -68,6 +78,13 @@ void TFMapy::BuildControls() {
     ImKontynentu->setGeometry(0, 0, 465, 337);
     connect(ImKontynentu, &ImageView::moved, this, &TFMapy::ImKontynentuMouseMove);
     connect(ImKontynentu, &ImageView::pressed, this, &TFMapy::ImKontynentuMouseDown);
+    ImKontynentu->setFocusPolicy(Qt::TabFocus);
+    ImKontynentu->installEventFilter(this);
+    SetAccessible(ImKontynentu, QAccessible::Graphic, QStringLiteral("Mapa"));
+    markTimer = new QTimer(this);
+    markTimer->setSingleShot(true);
+    markTimer->setInterval(kMarkMs);
+    connect(markTimer, &QTimer::timeout, this, [this] { ImKontynentu->setOverlay({}); });
 
     BuildOptions();
 
@@ -75,6 +92,7 @@ void TFMapy::BuildControls() {
     ListaPanstw = new QComboBox(PWyborKontynentu);
     ListaPanstw->setObjectName("ListaPanstw");
     ListaPanstw->setGeometry(0, 0, 135, 21);
+    ListaPanstw->setAccessibleName(QStringLiteral("Kontynent"));
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
     connect(ListaPanstw, &QComboBox::activated, this, &TFMapy::ListaPanstwClick);
 
@@ -86,16 +104,9 @@ void TFMapy::BuildControls() {
     // A list popup, not a menu, so that it shows only its ten rows.
     ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
+    ListaZnajdz->setAccessibleName(QStringLiteral("Państwo do znalezienia"));
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
     connect(ListaZnajdz, &QComboBox::activated, this, &TFMapy::ListaZnajdzClick);
-
-    // Off the client area: it only takes the focus away from the lists, so
-    // that keys pressed after a choice do not change it again. Being unseen,
-    // it is no stop of the Tab key.
-    BFokusowy = new QPushButton(this);
-    BFokusowy->setObjectName("BFokusowy");
-    BFokusowy->setGeometry(-30, 40, 17, 17);
-    BFokusowy->setFocusPolicy(Qt::NoFocus);
 }
 
 void TFMapy::BuildOptions() {
@@ -117,6 +128,7 @@ void TFMapy::BuildOptions() {
     RNauka = ModeButton(POpcje, "RNauka", QStringLiteral("Nauka"), 16);
     RTest = ModeButton(POpcje, "RTest", QStringLiteral("Test"), 32);
     RRwysz = ModeButton(POpcje, "RRwysz", QStringLiteral("Znajdź państwo"), 48);
+    for (QRadioButton* mode : {RNauka, RTest, RRwysz}) mode->installEventFilter(this);
     RNauka->setChecked(true);
     // A mode's handler runs when its button becomes selected, not when the
     // selected one is pressed again.
@@ -143,6 +155,11 @@ void TFMapy::hideEvent(QHideEvent* event) {
 }
 
 bool TFMapy::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == ImKontynentu) return MapKey(key);
+        if (OptionsKey(watched, key)) return true;
+    }
     // The second press of a double-click is a press like any other.
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         if (watched == TrybL) {
@@ -157,8 +174,55 @@ bool TFMapy::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// "Opcje" opens and closes the options from the keyboard as with a click;
+// Escape closes them and gives the focus back to "Opcje".
+bool TFMapy::OptionsKey(QObject* watched, int key) {
+    if (watched == TrybL && IsPress(key)) {
+        ShowOptions(POpcje->isHidden());
+        return true;
+    }
+    const bool inOptions = watched == RNauka || watched == RTest || watched == RRwysz;
+    if (!inOptions || key != Qt::Key_Escape) return false;
+    ShowOptions(false);
+    return true;
+}
+
+void TFMapy::ShowOptions(bool shown) {
+    POpcje->setVisible(shown);
+    if (!shown) {
+        if (TrybL->isVisible()) TrybL->setFocus();
+        return;
+    }
+    for (QRadioButton* mode : {RNauka, RTest, RRwysz})
+        if (mode->isChecked()) mode->setFocus();
+}
+
+// The map from the keyboard: in Learn the arrows name the continent's
+// countries one by one and mark each on the map; Test stays a pointing
+// exercise.
+bool TFMapy::MapKey(int key) {
+    if (model.mode != MapModel::Learn || !model.mapShown) return false;
+    int step = 0;
+    if (key == Qt::Key_Right || key == Qt::Key_Down) step = 1;
+    if (key == Qt::Key_Left || key == Qt::Key_Up) step = -1;
+    if (step == 0) return false;
+    const MapModel::Place place = model.LearnStep(step);
+    SetMessage(place.name);
+    Announce(NazwaKrajuL);
+    if (!place.point.isNull()) MarkPoint(place.point);
+    return true;
+}
+
+// A ring round a map point for a moment, where the pointer may not move.
+void TFMapy::MarkPoint(QPoint point) {
+    ImKontynentu->setOverlay(MapModel::PointMark(ImKontynentu->size(), point));
+    markTimer->start();
+}
+
 void TFMapy::FormShow() {
     key = QImage();
+    markTimer->stop();
+    ImKontynentu->setOverlay({});
     LoadJpegResourceToBitmap("TloMapy", Image1->image);
     Image1->update();
     model.Reset();
@@ -214,7 +278,7 @@ void TFMapy::ListaPanstwClick(int index) {
         if (!LoadContinent(model.continent)) return;
         TrybL->show();
         if (model.mode == MapModel::Test) StartTest();
-        BFokusowy->setFocus();
+        ImKontynentu->setFocus();
     });
 }
 
@@ -228,8 +292,10 @@ void TFMapy::ListaZnajdzClick(int index) {
             if (!LoadContinent(target.continent)) return;
         }
         MovePointerTo(target.point.x(), target.point.y());
+        MarkPoint(target.point);
         SetMessage(target.name);
-        BFokusowy->setFocus();
+        Announce(NazwaKrajuL);
+        ImKontynentu->setFocus();
     });
 }
 
@@ -247,6 +313,9 @@ bool TFMapy::LoadContinent(int c) {
         ZoomClose({&Image1->image, Image1}, ctx.platform, kZoomOrigin.x(), kZoomOrigin.y(),
                   PanelBounds());
     }
+    markTimer->stop();
+    ImKontynentu->setOverlay({});
+    model.learnNumber = 0;
     const MapPlacement place = ContinentInfo(c);
     if (!LoadImages(place.base)) {
         FailAndClose();
@@ -301,8 +370,12 @@ void TFMapy::ImKontynentuMouseDown(QPoint pos) {
 }
 
 void TFMapy::AnswerTest(QRgb colour) {
+    const QRgb right = model.QuestionColour();
     const MapModel::Verdict verdict = model.Judge(colour);
     SetMessage(verdict.message);
+    Announce(NazwaKrajuL);
+    // A miss shows the right country outlined for the pause.
+    if (!verdict.correct) ImKontynentu->setOverlay(MapModel::Outline(key, right));
     NazwaKrajuL->repaint();
     ctx.platform.sounds.playAndWait(verdict.correct ? QStringLiteral("Plum")
                                                     : QStringLiteral("Plim"));
@@ -310,7 +383,13 @@ void TFMapy::AnswerTest(QRgb colour) {
     Lskutecznosc->adjustSize();
     repaint();
     ctx.platform.waits.pause(kVerdictPauseMs);
+    ImKontynentu->setOverlay({});
+    if (!verdict.missed.isEmpty())
+        ctx.platform.messages.show(
+            QStringLiteral("Koniec rundy"),
+            QStringLiteral("Nie trafione w tej rundzie:\n") + verdict.missed.join('\n'));
     SetMessage(model.NextQuestion());
+    Announce(NazwaKrajuL);
 }
 
 void TFMapy::MovePointerTo(int x, int y) {

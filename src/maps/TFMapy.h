@@ -13,8 +13,8 @@
 class ImageView;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
+class QTimer;
 struct AppContext;
 
 class TFMapy : public QWidget {
@@ -51,7 +51,7 @@ public:
     QRadioButton* RRwysz;
     QWidget* PWyborKontynentu;
     QWidget* PZnajdzPanswo;
-    QPushButton* BFokusowy;
+    QTimer* markTimer;  // takes the Find mark off the map
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,6 +76,10 @@ private:
     void FailAndClose();
     // Runs a continent or Find choice now, or after the load under way ends.
     void RunChoice(std::function<void()> choice);
+    bool MapKey(int key);
+    bool OptionsKey(QObject* watched, int key);
+    void ShowOptions(bool shown);
+    void MarkPoint(QPoint point);
 
     AppContext& ctx;
     MapModel model;

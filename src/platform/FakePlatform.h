@@ -5,6 +5,7 @@
 // come from a script, the pointer is a stored point.
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -19,7 +20,11 @@ public:
 class FakeWaits : public Waits {
 public:
     void processEvents() override;
-    void pause(int ms) override { pauses.push_back(ms); }
+    void pause(int ms) override {
+        pauses.push_back(ms);
+        if (duringPause) duringPause();
+    }
+    std::function<void()> duringPause;  // lets a test look at the screen of a pause
     void sleepUntil(double) override { ++sleeps; }
     std::vector<int> pauses;
     int sleeps = 0;  // one per zoom frame

@@ -1,6 +1,8 @@
 #include "puzzle/TFormPuz.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,6 +17,7 @@
 #include "data/UPaker.h"
 #include "platform/Platform.h"
 #include "puzzle/PictureChoice.h"
+#include "widgets/Accessibility.h"
 #include "widgets/BundledFont.h"
 #include "widgets/Controls.h"
 #include "widgets/ImageView.h"
@@ -82,6 +85,10 @@ void TFormPuz::BuildControls() {
     ImPuzzle->image = QImage(393, 265, QImage::Format_RGB32);
     ImPuzzle->image.fill(Qt::white);
     connect(ImPuzzle, &ImageView::pressed, this, [this](QPoint pos) { ImPuzzleMouseDown(pos); });
+    ImPuzzle->setFocusPolicy(Qt::TabFocus);
+    ImPuzzle->setRingColour(Qt::cyan);  // unlike the yellow frame of a chosen piece
+    ImPuzzle->installEventFilter(this);
+    SetAccessible(ImPuzzle, QAccessible::Graphic, "Plansza puzzli");
 
     Nr1Edit = new QLineEdit(QStringLiteral("1"), this);
     Nr1Edit->setObjectName("Nr1Edit");
@@ -98,6 +105,7 @@ void TFormPuz::BuildControls() {
                           QStringLiteral("Wybór obrazka o podanym numerze"));
     Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
                             QStringLiteral("Losowy wybór obrazka"));
+    bb1->setAccessibleName("Zegar");
     connect(bb1, &QAbstractButton::clicked, this, &TFormPuz::bb1Click);
     connect(NrBut1, &QAbstractButton::clicked, this, &TFormPuz::NrBut1Click);
     connect(Nastepny, &QAbstractButton::clicked, this, &TFormPuz::NastepnyClick);
@@ -117,6 +125,24 @@ void TFormPuz::showEvent(QShowEvent* event) {
 void TFormPuz::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) Zeg1->stop();
     QWidget::hideEvent(event);
+}
+
+bool TFormPuz::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ImPuzzle && event->type() == QEvent::KeyPress &&
+        BoardKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TFormPuz::BoardKey(int key) {
+    if (cursor.Move(key)) {
+        ImPuzzle->setCursorRect(PuzzleBoard::CellRect(cursor.Index(1)));
+        ImPuzzle->setAccessibleDescription(QString("Pole %1").arg(cursor.Index(1)));
+        return true;
+    }
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    ImPuzzleMouseDown(PuzzleBoard::CellRect(cursor.Index(1)).center());
+    return true;
 }
 
 void TFormPuz::FormShow() {
@@ -196,6 +222,14 @@ void TFormPuz::AbandonStart() {
 }
 
 void TFormPuz::BeginGame() {
+    // A start from the keyboard hands the focus on to the board, where the
+    // arrow keys play; it would otherwise leave with a disabled button.
+    if (isAncestorOf(QApplication::focusWidget())) {
+        Panel2->show();
+        ImPuzzle->setFocus(Qt::OtherFocusReason);
+    }
+    cursor.Reset();
+    ImPuzzle->setCursorRect(PuzzleBoard::CellRect(1));
     board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
     if (clockOn) Zeg1->start();

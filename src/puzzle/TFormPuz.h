@@ -7,6 +7,7 @@
 
 #include "data/PhotoSetRules.h"
 #include "puzzle/PuzzleBoard.h"
+#include "widgets/GridCursor.h"
 
 struct AppContext;
 class ImageView;
@@ -36,8 +37,11 @@ public:
     void bb1Click();
     void Zeg1Timer();
     void ImPuzzleMouseDown(QPoint pos);
+    // Arrows move the board's cursor; Space or Enter clicks the cell under it.
+    bool BoardKey(int key);
 
     PuzzleBoard board;
+    GridCursor cursor{PuzzleBoard::kColumns, PuzzleBoard::kRows};
     int pictureNumber = 0;
     bool clockOn = true;
 
@@ -58,6 +62,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();

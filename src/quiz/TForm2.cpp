@@ -1,14 +1,20 @@
 #include "quiz/TForm2.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "core/AppContext.h"
 #include "data/Grafika.h"
 #include "platform/Platform.h"
 #include "quiz/Grade.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Controls.h"
 #include "widgets/ImageView.h"
+#include "widgets/ListDialog.h"
+#include "widgets/TColorButton.h"
 
 namespace {
 const QColor kNeutral(0, 0, 0);
@@ -18,6 +24,26 @@ const QColor kWhite(255, 255, 255);
 constexpr int kSeconds = 9;
 constexpr int kSeriesLength = 10;
 constexpr int kSeriesEndPauseMs = 3000;
+
+// A tick for the right row and a cross for a wrong choice, so that the
+// verdict reads without telling colours apart.
+QPixmap Mark(bool right) {
+    QPixmap mark(14, 14);
+    mark.fill(Qt::transparent);
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(right ? QColor(0, 110, 0) : QColor(0, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    if (right) {
+        p.drawPolyline(QPolygonF({{2, 7.5}, {5.5, 11}, {12, 3}}));
+    } else {
+        p.drawLine(QPointF(3, 3), QPointF(11, 11));
+        p.drawLine(QPointF(11, 3), QPointF(3, 11));
+    }
+    p.end();
+    return mark;
+}
+
 }  // namespace
 
 TForm2::TForm2(AppContext& ctx, QWidget* parent)
@@ -73,6 +99,11 @@ void TForm2::BuildControls() {
         LOdp[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         LOdp[i]->setCursor(Qt::PointingHandCursor);
         LOdp[i]->installEventFilter(this);
+        SetAccessible(LOdp[i], QAccessible::Button, QString());
+        const QByteArray mark = "LZnak" + QByteArray::number(i + 1);
+        LZnak[i] = AddLabel(mark.constData(),
+                            {31, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
+        LZnak[i]->hide();
     }
 
     LNrPytania = AddLabel("LNrPytania", {112, 25, 240, 13}, kWhite);
@@ -82,6 +113,11 @@ void TForm2::BuildControls() {
     TimeLab->setFont(digit);
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
+
+    BBledy = FaceButton(PPytanie, "BBledy", {104, 110, 90, 20}, "Pokaż błędy");
+    BBledy->hide();
+    connect(BBledy, &QAbstractButton::clicked, this, &TForm2::BBledyClick);
+    mistakeList = new ListDialog(this);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
@@ -94,6 +130,13 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        for (int i = 0; i < 3; ++i)
+            if (watched == LOdp[i] && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+                AnswerClick(i + 1);
+                return true;
+            }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -115,6 +158,8 @@ void TForm2::EnterQuiz(QuizMode mode) {
     state.mode = mode;
     for (QLabel* label : {LPytanie, LOdp[0], LOdp[1], LOdp[2], LOcena, LNrPytania, TimeLab})
         label->clear();
+    ClearMarks();
+    review.StartSeries();
     ctx.platform.random.seedFromClock();
     if (mode == QuizMode::Knowledge) {
         questions.ResetDrawOrder();
@@ -131,11 +176,14 @@ void TForm2::ShowNextQuestion() {
     const PresentedQuestion shown = state.mode == QuizMode::Knowledge
                                         ? questions.NextKnowledgeQuestion()
                                         : questions.NextCapitalQuestion();
+    current = shown;
     state.CorrectPosition = shown.CorrectPosition;
     LPytanie->setText(shown.question);
+    ClearMarks();
     for (int row = 1; row <= 3; ++row) {
         SetRowColour(row, kNeutral);
         LOdp[row - 1]->setText(shown.rows[row - 1]);
+        LOdp[row - 1]->setAccessibleName(QString::number(row) + ". " + shown.rows[row - 1]);
     }
     ShowNextArrow(false);
     TimeLab->setText(QString::number(kSeconds));
@@ -143,6 +191,7 @@ void TForm2::ShowNextQuestion() {
     ZegF3->start();
     state.AnswerOpen = true;
     ++state.QuestionNumber;
+    if (state.QuestionNumber == 1) review.StartSeries();
     LNrPytania->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
     if (state.QuestionNumber == 1) LOcena->setText("Poprawnych: 0");
 }
@@ -178,12 +227,16 @@ void TForm2::TakeAnswer() {
     } else {
         SetRowColour(state.CorrectPosition, kRight);
     }
+    review.Record(current, state.ChosenPosition);
+    MarkRows();
+    AnnounceVerdict(right);
     repaint();
     ctx.platform.sounds.playAndWait(right ? "Plum" : "Plim");
     if (state.QuestionNumber < kSeriesLength) return;
     ctx.platform.sounds.play("Plum");
     ShowNextArrow(false);
     ShowGrade();
+    BBledy->setVisible(!review.Mistakes().empty());
     repaint();
     ctx.platform.waits.pause(kSeriesEndPauseMs);
     ShowNextArrow(true);
@@ -195,4 +248,56 @@ void TForm2::ShowGrade() {
     const Grade grade = GradeFor(state.CorrectCount);
     LOcena->setText(grade.line);
     LPytanie->setText(grade.comment);
+    LOcena->setAccessibleName(grade.line + ". " + grade.comment);
+    Announce(LOcena);
+}
+
+// The right row gets a tick, a wrongly chosen row a cross.
+void TForm2::MarkRows() {
+    const int chosen = state.ChosenPosition;
+    if (chosen != QuizState::NoAnswer && chosen != state.CorrectPosition) {
+        LZnak[chosen - 1]->setPixmap(Mark(false));
+        LZnak[chosen - 1]->show();
+    }
+    LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true));
+    LZnak[state.CorrectPosition - 1]->show();
+}
+
+void TForm2::ClearMarks() {
+    for (QLabel* mark : LZnak) mark->hide();
+    BBledy->hide();
+    LOcena->setAccessibleName(QString());
+}
+
+// The verdict is read out from the count line, which carries it as its name.
+void TForm2::AnnounceVerdict(bool right) {
+    const QString answer = current.rows[state.CorrectPosition - 1];
+    LOcena->setAccessibleName(right ? "Dobrze. Poprawnych: " + QString::number(state.CorrectCount)
+                                    : "Źle. Poprawna odpowiedź: " + answer);
+    Announce(LOcena);
+}
+
+void TForm2::BBledyClick() {
+    mistakeList->Show("Błędne odpowiedzi w tej serii", review.Paragraphs());
+}
+
+bool TForm2::AnswerKey(int key) {
+    switch (key) {
+        case Qt::Key_1:
+        case Qt::Key_2:
+        case Qt::Key_3:
+            AnswerClick(key - Qt::Key_0);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (nextArrow && nextArrow->isVisible()) ShowNextQuestion();
+            return true;
+        case Qt::Key_B:
+            if (!BBledy->isVisible()) return false;
+            BBledyClick();
+            return true;
+        default:
+            return false;
+    }
 }

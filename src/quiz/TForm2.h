@@ -8,9 +8,12 @@
 
 #include "quiz/QuestionBank.h"
 #include "quiz/QuizQuestions.h"
+#include "quiz/QuizReview.h"
 
 class QLabel;
 class ImageView;
+class ListDialog;
+class TColorButton;
 struct AppContext;
 
 enum class QuizMode { Knowledge, Capitals };
@@ -35,17 +38,23 @@ public:
     void setNextArrow(QWidget* PNastepny) { nextArrow = PNastepny; }
     void EnterQuiz(QuizMode mode);
     void ShowNextQuestion();
+    // Keys 1, 2 and 3 answer the rows, Enter or Space stands for the Next
+    // arrow while it shows and B opens the list of mistakes after a series.
+    // True when the key is the quiz's.
+    bool AnswerKey(int key);
 
     QTimer* ZegF3;  // the countdown, stopped by every click on a menu entry
 
     const QuizState& State() const { return state; }
     const QuizQuestions& Questions() const { return questions; }
+    const QuizReview& Review() const { return review; }
 
     // Handlers, public so that tests can drive them like the events do.
     void LOdp1Click() { AnswerClick(1); }
     void LOdp2Click() { AnswerClick(2); }
     void LOdp3Click() { AnswerClick(3); }
     void ZegF3Timer();
+    void BBledyClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,12 +67,17 @@ private:
     void ShowGrade();
     void ShowNextArrow(bool shown);
     void SetRowColour(int row, QColor colour);
+    void MarkRows();
+    void ClearMarks();
+    void AnnounceVerdict(bool right);
 
     AppContext& ctx;
     QWidget* nextArrow = nullptr;
     QuestionBank bank;
     QuizQuestions questions;
     QuizState state;
+    PresentedQuestion current;
+    QuizReview review;
 
     QWidget* PPytanie;
     ImageView* ImPytanie;
@@ -72,4 +86,7 @@ private:
     QLabel* LNrPytania;
     QLabel* TimeLab;
     QLabel* LOcena;
+    std::array<QLabel*, 3> LZnak;  // the right / wrong mark left of each row
+    TColorButton* BBledy;
+    ListDialog* mistakeList;
 };

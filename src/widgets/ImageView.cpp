@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/Accessibility.h"
+
 ImageView::ImageView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -19,6 +21,28 @@ void ImageView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawImage(0, 0, image);
+    if (!overlay.isNull()) p.drawImage(0, 0, overlay);
+    if (hasFocus()) PaintFocusRing(p, cursorRect.isNull() ? rect() : cursorRect, false, ringColour);
+}
+
+void ImageView::setOverlay(const QImage& picture) {
+    overlay = picture;
+    update();
+}
+
+void ImageView::setCursorRect(const QRect& cell) {
+    cursorRect = cell;
+    update();
+}
+
+void ImageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ImageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {

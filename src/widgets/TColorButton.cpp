@@ -2,8 +2,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
+
+#include "widgets/Accessibility.h"
 
 namespace {
 
@@ -99,6 +100,7 @@ void TColorButton::paintEvent(QPaintEvent*) {
         QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(1, 1, -2, -2));
+        p.drawRect(r.adjusted(2, 2, -3, -3));
+        PaintFocusRing(p, r);
     }
 }

@@ -2,7 +2,8 @@
 // A flat push button painted in its own face colour: a 2-pixel bevel (face
 // +64 light on top/left, -64 dark on bottom/right, swapped while pressed),
 // the caption with its "&" mnemonic underlined, an optional glyph centred on
-// the face, a dotted focus rectangle, and an embossed caption when disabled.
+// the face, a dotted focus rectangle inside a yellow focus ring, and an
+// embossed caption when disabled.
 #include <QAbstractButton>
 #include <QImage>
 

@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     EXPECT_TRUE(form->form2->isHidden());
 }
 
-TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsOnly) {
+TEST_F(MainWindowTest, TabStopsOnlyAtVisibleControls) {
     Start();
     form->activateWindow();
     const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
@@ -162,9 +162,10 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsOnly) {
             QTest::keyClick(from, Qt::Key_Tab);
             const QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << entry;
-            EXPECT_TRUE(module->isAncestorOf(focus) && focus->isVisible() &&
-                        module->rect().contains(
-                            QRect(focus->mapTo(module, QPoint()), focus->size())))
+            // Inside the open module or on the menu, and wholly in sight.
+            const QWidget* area = module->isAncestorOf(focus) ? module : form->PTlo;
+            EXPECT_TRUE(area->isAncestorOf(focus) && focus->isVisible() &&
+                        area->rect().contains(QRect(focus->mapTo(area, QPoint()), focus->size())))
                 << entry << " " << focus->objectName().toStdString();
         }
     }
@@ -281,6 +282,7 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
     form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
+    emit form->fWyborZestawu->CWyborZestawu->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
     EXPECT_EQ(OtherFiles(dir), before);
 }

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "coords/TFUklad.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "coords/TFUklad.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"
 #include "widgets/TColorButton.h"
@@ -124,4 +124,17 @@ TEST_F(UkladFixture, ShowingAgainKeepsLabelsAndHidesPoint) {
     EXPECT_TRUE(form->Nastepny->isEnabled());
     EXPECT_TRUE(form->OdpEdit->text().isEmpty());
     EXPECT_TRUE(form->Odp->text().isEmpty());
+}
+
+TEST_F(UkladFixture, CompassLettersPressTheirButtonOnlyWhileItIsWanted) {
+    StartExampleTask();
+    Type("23n");  // N is not wanted yet: neither pressed nor typed
+    EXPECT_EQ(form->OdpEdit->text(), "23");
+    EXPECT_EQ(form->Answer().latSide, 0);
+    QTest::keyClick(form->OdpEdit, Qt::Key_E);
+    EXPECT_EQ(form->Answer().lonSide, 1);
+    QTest::keyClicks(form->OdpEdit, "43w");  // W is no longer wanted
+    EXPECT_EQ(form->Answer().lonSide, 1);
+    QTest::keyClick(form->OdpEdit, Qt::Key_N);
+    EXPECT_EQ(form->NapWskaz->text(), QString("Odpowiedziałeś poprawnie"));
 }

@@ -222,3 +222,18 @@ TEST(TFormGdzie, WithoutPicturesOrWithABrokenOneTheModuleStaysUsable) {
     broken.form->NrButClick();
     EXPECT_FALSE(broken.form->game.locked);
 }
+
+TEST(TFormGdzie, KeyboardCursorUncoversTheTileUnderItAndKeepsTheFocus) {
+    CountryWindow w;
+    w.form->Rys1->setFocus();
+    for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+        QTest::keyClick(w.form->Rys1, Qt::Key(key));
+    const int tile = 8 + 2;  // column 2, row 1
+    EXPECT_EQ(w.form->Rys1->CursorRect(),
+              QRect(CountryGame::TileDrawPos(tile), CountryGame::TileRect(tile).size()));
+    QTest::keyClick(w.form->Rys1, Qt::Key_Space);
+    EXPECT_EQ(w.form->game.attempts, 1);
+    const QPoint inside = CountryGame::TileDrawPos(tile) + QPoint(10, 10);
+    EXPECT_EQ(w.Shown(inside), w.Picture(inside - QPoint(1, 1)));
+    EXPECT_TRUE(w.form->Rys1->hasFocus());
+}

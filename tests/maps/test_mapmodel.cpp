@@ -142,3 +142,47 @@ TEST(MapModel, FindChoiceLoadsOnlyAnotherContinent) {
     EXPECT_FALSE(model.FindChoice(114).needsLoad);  // "Polska"
     EXPECT_EQ(model.countryText, "Polska");
 }
+
+TEST(MapModel, ARoundEndsWithTheCountriesMissedInIt) {
+    FakeRandom random;
+    MapModel model;
+    model.continent = 2;  // four countries
+    QStringList asked{Asked(model.StartTest(random))};
+    std::vector<MapModel::Verdict> verdicts;
+    for (int q = 1; q <= 4; ++q) {
+        const bool right = q == 2 || q == 4;
+        verdicts.push_back(model.Judge(right ? ColourOf(2, asked.last()) : kKeyWhite));
+        asked.append(Asked(model.NextQuestion()));
+    }
+    for (int q = 0; q < 3; ++q) EXPECT_FALSE(verdicts[q].roundOver);
+    EXPECT_TRUE(verdicts[3].roundOver);
+    EXPECT_EQ(verdicts[3].missed, QStringList({asked[0], asked[2]}));
+    EXPECT_TRUE(model.roundMisses.isEmpty());  // the next round starts clean
+}
+
+TEST(MapModel, LearnStepWalksTheContinentWithFindPoints) {
+    MapModel model;
+    model.continent = 2;
+    EXPECT_EQ(model.LearnStep(-1).name, "Grenlandia");  // backwards from the start wraps
+    EXPECT_EQ(model.LearnStep(1).name, "Kanada");
+    model.continent = 4;
+    model.learnNumber = 0;
+    for (int k = 1; k <= ContinentInfo(4).countries; ++k) {
+        const MapModel::Place place = model.LearnStep(1);
+        if (place.name == "Rosja") EXPECT_EQ(place.point, QPoint(354, 144));
+    }
+}
+
+TEST(MapModel, OutlineRingsTheRegionInYellowThenBlack) {
+    QImage key(20, 20, QImage::Format_RGB32);
+    key.fill(Qt::white);
+    for (int y = 8; y <= 10; ++y)
+        for (int x = 8; x <= 10; ++x) key.setPixel(x, y, 0xFF123456);
+    const QImage outline = MapModel::Outline(key, 0x123456);
+    EXPECT_EQ(qAlpha(outline.pixel(9, 9)), 0);            // the country stays visible
+    EXPECT_EQ(outline.pixel(11, 9), qRgb(255, 255, 0));   // next to it
+    EXPECT_EQ(outline.pixel(12, 12), qRgb(255, 255, 0));  // two away, diagonally
+    EXPECT_EQ(outline.pixel(13, 9), qRgb(0, 0, 0));       // three away
+    EXPECT_EQ(qAlpha(outline.pixel(14, 9)), 0);           // beyond
+    EXPECT_EQ(qAlpha(MapModel::PointMark({20, 20}, {10, 10}).pixel(10, 2)), 255);
+}

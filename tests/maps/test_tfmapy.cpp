@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "core/AppContext.h"
 #include "core/Config.h"
@@ -359,4 +360,48 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
         EXPECT_LE(w.ListaZnajdz->view()->fontMetrics().horizontalAdvance(name),
                   w.ListaZnajdz->view()->width() - 8);
     }
+}
+
+TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMisses) {
+    TFMapy& w = Window();
+    ChooseContinent(2);
+    w.RTest->setChecked(true);
+    QImage duringPause;
+    fp.waits.duringPause = [&] { duringPause = w.ImKontynentu->Overlay(); };
+    const QString asked = Asked();
+    const QPoint right = ClickPoint(2, w.Model().order[1]);
+    Answer(2, false);
+    ASSERT_FALSE(duringPause.isNull());
+    EXPECT_EQ(duringPause.pixel(right + QPoint(6, 0)), qRgb(255, 255, 0));
+    EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());  // gone with the next question
+    Answer(2, true);
+    EXPECT_TRUE(duringPause.isNull());  // a right click outlines nothing
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+    Answer(2, true);
+    Answer(2, false);
+    ASSERT_EQ(fp.messages.shown.size(), 1);
+    EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nie trafione w tej rundzie:\n" +
+                                                asked + "\n"));
+}
+
+TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
+    TFMapy& w = Window();
+    ChooseContinent(2);
+    QTest::keyClick(w.TrybL, Qt::Key_Return);
+    EXPECT_TRUE(w.POpcje->isVisible());
+    QTest::keyClick(w.RNauka, Qt::Key_Escape);
+    EXPECT_TRUE(w.POpcje->isHidden());
+
+    QTest::keyClick(w.ImKontynentu, Qt::Key_Right);
+    EXPECT_EQ(Label(), "Kanada");
+    EXPECT_FALSE(w.ImKontynentu->Overlay().isNull());
+
+    w.RRwysz->setChecked(true);
+    ChooseFind(118);  // Rosja
+    const QImage mark = w.ImKontynentu->Overlay();
+    ASSERT_FALSE(mark.isNull());
+    EXPECT_EQ(mark.pixel(QPoint(354, 144) + QPoint(0, 8)), qRgb(255, 255, 0));
+    EXPECT_TRUE(w.markTimer->isActive());
+    QMetaObject::invokeMethod(w.markTimer, "timeout");
+    EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());
 }

@@ -270,3 +270,21 @@ TEST(TFormPuz, AClickDuringTheLoadStartsNoSecondGame) {
     EXPECT_EQ(w.form->Nazwa->text(), "KRAJ 15");
     EXPECT_NEAR(qBlue(w.data.PictureBitmap.pixel(100, 100)), 15 * 8, 6);
 }
+
+TEST(TFormPuz, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {
+    PuzzleWindow w;
+    w.form->Nastepny->setFocus();
+    w.form->NastepnyClick();
+    ASSERT_TRUE(w.form->ImPuzzle->hasFocus());  // the start hands the focus to the board
+    const int first = w.form->board.PieceIn(1), second = w.form->board.PieceIn(2);
+    for (int key : {Qt::Key_Left, Qt::Key_Up}) QTest::keyClick(w.form->ImPuzzle, Qt::Key(key));
+    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(1));
+    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);
+    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Right);
+    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(2));
+    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Return);
+    EXPECT_EQ(w.form->board.PieceIn(1), second);
+    EXPECT_EQ(w.form->board.PieceIn(2), first);
+    for (int i = 0; i < 8; ++i) QTest::keyClick(w.form->ImPuzzle, Qt::Key_Down);
+    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(20));
+}

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"
+#include "quiz/QuizReview.h"
 #include "quiz/TForm2.h"
+#include "widgets/ListDialog.h"
+#include "widgets/TColorButton.h"
 
 namespace {
 
@@ -288,3 +294,67 @@ TEST_F(QuizFixture, Screenshots) {
 }
 
 }  // namespace
+
+TEST(QuizReview, KeepsOnlyWrongAnswersWithTheRightOnes) {
+    QuizReview review;
+    const PresentedQuestion q{"Stolica Francji?", {"Lyon", "Paryż", "Nicea"}, 2};
+    review.Record(q, 2);
+    review.Record(q, 3);
+    review.Record(q, QuizState::NoAnswer);
+    ASSERT_EQ(review.Mistakes().size(), 2u);
+    EXPECT_EQ(review.Paragraphs(),
+              QStringList({"Stolica Francji?\nTwoja odpowiedź: Nicea\nPoprawna odpowiedź: Paryż",
+                           "Stolica Francji?\nBrak odpowiedzi - minął czas\nPoprawna odpowiedź: "
+                           "Paryż"}));
+    review.StartSeries();
+    EXPECT_TRUE(review.Mistakes().empty());
+}
+
+// The verdict is what a screen reader reads from the count line when it is
+// announced.
+TEST_F(QuizFixture, VerdictsCarryMarksAndAreReadOut) {
+    form->EnterQuiz(QuizMode::Knowledge);
+    form->ShowNextQuestion();
+    const int right = Right(), wrong = Wrong();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Row(right))->text(QAccessible::Name),
+              QString::number(right) + ". " + Row(right)->text());
+    Click(wrong);
+    auto mark = [&](int row) { return form->findChild<QLabel*>("LZnak" + QString::number(row)); };
+    EXPECT_TRUE(mark(right)->isVisible());
+    EXPECT_TRUE(mark(wrong)->isVisible());
+    EXPECT_NE(mark(right)->pixmap().toImage(), mark(wrong)->pixmap().toImage());
+    QLabel* count = form->findChild<QLabel*>("LOcena");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(count)->text(QAccessible::Name),
+              "Źle. Poprawna odpowiedź: " + Row(right)->text());
+    form->ShowNextQuestion();
+    for (int row = 1; row <= 3; ++row) EXPECT_FALSE(mark(row)->isVisible());
+    Click(Right());
+    EXPECT_EQ(count->accessibleName(), "Dobrze. Poprawnych: 1");
+}
+
+TEST_F(QuizFixture, MistakesOfTheSeriesAreListedAfterTheGrade) {
+    form->EnterQuiz(QuizMode::Knowledge);
+    auto* button = form->findChild<TColorButton*>("BBledy");
+    QStringList wrongQuestions;
+    for (int q = 1; q <= 10; ++q) {
+        const bool right = q % 4 != 0;
+        form->ShowNextQuestion();
+        if (!right) wrongQuestions.append(Text("LPytanie"));
+        EXPECT_FALSE(button->isVisible());
+        Click(right ? Right() : Wrong());
+    }
+    ASSERT_TRUE(button->isVisible());
+    EXPECT_EQ(button->text(), "Pokaż błędy");
+    QTimer::singleShot(0, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    form->AnswerKey(Qt::Key_B);
+    auto* dialog = form->findChild<ListDialog*>();
+    QStringList listed;
+    for (int i = 0; i < dialog->list->count(); ++i)
+        listed.append(dialog->list->item(i)->text().section('\n', 0, 0));
+    EXPECT_EQ(listed, wrongQuestions);
+    form->ShowNextQuestion();  // a new series forgets them
+    EXPECT_FALSE(button->isVisible());
+    EXPECT_TRUE(form->Review().Mistakes().empty());
+}

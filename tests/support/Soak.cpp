@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/MenuHotspot.h"
 #include "app/TForm1.h"
 
 namespace {

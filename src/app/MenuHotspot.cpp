@@ -1,0 +1,33 @@
+#include "app/MenuHotspot.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "widgets/Accessibility.h"
+
+MenuHotspot::MenuHotspot(QWidget* parent, const char* name, const QRect& geometry,
+                         const QString& caption)
+    : QAbstractButton(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAccessibleName(caption);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    // Reached with Tab and the arrows; a mouse click leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void MenuHotspot::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) return;
+    QPainter p(this);
+    PaintFocusRing(p, rect(), true);
+}
+
+void MenuHotspot::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}

@@ -1,0 +1,41 @@
+#include "widgets/ListDialog.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+#include "widgets/CentreOnScreen.h"
+#include "widgets/Controls.h"
+#include "widgets/TColorButton.h"
+
+ListDialog::ListDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName("ListDialog");
+    setFixedSize(360, 330);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
+    setPalette(pal);
+
+    title = WhiteLabel(this, "LTytul", {12, 8, 336, 18}, 13, true);
+    title->setTextFormat(Qt::PlainText);
+
+    list = new QListWidget(this);
+    list->setObjectName("Lista");
+    list->setGeometry(12, 30, 336, 258);
+    list->setWordWrap(true);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setSpacing(3);
+
+    close = FaceButton(this, "BZamknij", {273, 298, 75, 20}, QStringLiteral("Zamknij"));
+    connect(close, &QAbstractButton::clicked, this, &QDialog::accept);
+}
+
+void ListDialog::Show(const QString& heading, const QStringList& paragraphs) {
+    title->setText(heading);
+    list->setAccessibleName(heading);
+    list->clear();
+    list->addItems(paragraphs);
+    list->setCurrentRow(0);
+    list->setFocus();
+    CentreOnScreen(this);
+    exec();
+}

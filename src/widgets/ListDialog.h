@@ -1,0 +1,20 @@
+#pragma once
+// A modal list of paragraphs under a title, closed with "Zamknij" or Escape:
+// the quiz's wrong answers with the right ones.
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class TColorButton;
+
+class ListDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ListDialog(QWidget* parent);
+    // Shows the paragraphs and waits until the pupil closes the list.
+    void Show(const QString& title, const QStringList& paragraphs);
+
+    QLabel* title;
+    QListWidget* list;
+    TColorButton* close;
+};

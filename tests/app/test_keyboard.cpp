@@ -1,0 +1,148 @@
+// The program-wide keys and the menu from the keyboard.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "app/MainMenu.h"
+#include "app/ShortcutKeys.h"
+#include "app/TFUstawienia.h"
+#include "app/TForm1.h"
+#include "coords/TFUklad.h"
+#include "core/Config.h"
+#include "data/UPaker.h"
+#include "platform/FakePlatform.h"
+#include "puzzle/TFormPuz.h"
+#include "quiz/TForm2.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+struct Chord {
+    const char* what;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> downs;  // key, modifiers at press
+    int letter;
+    Qt::KeyboardModifiers atRelease;
+    double ctrlUpBeforeMs;  // when Ctrl came up before the letter; < 0: never
+    ShortcutKeys::Action expected;
+};
+
+class ShortcutChords : public ::testing::TestWithParam<Chord> {};
+
+TEST_P(ShortcutChords, ActOnTheLetterComingUp) {
+    const Chord& c = GetParam();
+    FakeClock clock;
+    ShortcutKeys keys(clock);
+    for (const auto& [key, mods] : c.downs) keys.Press(key, mods);
+    if (c.ctrlUpBeforeMs >= 0) {
+        clock.ms = 1000;
+        keys.Release(Qt::Key_Control, Qt::NoModifier);
+        clock.ms += c.ctrlUpBeforeMs;
+    }
+    EXPECT_EQ(keys.Release(c.letter, c.atRelease), c.expected) << c.what;
+}
+
+const Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+const Qt::KeyboardModifiers kNone = Qt::NoModifier;
+using A = ShortcutKeys::Action;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShortcutChords,
+    ::testing::Values(
+        Chord{"Ctrl held", {{Qt::Key_L, kCtrl}}, Qt::Key_L, kCtrl, -1, A::Chooser},
+        Chord{"Ctrl up 300 ms early", {{Qt::Key_U, kCtrl}}, Qt::Key_U, kNone, 300, A::Settings},
+        Chord{"Ctrl up 500 ms early", {{Qt::Key_U, kCtrl}}, Qt::Key_U, kNone, 500, A::None},
+        Chord{"letter without Ctrl", {{Qt::Key_L, kNone}}, Qt::Key_L, kNone, 100, A::None},
+        Chord{"Shift too",
+              {{Qt::Key_L, kCtrl | Qt::ShiftModifier}},
+              Qt::Key_L,
+              kCtrl | Qt::ShiftModifier,
+              -1,
+              A::None},
+        Chord{"another letter", {{Qt::Key_K, kCtrl}}, Qt::Key_K, kCtrl, -1, A::None},
+        Chord{"F1", {{Qt::Key_F1, kNone}}, Qt::Key_F1, kNone, -1, A::Help}));
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+    FakePlatform fp;
+    Config config;
+    DataAccess data{config, fp.services};
+    AppContext ctx{fp.services, config, data};
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override {
+        form = std::make_unique<TForm1>(ctx);
+        form->show();
+        form->PositionWindows(QRect(0, 0, 1024, 768));
+        QApplication::setActiveWindow(form.get());
+    }
+    QWidget* Hotspot(int n) { return form->findChild<QWidget*>(MainMenu::EntryAt(n).hotspot); }
+    QLabel* Caption(int n) { return form->findChild<QLabel*>(MainMenu::EntryAt(n).text); }
+};
+
+TEST_F(KeyboardTest, ArrowsWalkTheMenuAndEnterOrSpaceLaunches) {
+    Hotspot(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);  // wraps to "Pomoc"
+    EXPECT_EQ(QApplication::focusWidget(), Hotspot(9));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), Hotspot(3));
+    EXPECT_EQ(form->LabelColour(3), MainMenu::HoverColour);
+    QTest::keyClick(Hotspot(3), Qt::Key_Return);
+    EXPECT_EQ(form->ActiveModule, 3);
+    // The launch hands the focus on into the module window.
+    EXPECT_TRUE(form->formPuz->isAncestorOf(QApplication::focusWidget()));
+
+    Hotspot(5)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Hotspot(5), Qt::Key_Space);
+    EXPECT_EQ(form->ActiveModule, 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
+}
+
+TEST_F(KeyboardTest, CaptionClickLaunchesItsEntry) {
+    QTest::mouseClick(Caption(6), Qt::LeftButton);
+    EXPECT_EQ(form->ActiveModule, 6);
+    QTest::mouseMove(Caption(4));
+    EXPECT_EQ(form->LabelColour(4), MainMenu::HoverColour);
+}
+
+TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
+    form->LaunchEntry(5);
+    QLineEdit* field = form->fUklad->OdpEdit;
+    field->setText("12");
+    field->setFocus();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        opened = QApplication::activeModalWidget() == form->fUstawienia;
+        form->fUstawienia->BAnulujClick();
+    });
+    QTest::keyPress(field, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_FALSE(opened);  // on the key's release, not its press
+    QTest::keyRelease(field, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(field->text(), "12");
+}
+
+TEST_F(KeyboardTest, QuizAnswersWithDigitsAndGoesOnWithSpace) {
+    Hotspot(1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Hotspot(1), Qt::Key_Return);
+    ASSERT_EQ(form->ActiveModule, 1);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus, Qt::Key_Space);
+    EXPECT_EQ(form->form2->State().QuestionNumber, 1);
+    EXPECT_FALSE(form->PNastepny->isVisible());
+    QTest::keyClick(focus, Qt::Key_Space);  // no arrow: no question skipped, no relaunch
+    EXPECT_EQ(form->form2->State().QuestionNumber, 1);
+    EXPECT_TRUE(form->form2->ZegF3->isActive());
+    QTest::keyClick(focus, Qt::Key_2);
+    EXPECT_EQ(form->form2->State().ChosenPosition, 2);
+    EXPECT_TRUE(form->PNastepny->isVisible());
+    QTest::keyClick(focus, Qt::Key_Enter);
+    EXPECT_EQ(form->form2->State().QuestionNumber, 2);
+}
+
+}  // namespace
