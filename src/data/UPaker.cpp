@@ -90,9 +90,9 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
 
 QStringList DataAccess::PhotoSetTitles() const {
     QStringList titles;
-    for (const QString& name : PhotoSetList) {
-        const QString title = ReadPhotoSetTitle(DataFolder + name + ".dat");
-        titles.append(title.isEmpty() ? name : title);
+    for (int i = 0; i < PhotoSetFiles.size(); ++i) {
+        const QString title = ReadPhotoSetTitle(DataFolder + PhotoSetFiles[i]);
+        titles.append(title.isEmpty() ? PhotoSetList.value(i) : title);
     }
     return titles;
 }

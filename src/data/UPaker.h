@@ -38,13 +38,13 @@ public:
     // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.
     QString PathUnderBase(const QString& relative) const;
 
-    // File names in folder that end in "dat" (any case), folders and special
-    // files skipped, sorted case-insensitively (Polish).
-    static QStringList FindPhotoSetFiles(const QString& folder);
     // The title of each set found: the first line of its Spis.txt, or the
     // set's file name when that line is empty or the set cannot be read.
     QStringList PhotoSetTitles() const;
 
+    // File names in folder that end in "dat" (any case), folders and special
+    // files skipped, sorted case-insensitively (Polish).
+    static QStringList FindPhotoSetFiles(const QString& folder);
     // The same names without their extension.
     static QStringList FindFiles(const QString& folder);
     // A file name without its extension (the last "." and what follows).

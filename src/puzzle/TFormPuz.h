@@ -23,8 +23,8 @@ public:
     // measure every name and description against them, so that no set holds
     // one they would cut.
     static constexpr int kLabelPixelSize = 11;
-    // As wide as the description below it, so that the longest names
-    // ("BOŚNIA I HERCEGOWINA") show whole.
+    // The name label is as wide as the description below it, so that the
+    // longest names ("BOŚNIA I HERCEGOWINA") show whole.
     static constexpr QRect kNazwaGeometry{104, 56, 233, 13};
     static constexpr QRect kNazwa2Geometry{104, 72, 233, 13};
     // Their font and widths, for the photo-set rules.
