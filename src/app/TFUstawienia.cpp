@@ -28,7 +28,7 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
         "QRadioButton, QCheckBox { border: 1px solid transparent; }"
         "QRadioButton:focus, QCheckBox:focus { border: 1px dotted white; }");
 
-    Label1 = new QLabel("Zmiena ustawień programu", Panel1);
+    Label1 = new QLabel("Zmiana ustawień programu", Panel1);
     Label1->setObjectName("Label1");
     QFont bold = Label1->font();
     bold.setBold(true);

@@ -158,7 +158,13 @@ void TForm1::FormShow() {
     ImTlo->update();
     ActiveModule = 0;
     LoadJpegResourceToImage("Strzalka", ImNastepny);
-    ReadConfig(ctx.config);
+    // A base folder where the default settings cannot be written still runs
+    // with them; the pupil is told what failed and the data is found as usual.
+    try {
+        ReadConfig(ctx.config);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+    }
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
     fWyborZestawu->Fill(ctx.data.PhotoSetCount);

@@ -20,8 +20,8 @@ class TFMapy;
 class TFAutor;
 class TFWyborZestawu;
 class TFUstawienia;
-class MenuHotspot;
 class HelpViewer;
+class MenuHotspot;
 
 class TForm1 : public QWidget {
     Q_OBJECT

@@ -55,7 +55,10 @@ void TarvoApplication::ChooseWindowSystem() {
 }
 
 void TarvoApplication::ShowError(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Terravika świata"), message,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);  // messages may carry names from data files
+    box.exec();
 }
 
 bool TarvoApplication::notify(QObject* receiver, QEvent* event) {

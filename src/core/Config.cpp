@@ -1,14 +1,24 @@
 #include "core/Config.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <cerrno>
 #include <optional>
 
+#include "data/RegularFile.h"
 #include "data/TarvoError.h"
 
 namespace {
+
+constexpr qint64 kMaxConfigBytes = 64 << 10;  // a real file has about 60 bytes
 
 QString ConfigPath(const Config& config) {
     return config.BaseFolder + "/Tarvo.ini";
@@ -31,14 +41,101 @@ int WholeNumber(const std::optional<QString>& value, int fallback) {
     return ok ? number : fallback;
 }
 
+// Temporary files of WriteConfig are "Tarvo.ini." and six letters or digits.
+const QRegularExpression& TemporaryName() {
+    static const QRegularExpression name("^Tarvo\\.ini\\.[A-Za-z0-9]{6}$");
+    return name;
+}
+
+// Removes temporary files left by a write that was killed before its rename.
+void RemoveStaleTemporaries(const QString& folder) {
+    QDir dir(folder);
+    for (const QString& entry : dir.entryList({"Tarvo.ini.*"}, QDir::Files | QDir::Hidden))
+        if (TemporaryName().match(entry).hasMatch()) dir.remove(entry);
+}
+
+QByteArray FileName(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// Writes all bytes at offset 0; returns 0 or the error number.
+int WriteAll(int fd, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        done += n;
+    }
+    return 0;
+}
+
+// Makes sure the bytes have reached the disk and the file holds exactly them.
+int Settle(int fd, qint64 expectedSize) {
+    if (fsync(fd) != 0) return errno;
+    struct stat info {};
+    if (fstat(fd, &info) != 0) return errno;
+    return info.st_size == expectedSize ? 0 : EIO;
+}
+
+// Opens a new temporary file of the own pattern next to path; -1 on failure.
+int CreateTemporary(const QString& path, QByteArray& name) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = FileName(path) + '.';
+        for (int i = 0; i < 6; ++i) name += kLetters[QRandomGenerator::global()->bounded(62)];
+        const int fd = open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Writes a temporary file and renames it over path, so that a failed or
+// interrupted write leaves the old file whole. Returns 0 or the error number.
+int ReplaceFile(const QString& path, const QByteArray& bytes) {
+    QByteArray temporary;
+    const int fd = CreateTemporary(path, temporary);
+    if (fd < 0) return errno;
+    struct stat old {};
+    if (stat(FileName(path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        fchmod(fd, old.st_mode & 07777);
+    int error = WriteAll(fd, bytes);
+    if (!error) error = Settle(fd, bytes.size());
+    if (close(fd) != 0 && !error) error = errno;
+    if (!error && rename(temporary.constData(), FileName(path).constData()) != 0) error = errno;
+    if (error) unlink(temporary.constData());
+    return error;
+}
+
+// For a folder where no new file may be made but the file itself is
+// writable: overwrites the file in place, putting the old bytes back when the
+// write fails. Returns 0 or the error number.
+int RewriteInPlace(const QString& path, const QByteArray& bytes) {
+    const int fd = open(FileName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxConfigBytes) {
+        close(fd);
+        return EACCES;
+    }
+    QByteArray old(info.st_size, Qt::Uninitialized);
+    int error = pread(fd, old.data(), size_t(old.size()), 0) == old.size() ? 0 : EIO;
+    if (!error) error = WriteAll(fd, bytes);
+    if (!error && ftruncate(fd, bytes.size()) != 0) error = errno;
+    if (!error) error = Settle(fd, bytes.size());
+    if (error && !old.isEmpty() && WriteAll(fd, old) == 0 && ftruncate(fd, old.size()) == 0)
+        fsync(fd);
+    close(fd);
+    return error;
+}
+
 }  // namespace
 
 Config ParseConfig(const QByteArray& text) {
     QStringDecoder decoder("windows-1250");
-    const QString decoded = decoder.decode(text);
-    QStringList lines = decoded.split('\n');
-    for (QString& line : lines)
-        if (line.endsWith('\r')) line.chop(1);
+    QString decoded = decoder.decode(text);
+    // Lines end at CR LF, LF or a lone CR.
+    decoded.replace("\r\n", "\n").replace('\r', '\n');
+    const QStringList lines = decoded.split('\n');
 
     Config config;
     config.PhotoSetIndex = WholeNumber(FindValue(lines, "Name"), 0);
@@ -66,24 +163,27 @@ QByteArray FormatConfig(const Config& config) {
 
 void ReadConfig(Config& config) {
     const QString base = QDir::currentPath();
-    QFile file(base + "/Tarvo.ini");
-    if (file.open(QIODevice::ReadOnly)) {
-        config = ParseConfig(file.readAll());
+    RemoveStaleTemporaries(base);
+    QFile file;
+    QString why;
+    if (OpenRegularFile(file, base + "/Tarvo.ini", QIODevice::ReadOnly, why)) {
+        config = ParseConfig(file.read(kMaxConfigBytes));
         config.BaseFolder = base;
         return;
     }
     config = Config{};
     config.BaseFolder = base;
-    if (!file.exists()) WriteConfig(config);
+    if (!QFileInfo::exists(ConfigPath(config))) WriteConfig(config);
 }
 
 void WriteConfig(const Config& config) {
-    // Written to a temporary file and renamed over the old one, so that a
-    // failed or interrupted write leaves the previous file whole.
-    QSaveFile file(ConfigPath(config));
+    const QString path = ConfigPath(config);
     const QByteArray bytes = FormatConfig(config);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TarvoError(
-            QStringLiteral("Nie można zapisać pliku %1: %2")
-                .arg(QDir::toNativeSeparators(ConfigPath(config)), file.errorString()));
+    int error = ReplaceFile(path, bytes);
+    // A lab folder may forbid new files while the file itself stays writable.
+    if ((error == EACCES || error == EPERM) && access(FileName(path).constData(), W_OK) == 0)
+        error = RewriteInPlace(path, bytes);
+    if (error)
+        throw TarvoError(QStringLiteral("Nie można zapisać pliku %1: %2")
+                             .arg(QDir::toNativeSeparators(path), SystemErrorText(error)));
 }

@@ -1,5 +1,6 @@
 #include "core/Efekty.h"
 
+#include <QRegion>
 #include <cmath>
 
 #include "platform/Platform.h"
@@ -28,6 +29,17 @@ void InvertOutline(QImage& image, int left, int top, int right, int bottom) {
     }
 }
 
+// The four sides of the outline, a pixel wider each way for a view that
+// resamples the picture: all a frame changes, so all it repaints.
+QRegion OutlineRegion(const QRect& r) {
+    QRegion region;
+    region += QRect(r.left() - 1, r.top() - 1, r.width() + 2, 3);
+    region += QRect(r.left() - 1, r.bottom() - 1, r.width() + 2, 3);
+    region += QRect(r.left() - 1, r.top() - 1, 3, r.height() + 2);
+    region += QRect(r.right() - 1, r.top() - 1, 3, r.height() + 2);
+    return region;
+}
+
 void Play(ZoomCanvas canvas, Platform& platform, int ox, int oy, QRect target,
           std::initializer_list<int> scales) {
     const int dxLeft = RoundHalfEven((target.left() - ox) / 30.0);
@@ -48,10 +60,12 @@ void DrawZoomFrame(ZoomCanvas canvas, Platform& platform, int ox, int oy, int sc
                    int dyTop, int dxRight, int dyBottom) {
     if (canvas.image->format() != QImage::Format_RGB32)
         *canvas.image = canvas.image->convertToFormat(QImage::Format_RGB32);
-    InvertOutline(*canvas.image, ox + scale * dxLeft, oy + scale * dyTop, ox + scale * dxRight,
-                  oy + scale * dyBottom);
+    const QRect outline = QRect(QPoint(ox + scale * dxLeft, oy + scale * dyTop),
+                                QPoint(ox + scale * dxRight, oy + scale * dyBottom))
+                              .normalized();
+    InvertOutline(*canvas.image, outline.left(), outline.top(), outline.right(), outline.bottom());
     const double start = platform.clock.nowMs();
-    if (canvas.view) canvas.view->repaint();
+    if (canvas.view) canvas.view->repaint(OutlineRegion(outline));
     platform.waits.processEvents();
     platform.waits.sleepUntil(start + kFrameMs);
 }

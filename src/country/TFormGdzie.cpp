@@ -89,6 +89,7 @@ void TFormGdzie::BuildControls() {
 
     Nazwa = new QLabel(Panel1);
     Nazwa->setObjectName("Nazwa");
+    Nazwa->setTextFormat(Qt::PlainText);  // shows the answer from Spis.txt
     Nazwa->setGeometry(16, 280, 169, 13);
     Nazwa->setAlignment(Qt::AlignCenter);
     QFont bold = Nazwa->font();
@@ -218,7 +219,7 @@ bool TFormGdzie::CanChoosePicture() {
     EnableChoice(true);
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
                                    ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak fotografii w zestawie"),
+                                   : QStringLiteral("Brak obrazków w zestawie"),
                                kError);
     return false;
 }

@@ -3,26 +3,34 @@
 #include <jpeglib.h>
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstring>
 
 #include "data/TarvoError.h"
 
 namespace {
 
-// Pictures larger than this are refused before any pixel memory is taken.
-constexpr qint64 kMaxPixels = 8192LL * 8192LL;
+// libjpeg's own working memory: enough for the coefficients of a progressive
+// picture of kMaxPicturePixels; beyond it libjpeg stops with an error.
+constexpr long kJpegWorkMemory = 160L << 20;
+// Each progressive scan passes over the whole picture; real encoders write
+// about ten.
+constexpr int kMaxJpegScans = 64;
 
 struct JpegErrors {
     jpeg_error_mgr base;
+    jpeg_progress_mgr progress;
     std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
+    char message[JMSG_LENGTH_MAX];  // libjpeg's words
+    const char* refusal;            // the program's own reason, or null
 };
 
-void JpegFail(j_common_ptr cinfo) {
-    auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
-    (*cinfo->err->format_message)(cinfo, errors->message);
-    std::longjmp(errors->jump, 1);
+JpegErrors& ErrorsOf(j_common_ptr cinfo) {
+    return *reinterpret_cast<JpegErrors*>(cinfo->err);
+}
+
+[[noreturn]] void JpegFail(j_common_ptr cinfo) {
+    (*cinfo->err->format_message)(cinfo, ErrorsOf(cinfo).message);
+    std::longjmp(ErrorsOf(cinfo).jump, 1);
 }
 
 // Warnings (corrupt or truncated data) end the decoding like errors do.
@@ -30,24 +38,33 @@ void JpegMessage(j_common_ptr cinfo, int level) {
     if (level < 0) JpegFail(cinfo);
 }
 
-// Returns an empty string on success, else libjpeg's message. Kept free of
-// objects with destructors because longjmp may leave it.
+void JpegProgress(j_common_ptr cinfo) {
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans) {
+        ErrorsOf(cinfo).refusal = "za dużo przebiegów";
+        std::longjmp(ErrorsOf(cinfo).jump, 1);
+    }
+}
+
+// Kept free of objects with destructors because longjmp may leave it. The
+// size is judged from the header, before libjpeg buffers anything.
 bool DecodeInto(jpeg_decompress_struct& cinfo, JpegErrors& errors, const QByteArray& data,
-                QImage& image) {
+                qint64 maxPixels, QImage& image) {
     if (setjmp(errors.jump)) return false;
     jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = kJpegWorkMemory;
+    cinfo.progress = &errors.progress;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&cinfo);
-    if (qint64(cinfo.output_width) * cinfo.output_height > kMaxPixels) {
-        std::snprintf(errors.message, sizeof errors.message, "obraz jest za duży");
+    if (qint64(cinfo.image_width) * cinfo.image_height > maxPixels) {
+        errors.refusal = "obraz jest za duży";
         return false;
     }
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
     image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);
     if (image.isNull()) {
-        std::snprintf(errors.message, sizeof errors.message, "brak pamięci na obraz");
+        errors.refusal = "brak pamięci na obraz";
         return false;
     }
     while (cinfo.output_scanline < cinfo.output_height) {
@@ -71,21 +88,25 @@ quint16 U16(const uchar* p) {
 
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& data) {
+QImage DecodeJpeg(const QByteArray& data, qint64 maxPixels) {
     jpeg_decompress_struct cinfo;
     JpegErrors errors;
     std::memset(&cinfo, 0, sizeof cinfo);
     cinfo.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JpegFail;
     errors.base.emit_message = JpegMessage;
+    errors.progress = {};
+    errors.progress.progress_monitor = JpegProgress;
     errors.message[0] = 0;
+    errors.refusal = nullptr;
     QImage image;
-    const bool ok = DecodeInto(cinfo, errors, data, image);
+    const bool ok = DecodeInto(cinfo, errors, data, maxPixels, image);
     jpeg_destroy_decompress(&cinfo);
-    if (!ok)
-        throw TarvoError(
-            QStringLiteral("Niepoprawny obraz JPEG: %1").arg(QString::fromUtf8(errors.message)));
-    return image;
+    if (ok) return image;
+    // The library's own words are English; they go in brackets after ours.
+    const QString why =
+        errors.refusal ? QString::fromUtf8(errors.refusal) : QString::fromLatin1(errors.message);
+    throw TarvoError(QStringLiteral("Niepoprawny obraz JPEG (%1)").arg(why));
 }
 
 QImage DecodeBmp(const QByteArray& data) {
@@ -103,10 +124,10 @@ QImage DecodeBmp(const QByteArray& data) {
     if (compression != 0) BmpFail("kompresja nie jest obsługiwana");
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
         BmpFail("nieobsługiwana liczba bitów na piksel");
-    if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) BmpFail("zły rozmiar");
+    if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) BmpFail("nieprawidłowy rozmiar");
     const bool topDown = rawHeight < 0;
     const qint64 height = topDown ? -qint64(rawHeight) : rawHeight;
-    if (qint64(width) * height > kMaxPixels) BmpFail("obraz jest za duży");
+    if (qint64(width) * height > kMaxPicturePixels) BmpFail("obraz jest za duży");
     const qint64 stride = ((qint64(width) * bits + 31) / 32) * 4;
     if (pixelsAt < 0 || pixelsAt + stride * height > size) BmpFail("dane obrazu są niepełne");
 

@@ -4,10 +4,16 @@
 #include <QByteArray>
 #include <QImage>
 
+// The largest picture either decoder accepts, judged by its header before any
+// pixel memory is taken: four times the largest picture the program shows.
+constexpr qint64 kMaxPicturePixels = 4096LL * 4096LL;
+
 // JPEG through libjpeg, to a 24-bit picture (QImage::Format_RGB888).
 // A file that libjpeg only warns about (for example a truncated one) is an
-// error too, never a partly grey picture.
-QImage DecodeJpeg(const QByteArray& data);
+// error too, never a partly grey picture. Pictures of more than maxPixels are
+// refused by their header; libjpeg's own working memory is capped as well,
+// and so is the number of progressive scans.
+QImage DecodeJpeg(const QByteArray& data, qint64 maxPixels = kMaxPicturePixels);
 
 // Windows BMP (file header included): 1, 4, 8, 24 and 32 bits per pixel,
 // uncompressed, bottom-up or top-down. Every pixel keeps its exact colour;

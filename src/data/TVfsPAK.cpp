@@ -3,13 +3,14 @@
 #include <QStringDecoder>
 #include <cstring>
 
+#include "data/RegularFile.h"
 #include "data/TarvoError.h"
 
 namespace {
 
-QString FileError(const QFile& file) {
-    return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
-}
+// More entries than any photo set or map archive holds; a larger count is a
+// damaged or hostile directory.
+constexpr int kMaxEntries = 65536;
 
 bool ReadExactly(QFile& file, void* into, qint64 count) {
     return file.read(static_cast<char*>(into), count) == count;
@@ -38,10 +39,11 @@ void TVfsPAK::Fail(const QString& message) {
 bool TVfsPAK::Open(const QString& name, Mode mode) {
     Close();
     fileName = name;
-    auto opened = std::make_unique<QFile>(name);
-    if (!opened->exists()) throw TarvoError(QStringLiteral("%1: plik nie istnieje").arg(name));
+    auto opened = std::make_unique<QFile>();
     const auto flags = mode == ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly;
-    if (!opened->open(flags)) throw TarvoError(FileError(*opened));
+    QString why;
+    if (!OpenRegularFile(*opened, name, flags, why))
+        throw TarvoError(QStringLiteral("%1: %2").arg(name, why));
     file = std::move(opened);
 
     if (file->size() == 0) {
@@ -49,7 +51,7 @@ bool TVfsPAK::Open(const QString& name, Mode mode) {
         PackHeader fresh{{'P', 'A', 'C', 'K'}, 12, 0};
         if (file->write(reinterpret_cast<const char*>(&fresh), sizeof fresh) != sizeof fresh ||
             !file->flush())
-            Fail(FileError(*file));
+            Fail(QStringLiteral("%1: %2").arg(name, file->errorString()));
         file->seek(0);
     }
     if (!ReadExactly(*file, &header, sizeof header) || std::memcmp(header.magic, "PACK", 4) != 0) {
@@ -70,16 +72,19 @@ void TVfsPAK::ReadDirectory() {
     const qint64 fileSize = file->size();
     const int count = EntryCount();
     if (count <= 0) return;
+    if (count > kMaxEntries)
+        Fail(QStringLiteral("%1: spis zawartości archiwum ma za dużo pozycji").arg(fileName));
     if (header.dirOffset < 0 || qint64(header.dirOffset) + qint64(count) * 128 > fileSize)
-        Fail(QStringLiteral("%1: katalog archiwum leży poza plikiem").arg(fileName));
+        Fail(QStringLiteral("%1: spis zawartości archiwum leży poza plikiem").arg(fileName));
     file->seek(header.dirOffset);
     records.reserve(count);
     for (int i = 0; i < count; ++i) {
         PackDirEntry entry;
         if (!ReadExactly(*file, &entry, sizeof entry))
-            Fail(QStringLiteral("%1: katalog archiwum jest niepełny").arg(fileName));
-        if (entry.offset < 0 || entry.size < 0 || qint64(entry.offset) + entry.size > fileSize)
-            Fail(QStringLiteral("%1: pozycja %2 leży poza plikiem").arg(fileName).arg(i + 1));
+            Fail(QStringLiteral("%1: spis zawartości archiwum jest niepełny").arg(fileName));
+        // A member running past the end only fails when it is extracted.
+        if (entry.offset < 0 || entry.size < 0)
+            Fail(QStringLiteral("%1: pozycja %2 jest nieprawidłowa").arg(fileName).arg(i + 1));
         records.append(entry);
         names.append(DecodeName(entry.name, sizeof entry.name));
     }
@@ -95,10 +100,15 @@ bool TVfsPAK::Contains(const QString& name) const {
     return IndexOf(name) >= 0;
 }
 
-QByteArray TVfsPAK::ExtractByIndex(int index) {
+QByteArray TVfsPAK::ExtractByIndex(int index, qint64 maxBytes) {
     if (!file || index < 0 || index >= records.size())
         throw TarvoError(QStringLiteral("%1: brak pozycji nr %2").arg(fileName).arg(index));
     const PackDirEntry& entry = records[index];
+    if (qint64(entry.offset) + entry.size > file->size())
+        throw TarvoError(
+            QStringLiteral("%1: pozycja %2 leży poza plikiem").arg(fileName, names[index]));
+    if (entry.size > maxBytes)
+        throw TarvoError(QStringLiteral("%1: pozycja %2 jest za duża").arg(fileName, names[index]));
     QByteArray bytes(entry.size, Qt::Uninitialized);
     if (!file->seek(entry.offset) || !ReadExactly(*file, bytes.data(), entry.size))
         throw TarvoError(
@@ -106,8 +116,8 @@ QByteArray TVfsPAK::ExtractByIndex(int index) {
     return bytes;
 }
 
-std::optional<QByteArray> TVfsPAK::Extract(const QString& name) {
+std::optional<QByteArray> TVfsPAK::Extract(const QString& name, qint64 maxBytes) {
     const int index = IndexOf(name);
     if (index < 0) return std::nullopt;
-    return ExtractByIndex(index);
+    return ExtractByIndex(index, maxBytes);
 }

@@ -32,9 +32,10 @@ public:
 
     // Opens an archive and reads its directory. Returns false when the file
     // does not start with "PACK" (the reader is then empty). Throws TarvoError
-    // when the file cannot be opened, when an empty file cannot get its
-    // header (ReadWrite gives an empty file a fresh 12-byte header), or when
-    // the directory or a member lies outside the file.
+    // when the file cannot be opened or is no regular file, when an empty file
+    // cannot get its header (ReadWrite gives an empty file a fresh 12-byte
+    // header), when the directory lies outside the file or has more than
+    // 65536 entries, or when an entry has a negative offset or size.
     bool Open(const QString& fileName, Mode mode);
     void Close();
 
@@ -43,10 +44,14 @@ public:
     bool Contains(const QString& name) const;
     int IndexOf(const QString& name) const;  // first match, case-insensitive; -1 if none
 
-    // The bytes of one member. Throws TarvoError on a read error.
-    QByteArray ExtractByIndex(int index);
+    // Members larger than this are refused before memory is taken for them.
+    static constexpr qint64 kMaxMemberBytes = 64 << 20;
+
+    // The bytes of one member. Throws TarvoError when the member runs past the
+    // end of the file, is larger than maxBytes, or cannot be read.
+    QByteArray ExtractByIndex(int index, qint64 maxBytes = kMaxMemberBytes);
     // The first member of this name, or nothing when there is none.
-    std::optional<QByteArray> Extract(const QString& name);
+    std::optional<QByteArray> Extract(const QString& name, qint64 maxBytes = kMaxMemberBytes);
 
     const QString& FileName() const { return fileName; }
     bool IsOpen() const { return file != nullptr; }

@@ -15,6 +15,10 @@ namespace {
 
 const QString kReadProblem = QStringLiteral("Problem z odczytem");
 const QString kError = QStringLiteral("Błąd");
+// A list of thousands of pictures is far below this; a larger Spis.txt is
+// refused before it is read.
+constexpr qint64 kMaxListBytes = 1 << 20;
+constexpr qsizetype kMaxLineLength = 1000;
 
 }  // namespace
 
@@ -35,17 +39,26 @@ QString DataAccess::PathUnderBase(const QString& relative) const {
     return path;
 }
 
-QStringList DataAccess::FindFiles(const QString& folder) {
+QStringList DataAccess::FindPhotoSetFiles(const QString& folder) {
     QStringList names;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo& entry : entries)
-        if (entry.fileName().endsWith("dat", Qt::CaseInsensitive))
-            names.append(entry.fileName().contains('.') ? entry.completeBaseName()
-                                                        : entry.fileName());
+        if (entry.fileName().endsWith("dat", Qt::CaseInsensitive)) names.append(entry.fileName());
     QCollator collator(QLocale(QLocale::Polish, QLocale::Poland));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(names.begin(), names.end(),
               [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    return names;
+}
+
+QString DataAccess::SetName(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf('.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QStringList DataAccess::FindFiles(const QString& folder) {
+    QStringList names = FindPhotoSetFiles(folder);
+    for (QString& name : names) name = SetName(name);
     return names;
 }
 
@@ -68,19 +81,23 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
     text.replace("\r\n", "\n").replace('\r', '\n');
     QStringList lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    // A picture's line is a name and a sentence; a longer one is cut so that
+    // a label never lays out megabytes of text.
+    for (QString& line : lines) line.truncate(kMaxLineLength);
     return lines;
 }
 
 QString DataAccess::PhotoSetPath() const {
-    return DataFolder + PhotoSetList.value(config.PhotoSetIndex) + ".dat";
+    return DataFolder + PhotoSetFiles.value(config.PhotoSetIndex);
 }
 
 void DataAccess::InitDataAccess() {
-    PhotoSetList.clear();
     PictureList.clear();
     PictureCount = 0;
     DataFolder = PathUnderBase("Data") + '/';
-    PhotoSetList = FindFiles(DataFolder);
+    PhotoSetFiles = FindPhotoSetFiles(DataFolder);
+    PhotoSetList.clear();
+    for (const QString& file : PhotoSetFiles) PhotoSetList.append(SetName(file));
     PhotoSetCount = int(PhotoSetList.size());
     if (PhotoSetCount == 0) {
         platform.messages.show(QStringLiteral("Brak pliku z fotografiami"), kError);
@@ -88,7 +105,12 @@ void DataAccess::InitDataAccess() {
     }
     if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetCount) {
         config.PhotoSetIndex = 0;
-        WriteConfig(config);
+        // The set still opens when the settings cannot be written.
+        try {
+            WriteConfig(config);
+        } catch (const TarvoError& e) {
+            platform.messages.show(e.message(), kError);
+        }
     }
     OpenPhotoSet();
 }
@@ -97,6 +119,7 @@ void DataAccess::ReleaseDataAccess() {
     Archive.Close();
     PictureList.clear();
     PhotoSetList.clear();
+    PhotoSetFiles.clear();
 }
 
 bool DataAccess::OpenPhotoSet() {
@@ -104,7 +127,7 @@ bool DataAccess::OpenPhotoSet() {
         if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetList.size())
             throw TarvoError(kReadProblem);
         if (!Archive.Open(PhotoSetPath(), TVfsPAK::ReadOnly)) throw TarvoError(kReadProblem);
-        const auto list = Archive.Extract("Spis.txt");
+        const auto list = Archive.Extract("Spis.txt", kMaxListBytes);
         if (!list) throw TarvoError(kReadProblem);
         PictureList = DecodeList(*list);
         PictureCount = std::max(0, int(PictureList.size()) - 2);

@@ -38,15 +38,21 @@ public:
     // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.
     QString PathUnderBase(const QString& relative) const;
 
-    // Names (without extension) of the files in folder whose names end in
-    // "dat" (any case), folders skipped, sorted case-insensitively (Polish).
+    // File names in folder that end in "dat" (any case), folders and special
+    // files skipped, sorted case-insensitively (Polish).
+    static QStringList FindPhotoSetFiles(const QString& folder);
+    // The same names without their extension.
     static QStringList FindFiles(const QString& folder);
+    // A file name without its extension (the last "." and what follows).
+    static QString SetName(const QString& fileName);
     // Decodes Spis.txt: Windows-1250, or UTF-8 when it starts with a byte-order
-    // mark or is valid UTF-8 with non-ASCII bytes. Lines end at CR LF, CR or LF.
+    // mark or is valid UTF-8 with non-ASCII bytes. Lines end at CR LF, CR or LF;
+    // lines longer than 1000 characters are cut there.
     static QStringList DecodeList(const QByteArray& data);
 
     TVfsPAK Archive;
     QStringList PhotoSetList;
+    QStringList PhotoSetFiles;  // the file of each set, as found ("EUROPA.DAT")
     int PhotoSetCount = 0;
     QStringList PictureList;
     int PictureCount = 0;

@@ -22,13 +22,15 @@
 
 namespace {
 
-constexpr qsizetype kMaxInput = 32 << 20;         // bytes read; the rest is ignored
-constexpr int kMaxDepth = 256;                    // deeper groups share the deepest state
-constexpr int kMaxTableEntries = 1024;            // fonts and colours kept
-constexpr int kMaxTabs = 64;                      // tab stops per paragraph
-constexpr int kMaxPictures = 64;                  // pictures shown per document
-constexpr qsizetype kMaxPictureBytes = 16 << 20;  // data kept per picture
-constexpr qint64 kMaxPicturePixels = 16 << 20;
+constexpr qsizetype kMaxInput = 32 << 20;  // bytes read; the rest is ignored
+constexpr int kMaxDepth = 256;             // deeper groups share the deepest state
+constexpr int kMaxTableEntries = 1024;     // fonts and colours kept
+constexpr int kMaxTabs = 64;               // tab stops per paragraph
+constexpr int kMaxPictures = 64;           // pictures shown per document
+// Budgets of a whole document: picture data kept, and pixels of the decoded
+// pictures together; pictures beyond them are dropped.
+constexpr qsizetype kMaxPictureBytes = 16 << 20;
+constexpr qint64 kMaxDocumentPixels = 4096 * 2048;
 constexpr int kMaxTwips = 20000;         // indents and spacing, about 35 cm
 constexpr double kTwipsPerPixel = 15.0;  // 1440 twips per inch at 96 dpi
 
@@ -310,6 +312,8 @@ private:
     bool colourSet = false;
     Picture picture;
     int pictures = 0;
+    qsizetype pictureBytes = 0;  // picture data kept so far
+    qint64 pixelsLeft = kMaxDocumentPixels;
     QString pending;
     CharState pendingFormat;
 };
@@ -663,8 +667,10 @@ void Reader::Destination(Word word) {
 
 void Reader::SkipBinary(int count) {
     const qsizetype n = std::clamp<qsizetype>(count, 0, end - at);
-    if (st.dest == Dest::Picture && picture.data.size() + n <= kMaxPictureBytes)
+    if (st.dest == Dest::Picture && pictureBytes + n <= kMaxPictureBytes) {
         picture.data.append(at, n);
+        pictureBytes += n;
+    }
     at += n;
 }
 
@@ -693,12 +699,13 @@ void Reader::TextByte(uchar b) {
             return;
         case Dest::Picture: {
             const int d = HexDigit(char(b));
-            if (d < 0 || picture.data.size() >= kMaxPictureBytes) return;
+            if (d < 0 || pictureBytes >= kMaxPictureBytes) return;
             if (picture.nibble < 0) {
                 picture.nibble = d;
             } else {
                 picture.data.append(char(picture.nibble * 16 + d));
                 picture.nibble = -1;
+                ++pictureBytes;
             }
             return;
         }
@@ -795,10 +802,12 @@ QTextBlockFormat Reader::BlockFormat() const {
     return format;
 }
 
-QImage DecodePicture(const Picture& picture) {
+// The picture, or a null image when it cannot be decoded or has more than
+// maxPixels (judged by its header).
+QImage DecodePicture(const Picture& picture, qint64 maxPixels) {
     if (picture.kind == Picture::Jpeg) {
         try {
-            return DecodeJpeg(picture.data);
+            return DecodeJpeg(picture.data, maxPixels);
         } catch (const TarvoError&) {
             return {};
         }
@@ -807,7 +816,7 @@ QImage DecodePicture(const Picture& picture) {
     buffer.setData(picture.data);
     QImageReader reader(&buffer, "png");
     const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels) return {};
+    if (!size.isValid() || qint64(size.width()) * size.height() > maxPixels) return {};
     return reader.read();
 }
 
@@ -821,8 +830,9 @@ void Reader::FinishPicture() {
     if (picture.kind != Picture::Png && picture.kind != Picture::Jpeg) return;
     if (pictures >= kMaxPictures) return;
     const Picture done = std::exchange(picture, Picture());
-    const QImage image = DecodePicture(done);
+    const QImage image = DecodePicture(done, pixelsLeft);
     if (image.isNull()) return;
+    pixelsLeft -= qint64(image.width()) * image.height();
     Flush();
     const QString name = QStringLiteral("rtf-picture-%1").arg(++pictures);
     doc.addResource(QTextDocument::ImageResource, QUrl(name), image);

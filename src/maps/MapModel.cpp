@@ -85,7 +85,7 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     if (!correct && !roundMisses.contains(questionText)) roundMisses.append(questionText);
     Verdict verdict{
         correct,
-        correct ? QStringLiteral("Poprawnie") : QStringLiteral("Żle. Wskazane to: ") + countryText,
+        correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
         QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
     verdict.roundOver = questionPosition >= questionCount;
     if (verdict.roundOver) verdict.missed = std::exchange(roundMisses, {});

@@ -17,7 +17,7 @@ public:
 
     struct Verdict {
         bool correct;
-        QString message;         // "Poprawnie" or "Żle. Wskazane to: " + the country clicked
+        QString message;         // "Poprawnie" or "Źle. Wskazane to: " + the country clicked
         QString effectiveness;   // "Skuteczność: " + percentage + "%"
         bool roundOver = false;  // the last country of the continent was asked
         QStringList missed;      // at the end of a round: the countries missed in it

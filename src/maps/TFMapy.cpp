@@ -97,10 +97,11 @@ void TFMapy::BuildControls() {
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
     connect(ListaPanstw, &QComboBox::activated, this, &TFMapy::ListaPanstwClick);
 
-    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {365, 12, 145, 23});
+    // Wide enough for the longest name ("Demokratyczna Republika Konga").
+    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {320, 12, 190, 23});
     ListaZnajdz = new QComboBox(PZnajdzPanswo);
     ListaZnajdz->setObjectName("ListaZnajdz");
-    ListaZnajdz->setGeometry(0, 0, 145, 21);
+    ListaZnajdz->setGeometry(0, 0, 190, 21);
     // A list popup, not a menu, so that it shows only its ten rows.
     ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
@@ -270,8 +271,17 @@ void TFMapy::FormShow() {
 }
 
 void TFMapy::SetMessage(const QString& text) {
+    // A message too long for the room left of the effectiveness (a long
+    // country name after "Źle. Wskazane to: ") wraps onto a second line.
     NazwaKrajuL->setText(text);
-    NazwaKrajuL->adjustSize();
+    NazwaKrajuL->setWordWrap(false);
+    QSize size = NazwaKrajuL->sizeHint();
+    const int room = Lskutecznosc->x() - 4 - NazwaKrajuL->x();
+    if (size.width() > room) {
+        NazwaKrajuL->setWordWrap(true);
+        size = QSize(room, NazwaKrajuL->heightForWidth(room));
+    }
+    NazwaKrajuL->resize(size);
 }
 
 void TFMapy::RunChoice(std::function<void()> choice) {

@@ -29,6 +29,9 @@ public:
     void AnswerTest(QRgb colour);
     // Puts the mouse pointer on map point (x, y) of the shown continent.
     void MovePointerTo(int x, int y);
+    // Shows text in the message line, on two lines if one would run under
+    // the effectiveness.
+    void SetMessage(const QString& text);
 
     const MapModel& Model() const { return model; }
     const QImage& KeyBitmap() const { return key; }
@@ -67,7 +70,6 @@ private:
     void RTestClick();
     void RRwyszClick();
     void StartTest();
-    void SetMessage(const QString& text);
     void ShowContinentInChooser();
     QRect PanelBounds() const;
     bool LoadImages(const QString& base);

@@ -66,7 +66,9 @@ void TFormPuz::BuildControls() {
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 110, 13}, 11, false);
+    // As wide as the description below it, so that the longest names
+    // ("BOŚNIA I HERCEGOWINA") show whole.
+    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 233, 13}, 11, false);
     Nazwa2 = WhiteLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
 
     Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
@@ -96,7 +98,7 @@ void TFormPuz::BuildControls() {
     MakeNumberField(Nr1Edit);
 
     bb1 =
-        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegaz"));
+        HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegar"));
     NrBut1 = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
                           QStringLiteral("Wybór obrazka o podanym numerze"));
     Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
@@ -179,7 +181,7 @@ bool TFormPuz::CanChoosePicture() {
     if (ctx.data.PictureCount > 0) return true;
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
                                    ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak fotografii w zestawie"),
+                                   : QStringLiteral("Brak obrazków w zestawie"),
                                kError);
     AbandonStart();
     return false;

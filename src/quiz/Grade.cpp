@@ -27,6 +27,6 @@ Grade GradeFor(int correct) {
                     "Jest dobrze, ale stać Cię na więcej."};
         default:
             return {"Wszystkie odpowiedzi poprawne - celujący",
-                    "Jesteś fantystyczny, ale nie wpadaj w samouwielbienie."};
+                    "Jesteś fantastyczny, ale nie wpadaj w samouwielbienie."};
     }
 }

@@ -172,7 +172,7 @@ void TForm2::EnterQuiz(QuizMode mode) {
         questions.ShuffleCapitalTable();
     }
     ShowNextArrow(true);
-    LPytanie->setText("By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+    LPytanie->setText("By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
 }
 
 void TForm2::ShowNextQuestion() {

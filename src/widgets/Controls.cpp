@@ -31,15 +31,14 @@ void SizeToText(QLabel* label, const QString& text, QPoint at) {
 QLabel* WhiteLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);  // texts may come from data files
     SetWhiteText(label);
     return label;
 }
 
 QLabel* WhiteLabel(QWidget* parent, const char* name, int pixelSize, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    QLabel* label = WhiteLabel(parent, name);
     SetPixelFont(label, pixelSize, bold);
-    SetWhiteText(label);
     return label;
 }
 

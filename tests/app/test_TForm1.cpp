@@ -1,22 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDirIterator>
 #include <QTest>
 
 #include "app/MainMenu.h"
-#include "app/MenuHotspot.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"
 #include "coords/TFUklad.h"
 #include "core/Config.h"
 #include "core/Efekty.h"
 #include "country/TFormGdzie.h"
+#include "data/TFWyborZestawu.h"
+#include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "explorers/TFOdkrywcy.h"
 #include "maps/TFMapy.h"
 #include "platform/FakePlatform.h"
 #include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
+#include "support/Limits.h"
 #include "support/TestFiles.h"
 #include "widgets/TColorButton.h"
 
@@ -79,6 +82,21 @@ TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
 }
 
+TEST_F(MainWindowTest, StartThatCannotWriteSettingsSaysWhyAndStillFindsTheSets) {
+    dir.write("Data/a.dat", MakePhotoSet("Zestaw\r\nZERO*z\r\nA*a\r\n", 1));
+    dir.write("Data/b.dat", MakePhotoSet("Zestaw\r\nZERO*z\r\nB*b\r\n", 1));
+    {
+        FileSizeLimit full(0);  // no room for the default Tarvo.ini
+        Start();
+    }
+    EXPECT_EQ(fp.messages.shown, QStringList{"Nie można zapisać pliku " + dir.file("Tarvo.ini") +
+                                             ": brak miejsca na dysku|Błąd"});
+    EXPECT_EQ(data.PhotoSetCount, 2);
+    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Data"});
+}
+
 TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {
     Start();
     const QImage background = form->ImTlo->image.convertToFormat(QImage::Format_RGB32);
@@ -128,7 +146,7 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     EXPECT_TRUE(form->form2->isHidden());
 }
 
-TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
+TEST_F(MainWindowTest, TabStopsOnlyAtVisibleControls) {
     Start();
     form->activateWindow();
     const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
@@ -139,20 +157,17 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) 
     for (const auto& [entry, module] : modules) {
         form->LaunchEntry(entry);
         if (entry == 5) form->fUklad->Nastepny->click();  // the focus in the answer field
-        int inModule = 0;
-        for (int tab = 0; tab < 20; ++tab) {
+        for (int tab = 0; tab < 6; ++tab) {
             QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
             QTest::keyClick(from, Qt::Key_Tab);
             const QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << entry;
-            const bool menu = qobject_cast<const MenuHotspot*>(focus);
-            const bool seen =
-                module->isAncestorOf(focus) && focus->isVisible() &&
-                module->rect().contains(QRect(focus->mapTo(module, QPoint()), focus->size()));
-            EXPECT_TRUE(menu || seen) << entry << " " << focus->objectName().toStdString();
-            inModule += seen;
+            // Inside the open module or on the menu, and wholly in sight.
+            const QWidget* area = module->isAncestorOf(focus) ? module : form->PTlo;
+            EXPECT_TRUE(area->isAncestorOf(focus) && focus->isVisible() &&
+                        area->rect().contains(QRect(focus->mapTo(area, QPoint()), focus->size())))
+                << entry << " " << focus->objectName().toStdString();
         }
-        EXPECT_GT(inModule, 0) << entry;
     }
 }
 
@@ -235,6 +250,41 @@ TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     dialog.CBlokuj->setChecked(false);
     dialog.BWprowadzClick();
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=1\r\nBlokada=0\r\n");
+}
+
+// Every file under the base folder but Tarvo.ini, with its bytes.
+QMap<QString, QByteArray> OtherFiles(const TempWorkDir& dir) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir.path(), QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(dir.path()).relativeFilePath(it.next());
+        if (path != "Tarvo.ini") files.insert(path, dir.read(path));
+    }
+    return files;
+}
+
+TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
+    dir.write("Data/a.dat", MakePhotoSet("S\r\nZ*z\r\nA*a\r\n", 1));
+    dir.write("Data/b.dat", MakePhotoSet("S\r\nZ*z\r\nB*b\r\n", 1));
+    dir.write("Data/empty.dat", {});
+    const auto before = OtherFiles(dir);
+    Start();
+    TFUstawienia& dialog = *form->fUstawienia;
+    dialog.FormShow();
+    dialog.tempoItems->button(0)->setChecked(true);
+    dialog.BWprowadzClick();
+    const QByteArray written = dir.read("Tarvo.ini");
+    dialog.tempoItems->button(1)->setChecked(true);
+    {
+        FileSizeLimit full(0);
+        EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
+    }
+    EXPECT_EQ(dir.read("Tarvo.ini"), written);
+    form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
+    emit form->fWyborZestawu->CWyborZestawu->activated(2);
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
+    EXPECT_EQ(OtherFiles(dir), before);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QtEndian>
@@ -100,16 +101,16 @@ TEST_F(PackTest, EmptyEntryYieldsAnEmptyStream) {
     EXPECT_TRUE(pak.Extract("empty")->isEmpty());
 }
 
-TEST_F(PackTest, StructureOutsideTheFileFailsBeforeAllocating) {
-    // A member claiming 2 GiB in a tiny file, a negative offset, a directory
-    // past the end, a directory record cut short.
+TEST_F(PackTest, BrokenStructureFailsAtOpenBeforeAllocating) {
+    // A negative offset or size, a directory past the end or before the
+    // start, a directory record cut short, an absurd entry count.
     const QList<QByteArray> broken = {
-        Header("PACK", 12, 128) + Record("big", 0, 0x7FFFFFFF),
         Header("PACK", 12, 128) + Record("neg", -5, 1),
         Header("PACK", 12, 128) + Record("negsize", 0, -1),
         Header("PACK", 1000, 128),
         Header("PACK", -12, 128) + Record("x", 0, 1),
         Header("PACK", 12, 256) + Record("x", 0, 1) + QByteArray(60, 0),
+        Header("PACK", 12, 0x7FFFFF80),
     };
     for (const QByteArray& bytes : broken) {
         EXPECT_THROW(pak.Open(Write(bytes), TVfsPAK::ReadOnly), TarvoError)
@@ -117,6 +118,26 @@ TEST_F(PackTest, StructureOutsideTheFileFailsBeforeAllocating) {
         EXPECT_FALSE(pak.IsOpen());
         EXPECT_TRUE(pak.Names().isEmpty());
     }
+}
+
+TEST_F(PackTest, DamagedMemberFailsAloneAndTheOthersStayReadable) {
+    // Members running past the end (one claims 2 GiB) open; only their own
+    // extraction fails, before any memory is taken for them.
+    const QByteArray bytes = Header("PACK", 12, 3 * 128) + Record("big", 0, 0x7FFFFFFF) +
+                             Record("cut", 398, 10) + Record("ok", 396, 4) + "abcd";
+    ASSERT_TRUE(pak.Open(Write(bytes), TVfsPAK::ReadOnly));
+    EXPECT_THROW(pak.Extract("big"), TarvoError);
+    EXPECT_THROW(pak.Extract("cut"), TarvoError);
+    EXPECT_EQ(*pak.Extract("ok"), "abcd");
+    EXPECT_THROW(pak.Extract("ok", 3), TarvoError);
+}
+
+TEST_F(PackTest, OnlyRegularFilesOpenAndNothingBlocks) {
+    const QString fifo = dir.file("fifo.dat");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_THROW(pak.Open(fifo, TVfsPAK::ReadOnly), TarvoError);
+    EXPECT_THROW(pak.Open(dir.path(), TVfsPAK::ReadOnly), TarvoError);
+    EXPECT_THROW(pak.Open("/dev/zero", TVfsPAK::ReadOnly), TarvoError);
 }
 
 TEST_F(PackTest, MembersMayLieAnywhere) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QStringEncoder>
+#include <QtEndian>
 
 #include "core/Config.h"
 #include "data/TarvoError.h"
 #include "data/UPaker.h"
 #include "platform/FakePlatform.h"
+#include "support/Limits.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -58,6 +61,57 @@ TEST_F(DataTest, FindsSetsWithoutRegardToCaseSkippingFoldersAndSorting) {
     dir.write("DATA/notes.txt", "x");
     Start();
     EXPECT_EQ(data.PhotoSetList, QStringList({"Azja", "europa", "Świat", "zdat"}));
+}
+
+TEST_F(DataTest, UpperCaseSetOpensByTheNameItWasFoundUnder) {
+    dir.write("Data/EUROPA.DAT", MakePhotoSet(ListOf(2), 2));
+    Start();
+    EXPECT_EQ(data.PhotoSetList, QStringList{"EUROPA"});
+    EXPECT_EQ(data.PictureCount, 2);
+    data.LoadPhotoSetPicture(2);
+    EXPECT_EQ(data.Archive.FileName(), data.DataFolder + "EUROPA.DAT");
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
+
+TEST_F(DataTest, DamagedPictureLosesOnlyItselfAndHugeListsAreRefused) {
+    QByteArray set = MakePhotoSet(ListOf(3), 3);
+    // Picture 2 (the third directory record) claims more bytes than follow it.
+    const qint32 records = qFromLittleEndian<qint32>(set.constData() + 4);
+    qToLittleEndian<qint32>(1 << 30, set.data() + records + 2 * 128 + 124);
+    dir.write("Data/a.dat", set);
+    dir.write("Data/b.dat", MakePhotoSet("Zestaw\r\n" + QByteArray(2 << 20, '\n'), 0));
+    Start();
+    EXPECT_EQ(data.PictureCount, 3);
+    EXPECT_NO_THROW(data.LoadPhotoSetPicture(3));
+    EXPECT_THROW(data.LoadPhotoSetPicture(2), TarvoError);
+    config.PhotoSetIndex = 1;
+    EXPECT_FALSE(data.OpenPhotoSet());
+    EXPECT_EQ(data.PictureCount, 3);
+    EXPECT_EQ(fp.messages.shown, QStringList{"Problem z odczytem|Błąd"});
+}
+
+TEST_F(DataTest, SpecialFilesNamedLikeArchivesNeverBlock) {
+    dir.write("Data/a.dat", MakePhotoSet(ListOf(1), 1));
+    QDir(dir.path()).mkpath("Maps");
+    for (const char* name : {"Data/fifo.dat", "Maps/GeoMap.dat"})
+        ASSERT_EQ(mkfifo(QFile::encodeName(dir.file(name)).constData(), 0600), 0);
+    const int result = RunInChild(
+        [&] {
+            Start();
+            if (data.PhotoSetList != QStringList{"a"} || data.PictureCount != 1) return 1;
+            config.PhotoSetIndex = 1;  // the FIFO, had it been listed
+            data.PhotoSetList << "fifo";
+            data.PhotoSetFiles << "fifo.dat";
+            if (data.OpenPhotoSet()) return 2;
+            try {
+                data.LoadMapImage("Europa.jpg", 1);
+            } catch (const TarvoError&) {
+                return 0;
+            }
+            return 3;
+        },
+        256 << 20, 5000);
+    EXPECT_EQ(result, 0);
 }
 
 TEST_F(DataTest, ListLinesGivePictureCountAndPicturesLoad) {
@@ -116,6 +170,8 @@ TEST(SpisDecoding, AnsiUtf8AndLineEnds) {
               QStringList({"Zestaw", "WŁOCHY*Rzym"}));
     EXPECT_EQ(DataAccess::DecodeList(text.toUtf8()), QStringList({"Zestaw", "WŁOCHY*Rzym"}));
     EXPECT_EQ(DataAccess::DecodeList("a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
+    const QStringList cut = DataAccess::DecodeList("a\r\n" + QByteArray(5000, 'x') + "*y\r\n");
+    EXPECT_EQ(cut.value(1), QString(1000, 'x'));
 }
 
 }  // namespace
@@ -133,7 +189,7 @@ namespace {
 // Shows the chooser modally and lets `pick` act on it; true when the pick
 // closed it (a dialog left open is rejected after two seconds).
 bool PickAndClose(TFWyborZestawu& chooser, const std::function<void()>& pick) {
-    QTimer::singleShot(0, pick);
+    QTimer::singleShot(0, &chooser, pick);
     QTimer::singleShot(2000, &chooser, &QDialog::reject);
     chooser.Choose();
     return chooser.result() == QDialog::Accepted;

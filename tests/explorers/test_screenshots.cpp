@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <utility>
 
 #include "app/TFAutor.h"
 #include "coords/TFUklad.h"
@@ -48,9 +50,15 @@ TEST_F(Shots, ExplorersAndAbout) {
     auto* reader = new TFOdkrywcy(ctx, &panel);
     reader->show();
     Save(reader, "explorers-wstep.png");
-    reader->ListaKombo->setCurrentIndex(8);
-    emit reader->ListaKombo->activated(8);
-    Save(reader, "explorers-kolumb.png");
+    for (const auto& [index, file] : {std::pair{8, "explorers-kolumb.png"},
+                                      {15, "explorers-livingstone.png"},
+                                      {16, "explorers-czerski.png"}}) {
+        reader->ListaKombo->setCurrentIndex(index);
+        emit reader->ListaKombo->activated(index);
+        Save(reader, file);
+    }
+    QTest::mouseClick(reader->ImOdkr, Qt::LeftButton);
+    Save(reader, "explorers-enlarged.png");
     reader->hide();
     auto* about = new TFAutor(ctx, &panel);
     about->show();

@@ -100,12 +100,12 @@ TEST(MapModel, JudgingCountsAndNamesTheClickedCountry) {
     model.NextQuestion();
     v = model.Judge(kKeyWhite);  // the sea
     EXPECT_FALSE(v.correct);
-    EXPECT_EQ(v.message, "Żle. Wskazane to: ");
+    EXPECT_EQ(v.message, "Źle. Wskazane to: ");
     EXPECT_EQ(v.effectiveness, "Skuteczność: 50%");
 
     model.NextQuestion();
     v = model.Judge(0x123456);  // a colour in no table
-    EXPECT_EQ(v.message, "Żle. Wskazane to: ???");
+    EXPECT_EQ(v.message, "Źle. Wskazane to: ???");
     EXPECT_EQ(v.effectiveness, "Skuteczność: 33%");
 
     // Another continent keeps counting; ResetScore starts over.
@@ -132,14 +132,14 @@ TEST(MapModel, KeyLookupIsClampedToTheBitmap) {
 TEST(MapModel, FindChoiceLoadsOnlyAnotherContinent) {
     MapModel model;
     model.continent = 7;
-    MapModel::FindTarget rosja = model.FindChoice(116);
+    MapModel::FindTarget rosja = model.FindChoice(118);
     EXPECT_EQ(rosja.name, "Rosja");
     EXPECT_EQ(rosja.continent, 4);
     EXPECT_EQ(rosja.point, QPoint(354, 144));
     EXPECT_TRUE(rosja.needsLoad);
     EXPECT_EQ(model.countryText, "Rosja");
     model.continent = 4;
-    EXPECT_FALSE(model.FindChoice(112).needsLoad);  // "Polska"
+    EXPECT_FALSE(model.FindChoice(114).needsLoad);  // "Polska"
     EXPECT_EQ(model.countryText, "Polska");
 }
 

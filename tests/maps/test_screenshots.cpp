@@ -90,8 +90,15 @@ TEST_F(MapShots, LearnTestAndFind) {
     QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
     Save("maps-test.png");
 
+    // The longest name in a wrong answer's verdict.
+    Choose(w->ListaPanstw, 5);
+    const auto longest = FirstFindOn(6, QStringLiteral("Demokratyczna Republika Konga"));
+    ASSERT_TRUE(longest);
+    waits.shoot = [this] { Save("maps-test-verdict-long.png"); };
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, longest->point);
+
     w->RRwysz->setChecked(true);
-    Choose(w->ListaZnajdz, 78);  // "Kuba"
+    Choose(w->ListaZnajdz, 79);  // "Kuba"
     QImage shot = w->grab().toImage();
     const QPoint tip = w->mapFromGlobal(fp.pointer.position);
     QPainter painter(&shot);
@@ -102,5 +109,7 @@ TEST_F(MapShots, LearnTestAndFind) {
                   tip + QPoint(10, 18), tip + QPoint(7, 11), tip + QPoint(12, 11)}));
     painter.end();
     ASSERT_TRUE(shot.save(QDir(folder).filePath("maps-find.png")));
+    Choose(w->ListaZnajdz, w->ListaZnajdz->findText("Demokratyczna Republika Konga"));
+    Save("maps-find-long.png");
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }

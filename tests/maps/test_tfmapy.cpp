@@ -20,6 +20,7 @@
 #include "maps/TFMapy.h"
 #include "maps/UnitDoMap.h"
 #include "platform/FakePlatform.h"
+#include "support/TextFit.h"
 #include "widgets/ImageView.h"
 
 namespace {
@@ -191,7 +192,7 @@ TEST_F(MapWindow, FindRussiaFromAsiaLoadsEuropeAndMovesThePointer) {
     EXPECT_TRUE(w.PWyborKontynentu->isHidden());
     EXPECT_EQ(w.ListaZnajdz->currentText(), "Afganistan");
 
-    ChooseFind(116);
+    ChooseFind(118);
     EXPECT_EQ(w.Model().continent, 4);
     EXPECT_EQ(w.ListaPanstw->currentIndex(), 3);
     EXPECT_EQ(w.Panel1->pos(), QPoint(35, 67));
@@ -215,7 +216,7 @@ TEST_F(MapWindow, FindOnTheShownContinentDoesNotReload) {
     const int frames = fp.waits.sleeps;
     // Without the archive a reload would fail with a message box.
     ASSERT_TRUE(QFile::remove(ArchivePath()));
-    ChooseFind(112);  // "Polska"
+    ChooseFind(114);  // "Polska"
     EXPECT_TRUE(fp.messages.shown.isEmpty());
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Label(), "Polska");
@@ -260,7 +261,7 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     EXPECT_EQ(w.Model().continent, 0);
     ChooseContinent(1);
     w.RRwysz->setChecked(true);
-    ChooseFind(112);
+    ChooseFind(114);
     EXPECT_EQ(fp.messages.shown.size(), 2);
     EXPECT_TRUE(fp.pointer.moves.empty());
     EXPECT_TRUE(w.isHidden());
@@ -327,6 +328,40 @@ TEST_F(MapWindow, ChoiceMadeDuringTheZoomWaitsForTheMapUnderWay) {
     EXPECT_EQ(w.Image1->image.convertToFormat(QImage::Format_RGB32), before);
 }
 
+TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
+    const BundledFont font;
+    TFMapy& w = Window();
+    // The message line, set as the window sets it, stays left of the
+    // effectiveness and above the map, and cuts no word.
+    QLabel* message = w.NazwaKrajuL;
+    auto expectFits = [&](const QString& text) {
+        SCOPED_TRACE(text.toStdString());
+        w.SetMessage(text);
+        EXPECT_LT(message->geometry().right(), w.Lskutecznosc->x());
+        EXPECT_LT(message->geometry().bottom(), w.Panel1->y());
+        const QRect wrapped = message->fontMetrics().boundingRect(
+            QRect(0, 0, message->width(), 1000), Qt::TextWordWrap, text);
+        EXPECT_LE(wrapped.width(), message->width());
+        EXPECT_LE(wrapped.height(), message->height());
+    };
+    for (int c = 1; c <= kContinentCount; ++c)
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k) {
+            QString name;
+            CountryByNumber(c, k, name);
+            for (const QString& text : {name, "Wskaż: " + name, "Źle. Wskazane to: " + name})
+                expectFits(text);
+        }
+    expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże");
+    // The Find list shows every name whole, closed and dropped down.
+    for (int p = 1; p <= kFindCount; ++p) {
+        const QString name = FindEntry(p)->name;
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_LE(Overflow(w.ListaZnajdz, name), 0);
+        EXPECT_LE(w.ListaZnajdz->view()->fontMetrics().horizontalAdvance(name),
+                  w.ListaZnajdz->view()->width() - 8);
+    }
+}
+
 TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMisses) {
     TFMapy& w = Window();
     ChooseContinent(2);
@@ -369,7 +404,7 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
     EXPECT_FALSE(w.ImKontynentu->Overlay().isNull());
 
     w.RRwysz->setChecked(true);
-    ChooseFind(116);  // Rosja
+    ChooseFind(118);  // Rosja
     const QImage mark = w.ImKontynentu->Overlay();
     ASSERT_FALSE(mark.isNull());
     EXPECT_EQ(mark.pixel(QPoint(354, 144) + QPoint(0, 8)), qRgb(255, 255, 0));

@@ -239,7 +239,7 @@ TEST(TFormPuz, WithoutPicturesTheModuleStaysIdle) {
 
     PuzzleWindow empty(0);
     empty.form->NastepnyClick();
-    EXPECT_EQ(empty.fp.messages.shown, QStringList{"Brak fotografii w zestawie|Błąd"});
+    EXPECT_EQ(empty.fp.messages.shown, QStringList{"Brak obrazków w zestawie|Błąd"});
 }
 
 TEST(TFormPuz, APictureThatCannotBeLoadedEndsTheStartOnly) {

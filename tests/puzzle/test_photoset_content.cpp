@@ -1,6 +1,7 @@
 // The bundled photo sets in content/Data: every set opens, every list line
-// is a name in capitals and a short description, every picture decodes at
-// the board's size, and no two of its 24 puzzle pieces look alike.
+// is a name in capitals and a description that fit the labels showing them,
+// every picture decodes at the board's size, and no two of its 24 puzzle
+// pieces look alike.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,9 +9,13 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include "country/TFormGdzie.h"
 #include "data/ImageCodecs.h"
 #include "data/TVfsPAK.h"
 #include "data/UPaker.h"
+#include "puzzle/PhotoSetFixture.h"
+#include "puzzle/TFormPuz.h"
+#include "support/TextFit.h"
 
 namespace {
 constexpr int kPiece = 64, kColumns = 6, kRows = 4;
@@ -18,6 +23,13 @@ constexpr double kMinPieceDifference = 12.0;  // mean per channel, out of 255
 constexpr int kMaxDescription = 100;
 // The random choice of a picture can give number 17 in any set.
 constexpr int kMinPictures = 17;
+
+QStringList PhotoSetLines(const QString& file) {
+    TVfsPAK pak;
+    if (!pak.Open(file, TVfsPAK::ReadOnly)) return {};
+    const auto spis = pak.Extract("Spis.txt");
+    return spis ? DataAccess::DecodeList(*spis).mid(1) : QStringList();
+}
 
 QStringList PhotoSetFiles() {
     const QDir data(TERRAVIKA_SOURCE_DIR "/content/Data");
@@ -95,6 +107,25 @@ TEST(PhotoSetContent, EveryLineAndPictureIsFitForBothModules) {
             EXPECT_GE(difference, kMinPieceDifference) << "pieces " << a << " and " << b;
         }
     }
+}
+
+TEST(PhotoSetContent, EveryNameAndDescriptionFitsTheLabelsThatShowThem) {
+    const BundledFont font;
+    PhotoSetFixture fixture(1);
+    QWidget parent;
+    const TFormPuz puzzle(fixture.ctx, &parent);
+    const TFormGdzie country(fixture.ctx, &parent);
+    // A lost game shows the answer in the country window's entry field.
+    const QLineEdit* answer = country.NazwaEdit;
+    for (const QString& file : PhotoSetFiles())
+        for (const QString& line : PhotoSetLines(file)) {
+            SCOPED_TRACE(line.toStdString());
+            const int star = line.indexOf('*');
+            ASSERT_GT(star, 0);
+            EXPECT_LE(Overflow(puzzle.Nazwa, line.left(star)), 0);
+            EXPECT_LE(Overflow(answer, line.left(star)), 0);
+            EXPECT_LE(Overflow(puzzle.Nazwa2, line.mid(star + 1)), 0);
+        }
 }
 
 TEST(PhotoSetContent, PieceDifferenceSeesOneLikePair) {

@@ -55,7 +55,7 @@ struct QuizFixture : ::testing::Test {
 
 TEST_F(QuizFixture, EnteringAQuizWaitsForTheNextArrow) {
     form->EnterQuiz(QuizMode::Knowledge);
-    EXPECT_EQ(Text("LPytanie"), "By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+    EXPECT_EQ(Text("LPytanie"), "By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
     EXPECT_TRUE(arrow->isVisible());
     EXPECT_FALSE(form->ZegF3->isActive());
     EXPECT_EQ(Text("LOdp1") + Text("LOdp2") + Text("LOdp3") + Text("LOcena"), "");
@@ -188,7 +188,7 @@ TEST_F(QuizFixture, EverySeriesEndsWithTheGradeForItsCount) {
         "Sam widzisz - nie jest za dobrze.",
         "Jest tak sobie. Musisz jeszcze trochę popracować.",
         "Jest dobrze, ale stać Cię na więcej.",
-        "Jesteś fantystyczny, ale nie wpadaj w samouwielbienie.",
+        "Jesteś fantastyczny, ale nie wpadaj w samouwielbienie.",
     };
     form->EnterQuiz(QuizMode::Capitals);
     for (int right = 0; right <= 10; ++right) {
@@ -247,7 +247,7 @@ TEST_F(QuizFixture, SwitchingQuizzesMidQuestionStartsAfresh) {
     EXPECT_FALSE(form->ZegF3->isActive());
     EXPECT_FALSE(form->State().AnswerOpen);
     EXPECT_EQ(Text("LOdp1") + Text("LOdp2") + Text("LOdp3") + Text("TimeLab"), "");
-    EXPECT_EQ(Text("LPytanie"), "By rozpocząć kliknij na strzałkę z napisem \"Następne\"");
+    EXPECT_EQ(Text("LPytanie"), "By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
     Click(1);
     EXPECT_EQ(fp.sounds.played.size(), 1);
     form->ShowNextQuestion();

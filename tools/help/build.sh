@@ -2,7 +2,7 @@
 # Builds content/Terravika.chm from the HTML pages in src/. The pages are
 # written in UTF-8; the help file carries them in Windows-1250, the code page
 # of its Polish language setting, so that every CHM viewer shows the Polish
-# letters. Needs chmcmd (Debian package fp-utils) and iconv.
+# letters. Needs chmcmd (Debian package fp-utils), iconv, setarch and python3.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 out="$here/../../content/Terravika.chm"
@@ -20,6 +20,10 @@ for file in "$here"/src/*; do
     esac
 done
 
-(cd "$work" && chmcmd --no-html-scan Terravika.hhp >/dev/null)
+# chmcmd stamps the time of day into the file and, with address-space
+# randomisation, leaves a byte of the keyword index to chance: build without
+# randomisation and zero the time stamps, so every build gives the same bytes.
+(cd "$work" && setarch "$(uname -m)" -R chmcmd --no-html-scan Terravika.hhp >/dev/null)
+python3 "$here/fix_timestamps.py" "$work/Terravika.chm"
 mv "$work/Terravika.chm" "$out"
 echo "wrote $out"

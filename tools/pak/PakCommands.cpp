@@ -122,6 +122,8 @@ int PakCheck(const QStringList& args, PakIo io) {
     if (args.size() != 1) return Usage(io, "check ARCHIVE");
     TVfsPAK pak;
     OpenArchive(pak, args[0]);
+    // A damaged member only fails when it is read, so read every one.
+    for (int i = 0; i < pak.EntryCount(); ++i) pak.ExtractByIndex(i);
     io.out << args[0] << ": " << pak.EntryCount() << " entries, structure sound\n";
     return 0;
 }

@@ -11,6 +11,7 @@ the sources stops the build instead of reaching the quiz.
 """
 import collections
 import pathlib
+import re
 import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -35,6 +36,8 @@ def check_knowledge(records):
         counts[fields[4]] += 1
         if len(text) > 100:
             problems.append(f"{number}: {len(text)} characters")
+        if re.search(r"\d \d", text):
+            problems.append(f"{number}: a plain space inside a number (use a no-break space)")
         blank = fields[3] == " "
         if blank != (number in BLANK_THIRD):
             problems.append(f"{number}: blank third answer where none belongs, or missing")

@@ -7,8 +7,10 @@ export default {
     type: 'azimuthalEquidistant',
     rotate: [-15, 90, 0],
     fit: [[-163.6, -78.2], [166.4, -77.2], [0, -90], [-140, -84], [175, -84], [-110, -88], [100, -88]],
-    pad: 16,
+    pad: 26,
   },
+  graticuleOverLand: true,
+  graticuleStep: [15, 2],
   // The Ross Ice Shelf, roughly: its front along 78 degrees south and the
   // coasts of the Transantarctic Mountains and Marie Byrd Land behind it.
   ice: [

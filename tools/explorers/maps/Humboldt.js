@@ -1,4 +1,5 @@
-// Humboldt and Bonpland in Spanish America (1799-1804): from Cumaná up the
+// Humboldt and Bonpland in Spanish America (1799-1804), coming from La Coruña
+// across the Atlantic (beyond the map's edge): from Cumaná up the
 // Orinoco to the Casiquiare and back, to Cuba, up the Magdalena to Bogotá,
 // through the Andes to Quito and Chimborazo (the star), to Lima, Mexico,
 // Cuba again and the United States. The rivers the text names are drawn.
@@ -16,7 +17,7 @@ export default {
     legs: [
       {
         points: [
-          [-64.17, 10.46], [-66.9, 10.5], [-67.47, 7.9], [-66.4, 7.6], [-67.5, 6.2],
+          [-40, 20], [-55, 14], [-64.17, 10.46], [-66.9, 10.5], [-67.47, 7.9], [-66.4, 7.6], [-67.5, 6.2],
           [-67.7, 4.05], [-67.05, 1.92], [-66.3, 2.5], [-65.55, 3.17], [-66.4, 4.5], [-67.5, 6.2], [-66, 7.6],
           [-63.55, 8.12], [-64.7, 10.13], [-64.17, 10.46], [-70, 15], [-80, 20.5], [-82.36, 23.13], [-80, 17],
           [-75.5, 10.4], [-74.8, 9], [-74.6, 6.5], [-74.8, 5.2], [-74.07, 4.71], [-76.6, 2.44], [-77.28, 1.21],
@@ -25,12 +26,11 @@ export default {
           [-99.13, 19.43], [-96.13, 19.2], [-88, 23.5], [-82.36, 23.13], [-79, 27], [-74.5, 38.5], [-75.16, 39.95],
           [-77.04, 38.9],
         ],
-        arrows: [15, 36, 42],
+        arrows: [1, 17, 38, 44],
       },
     ],
   },
   marks: [
-    { kind: 'start', at: [-64.17, 10.46] },
     { kind: 'peak', at: [-78.82, -1.47] },
   ],
 };

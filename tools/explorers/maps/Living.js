@@ -1,5 +1,6 @@
-// Livingstone's crossing of Africa from Luanda to Quelimane (1853-1856) past
-// the Victoria Falls, and thinner his last journey to Ujiji and Chitambo
+// Livingstone's crossing of Africa (1853-1856): from Linyanti to Luanda on the
+// Atlantic, back and east past the Victoria Falls to Quelimane on the Indian
+// Ocean, and thinner his last journey to Ujiji and Chitambo
 // (1866-1873), with the lakes and rivers the text names.
 export default {
   band: '1841–1873',
@@ -40,6 +41,12 @@ export default {
     legs: [
       {
         points: [
+          [23.8, -18.05], [23.2, -16], [22.5, -14], [20, -11.5], [17.5, -9.5], [15.5, -9.3], [13.23, -8.84],
+        ],
+        arrows: [3],
+      },
+      {
+        points: [
           [13.23, -8.84], [15.5, -9.3], [17.5, -9.5], [20, -11.5], [22.5, -14], [23.2, -16], [23.8, -18.05],
           [25.86, -17.92], [27.5, -16.8], [28.9, -15.9], [30.45, -15.6], [33.59, -16.16], [35.5, -17.6], [36.89, -17.88],
         ],
@@ -48,8 +55,7 @@ export default {
     ],
   },
   marks: [
-    { kind: 'start', at: [13.23, -8.84] },
-    { kind: 'star', at: [25.86, -17.92] },
+    { kind: 'start', at: [23.8, -18.05] },
     { kind: 'cross', at: [30.25, -12.3] },
   ],
 };

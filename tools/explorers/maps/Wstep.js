@@ -6,11 +6,10 @@ import vasco from './Vasco.js';
 
 export default {
   band: '1492 i 1498',
-  view: { globe: [-5, 12] },
+  view: { globe: [-2, 16] },
   route: { legs: [kolumb.route.legs[0], vasco.route.legs[0]].map(({ points }) => ({ points, arrows: [3] })) },
   marks: [
-    { kind: 'start', at: [-6.9, 37.2] },
-    { kind: 'start', at: [-9.2, 38.6] },
+    { kind: 'start', at: [-8, 38] },
     { kind: 'star', at: [-74.5, 24.05] },
     { kind: 'star', at: [75.6, 11.4] },
   ],

@@ -35,6 +35,7 @@ export const COLORS = {
   sea: '#8cc4ea',
   land: '#efdfb0',
   highlight: '#f6b95b',
+  ice: '#f3f7fa',
   border: '#c9b27c',
   graticule: '#a9d2ef',
   water: '#2f7fc1',
@@ -200,11 +201,14 @@ function bandSvg(text) {
   );
 }
 
-function highlightSvg(path, ids) {
+// Countries filled in a colour of their own: the highlighted ones and
+// Antarctica, drawn white as ice.
+const ANTARCTICA = '010';
+function countryFillSvg(path, ids, fill) {
   const { countries } = world();
   return countries.features
     .filter((f) => ids.includes(f.id))
-    .map((f) => `<path d="${path(f)}" fill="${COLORS.highlight}"/>`)
+    .map((f) => `<path d="${path(f)}" fill="${fill}"/>`)
     .join('');
 }
 
@@ -228,14 +232,17 @@ export function mapSvg(map) {
   parts.push(`<g clip-path="url(#map)">`);
   parts.push(`<rect x="${x0}" y="${y0}" width="${x1 - x0}" height="${y1 - y0}" fill="${globe ? COLORS.space : COLORS.sea}"/>`);
   if (globe) parts.push(`<path d="${path({ type: 'Sphere' })}" fill="${COLORS.sea}"/>`);
-  const graticule = d3.geoGraticule().step(map.graticuleStep ?? [15, 15])();
-  parts.push(`<path d="${path(graticule)}" fill="none" stroke="${COLORS.graticule}" stroke-width="1"/>`);
+  const graticule = `<path d="${path(d3.geoGraticule().step(map.graticuleStep ?? [15, 15])())}" fill="none" stroke="${COLORS.graticule}" stroke-width="1"/>`;
+  if (!map.graticuleOverLand) parts.push(graticule);
   for (const ring of map.ice ?? []) {
-    parts.push(`<path d="${path({ type: 'Polygon', coordinates: [ring] })}" fill="#f7fbfe" stroke="#b9c9d6" stroke-width="1"/>`);
+    parts.push(`<path d="${path({ type: 'Polygon', coordinates: [ring] })}" fill="#d8e7f3" stroke="#b9c9d6" stroke-width="1"/>`);
   }
   parts.push(`<path d="${path(land)}" fill="${COLORS.land}"/>`);
-  if (map.highlight) parts.push(highlightSvg(path, map.highlight));
+  parts.push(countryFillSvg(path, [ANTARCTICA], COLORS.ice));
+  if (map.highlight) parts.push(countryFillSvg(path, map.highlight, COLORS.highlight));
   parts.push(`<path d="${path(borders)}" fill="none" stroke="${COLORS.border}" stroke-width="1"/>`);
+  // On an ice cap the meridians meeting at the pole are what shows where it is.
+  if (map.graticuleOverLand) parts.push(graticule);
   for (const river of map.rivers ?? []) {
     parts.push(line(path, river, `stroke="${COLORS.water}" stroke-width="${map.riverWidth ?? 3.5}"`));
   }
@@ -244,11 +251,13 @@ export function mapSvg(map) {
     ...map.route.legs.map((leg) => routeSvg(path, leg.points, { dashed: leg.dashed, width: leg.width })),
   ];
   for (const r of routes) parts.push(r.casing + r.stroke);
-  // Lakes lie over the routes: a thick route line passing beside a lake
-  // would otherwise cover it.
+  // Lakes lie over the routes, as a thick route line passing beside a lake
+  // would cover it, and are drawn a little larger than life, as atlases draw
+  // narrow lakes, so that they show in the small frame.
   for (const lake of map.lakes ?? []) {
     const d = path(lakePolygon(lake));
-    parts.push(`<path d="${d}" fill="${COLORS.water}" stroke="#ffffff" stroke-width="2" stroke-linejoin="round"/>`);
+    parts.push(`<path d="${d}" fill="#ffffff" stroke="#ffffff" stroke-width="9" stroke-linejoin="round"/>`);
+    parts.push(`<path d="${d}" fill="${COLORS.water}" stroke="${COLORS.water}" stroke-width="4" stroke-linejoin="round"/>`);
   }
   const route = map.route;
   for (const leg of route.legs) {

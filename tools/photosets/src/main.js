@@ -1,5 +1,5 @@
 // Generates the photo sets content/Data/*.dat: for every country a 384 x 256
-// picture (map, flag, globe) and its line in Spis.txt.
+// picture (map and locator globe) and its line in Spis.txt.
 //   node src/main.js [--out DIR] [--preview DIR] [--only NAME]
 import fs from 'node:fs';
 import path from 'node:path';
@@ -8,13 +8,18 @@ import * as d3 from 'd3-geo';
 import { PHOTO_SETS } from './countries.js';
 import { loadCountries } from './world.js';
 import { pictureSvg, WIDTH, HEIGHT } from './picture.js';
-import { renderSvg, renderSvgPng, flagPng, encodeJpeg, decodeJpeg } from './raster.js';
+import { renderSvg, renderSvgPng, encodeJpeg, decodeJpeg } from './raster.js';
 import { buildPack, encodeCp1250 } from './pack.js';
 import { closestPieces, MIN_PIECE_DIFFERENCE } from './pieces.js';
+import { fontMetrics } from './textWidth.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const repo = path.resolve(here, '../../..');
 const MAX_DESCRIPTION = 100;
+// The puzzle shows the description on one line of a 233-pixel label in the
+// program's 11-pixel interface font.
+const DESCRIPTION_LABEL = { width: 233, pixelSize: 11 };
+const textWidth = fontMetrics(path.join(repo, 'resources/fonts/LiberationSans-Regular.ttf'));
 const VARIANTS = 6;
 // A capital on a coast may fall just outside the simplified coastline.
 const CAPITAL_TOLERANCE_KM = 15;
@@ -29,6 +34,9 @@ function checkEntry(entry, country) {
   if (entry.name !== entry.name.toLocaleUpperCase('pl')) throw new Error(`${entry.name}: the name must be in capitals`);
   if (entry.name.includes('*')) throw new Error(`${entry.name}: "*" in the name`);
   if (entry.text.length > MAX_DESCRIPTION) throw new Error(`${entry.name}: description longer than ${MAX_DESCRIPTION}`);
+  const width = textWidth(entry.text, DESCRIPTION_LABEL.pixelSize);
+  // The program's own measure (hinted, kerned) may differ by a fraction of a pixel: keep one spare.
+  if (width > DESCRIPTION_LABEL.width - 1) throw new Error(`${entry.name}: description ${width.toFixed(1)} px wide, the label holds ${DESCRIPTION_LABEL.width}`);
   if (!d3.geoContains(country.feature, entry.capital)) {
     const nearest = d3.geoDistance(entry.capital, closestVertex(country.feature, entry.capital)) * 6371;
     if (nearest > CAPITAL_TOLERANCE_KM) throw new Error(`${entry.name}: the capital lies ${nearest.toFixed(0)} km outside the country`);
@@ -51,17 +59,16 @@ function closestVertex(feature, point) {
 // Renders a country's picture, trying layout variants until its puzzle pieces all differ.
 function makePicture({ countries, coarse }, entry, preview) {
   const index = countries.findIndex((c) => c.id === entry.id);
-  const flag = flagPng(entry.flag, 208);
   let closest = null;
   for (let variant = 0; variant < VARIANTS; variant++) {
-    const svg = pictureSvg({ countries, coarse, index, capital: entry.capital, frame: entry.frame, flagPng: flag, variant });
+    const svg = pictureSvg({ countries, coarse, index, capital: entry.capital, frame: entry.frame, variant });
     const jpeg = encodeJpeg(renderSvg(svg));
     const decoded = decodeJpeg(jpeg);
     if (decoded.width !== WIDTH || decoded.height !== HEIGHT) throw new Error(`${entry.name}: picture is ${decoded.width}x${decoded.height}`);
     closest = closestPieces(decoded);
     if (closest.difference >= MIN_PIECE_DIFFERENCE) return { jpeg, svg, variant, closest };
   }
-  if (preview) fs.writeFileSync(path.join(preview, 'failed.png'), renderSvgPng(pictureSvg({ countries, coarse, index, capital: entry.capital, frame: entry.frame, flagPng: flag }), 2 * WIDTH));
+  if (preview) fs.writeFileSync(path.join(preview, 'failed.png'), renderSvgPng(pictureSvg({ countries, coarse, index, capital: entry.capital, frame: entry.frame }), 2 * WIDTH));
   throw new Error(`${entry.name}: pieces ${closest.pair} differ by only ${closest.difference.toFixed(1)} in every layout`);
 }
 

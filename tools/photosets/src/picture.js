@@ -1,5 +1,7 @@
-// Draws one picture as SVG: a map of the country among its neighbours, its
-// flag, a locator globe, a compass, a scale bar and a labelled graticule.
+// Draws one picture as SVG: a map of the country among its neighbours, a
+// locator globe, a compass, a scale bar and a labelled graticule. Nothing on
+// it names the country or its capital (no flag, no place names), so that the
+// country-recognition exercise is answered from the map alone.
 import * as d3 from 'd3-geo';
 import { mainPart, mayReach } from './world.js';
 import { el, fmt, haloText, starPath } from './svg.js';
@@ -7,11 +9,10 @@ import { el, fmt, haloText, starPath } from './svg.js';
 export const WIDTH = 384;
 export const HEIGHT = 256;
 
-// Where the country itself is framed; the right-hand side holds the flag and the globe.
+// Where the country itself is framed; the globe stands in the bottom right corner.
 const FRAME = [[44, 40], [236, 216]];
 // The closest zoom: the frame spans at least this many degrees.
 const MIN_SPAN_DEG = 2.6;
-const FLAG = { x: 270, y: 10, w: 104, h: 78 };
 const GLOBE = { cx: 327, cy: 198, r: 47 };
 
 const TARGET = { fill: '#d7342b', stroke: '#6b0f0a' };
@@ -129,23 +130,6 @@ function scaleBar(x, y, scale) {
   );
 }
 
-function flagInset(flagPng) {
-  const { x, y, w, h } = FLAG;
-  const stops = [[0, 0.2, '#fff'], [0.18, 0, '#000'], [0.33, 0.16, '#000'], [0.52, 0.16, '#fff'], [0.7, 0, '#000'], [0.86, 0.18, '#000'], [1, 0.08, '#fff']];
-  const gradient = el(
-    'linearGradient',
-    { id: 'cloth', x1: 0, y1: 0, x2: 1, y2: 0.35 },
-    stops.map(([o, a, c]) => el('stop', { offset: o, 'stop-color': c, 'stop-opacity': a })).join(''),
-  );
-  return (
-    el('defs', {}, gradient) +
-    el('rect', { x: x + 3, y: y + 3, width: w + 4, height: h + 4, fill: 'rgba(0,0,0,0.35)' }) +
-    el('rect', { x: x - 2, y: y - 2, width: w + 4, height: h + 4, fill: '#ffffff', stroke: '#4a4a4a', 'stroke-width': 0.6 }) +
-    el('image', { x, y, width: w, height: h, href: `data:image/png;base64,${flagPng.toString('base64')}`, preserveAspectRatio: 'none' }) +
-    el('rect', { x, y, width: w, height: h, fill: 'url(#cloth)' })
-  );
-}
-
 // The globe shows the coarse shapes of the other countries and the fine one of the country.
 function globeInset(coarse, country, main, mapView) {
   const { cx, cy, r } = GLOBE;
@@ -227,7 +211,7 @@ function viewGraticule({ centre, radius }, step) {
 }
 
 // The whole picture; variant > 0 shifts and shrinks the map slightly.
-export function pictureSvg({ countries, coarse, index, capital, frame, flagPng, variant = 0 }) {
+export function pictureSvg({ countries, coarse, index, capital, frame, variant = 0 }) {
   const { projection, main } = mapProjection(countries[index].feature, frame, variant);
   const path = d3.geoPath(projection);
   const colours = landColours(countries);
@@ -285,7 +269,6 @@ export function pictureSvg({ countries, coarse, index, capital, frame, flagPng, 
     graticuleLabels(projection, step),
     compass(24, 226, 17),
     scaleBar(52, 247, projection.scale()),
-    flagInset(flagPng),
     globeInset(coarse, countries[index], main, projection),
   ];
   return `<svg xmlns="http://www.w3.org/2000/svg" width="${WIDTH}" height="${HEIGHT}" viewBox="0 0 ${WIDTH} ${HEIGHT}">${body.join('')}</svg>`;

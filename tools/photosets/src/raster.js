@@ -1,6 +1,5 @@
 // Rasterising SVG and encoding JPEG, with the bundled font only, so that
 // the output does not depend on the fonts of the machine.
-import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import { Resvg } from '@resvg/resvg-js';
 import jpeg from 'jpeg-js';
@@ -23,12 +22,6 @@ export function renderSvg(svg, width) {
 export function renderSvgPng(svg, width) {
   const resvg = new Resvg(svg, { font: FONT, fitTo: { mode: 'width', value: width } });
   return resvg.render().asPng();
-}
-
-// A flag of the flag-icons collection (4:3 drawing) as PNG.
-export function flagPng(code, width) {
-  const file = require.resolve(`flag-icons/flags/4x3/${code}.svg`);
-  return renderSvgPng(fs.readFileSync(file, 'utf8'), width);
 }
 
 export const encodeJpeg = (rgba, quality = 90) => jpeg.encode(rgba, quality).data;

@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import * as d3 from 'd3-geo';
 import { loadCountries, mainPart } from '../src/world.js';
 import { buildPack, encodeCp1250 } from '../src/pack.js';
+import { fontMetrics } from '../src/textWidth.js';
 
 const countries = loadCountries('50m');
 const byName = (name) => countries.find((c) => c.name === name).feature;
@@ -50,4 +51,15 @@ test('a PACK archive lists its members, a shared one at the same place', () => {
   assert.deepEqual(record(0), ['Spis.txt', 12, 2]);
   assert.deepEqual(record(1), ['Im1.jpg', 14, 3]);
   assert.deepEqual(record(2), ['Im0.jpg', 14, 3]);
+});
+
+test('descriptions are measured in the program font as the puzzle label shows them', () => {
+  const width = fontMetrics(new URL('../../../resources/fonts/LiberationSans-Regular.ttf', import.meta.url).pathname);
+  // Liberation Sans at 11 px: "W" is 10.38 px wide; a Polish letter is found
+  // in the font (as wide as its base letter), not measured as a missing glyph.
+  assert.equal(width('iiii', 11), 4 * width('i', 11));
+  assert.ok(Math.abs(width('W', 11) - 10.38) < 0.01);
+  assert.equal(width('ą', 11), width('a', 11));
+  // One of the old descriptions that the 233-pixel label cut off mid-word.
+  assert.ok(width('Stolica: Oslo. Słynie z fiordów; należy do niej arktyczny archipelag Svalbard.', 11) > 233);
 });

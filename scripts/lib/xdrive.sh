@@ -1,0 +1,100 @@
+# Driving the program with real X input (xdotool) at any scale, sourced by
+# scripts. Positions are given in the program's logical pixels: the 800 x 580
+# panel PTlo and the module windows at their offsets from it. xd_layout turns
+# them into screen pixels for a screen size and a scale factor.
+#
+# Needs: xdotool, ImageMagick (import, convert, compare), xwininfo.
+
+# xd_fit W H: the factor --scale auto takes on a W x H work area: the largest
+# whole hundredth at which 800 x 580 fits.
+xd_fit() {
+  awk -v w="$1" -v h="$2" 'BEGIN {
+    f = w / 800; if (h / 580 < f) f = h / 580
+    f = int(f * 100 + 1e-9) / 100; if (f < 0.25) f = 0.25; if (f > 8) f = 8
+    print f }'
+}
+
+# xd_layout W H F: sets XD_F (device pixels per logical pixel) and PX, PY (the
+# panel's logical position in the window that covers the W x H work area).
+xd_layout() {
+  XD_F="$3"
+  read -r PX PY < <(awk -v w="$1" -v h="$2" -v f="$3" '
+    function rhe(v,  r) { r = int(v); if (v < 0 && r != v) r--
+      if (v - r > 0.5 || (v - r == 0.5 && r % 2)) r++; return r }
+    BEGIN { lw = int(w / f + 0.5); lh = int(h / f + 0.5)
+            print rhe((lw - 800) / 2), rhe((lh - 580) / 2) }')
+}
+
+# xd_dev X Y...: screen pixels of logical coordinates (rounded).
+xd_dev() { awk -v f="$XD_F" 'BEGIN { for (i = 1; i < ARGC; i++) printf "%s%d", (i > 1 ? " " : ""), ARGV[i] * f + 0.5; print "" }' "$@"; }
+
+# Module windows: offset from the panel and size, in logical pixels.
+declare -A XD_WIN=(
+  [QUIZ]="120 110 403 307" [PUZZLE]="50 110 515 407" [COUNTRY]="100 150 411 329"
+  [COORDS]="130 180 386 261" [EXPLORERS]="60 110 489 366" [MAPS]="40 90 513 415"
+  [ABOUT]="160 140 316 290"
+)
+# xd_in NAME DX DY: logical screen point of a point inside a module window.
+xd_in() {
+  local ox oy
+  read -r ox oy _ <<<"${XD_WIN[$1]}"
+  echo $((PX + ox + $2)) $((PY + oy + $3))
+}
+# xd_win NAME: "X Y W H" of a module window in screen pixels.
+xd_win() {
+  local ox oy w h
+  read -r ox oy w h <<<"${XD_WIN[$1]}"
+  xd_dev $((PX + ox)) $((PY + oy)) "$w" "$h"
+}
+
+# xd_click X Y: moves to the logical point, lets the move arrive, clicks.
+xd_click() {
+  # shellcheck disable=SC2046 # two numbers
+  xdotool mousemove $(xd_dev "$1" "$2")
+  sleep 0.15
+  xdotool click 1
+  sleep 0.15
+}
+# xd_menu N: clicks the hotspot of menu entry N (1 to 9) at its centre.
+xd_menu() {
+  local spots=("" "26 8 45 41" "32 72 39 41" "30 136 35 33" "30 200 35 33" "32 256 39 41"
+    "34 320 39 41" "35 384 33 33" "30 448 43 33" "39 488 34 25")
+  local sx sy sw sh
+  read -r sx sy sw sh <<<"${spots[$1]}"
+  xd_click $((PX + 630 + sx + sw / 2)) $((PY + 48 + sy + sh / 2))
+}
+# xd_ctrl KEY: Ctrl+KEY, Ctrl held well before and after the key.
+xd_ctrl() {
+  xdotool keydown ctrl
+  sleep 0.2
+  xdotool key "$1"
+  sleep 0.2
+  xdotool keyup ctrl
+}
+
+# xd_differing FILE1 FILE2 X Y W H: pixels that differ inside the rect
+# (screen pixels).
+xd_differing() {
+  local tmp
+  tmp="$(mktemp -d)"
+  convert "$1" -crop "$5x$6+$3+$4" +repage "$tmp/a.png"
+  convert "$2" -crop "$5x$6+$3+$4" +repage "$tmp/b.png"
+  compare -metric AE "$tmp/a.png" "$tmp/b.png" null: 2>&1 | awk '{ printf "%d", $1 }' || true
+  rm -rf "$tmp"
+}
+# xd_still FILE [TIMEOUT]: waits until two screenshots a moment apart agree
+# (effects and loads are over) and keeps the last one as FILE.
+xd_still() {
+  local deadline=$((SECONDS + ${2:-20})) a b
+  a="$(mktemp --suffix=.png)" b="$(mktemp --suffix=.png)"
+  import -window root "$a"
+  while :; do
+    sleep 0.4
+    import -window root "$b"
+    [ "$(compare -metric AE "$a" "$b" null: 2>&1 | awk '{ printf "%d", $1 }')" = 0 ] && break
+    [ "$SECONDS" -ge "$deadline" ] && break
+    mv "$b" "$a"
+  done
+  mv "$b" "$1"
+  rm -f "$a"
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Running test code under the limits a hostile file must stay within: in a
+// child process with a ceiling on its address space and a deadline, as an
+// unprivileged user, or with a full disk simulated by a file-size limit.
+#include <functional>
+
+// Runs body in a forked child whose resident memory may grow by at most
+// maxGrowth bytes (its address space by four times that, a hard ceiling).
+// Returns body's result, kTooMuchMemory when the peak grew beyond maxGrowth,
+// or -1 when the child died or did not end within timeoutMs (it is then
+// killed). Sanitizer builds get more time and no memory limits.
+constexpr int kTooMuchMemory = 98;
+int RunInChild(const std::function<int()>& body, long long maxGrowth, int timeoutMs);
+
+// Runs body in a forked child that has dropped root rights (as "nobody"), so
+// that file permissions apply; without root rights it runs in a child as is.
+int RunUnprivileged(const std::function<int()>& body);
+
+// While it lives, files cannot grow beyond maxBytes: writes beyond it fail
+// with EFBIG as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long maxBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long previous;
+    void (*previousHandler)(int);
+};
