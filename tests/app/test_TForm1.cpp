@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "app/MainMenu.h"
-#include "app/MenuHotspot.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"
 #include "coords/TFUklad.h"
@@ -159,8 +158,7 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) 
     for (const auto& [entry, module] : modules) {
         form->LaunchEntry(entry);
         if (entry == 5) form->fUklad->Nastepny->click();  // the focus in the answer field
-        int inModule = 0;
-        for (int tab = 0; tab < 20; ++tab) {
+        for (int tab = 0; tab < 6; ++tab) {
             QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
             QTest::keyClick(from, Qt::Key_Tab);
             const QWidget* focus = QApplication::focusWidget();
