@@ -38,6 +38,10 @@ public:
     // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.
     QString PathUnderBase(const QString& relative) const;
 
+    // The title of each set found: the first line of its Spis.txt, or the
+    // set's file name when that line is empty or the set cannot be read.
+    QStringList PhotoSetTitles() const;
+
     // File names in folder that end in "dat" (any case), folders and special
     // files skipped, sorted case-insensitively (Polish).
     static QStringList FindPhotoSetFiles(const QString& folder);

@@ -2,9 +2,11 @@
 
 #include <QComboBox>
 #include <QDirIterator>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "app/MainMenu.h"
+#include "app/MenuHotspot.h"
 #include "app/TFUstawienia.h"
 #include "app/TForm1.h"
 #include "coords/TFUklad.h"
@@ -146,7 +148,7 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     EXPECT_TRUE(form->form2->isHidden());
 }
 
-TEST_F(MainWindowTest, TabStopsOnlyAtVisibleControls) {
+TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
     Start();
     form->activateWindow();
     const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
@@ -157,17 +159,20 @@ TEST_F(MainWindowTest, TabStopsOnlyAtVisibleControls) {
     for (const auto& [entry, module] : modules) {
         form->LaunchEntry(entry);
         if (entry == 5) form->fUklad->Nastepny->click();  // the focus in the answer field
-        for (int tab = 0; tab < 6; ++tab) {
+        int inModule = 0;
+        for (int tab = 0; tab < 20; ++tab) {
             QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
             QTest::keyClick(from, Qt::Key_Tab);
             const QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << entry;
-            // Inside the open module or on the menu, and wholly in sight.
-            const QWidget* area = module->isAncestorOf(focus) ? module : form->PTlo;
-            EXPECT_TRUE(area->isAncestorOf(focus) && focus->isVisible() &&
-                        area->rect().contains(QRect(focus->mapTo(area, QPoint()), focus->size())))
-                << entry << " " << focus->objectName().toStdString();
+            const bool menu = qobject_cast<const MenuHotspot*>(focus);
+            const bool seen =
+                module->isAncestorOf(focus) && focus->isVisible() &&
+                module->rect().contains(QRect(focus->mapTo(module, QPoint()), focus->size()));
+            EXPECT_TRUE(menu || seen) << entry << " " << focus->objectName().toStdString();
+            inModule += seen;
         }
+        EXPECT_GT(inModule, 0) << entry;
     }
 }
 
@@ -233,6 +238,23 @@ TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
     }
 }
 
+TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
+    Start();
+    TFUstawienia& dialog = *form->fUstawienia;
+    dialog.show();
+    QAbstractButton* wolne = dialog.tempoItems->button(2);
+    ASSERT_TRUE(wolne->isChecked());
+    QStyleOptionButton option;
+    option.initFrom(wolne);
+    const QRect indicator =
+        wolne->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, wolne);
+    const QImage radio = wolne->grab().toImage();
+    EXPECT_LT(qGray(radio.pixel(indicator.center())), 100);  // a dark dot in the white circle
+    const QImage frame = dialog.RTempo->grab().toImage();
+    EXPECT_GT(qGray(frame.pixel(0, frame.height() / 2)), 150);  // a light frame line
+    dialog.hide();
+}
+
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     Start();
     const QByteArray before = dir.read("Tarvo.ini");
@@ -281,8 +303,9 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
         EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
-    form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
-    emit form->fWyborZestawu->CWyborZestawu->activated(2);
+    QComboBox* sets = form->fWyborZestawu->CWyborZestawu;
+    sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
+    emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
     EXPECT_EQ(OtherFiles(dir), before);
 }

@@ -162,7 +162,7 @@ TEST(Config, SpecialFileNamedTarvoIniNeverBlocks) {
                       ReadConfig(config);
                       return config.Tempo == 3 ? 0 : 1;
                   },
-                  64 << 20, 2000),
+                  64 << 20, 1000),
               0);
 }
 

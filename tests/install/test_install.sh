@@ -16,6 +16,10 @@ appstreamcli validate --no-net "$PREFIX/share/metainfo/pl.terravika.Terravika.me
 desktop-file-validate "$PREFIX/share/applications/pl.terravika.Terravika.desktop"
 read -r command arguments < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Terravika.desktop")
 [ -x "$PREFIX/bin/$command" ] || fail "desktop entry command $command not installed"
+# The teachers' set editor has an entry of its own.
+desktop-file-validate "$PREFIX/share/applications/pl.terravika.Zestawy.desktop"
+read -r editor _ < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Zestawy.desktop")
+[ -x "$PREFIX/bin/$editor" ] || fail "set editor $editor not installed"
 [ -f "$PREFIX/share/icons/hicolor/256x256/apps/pl.terravika.Terravika.png" ] || fail "no icon"
 grep -q '^License: CC-BY-SA-4.0$' "$PREFIX/share/doc/terravika/copyright" || fail "no copyright file"
 sets=$(find "$PREFIX/share/terravika/Data" -name '*.dat' | wc -l)

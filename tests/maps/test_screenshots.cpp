@@ -86,6 +86,7 @@ TEST_F(MapShots, LearnTestAndFind) {
     ASSERT_TRUE(asked);
     waits.shoot = [this] { Save("maps-test-verdict.png"); };
     QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, asked->point);
+    waits.shoot = [this] { Save("maps-test-miss.png"); };  // the right country outlined
     QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
     Save("maps-test.png");
 

@@ -11,6 +11,7 @@
 
 #include "country/TFormGdzie.h"
 #include "data/ImageCodecs.h"
+#include "data/PhotoSetFile.h"
 #include "data/TVfsPAK.h"
 #include "data/UPaker.h"
 #include "puzzle/PhotoSetFixture.h"
@@ -144,4 +145,14 @@ TEST(PhotoSetContent, PieceDifferenceSeesOneLikePair) {
     EXPECT_EQ(difference, 0.0);
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 24);
+}
+
+// The bundled sets pass the same rules as a teacher's set.
+TEST(PhotoSetContent, EverySetPassesTheRulesOfTeachersSets) {
+    for (const QString& file : PhotoSetFiles()) {
+        SCOPED_TRACE(file.toStdString());
+        const PhotoSetContent set = ReadPhotoSet(file);
+        for (const auto& problem : PhotoSetRules::Check(set.entries, TFormPuz::Labels()))
+            ADD_FAILURE() << problem.picture << ": " << problem.text.toStdString();
+    }
 }
