@@ -10,7 +10,7 @@
 xd_fit() {
   awk -v w="$1" -v h="$2" 'BEGIN {
     f = w / 800; if (h / 580 < f) f = h / 580
-    f = int(f * 100 + 1e-9) / 100; if (f < 0.25) f = 0.25; if (f > 8) f = 8
+    f = int(f * 100 + 1e-9) / 100; if (f < 1) f = 1; if (f > 8) f = 8
     print f }'
 }
 

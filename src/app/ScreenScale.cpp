@@ -81,13 +81,17 @@ QString CutOffNote(QSize workArea, double factor) {
     const QLocale polish(QLocale::Polish);
     const QSize device(std::lround(workArea.width() * factor),
                        std::lround(workArea.height() * factor));
-    return QStringLiteral(
-               "terravika: przy skali %1 okno programu (800 × 580) nie mieści się na "
-               "ekranie (%2 × %3); mieści się przy --scale auto, czyli %4.")
-        .arg(polish.toString(factor))
-        .arg(workArea.width())
-        .arg(workArea.height())
-        .arg(polish.toString(FitFactor(device)));
+    QString note = QStringLiteral(
+                       "terravika: przy skali %1 okno programu (800 × 580) nie mieści się na "
+                       "ekranie (%2 × %3)")
+                       .arg(polish.toString(factor))
+                       .arg(workArea.width())
+                       .arg(workArea.height());
+    const double fit = FitFactor(device);
+    if (kPanel.width() * fit <= device.width() && kPanel.height() * fit <= device.height())
+        note +=
+            QStringLiteral("; mieści się przy --scale auto, czyli %1").arg(polish.toString(fit));
+    return note + '.';
 }
 
 std::optional<QRect> X11WorkArea() {
