@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Driving the program with real X input (xdotool) at any scale, sourced by
 # scripts. Positions are given in the program's logical pixels: the 800 x 580
 # panel PTlo and the module windows at their offsets from it. xd_layout turns

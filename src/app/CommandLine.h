@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's command line: --help, --version and --scale, in Polish.
 // It is read before the application object exists, because the scale has to

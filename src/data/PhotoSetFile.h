@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Photo-set archives as whole sets: reading one into its title and pictures,
 // and building one from them with its Spis.txt written in the one form the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a photo set must be for the puzzle and country recognition to use it:
 // the one place where names, descriptions and pictures of a set are checked

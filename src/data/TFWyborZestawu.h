@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The photo-set chooser: a small modal dialog with a list "Zestaw nr k – "
 // followed by each set's title, as wide as its longest item.

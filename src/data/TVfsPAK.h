@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reader of PACK archives: a 12-byte header ("PACK", directory offset,
 // directory length), the members' bytes, and a directory of 128-byte records

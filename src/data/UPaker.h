@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The data layer: the data folders, the photo sets and their lists, and the
 // loaders that read pictures and texts out of the PACK archives. It opens

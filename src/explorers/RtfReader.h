@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads RTF documents as common word processors write them into a
 // QTextDocument: character formatting (font, size, bold, italic, underline,

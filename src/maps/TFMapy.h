@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Countries on the continent maps: Learn (the country under the pointer is
 // named), Test (a named country is to be clicked) and Find (the pointer is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture puzzle: a photo-set picture cut into 24 pieces, shuffled, to be
 // put back in order by swapping two pieces at a time, optionally against a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture with the 384 x 256 cut drawn over it as a frame; dragging the
 // picture with the mouse (or the arrow keys) moves the cut.

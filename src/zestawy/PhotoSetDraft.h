@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A photo set being made by a teacher: its title and pictures, each with a
 // movable 384 x 256 cut, a name and a description, checked by the photo-set

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The set editor's window: the list of pictures with their problems on the
 // left, the chosen picture's cut, name and description on the right, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Walks the accessible tree of the main window with each module open and
 // finds a name for every control that acts.
 #include <gtest/gtest.h>

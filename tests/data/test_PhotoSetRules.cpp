@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The photo-set rules: names stored in capitals, descriptions measured in
 // the puzzle's font against its label, pictures cut to the board's size.
 #include <gtest/gtest.h>

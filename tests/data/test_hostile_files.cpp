@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Crafted files of every kind the base folder may hold, each read through the
 // program's real loaders in a child process whose address space may grow by
 // at most 256 MiB: each must be refused (or shown harmlessly) within a second.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and starts the desktop entry's
 # command as fresh users: each gets a working base folder of their own, with
 # the installed sets, maps and help linked in, and the default Tarvo.ini.

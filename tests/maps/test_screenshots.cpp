@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the screenshots of the map window into the folder named by
 // TERRAVIKA_SHOTS (skipped when it is not set): every continent in Learn mode
 // with the pointer on a country, a test verdict and the next question, and a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The map window driven through its controls, on small map archives built
 // here: white key bitmaps with a 9 × 9 square of each country's key colour
 // around the point where the test clicks it.

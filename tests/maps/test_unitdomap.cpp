@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The continent tables: colour lookups across continents, the Find list and
 // the consistency between names, colours and Find entries.
 #include <gtest/gtest.h>

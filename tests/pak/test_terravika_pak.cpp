@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // terravika-pak run as a teacher's script would run it: Polish messages
 // only, and photo sets built from folders as cameras and editors leave them.
 #include <gtest/gtest.h>

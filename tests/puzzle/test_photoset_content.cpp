@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bundled photo sets in content/Data: every set opens, every list line
 // is a name in capitals and a description that fit the labels showing them,
 // every picture decodes at the board's size, and no two of its 24 puzzle

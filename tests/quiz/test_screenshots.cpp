@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes screenshots of the quiz after a series with mistakes, and of the
 // list they open, into the folder named by TERRAVIKA_SHOTS (skipped when it
 // is not set).

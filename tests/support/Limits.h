@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Running test code under the limits a hostile file must stay within: in a
 // child process with a ceiling on its address space and a deadline, as an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The set editor used as a teacher uses it: pictures of any size and kind
 // added, named in small letters, cut, ordered and saved; the program then
 // opens the set, and the names are answerable in country recognition.

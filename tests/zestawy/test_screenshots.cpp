@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes screenshots of the set editor (a set with a problem, and one ready
 // to save) and of the chooser listing named sets into the folder named by
 // TERRAVIKA_SHOTS, for the teachers' help page.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the screenshots of the teachers' help page (the set editor and the
 # set chooser) into src/, from the screenshot tests of a build, reduced to
 # 256 colours to keep the help file small. Needs ImageMagick.

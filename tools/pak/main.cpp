@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // terravika-pak: builds, lists, extracts and checks PACK archives, and builds
 // photo sets from a folder of pictures.
 #include <QGuiApplication>

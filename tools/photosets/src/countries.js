@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two photo sets: for every picture the country (ISO 3166-1 numeric code
 // as used by the shape data), the name a pupil types, the capital's position
 // [longitude, latitude] and a short description shown with the picture; the
