@@ -30,5 +30,10 @@ public:
     QStringList files() const;
 
 private:
+    bool SaneCompression() const;
+    // At most the first bytes of an object of the uncompressed section; null
+    // when there is no such object, empty when it cannot be read so.
+    QByteArray Head(const char* objectPath, int bytes) const;
+
     chmFile* handle = nullptr;
 };

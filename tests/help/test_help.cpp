@@ -107,6 +107,10 @@ TEST(HelpViewer, RefusesWhatIsNotAHelpFile) {
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("fifo.chm")).constData(), 0600), 0);
     for (const char* name : {"garbage.chm", "empty.chm", "fifo.chm", "missing.chm"})
         EXPECT_THROW(ChmFile{dir.file(name)}, TarvoError) << name;
+    // A header claiming a 4 GiB decompression block: refused before libchm
+    // would allocate it.
+    EXPECT_THROW(ChmFile{TERRAVIKA_SOURCE_DIR "/tests/fuzz/corpus/chm/huge-block-length.chm"},
+                 TarvoError);
 }
 
 class HelpFromMenu : public ::testing::Test {
