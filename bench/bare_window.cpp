@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bare Qt Widgets window of the same size as the program's main window,
 // quitting as soon as it is shown: the yardstick for the start-up time.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding one photo-set picture, and the time from a menu click to the
 // module shown with the real clock and waits (the zoom frames included;
 // their floor is 2 x 12 x 8.64 ms = 207.4 ms for a close and an open).

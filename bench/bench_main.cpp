@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmark entry point: a QApplication (offscreen unless a display is
 // asked for) so that benchmarks may use widgets and the event loop.
 #include <benchmark/benchmark.h>

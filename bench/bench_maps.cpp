@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The map module's two hot paths: the Learn-mode lookup run on every pointer
 // movement (one key-bitmap pixel and one table lookup), and the loading of a
 // continent's two images (archive read plus JPEG and BMP decoding).

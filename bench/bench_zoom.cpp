@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The zoom effect with the real clock and waits: its floor is 12 frames of
 // 8.64 ms = 103.7 ms; anything above is drawing and repainting.
 #include <benchmark/benchmark.h>

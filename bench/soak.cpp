@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The long soak: random events over the whole program on its bundled content
 // with fake waits and sounds, printing resident memory as it goes.
 // Usage: soak [EVENTS] (default 100000).

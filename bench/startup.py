@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time of the program beside a bare Qt Widgets window.
 
 Runs both under one Xvfb (1024 x 768), each until its window is on the screen

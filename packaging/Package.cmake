@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cpack -G DEB` (or scripts/package) in the build folder
 # writes terravika_<version>_amd64.deb holding everything the install rules
 # install. Its dependencies are computed by dpkg-shlibdeps from the binaries

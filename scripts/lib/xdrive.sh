@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Driving the program with real X input (xdotool) at any scale, sourced by
 # scripts. Positions are given in the program's logical pixels: the 800 x 580
 # panel PTlo and the module windows at their offsets from it. xd_layout turns
@@ -10,7 +13,7 @@
 xd_fit() {
   awk -v w="$1" -v h="$2" 'BEGIN {
     f = w / 800; if (h / 580 < f) f = h / 580
-    f = int(f * 100 + 1e-9) / 100; if (f < 0.25) f = 0.25; if (f > 8) f = 8
+    f = int(f * 100 + 1e-9) / 100; if (f < 1) f = 1; if (f > 8) f = 8
     print f }'
 }
 

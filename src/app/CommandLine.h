@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's command line: --help, --version and --scale, in Polish.
 // It is read before the application object exists, because the scale has to
@@ -19,8 +22,10 @@ struct StartOptions {
     bool quitWhenShown = false;  // ends the program once the window is on screen
 };
 
-// Factors the program accepts, for --scale F and for the fitted one.
-inline constexpr double kMinScale = 0.25;
+// Factors the program accepts, for --scale F and for the fitted one. Qt's
+// painter never draws below a device pixel ratio of 1: a smaller factor would
+// shrink the windows but not what is drawn in them.
+inline constexpr double kMinScale = 1.0;
 inline constexpr double kMaxScale = 8.0;
 
 // Reads the arguments (the program's name first). When the program is to

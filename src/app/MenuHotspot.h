@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A menu entry's clickable spot over the round button drawn in the column
 // picture. It paints nothing but a focus ring, so that the keyboard focus

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/ScreenScale.h"
 
 #include <xcb/randr.h>
@@ -81,13 +84,17 @@ QString CutOffNote(QSize workArea, double factor) {
     const QLocale polish(QLocale::Polish);
     const QSize device(std::lround(workArea.width() * factor),
                        std::lround(workArea.height() * factor));
-    return QStringLiteral(
-               "terravika: przy skali %1 okno programu (800 × 580) nie mieści się na "
-               "ekranie (%2 × %3); mieści się przy --scale auto, czyli %4.")
-        .arg(polish.toString(factor))
-        .arg(workArea.width())
-        .arg(workArea.height())
-        .arg(polish.toString(FitFactor(device)));
+    QString note = QStringLiteral(
+                       "terravika: przy skali %1 okno programu (800 × 580) nie mieści się na "
+                       "ekranie (%2 × %3)")
+                       .arg(polish.toString(factor))
+                       .arg(workArea.width())
+                       .arg(workArea.height());
+    const double fit = FitFactor(device);
+    if (kPanel.width() * fit <= device.width() && kPanel.height() * fit <= device.height())
+        note +=
+            QStringLiteral("; mieści się przy --scale auto, czyli %1").arg(polish.toString(fit));
+    return note + '.';
 }
 
 std::optional<QRect> X11WorkArea() {
@@ -122,6 +129,9 @@ ScaleEnvironment::ScaleEnvironment() {
     Set("QT_ENABLE_HIGHDPI_SCALING", "0");
     Set("QT_SCREEN_SCALE_FACTORS", std::nullopt);
     Set("QT_SCALE_FACTOR", std::nullopt);
+    // Without the desktop's factor Qt would size point-sized text (the
+    // explorers' documents, the help) by the desktop's font DPI on top of ours.
+    Set("QT_FONT_DPI", "96");
 }
 
 void ScaleEnvironment::SetFactor(double factor) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Qt's device-independent scaling of the whole program: every window, picture,
 // text and hit test is drawn `factor` times larger while the code keeps its

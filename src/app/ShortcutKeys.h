@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program-wide keys: Ctrl+L (photo-set chooser), Ctrl+U (settings) and
 // F1 (help). A shortcut acts when its letter comes up with Ctrl held, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/TFUstawienia.h"
 
 #include <QRadioButton>
@@ -5,6 +8,19 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "widgets/CentreOnScreen.h"
+
+namespace {
+
+// White captions on the dark panel, black marks in white boxes.
+void SetChoiceColours(QWidget* choice) {
+    QPalette pal = choice->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    choice->setPalette(pal);
+}
+
+}  // namespace
 
 TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
@@ -24,7 +40,7 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     Panel1->setStyleSheet(
         "QGroupBox { border: 1px solid rgb(150, 190, 214); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; color: white; }"
-        "QLabel, QRadioButton, QCheckBox { color: white; }"
+        "QLabel { color: white; }"
         "QRadioButton, QCheckBox { border: 1px solid transparent; }"
         "QRadioButton:focus, QCheckBox:focus { border: 1px dotted white; }");
 
@@ -44,6 +60,7 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(items[i], RTempo);
         radio->setGeometry(8, 16 + 18 * i, 190, 17);
+        SetChoiceColours(radio);
         tempoItems->addButton(radio, i);
     }
 
@@ -53,6 +70,7 @@ TFUstawienia::TFUstawienia(AppContext& ctx, QWidget* parent)
     CBlokuj = new QCheckBox(" Blokuj ponowny wybór obrazka", BBlokuj);
     CBlokuj->setObjectName("CBlokuj");
     CBlokuj->setGeometry(8, 12, 185, 17);
+    SetChoiceColours(CBlokuj);
 
     const QColor face(0x14, 0x44, 0x61);
     BWprowadz = new TColorButton(Panel1);

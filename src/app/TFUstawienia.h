@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings dialog (Ctrl+U): working pace and the picture-choice lock.
 #include <QButtonGroup>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/TForm1.h"
 
 #include <QApplication>
@@ -149,6 +152,9 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormShow() {
+    // The window itself takes the first focus, so that no ring shows until
+    // the Tab key is used.
+    setFocus(Qt::OtherFocusReason);
     const QScreen* screen = QApplication::primaryScreen();
     PositionWindows(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
     LoadJpegResourceToBitmap("TloGlowne", ImTlo->image);
@@ -164,7 +170,7 @@ void TForm1::FormShow() {
     }
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
-    fWyborZestawu->Fill(ctx.data.PhotoSetCount);
+    fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
 }
 
 void TForm1::PositionWindows(const QRect& workArea) {
@@ -323,6 +329,14 @@ void TForm1::OpenActiveModule() {
 
 void TForm1::ImNastepnyClick() {
     if (ActiveModule == 1 || ActiveModule == 2) form2->ShowNextQuestion();
+}
+
+// Escape that no control wanted brings the focus back to the menu, on the
+// entry of the open module.
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+    const int entry = ActiveModule >= 1 && ActiveModule <= 8 ? ActiveModule : 1;
+    hotspots[entry]->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {

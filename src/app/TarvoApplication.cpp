@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/TarvoApplication.h"
 
 #include <QDir>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 
 #include "data/TarvoError.h"
+#include "widgets/BundledFont.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name gives the windows their X11 class "Terravika", which the
@@ -26,17 +29,7 @@ void TarvoApplication::UseWindowIcon() {
 }
 
 void TarvoApplication::UseBundledFont() {
-    const QDir fonts(":/fonts");
-    QString family;
-    for (const QString& entry : fonts.entryList({"*.ttf", "*.otf"}, QDir::Files, QDir::Name)) {
-        const int id = QFontDatabase::addApplicationFont(fonts.filePath(entry));
-        if (id >= 0 && family.isEmpty())
-            family = QFontDatabase::applicationFontFamilies(id).value(0);
-    }
-    if (family.isEmpty()) return;
-    QFont font(family);
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    QApplication::setFont(BundledFont(11));
 }
 
 QByteArray TarvoApplication::PlatformFor(const QByteArray& sessionType,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The application object. No exception may cross Qt's event loop: notify()
 // catches them and shows their message the way a default error handler would.

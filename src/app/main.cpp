@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Terravika świata: reads the command line, sets the scale, starts the
 // application, creates the main window (which creates the module windows)
 // and runs the message loop.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One task of the coordinates exercise: a 10° x 10° grid square with its
 // meridian and parallel labels, and a point on a whole-degree position of it.

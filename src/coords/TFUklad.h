@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The coordinates exercise: read a point of a grid square as longitude and latitude.
 #include <QWidget>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The zoom-rectangle effect: a trail of inverted outlines that grows from an
 // origin point towards a target rectangle (ZoomOpen) or shrinks back to it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rules of country recognition without a window: a picture divided into
 // 8 x 8 tiles of 48 x 32 pixels, six of them uncovered at the start, 50

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "country/TFormGdzie.h"
 
 #include <QKeyEvent>
@@ -77,7 +80,7 @@ void TFormGdzie::BuildControls() {
     Rys1->setFocusPolicy(Qt::TabFocus);
     Rys1->installEventFilter(this);
     Rys1->setCursorRect(QRect(CountryGame::TileDrawPos(0), CountryGame::TileRect(0).size()));
-    SetAccessible(Rys1, QAccessible::Graphic, "Zakryta fotografia");
+    SetAccessible(Rys1, QAccessible::Graphic, "Zakryty obrazek");
 
     Postep = new TGauge(Panel1);
     Postep->setObjectName("Postep");

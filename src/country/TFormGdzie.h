@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Country recognition: a photo-set picture under a grey cover with six tiles
 // uncovered; the pupil uncovers more by clicking and types the country's name.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Loaders for the JPEG pictures compiled into the program (resources/images).
 // Names match without regard to letter case; a missing resource is a build

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Decoders for the picture formats the program reads. Both throw TarvoError
 // with a readable message on data they cannot decode completely.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writes PACK archives: the header, the members in the given order, then the
 // directory. Used by the archive tool and by tests; the program never writes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Opening files from the base folder safely: only regular files are opened,
 // and a FIFO or device of the same name never blocks the program.

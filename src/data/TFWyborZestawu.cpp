@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "data/TFWyborZestawu.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/AppContext.h"
 #include "core/Config.h"
@@ -11,10 +15,10 @@
 TFWyborZestawu::TFWyborZestawu(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
     setObjectName("TFWyborZestawu");
-    setFixedSize(226, 86);
+    setFixedSize(kWidth, kHeight);
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(0, 0, 226, 86);
+    Panel1->setGeometry(0, 0, kWidth, kHeight);
     Panel1->setAutoFillBackground(true);
     QPalette pal = Panel1->palette();
     pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
@@ -33,17 +37,28 @@ TFWyborZestawu::TFWyborZestawu(AppContext& ctx, QWidget* parent)
 
     CWyborZestawu = new QComboBox(this);
     CWyborZestawu->setObjectName("CWyborZestawu");
-    CWyborZestawu->setGeometry(16, 40, 193, 21);
+    CWyborZestawu->setGeometry(16, 40, kListWidth, 21);
+    CWyborZestawu->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // Every pick closes the chooser, also a pick of the set already chosen.
     connect(CWyborZestawu, &QComboBox::activated, this, &TFWyborZestawu::CWyborZestawuChange);
 }
 
-void TFWyborZestawu::Fill(int photoSetCount) {
+void TFWyborZestawu::Fill(const QStringList& titles) {
     const QSignalBlocker block(CWyborZestawu);
     CWyborZestawu->clear();
-    if (photoSetCount <= 1) return;
-    for (int k = 1; k <= photoSetCount; ++k)
-        CWyborZestawu->addItem(QStringLiteral("Zestaw nr %1").arg(k));
+    if (titles.size() > 1)
+        for (int k = 1; k <= titles.size(); ++k)
+            CWyborZestawu->addItem(QStringLiteral("Zestaw nr %1 – %2").arg(k).arg(titles[k - 1]));
+    FitWidth();
+}
+
+void TFWyborZestawu::FitWidth() {
+    // The list grows to its longest item; the window keeps its margins.
+    const int listWidth = std::clamp(CWyborZestawu->sizeHint().width(), kListWidth, kMaxListWidth);
+    CWyborZestawu->setFixedWidth(listWidth);
+    const int width = listWidth + kWidth - kListWidth;
+    setFixedSize(width, kHeight);
+    Panel1->setGeometry(0, 0, width, kHeight);
 }
 
 void TFWyborZestawu::Choose() {

@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "data/TVfsPAK.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 
 #include "data/RegularFile.h"
@@ -47,7 +51,9 @@ bool TVfsPAK::Open(const QString& name, Mode mode) {
     file = std::move(opened);
 
     if (file->size() == 0) {
-        // An empty file becomes an archive without entries.
+        // An empty file becomes an archive without entries; one opened for
+        // reading only cannot be given its header.
+        if (mode == ReadOnly) Fail(QStringLiteral("%1: plik jest pusty").arg(name));
         PackHeader fresh{{'P', 'A', 'C', 'K'}, 12, 0};
         if (file->write(reinterpret_cast<const char*>(&fresh), sizeof fresh) != sizeof fresh ||
             !file->flush())
@@ -101,16 +107,25 @@ bool TVfsPAK::Contains(const QString& name) const {
 }
 
 QByteArray TVfsPAK::ExtractByIndex(int index, qint64 maxBytes) {
+    return Read(index, maxBytes, false);
+}
+
+QByteArray TVfsPAK::ExtractHead(int index, qint64 maxBytes) {
+    return Read(index, maxBytes, true);
+}
+
+QByteArray TVfsPAK::Read(int index, qint64 maxBytes, bool head) {
     if (!file || index < 0 || index >= records.size())
         throw TarvoError(QStringLiteral("%1: brak pozycji nr %2").arg(fileName).arg(index));
     const PackDirEntry& entry = records[index];
     if (qint64(entry.offset) + entry.size > file->size())
         throw TarvoError(
             QStringLiteral("%1: pozycja %2 leży poza plikiem").arg(fileName, names[index]));
-    if (entry.size > maxBytes)
+    if (entry.size > maxBytes && !head)
         throw TarvoError(QStringLiteral("%1: pozycja %2 jest za duża").arg(fileName, names[index]));
-    QByteArray bytes(entry.size, Qt::Uninitialized);
-    if (!file->seek(entry.offset) || !ReadExactly(*file, bytes.data(), entry.size))
+    const qint64 size = std::min<qint64>(entry.size, std::max<qint64>(maxBytes, 0));
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (!file->seek(entry.offset) || !ReadExactly(*file, bytes.data(), size))
         throw TarvoError(
             QStringLiteral("%1: nie można odczytać pozycji %2").arg(fileName, names[index]));
     return bytes;

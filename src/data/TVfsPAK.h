@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reader of PACK archives: a 12-byte header ("PACK", directory offset,
 // directory length), the members' bytes, and a directory of 128-byte records
@@ -50,6 +53,9 @@ public:
     // The bytes of one member. Throws TarvoError when the member runs past the
     // end of the file, is larger than maxBytes, or cannot be read.
     QByteArray ExtractByIndex(int index, qint64 maxBytes = kMaxMemberBytes);
+    // At most maxBytes from the start of a member, for a glance at a member
+    // that may be large. Throws TarvoError as ExtractByIndex does.
+    QByteArray ExtractHead(int index, qint64 maxBytes);
     // The first member of this name, or nothing when there is none.
     std::optional<QByteArray> Extract(const QString& name, qint64 maxBytes = kMaxMemberBytes);
 
@@ -60,6 +66,7 @@ public:
     static QString DecodeName(const char* field, int length);
 
 private:
+    QByteArray Read(int index, qint64 maxBytes, bool head);
     void ReadDirectory();
     void Fail(const QString& message);
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "data/UPaker.h"
 
 #include <QCollator>
@@ -8,6 +11,7 @@
 
 #include "core/Config.h"
 #include "data/ImageCodecs.h"
+#include "data/PhotoSetFile.h"
 #include "data/TarvoError.h"
 #include "platform/Platform.h"
 
@@ -85,6 +89,15 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
     // a label never lays out megabytes of text.
     for (QString& line : lines) line.truncate(kMaxLineLength);
     return lines;
+}
+
+QStringList DataAccess::PhotoSetTitles() const {
+    QStringList titles;
+    for (int i = 0; i < PhotoSetFiles.size(); ++i) {
+        const QString title = ReadPhotoSetTitle(DataFolder + PhotoSetFiles[i]);
+        titles.append(title.isEmpty() ? PhotoSetList.value(i) : title);
+    }
+    return titles;
 }
 
 QString DataAccess::PhotoSetPath() const {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The data layer: the data folders, the photo sets and their lists, and the
 // loaders that read pictures and texts out of the PACK archives. It opens
@@ -37,6 +40,10 @@ public:
     // Path of a file or folder under BaseFolder, each component matched without
     // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.
     QString PathUnderBase(const QString& relative) const;
+
+    // The title of each set found: the first line of its Spis.txt, or the
+    // set's file name when that line is empty or the set cannot be read.
+    QStringList PhotoSetTitles() const;
 
     // File names in folder that end in "dat" (any case), folders and special
     // files skipped, sorted case-insensitively (Polish).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The twenty topics of the explorers reader, in list order: the list
 // caption, the document entry of Maps/GeoMen.dat, and the picture number n

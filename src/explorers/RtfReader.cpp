@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "explorers/RtfReader.h"
 
 #include <QBuffer>
@@ -22,14 +25,15 @@
 
 namespace {
 
-constexpr qsizetype kMaxInput = 32 << 20;  // bytes read; the rest is ignored
-constexpr int kMaxDepth = 256;             // deeper groups share the deepest state
-constexpr int kMaxTableEntries = 1024;     // fonts and colours kept
-constexpr int kMaxTabs = 64;               // tab stops per paragraph
-constexpr int kMaxPictures = 64;           // pictures shown per document
+constexpr qsizetype kMaxInput = 8 << 20;  // bytes read; the rest is ignored
+constexpr qint64 kMaxText = 256 << 10;    // characters and paragraphs shown
+constexpr int kMaxDepth = 256;            // deeper groups share the deepest state
+constexpr int kMaxTableEntries = 1024;    // fonts and colours kept
+constexpr int kMaxTabs = 64;              // tab stops per paragraph
+constexpr int kMaxPictures = 64;          // pictures shown per document
 // Budgets of a whole document: picture data kept, and pixels of the decoded
 // pictures together; pictures beyond them are dropped.
-constexpr qsizetype kMaxPictureBytes = 16 << 20;
+constexpr qsizetype kMaxPictureBytes = 4 << 20;
 constexpr qint64 kMaxDocumentPixels = 4096 * 2048;
 constexpr int kMaxTwips = 20000;         // indents and spacing, about 35 cm
 constexpr double kTwipsPerPixel = 15.0;  // 1440 twips per inch at 96 dpi
@@ -314,6 +318,7 @@ private:
     int pictures = 0;
     qsizetype pictureBytes = 0;  // picture data kept so far
     qint64 pixelsLeft = kMaxDocumentPixels;
+    qint64 textLeft = kMaxText;
     QString pending;
     CharState pendingFormat;
 };
@@ -739,7 +744,8 @@ int Reader::CodePageNow() const {
 }
 
 void Reader::Append(char16_t c) {
-    if (c == 0) return;
+    if (c == 0 || textLeft <= 0) return;
+    --textLeft;
     if (!(st.ch == pendingFormat)) {
         Flush();
         pendingFormat = st.ch;
@@ -764,6 +770,8 @@ void Reader::Flush() {
 
 void Reader::EndParagraph() {
     Flush();
+    if (textLeft <= 0) return;
+    --textLeft;
     cursor.setBlockFormat(BlockFormat());
     cursor.insertBlock(BlockFormat(), CharFormat(st.ch));
 }
@@ -850,7 +858,7 @@ bool ReadRtf(const QByteArray& rtf, QTextDocument& document) {
     const QByteArray head = rtf.left(64).trimmed();
     if (!head.startsWith("{\\rtf")) {
         QStringDecoder ansi("windows-1250");
-        document.setPlainText(ansi(rtf.left(kMaxInput)));
+        document.setPlainText(ansi(rtf.left(kMaxText)));
         return false;
     }
     Reader(rtf, document).Run();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads RTF documents as common word processors write them into a
 // QTextDocument: character formatting (font, size, bold, italic, underline,
@@ -7,8 +10,10 @@
 // headers, footnotes, ...) are skipped.
 //
 // The input is untrusted: the reader works in one pass with an explicit
-// group stack of bounded depth, never recurses, and caps what it keeps, so
-// any byte string gives a document in time linear in its size.
+// group stack of bounded depth, never recurses, and caps what it keeps (256 Ki
+// characters and paragraphs, 64 pictures of 4096 x 2048 pixels together), so
+// any byte string gives a document in time linear in its size and a layout
+// of bounded cost.
 #include <QByteArray>
 
 class QTextDocument;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "explorers/TFOdkrywcy.h"
 
 #include <QApplication>
@@ -73,6 +76,7 @@ void TFOdkrywcy::BuildTextArea() {
     Panel2 = ColourPanel(this, "Panel2", {125, 52, 345, 291}, Qt::white);
     RE = new QTextEdit(Panel2);
     RE->setObjectName("RE");
+    RE->setAccessibleName(QStringLiteral("Tekst o odkrywcy"));
     RE->setGeometry(8, 0, 329, 288);
     RE->setFrameShape(QFrame::NoFrame);
     RE->setReadOnly(true);

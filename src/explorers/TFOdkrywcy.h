@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The reader of texts about great explorers: a topic list, the topic's
 // rich-text document and portrait, and copying either to the clipboard. A

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Read access to a compiled help file through libchm. The file comes from the
 // base folder, so it is untrusted: only regular files are opened, and every

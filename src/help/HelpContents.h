@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the help viewer reads from a compiled help file, window-free: the
 // table of contents and the pages' text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's own help window: the table of contents beside the pages of
 // the compiled help file, shown when the desktop has no viewer for it.

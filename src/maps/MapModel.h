@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The state and rules of the map module without its window: the mode and the
 // continent shown, the test's question order, judging and effectiveness,

@@ -1,5 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "maps/TFMapy.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -181,10 +185,36 @@ bool TFMapy::OptionsKey(QObject* watched, int key) {
         ShowOptions(POpcje->isHidden());
         return true;
     }
-    const bool inOptions = watched == RNauka || watched == RTest || watched == RRwysz;
-    if (!inOptions || key != Qt::Key_Escape) return false;
+    const QList<QRadioButton*> modes{RNauka, RTest, RRwysz};
+    const int at = modes.indexOf(qobject_cast<QRadioButton*>(watched));
+    if (at < 0) return false;
+    // The arrows only move among the modes; Space or Enter chooses one.
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        modes[(at + (key == Qt::Key_Down ? 1 : 2)) % 3]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (IsPress(key)) {
+        if (modes[at]->isChecked())
+            ShowOptions(false);
+        else
+            modes[at]->click();
+        return true;
+    }
+    if (key != Qt::Key_Escape) return false;
     ShowOptions(false);
     return true;
+}
+
+// Closes the options; true when they had the keyboard focus, which then
+// goes on to the list of the chosen mode (FocusModeList).
+bool TFMapy::CloseOptions() {
+    const bool hadFocus = POpcje->isAncestorOf(QApplication::focusWidget());
+    POpcje->hide();
+    return hadFocus;
+}
+
+void TFMapy::FocusModeList() {
+    (model.mode == MapModel::Find ? ListaZnajdz : ListaPanstw)->setFocus(Qt::TabFocusReason);
 }
 
 void TFMapy::ShowOptions(bool shown) {
@@ -244,12 +274,13 @@ void TFMapy::FormShow() {
 }
 
 void TFMapy::SetMessage(const QString& text) {
-    // A message too long for the room left of the effectiveness (a long
-    // country name after "Źle. Wskazane to: ") wraps onto a second line.
+    // A message too long for its room (up to the effectiveness in Test mode,
+    // up to the lists otherwise) wraps onto a second line.
     NazwaKrajuL->setText(text);
     NazwaKrajuL->setWordWrap(false);
     QSize size = NazwaKrajuL->sizeHint();
-    const int room = Lskutecznosc->x() - 4 - NazwaKrajuL->x();
+    const int right = model.mode == MapModel::Test ? Lskutecznosc->x() : PZnajdzPanswo->x();
+    const int room = right - 4 - NazwaKrajuL->x();
     if (size.width() > room) {
         NazwaKrajuL->setWordWrap(true);
         size = QSize(room, NazwaKrajuL->heightForWidth(room));
@@ -387,7 +418,7 @@ void TFMapy::AnswerTest(QRgb colour) {
     if (!verdict.missed.isEmpty())
         ctx.platform.messages.show(
             QStringLiteral("Koniec rundy"),
-            QStringLiteral("Nie trafione w tej rundzie:\n") + verdict.missed.join('\n'));
+            QStringLiteral("Nietrafione w tej rundzie:\n") + verdict.missed.join('\n'));
     SetMessage(model.NextQuestion());
     Announce(NazwaKrajuL);
 }
@@ -409,9 +440,10 @@ void TFMapy::RNaukaClick() {
     Lskutecznosc->hide();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
-    POpcje->hide();
+    const bool fromKeys = CloseOptions();
     ShowContinentInChooser();
     SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
+    if (fromKeys) FocusModeList();
 }
 
 void TFMapy::RTestClick() {
@@ -420,17 +452,19 @@ void TFMapy::RTestClick() {
     model.ResetScore();
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
-    POpcje->hide();
+    const bool fromKeys = CloseOptions();
     ShowContinentInChooser();
     StartTest();
+    if (fromKeys) FocusModeList();
 }
 
 void TFMapy::RRwyszClick() {
     model.mode = MapModel::Find;
     Lskutecznosc->hide();
-    POpcje->hide();
+    const bool fromKeys = CloseOptions();
     PWyborKontynentu->hide();
     ListaZnajdz->setCurrentIndex(0);
     PZnajdzPanswo->show();
     SetMessage(QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
+    if (fromKeys) FocusModeList();
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Countries on the continent maps: Learn (the country under the pointer is
 // named), Test (a named country is to be clicked) and Find (the pointer is
@@ -30,7 +33,7 @@ public:
     // Puts the mouse pointer on map point (x, y) of the shown continent.
     void MovePointerTo(int x, int y);
     // Shows text in the message line, on two lines if one would run under
-    // the effectiveness.
+    // the effectiveness (Test mode) or the lists.
     void SetMessage(const QString& text);
 
     const MapModel& Model() const { return model; }
@@ -79,6 +82,8 @@ private:
     bool MapKey(int key);
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
+    bool CloseOptions();
+    void FocusModeList();
     void MarkPoint(QPoint point);
 
     AppContext& ctx;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fixed continent and country tables of the map module: the eight
 // continents with their image names and map offsets, each continent's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Deterministic stand-ins for the platform services, used by the tests, the
 // soak run and the benchmarks: waits return at once (pending events are still

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Services the windows need from the system. Each is a small interface so
 // that tests can pass fakes (instant waits, silent sounds, scripted random

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/RealPlatform.h"
 
 #include <QApplication>
@@ -20,6 +23,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <QtEndian>
+#include <algorithm>
 #include <functional>
 
 QtSounds::QtSounds(Waits& waits) : waits(waits) {}
@@ -162,12 +166,13 @@ bool QtShell::open(const QString& path) {
 namespace {
 
 // A generous guess at the width a window manager's title bar needs for the
-// title: bold text larger than ours, plus the icon and the window buttons.
+// title: bold text larger than ours, plus the icon and the window buttons;
+// a very long title (a path) is cut by the screen rather than widen the box.
 int TitleBarWidth(const QString& title) {
     QFont font = QApplication::font();
     font.setPixelSize(15);
     font.setBold(true);
-    return QFontMetrics(font).horizontalAdvance(title) + 150;
+    return std::min(QFontMetrics(font).horizontalAdvance(title) + 150, 800);
 }
 
 }  // namespace

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Choosing a photo-set picture, shared by the puzzle and country recognition:
 // the random picture number, the typed number with its fallbacks, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The puzzle's rules without a window: 24 pieces of 64 x 64 pixels on a board
 // of 6 columns by 4 rows, a pair of clicks swaps two pieces, and a countdown.

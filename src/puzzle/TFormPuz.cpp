@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "puzzle/TFormPuz.h"
 
 #include <QApplication>
@@ -18,6 +21,7 @@
 #include "platform/Platform.h"
 #include "puzzle/PictureChoice.h"
 #include "widgets/Accessibility.h"
+#include "widgets/BundledFont.h"
 #include "widgets/Controls.h"
 #include "widgets/ImageView.h"
 #include "widgets/NumberKeyFilter.h"
@@ -60,16 +64,18 @@ TFormPuz::TFormPuz(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx)
     hide();
 }
 
+PhotoSetRules::PuzzleLabels TFormPuz::Labels() {
+    return {BundledFont(kLabelPixelSize), kNazwaGeometry.width(), kNazwa2Geometry.width()};
+}
+
 void TFormPuz::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
     WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    // As wide as the description below it, so that the longest names
-    // ("BOŚNIA I HERCEGOWINA") show whole.
-    Nazwa = WhiteLabel(this, "Nazwa", {104, 56, 233, 13}, 11, false);
-    Nazwa2 = WhiteLabel(this, "Nazwa2", {104, 72, 233, 13}, 11, false);
+    Nazwa = WhiteLabel(this, "Nazwa", kNazwaGeometry, kLabelPixelSize, false);
+    Nazwa2 = WhiteLabel(this, "Nazwa2", kNazwa2Geometry, kLabelPixelSize, false);
 
     Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
     Image1 = new QLabel(Panel1);
@@ -91,6 +97,7 @@ void TFormPuz::BuildControls() {
     Nr1Edit->setObjectName("Nr1Edit");
     Nr1Edit->setGeometry(422, 290, 41, 21);
     Nr1Edit->setMaxLength(2);
+    Nr1Edit->setAccessibleName(QStringLiteral("Numer obrazka"));
     QPalette edit = Nr1Edit->palette();
     edit.setColor(QPalette::Base, kEditColour);
     Nr1Edit->setPalette(edit);

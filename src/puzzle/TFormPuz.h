@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture puzzle: a photo-set picture cut into 24 pieces, shuffled, to be
 // put back in order by swapping two pieces at a time, optionally against a
@@ -5,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "data/PhotoSetRules.h"
 #include "puzzle/PuzzleBoard.h"
 #include "widgets/GridCursor.h"
 
@@ -18,6 +22,17 @@ class TColorButton;
 class TFormPuz : public QWidget {
     Q_OBJECT
 public:
+    // The labels of the picture's name and description. The photo-set rules
+    // measure every name and description against them, so that no set holds
+    // one they would cut.
+    static constexpr int kLabelPixelSize = 11;
+    // The name label is as wide as the description below it, so that the
+    // longest names ("BOŚNIA I HERCEGOWINA") show whole.
+    static constexpr QRect kNazwaGeometry{104, 56, 233, 13};
+    static constexpr QRect kNazwa2Geometry{104, 72, 233, 13};
+    // Their font and widths, for the photo-set rules.
+    static PhotoSetRules::PuzzleLabels Labels();
+
     TFormPuz(AppContext& ctx, QWidget* parent);
 
     void NastepnyClick();

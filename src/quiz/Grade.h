@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The school grade shown after a series of ten questions: a grade line for
 // LOcena and a comment for LPytanie.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The numbered table of texts behind both quizzes: knowledge records at
 // 1..300 and country*capital records at 301..407. It is compiled in as

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The question-building logic of both quizzes: the knowledge quiz walks a
 // shuffled order of records 1..218; the capitals quiz walks a shuffled table

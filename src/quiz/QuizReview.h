@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The questions of the current series that were answered wrongly, with the
 // pupil's answer and the right one, for the list shown after the grade.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "quiz/TForm2.h"
 
 #include <QEvent>
@@ -27,12 +30,14 @@ constexpr int kSeriesEndPauseMs = 3000;
 
 // A tick for the right row and a cross for a wrong choice, so that the
 // verdict reads without telling colours apart.
-QPixmap Mark(bool right) {
-    QPixmap mark(14, 14);
+QPixmap Mark(bool right, qreal ratio) {
+    // Drawn in the screen's device pixels, so that a scaled program shows it sharp.
+    QPixmap mark(QSize(14, 14) * ratio);
+    mark.setDevicePixelRatio(ratio);
     mark.fill(Qt::transparent);
     QPainter p(&mark);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(right ? QColor(0, 110, 0) : QColor(0, 0, 0), 2.5, Qt::SolidLine, Qt::RoundCap,
+    p.setPen(QPen(right ? QColor(0, 120, 0) : QColor(0, 0, 0), 3, Qt::SolidLine, Qt::RoundCap,
                   Qt::RoundJoin));
     if (right) {
         p.drawPolyline(QPolygonF({{2, 7.5}, {5.5, 11}, {12, 3}}));
@@ -101,8 +106,9 @@ void TForm2::BuildControls() {
         LOdp[i]->installEventFilter(this);
         SetAccessible(LOdp[i], QAccessible::Button, QString());
         const QByteArray mark = "LZnak" + QByteArray::number(i + 1);
+        // At the right end of the row's bar, clear of the answer text.
         LZnak[i] = AddLabel(mark.constData(),
-                            {31, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
+                            {300, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
         LZnak[i]->hide();
     }
 
@@ -114,7 +120,7 @@ void TForm2::BuildControls() {
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 
-    BBledy = FaceButton(PPytanie, "BBledy", {104, 110, 90, 20}, "Pokaż błędy");
+    BBledy = FaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
     BBledy->hide();
     connect(BBledy, &QAbstractButton::clicked, this, &TForm2::BBledyClick);
     mistakeList = new ListDialog(this);
@@ -158,6 +164,8 @@ void TForm2::EnterQuiz(QuizMode mode) {
     state.mode = mode;
     for (QLabel* label : {LPytanie, LOdp[0], LOdp[1], LOdp[2], LOcena, LNrPytania, TimeLab})
         label->clear();
+    // Empty rows take no answer: hidden, they offer none to a screen reader.
+    for (QLabel* row : LOdp) row->hide();
     ClearMarks();
     review.StartSeries();
     ctx.platform.random.seedFromClock();
@@ -183,6 +191,7 @@ void TForm2::ShowNextQuestion() {
     for (int row = 1; row <= 3; ++row) {
         SetRowColour(row, kNeutral);
         LOdp[row - 1]->setText(shown.rows[row - 1]);
+        LOdp[row - 1]->show();
         LOdp[row - 1]->setAccessibleName(QString::number(row) + ". " + shown.rows[row - 1]);
     }
     ShowNextArrow(false);
@@ -256,10 +265,10 @@ void TForm2::ShowGrade() {
 void TForm2::MarkRows() {
     const int chosen = state.ChosenPosition;
     if (chosen != QuizState::NoAnswer && chosen != state.CorrectPosition) {
-        LZnak[chosen - 1]->setPixmap(Mark(false));
+        LZnak[chosen - 1]->setPixmap(Mark(false, devicePixelRatioF()));
         LZnak[chosen - 1]->show();
     }
-    LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true));
+    LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true, devicePixelRatioF()));
     LZnak[state.CorrectPosition - 1]->show();
 }
 

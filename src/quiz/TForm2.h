@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The quiz window shared by the knowledge quiz and the capitals quiz: one
 // question at a time with three answer rows and a nine-second countdown, the

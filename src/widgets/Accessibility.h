@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Accessible roles and names for the controls the program paints itself
 // (picture hotspots, answer rows, canvases), announcements of verdicts, and

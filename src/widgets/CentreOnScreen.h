@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Places a top-level window in the middle of its screen. Frameless dialogs
 // get no placement from a window manager, so they place themselves.

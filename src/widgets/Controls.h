@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Small factories for the controls the module windows share: white text
 // labels drawn straight on the window's background, the dark-blue buttons,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A keyboard cursor over a grid of cells (puzzle pieces, picture tiles): the
 // arrow keys move it one cell and stop at the edges.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture shown unscaled from the top-left corner, drawn from a QImage the
 // owner may paint on (the zoom effect, the puzzle board, the maps). An

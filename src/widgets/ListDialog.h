@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A modal list of paragraphs under a title, closed with "Zamknij" or Escape:
 // the quiz's wrong answers with the right ones.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Number entry fields: of the typed characters only the digits, backspace
 // and character 7 get through. Editing keys (Delete, arrows, Home, End),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A flat push button painted in its own face colour: a 2-pixel bevel (face
 // +64 light on top/left, -64 dark on bottom/right, swapped while pressed),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A bar gauge: Progress is kept between MinValue and MaxValue, and the share
 // of that range it takes, as a whole percentage, is filled with ForeColor on

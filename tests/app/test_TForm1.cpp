@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QDirIterator>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "app/MainMenu.h"
@@ -146,7 +150,7 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     EXPECT_TRUE(form->form2->isHidden());
 }
 
-TEST_F(MainWindowTest, TabStopsOnlyAtVisibleControls) {
+TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
     Start();
     form->activateWindow();
     const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
@@ -233,6 +237,23 @@ TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
     }
 }
 
+TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
+    Start();
+    TFUstawienia& dialog = *form->fUstawienia;
+    dialog.show();
+    QAbstractButton* wolne = dialog.tempoItems->button(2);
+    ASSERT_TRUE(wolne->isChecked());
+    QStyleOptionButton option;
+    option.initFrom(wolne);
+    const QRect indicator =
+        wolne->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, wolne);
+    const QImage radio = wolne->grab().toImage();
+    EXPECT_LT(qGray(radio.pixel(indicator.center())), 100);  // a dark dot in the white circle
+    const QImage frame = dialog.RTempo->grab().toImage();
+    EXPECT_GT(qGray(frame.pixel(0, frame.height() / 2)), 150);  // a light frame line
+    dialog.hide();
+}
+
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     Start();
     const QByteArray before = dir.read("Tarvo.ini");
@@ -281,8 +302,9 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
         EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
-    form->fWyborZestawu->CWyborZestawu->setCurrentIndex(2);  // the empty file
-    emit form->fWyborZestawu->CWyborZestawu->activated(2);
+    QComboBox* sets = form->fWyborZestawu->CWyborZestawu;
+    sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
+    emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
     EXPECT_EQ(OtherFiles(dir), before);
 }

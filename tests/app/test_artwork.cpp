@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compiled-in pictures: every one the program loads by name exists and
 // decodes at the size its window lays out, and the glyphs and the font are usable.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program-wide keys and the menu from the keyboard.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -162,7 +165,7 @@ TEST(Config, SpecialFileNamedTarvoIniNeverBlocks) {
                       ReadConfig(config);
                       return config.Tempo == 3 ? 0 : 1;
                   },
-                  64 << 20, 2000),
+                  64 << 20, 1000),
               0);
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Country recognition without a window: tiles under a click, the 16-bit
 // wrap, the start tiles, points and verdicts, and the answer comparison.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The country-recognition window driven with fake platform services over a
 // photo set built in the test; clicks reach it through the fake pointer.
 #include <gtest/gtest.h>

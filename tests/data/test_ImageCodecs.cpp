@@ -1,6 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <QtEndian>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 #include "data/ImageCodecs.h"
 #include "data/TarvoError.h"
@@ -47,6 +54,55 @@ TEST(Jpeg, DecodesTo24BitsAndRefusesTruncatedData) {
     EXPECT_THROW(DecodeJpeg(jpeg.left(jpeg.size() / 2)), TarvoError);
     EXPECT_THROW(DecodeJpeg(QByteArray()), TarvoError);
     EXPECT_THROW(DecodeJpeg("not a jpeg at all"), TarvoError);
+}
+
+// A 16 x 16 grey progressive JPEG written with one scan per AC coefficient
+// band, and the DC coefficient in one scan or, with refine, in two.
+QByteArray ManyScans(bool refine) {
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({1, {0}, 0, 0, 0, refine ? 1 : 0});
+    if (refine) scans.push_back({1, {0}, 0, 0, 1, 0});
+    for (int k = 1; k <= 63; ++k) scans.push_back({1, {0}, k, k, 0, 0});
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = cinfo.image_height = 16;
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    cinfo.scan_info = scans.data();
+    cinfo.num_scans = int(scans.size());
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(16, 128);
+    while (cinfo.next_scanline < 16) {
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    const QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    free(out);
+    return bytes;
+}
+
+TEST(Jpeg, RefusesPicturesAboveTheSizeLimitAndSixtyFiveScans) {
+    EXPECT_EQ(DecodeJpeg(ManyScans(false)).size(), QSize(16, 16));  // 64 scans
+    const auto refusal = [](const QByteArray& jpeg, qint64 maxPixels) {
+        try {
+            DecodeJpeg(jpeg, maxPixels);
+        } catch (const TarvoError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(refusal(ManyScans(true), kMaxPicturePixels),
+              "Niepoprawny obraz JPEG (za dużo przebiegów)");
+    EXPECT_EQ(refusal(MakeJpeg(20, 10), 199), "Niepoprawny obraz JPEG (obraz jest za duży)");
+    EXPECT_TRUE(refusal(MakeJpeg(20, 10), 200).isEmpty());
 }
 
 TEST(Bmp, PaletteColoursStayExactAndRowsGoBottomUp) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -110,7 +113,7 @@ TEST_F(DataTest, SpecialFilesNamedLikeArchivesNeverBlock) {
             }
             return 3;
         },
-        256 << 20, 5000);
+        256 << 20, 1000);
     EXPECT_EQ(result, 0);
 }
 
@@ -201,10 +204,10 @@ TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
     Start();
     AppContext ctx{fp.services, config, data};
     TFWyborZestawu chooser(ctx, nullptr);
-    chooser.Fill(data.PhotoSetCount);
-    chooser.Fill(data.PhotoSetCount);  // filled again, the list does not grow
+    chooser.Fill(data.PhotoSetTitles());
+    chooser.Fill(data.PhotoSetTitles());  // filled again, the list does not grow
     ASSERT_EQ(chooser.CWyborZestawu->count(), 2);
-    EXPECT_EQ(chooser.CWyborZestawu->itemText(1), "Zestaw nr 2");
+    EXPECT_EQ(chooser.CWyborZestawu->itemText(1), "Zestaw nr 2 – Zestaw");
 
     // Picking the set already chosen closes the chooser and changes nothing.
     const QByteArray stored = dir.read("Tarvo.ini");
@@ -224,8 +227,33 @@ TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
     EXPECT_EQ(data.Archive.FileName(), data.DataFolder + "b.dat");
 
     TFWyborZestawu single(ctx, nullptr);
-    single.Fill(1);
+    single.Fill({"Zestaw"});
     EXPECT_EQ(single.CWyborZestawu->count(), 0);
+}
+
+// Titles come from the first line of each Spis.txt, read only in part; a set
+// without one, or one that cannot be read, is named by its file.
+TEST_F(DataTest, ChooserNamesEachSetByItsTitleAndFitsTheLongest) {
+    const QString longTitle = QString("Moja klasa: ") + QString(50, u'Ż');
+    QStringEncoder ansi("windows-1250");
+    dir.write("Data/a.dat", MakePhotoSet(ansi.encode(longTitle) + "\r\n" + ListOf(2).mid(8), 2));
+    dir.write("Data/b.dat", MakePhotoSet("\r\nZERO*zero\r\nA*a\r\nB*b\r\n", 2));
+    dir.write("Data/c.dat", "PACK\x0c\0\0\0\x80\0\0\0broken");
+    dir.write("Data/d.dat", MakePhotoSet(QByteArray(100000, 'x'), 0));
+    Start();
+    const QStringList titles = data.PhotoSetTitles();
+    ASSERT_EQ(titles.size(), 4);
+    EXPECT_EQ(titles[0], longTitle);
+    EXPECT_EQ(titles.mid(1, 2), QStringList({"b", "c"}));
+    EXPECT_EQ(titles[3].size(), 80);  // a 100 kB first line, read in part
+
+    AppContext ctx{fp.services, config, data};
+    TFWyborZestawu chooser(ctx, nullptr);
+    chooser.Fill(titles);
+    const QComboBox* list = chooser.CWyborZestawu;
+    EXPECT_EQ(list->itemText(1), "Zestaw nr 2 – b");
+    EXPECT_GE(list->width(), list->fontMetrics().horizontalAdvance(list->itemText(0)));
+    EXPECT_EQ(chooser.width(), list->width() + 33);
 }
 
 }  // namespace

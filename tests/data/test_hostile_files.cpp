@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Crafted files of every kind the base folder may hold, each read through the
 // program's real loaders in a child process whose address space may grow by
 // at most 256 MiB: each must be refused (or shown harmlessly) within a second.
@@ -156,6 +159,14 @@ const Hostile kHostile[] = {
     {"RtfWithTenRealPicturesOverTheBudget",
      [](TempWorkDir& dir) { WriteExplorerText(dir, RtfWithTenPictures(MakeJpeg(2048, 2048))); },
      [](DataAccess& data, FakePlatform&, Config&) { return ExplorerPicturesAtMost(data, 2); }},
+    {"RtfWithMegabytesOfText",
+     [](TempWorkDir& dir) {
+         QByteArray rtf = "{\\rtf1\\ansi Wstep ";
+         const QByteArray line = QByteArray("Tekst ").repeated(12) + "\\par ";
+         rtf += line.repeated((8 << 20) / line.size()) + "}";
+         WriteExplorerText(dir, rtf);
+     },
+     [](DataAccess& data, FakePlatform&, Config&) { return ExplorerPicturesAtMost(data, 0); }},
     {"BmpKeyDeclaringHugeSize",
      [](TempWorkDir& dir) {
          QByteArray bmp = MonochromeBmp(8, 8);
@@ -233,7 +244,7 @@ TEST_P(HostileFile, IsRefusedWithinItsMemoryAndTime) {
     DataAccess data(config, fp.services);
     const int result =
         RunInChild([&] { return GetParam().load(data, fp, config); }, kCeiling, 1000);
-    EXPECT_EQ(result, 0) << "98: over 256 MiB; -1: crashed or slower than a second";
+    EXPECT_EQ(result, 0) << "97: over a second; 98: over 256 MiB; -1: crashed or hung";
 }
 
 INSTANTIATE_TEST_SUITE_P(Crafted, HostileFile, ::testing::ValuesIn(kHostile),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decodes arbitrary bytes as a Windows BMP; failures must be clean exceptions.
 #include <cstdint>
 

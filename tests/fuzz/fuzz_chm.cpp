@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens arbitrary bytes as a compiled help file, reads its table of contents
 // and every object it lists; failures must be clean exceptions or empty reads.
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Parses arbitrary bytes as a Tarvo.ini; the puzzle's reading of the values
 // must always be usable.
 #include <cstdint>

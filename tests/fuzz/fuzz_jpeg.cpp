@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decodes arbitrary bytes as JPEG; failures must be clean exceptions.
 //
 // libjpeg comes from the system and carries no coverage instrumentation, so

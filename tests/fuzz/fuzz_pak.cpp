@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the PACK reader as an archive file and extracts
 // every entry it lists.
 #include <QTemporaryFile>

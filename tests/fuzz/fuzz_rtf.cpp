@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the RTF reader and lays the document out at the
 // width of the explorers' text view, as the window would.
 #include <QGuiApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over every file of the seed folders given on the command
 // line, so that the corpus is a regression test in ordinary builds.
 #include <QDir>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and starts the desktop entry's
 # command as fresh users: each gets a working base folder of their own, with
 # the installed sets, maps and help linked in, and the default Tarvo.ini.
@@ -16,6 +18,10 @@ appstreamcli validate --no-net "$PREFIX/share/metainfo/pl.terravika.Terravika.me
 desktop-file-validate "$PREFIX/share/applications/pl.terravika.Terravika.desktop"
 read -r command arguments < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Terravika.desktop")
 [ -x "$PREFIX/bin/$command" ] || fail "desktop entry command $command not installed"
+# The teachers' set editor has an entry of its own.
+desktop-file-validate "$PREFIX/share/applications/pl.terravika.Zestawy.desktop"
+read -r editor _ < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Zestawy.desktop")
+[ -x "$PREFIX/bin/$editor" ] || fail "set editor $editor not installed"
 [ -f "$PREFIX/share/icons/hicolor/256x256/apps/pl.terravika.Terravika.png" ] || fail "no icon"
 grep -q '^License: CC-BY-SA-4.0$' "$PREFIX/share/doc/terravika/copyright" || fail "no copyright file"
 sets=$(find "$PREFIX/share/terravika/Data" -name '*.dat' | wc -l)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bundled map archive against the continent tables: both images of every
 // continent decode at the same size and fit the window, the key bitmaps use
 // exactly the key colours of their continent, and every Find point lies on

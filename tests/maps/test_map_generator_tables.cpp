@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The map generator (tools/maps) draws the archive from its own copy of the
 // continent tables; it must hold exactly the program's tables.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The map module's rules without the window: question order, judging,
 // effectiveness and the key-bitmap lookup.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the screenshots of the map window into the folder named by
 // TERRAVIKA_SHOTS (skipped when it is not set): every continent in Learn mode
 // with the pointer on a country, a test verdict and the next question, and a
@@ -86,6 +89,7 @@ TEST_F(MapShots, LearnTestAndFind) {
     ASSERT_TRUE(asked);
     waits.shoot = [this] { Save("maps-test-verdict.png"); };
     QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, asked->point);
+    waits.shoot = [this] { Save("maps-test-miss.png"); };  // the right country outlined
     QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
     Save("maps-test.png");
 

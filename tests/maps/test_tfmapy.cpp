@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The map window driven through its controls, on small map archives built
 // here: white key bitmaps with a 9 × 9 square of each country's key colour
 // around the point where the test clicks it.
@@ -332,26 +335,36 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     const BundledFont font;
     TFMapy& w = Window();
     // The message line, set as the window sets it, stays left of the
-    // effectiveness and above the map, and cuts no word.
+    // effectiveness in Test mode and of the lists otherwise, above the map,
+    // and cuts no word.
     QLabel* message = w.NazwaKrajuL;
-    auto expectFits = [&](const QString& text) {
+    auto expectFits = [&](const QString& text, const QWidget* right) {
         SCOPED_TRACE(text.toStdString());
         w.SetMessage(text);
-        EXPECT_LT(message->geometry().right(), w.Lskutecznosc->x());
+        EXPECT_LT(message->geometry().right(), right->x());
         EXPECT_LT(message->geometry().bottom(), w.Panel1->y());
         const QRect wrapped = message->fontMetrics().boundingRect(
             QRect(0, 0, message->width(), 1000), Qt::TextWordWrap, text);
         EXPECT_LE(wrapped.width(), message->width());
         EXPECT_LE(wrapped.height(), message->height());
     };
+    auto names = [](int c) {
+        QStringList list;
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k)
+            CountryByNumber(c, k, list.emplace_back());
+        return list;
+    };
+    ChooseContinent(1);
+    w.RTest->setChecked(true);
     for (int c = 1; c <= kContinentCount; ++c)
-        for (int k = 1; k <= ContinentInfo(c).countries; ++k) {
-            QString name;
-            CountryByNumber(c, k, name);
-            for (const QString& text : {name, "Wskaż: " + name, "Źle. Wskazane to: " + name})
-                expectFits(text);
+        for (const QString& name : names(c)) {
+            expectFits("Wskaż: " + name, w.Lskutecznosc);
+            expectFits("Źle. Wskazane to: " + name, w.Lskutecznosc);
         }
-    expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże");
+    w.RRwysz->setChecked(true);
+    for (int c = 1; c <= kContinentCount; ++c)
+        for (const QString& name : names(c)) expectFits(name, w.PZnajdzPanswo);
+    expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.PZnajdzPanswo);
     // The Find list shows every name whole, closed and dropped down.
     for (int p = 1; p <= kFindCount; ++p) {
         const QString name = FindEntry(p)->name;
@@ -380,7 +393,7 @@ TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMis
     Answer(2, true);
     Answer(2, false);
     ASSERT_EQ(fp.messages.shown.size(), 1);
-    EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nie trafione w tej rundzie:\n" +
+    EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nietrafione w tej rundzie:\n" +
                                                 asked + "\n"));
 }
 
@@ -391,6 +404,13 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
     EXPECT_TRUE(w.POpcje->isVisible());
     QTest::keyClick(w.RNauka, Qt::Key_Escape);
     EXPECT_TRUE(w.POpcje->isHidden());
+    QTest::keyClick(w.TrybL, Qt::Key_Return);
+    QTest::keyClick(w.RNauka, Qt::Key_Down);
+    EXPECT_EQ(w.Model().mode, MapModel::Learn);  // the arrows choose nothing
+    QTest::keyClick(w.RTest, Qt::Key_Return);
+    EXPECT_EQ(w.Model().mode, MapModel::Test);
+    EXPECT_TRUE(w.POpcje->isHidden());
+    w.RNauka->setChecked(true);
 
     QTest::keyClick(w.ImKontynentu, Qt::Key_Right);
     EXPECT_EQ(Label(), "Kanada");

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The continent tables: colour lookups across continents, the Find list and
 // the consistency between names, colours and Find entries.
 #include <gtest/gtest.h>
 
+#include <QCollator>
 #include <QSet>
 
 #include "maps/UnitDoMap.h"
@@ -126,4 +130,13 @@ TEST(UnitDoMap, FindListHoldsEveryCountryOnceOnItsContinent) {
     EXPECT_EQ(found, listed);
     const int expected[] = {0, 13, 4, 12, 34, 28, 20, 38, 7};
     for (int c = 1; c <= kContinentCount; ++c) EXPECT_EQ(perContinent[c], expected[c]) << c;
+}
+
+TEST(UnitDoMap, FindListIsInPolishAlphabeticalOrder) {
+    const QCollator polish(QLocale(QLocale::Polish, QLocale::Poland));
+    for (int p = 2; p <= kFindCount; ++p) {
+        const QString before = FindEntry(p - 1)->name, name = FindEntry(p)->name;
+        EXPECT_LT(polish.compare(before, name), 0)
+            << before.toStdString() << " / " << name.toStdString();
+    }
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A base folder in a temporary directory with one photo set built in the
 // test, and the context a module window needs: fake platform, settings and

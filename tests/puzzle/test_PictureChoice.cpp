@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Choosing a photo-set picture: the random rule, the typed number's
 // fallbacks and the split of a list line.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The puzzle board: hit test with its margins, the shuffle that never moves
 // the last piece, pairs of clicks, the win test and the countdown.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bundled photo sets in content/Data: every set opens, every list line
 // is a name in capitals and a description that fit the labels showing them,
 // every picture decodes at the board's size, and no two of its 24 puzzle
@@ -11,6 +14,7 @@
 
 #include "country/TFormGdzie.h"
 #include "data/ImageCodecs.h"
+#include "data/PhotoSetFile.h"
 #include "data/TVfsPAK.h"
 #include "data/UPaker.h"
 #include "puzzle/PhotoSetFixture.h"
@@ -144,4 +148,14 @@ TEST(PhotoSetContent, PieceDifferenceSeesOneLikePair) {
     EXPECT_EQ(difference, 0.0);
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 24);
+}
+
+// The bundled sets pass the same rules as a teacher's set.
+TEST(PhotoSetContent, EverySetPassesTheRulesOfTeachersSets) {
+    for (const QString& file : PhotoSetFiles()) {
+        SCOPED_TRACE(file.toStdString());
+        const PhotoSetContent set = ReadPhotoSet(file);
+        for (const auto& problem : PhotoSetRules::Check(set.entries, TFormPuz::Labels()))
+            ADD_FAILURE() << problem.picture << ": " << problem.text.toStdString();
+    }
 }

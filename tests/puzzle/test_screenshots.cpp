@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the screenshots of the picture puzzle and of country recognition,
 // in play, won and lost, into the folder named by TERRAVIKA_SHOTS (skipped
 // when it is not set), drawn with the program's font and the bundled photo sets.

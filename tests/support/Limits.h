@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Running test code under the limits a hostile file must stay within: in a
 // child process with a ceiling on its address space and a deadline, as an
@@ -5,12 +8,14 @@
 #include <functional>
 
 // Runs body in a forked child whose resident memory may grow by at most
-// maxGrowth bytes (its address space by four times that, a hard ceiling).
-// Returns body's result, kTooMuchMemory when the peak grew beyond maxGrowth,
-// or -1 when the child died or did not end within timeoutMs (it is then
-// killed). Sanitizer builds get more time and no memory limits.
+// maxGrowth bytes (its address space by four times that, a hard ceiling) and
+// which may use at most cpuMs of processor time. Returns body's result,
+// kTooMuchMemory or kTooSlow when a limit was passed, or -1 when the child
+// died or hung (it is then killed). Sanitizer builds get ten times the time
+// and no memory limits.
+constexpr int kTooSlow = 97;
 constexpr int kTooMuchMemory = 98;
-int RunInChild(const std::function<int()>& body, long long maxGrowth, int timeoutMs);
+int RunInChild(const std::function<int()>& body, long long maxGrowth, int cpuMs);
 
 // Runs body in a forked child that has dropped root rights (as "nobody"), so
 // that file permissions apply; without root rights it runs in a child as is.

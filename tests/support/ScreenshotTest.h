@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Base of the tests that write screenshots of module windows into the folder
 // named by TERRAVIKA_SHOTS (skipped when it is not set): fake platform

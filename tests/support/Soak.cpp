@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/Soak.h"
 
 #include <unistd.h>
@@ -85,9 +88,10 @@ void SoakDriver::Step() {
 void SoakDriver::Click(QPoint panelPoint) {
     QWidget* target = form.PTlo->childAt(panelPoint);
     if (!target) target = form.PTlo;
-    // The close label ends the application's event loops for good, and the
-    // rest of the test process with them.
-    if (target == form.LClose) return;
+    // The close and minimise labels end or hide the program: the close label
+    // ends the application's event loops for good, and the rest of the test
+    // process with them.
+    if (target == form.LClose || target == form.LMinimize) return;
     const QPoint local = target->mapFrom(form.PTlo, panelPoint);
     CloseModalSoon();
     SendMouse(target, QEvent::MouseButtonPress, local, Qt::LeftButton);
@@ -106,6 +110,8 @@ void SoakDriver::Key() {
                                    Qt::Key_0,     Qt::Key_1,      Qt::Key_5,   Qt::Key_9,
                                    Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backspace};
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+    // Space or Enter on the focused close button would end it just as a click.
+    if (target == form.LClose) target = &form;
     CloseModalSoon();
     if (Uniform(0, 5) == 0) {
         QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QStringLiteral("ł"),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Drives the whole program with random input: clicks and moves anywhere on
 // the main window and its modules, keys to the focused control, menu

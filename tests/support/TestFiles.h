@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Helpers for tests that need files: a temporary folder made the working
 // folder for the test's duration, and small writers.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whether a text fits a control that shows it on one line, measured in the
 // program's bundled font as the pupil sees it.

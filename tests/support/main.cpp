@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test entry point: a QApplication on the offscreen platform so that widget
 // tests can run without a display.
 #include <gtest/gtest.h>

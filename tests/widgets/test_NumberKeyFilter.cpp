@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number fields' key filter, with key events as the window system gives
 // them: Delete arrives with the character 127.
 #include <gtest/gtest.h>

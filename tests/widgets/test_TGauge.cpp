@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bar gauge: the value kept in its range, the rounded percentage, the
 // vertical bar rising from the bottom, and repaints only on a new percentage.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The 16 x 16 clock glyphs of the puzzle's clock switch, kept as 16-colour
 // Windows bitmaps, and the application icon.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Drawing helpers shared by every picture: palette, fonts, soft shadows,
 // framed boxes and deterministic file output.

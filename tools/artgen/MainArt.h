@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Pictures of the main window: the background with its sheet, the menu
 // column, the module headers and the Next arrow. The small pictures that

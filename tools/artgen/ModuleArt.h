@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Backgrounds of the module windows. Each has dark fields where the window
 // writes white texts and light fields where it writes black texts or shows

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the artwork generator and redraws every compiled-in picture.
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)

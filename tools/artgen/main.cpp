@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // terravika-artgen REPO_ROOT
 // Draws every compiled-in picture into REPO_ROOT/resources (images as JPEG,
 // glyphs as 16-colour BMP) and the application icons into

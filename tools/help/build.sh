@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds content/Terravika.chm from the HTML pages in src/. The pages are
 # written in UTF-8; the help file carries them in Windows-1250, the code page
 # of its Polish language setting, so that every CHM viewer shows the Polish

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Zeroes the two time-of-day fields chmcmd writes into a CHM file (the ITSF
 header's time stamp and entry 10 of #SYSTEM), so that the help file is the
 same bytes on every build. Usage: fix_timestamps.py FILE.chm"""

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds content/Maps/GeoMap.dat: for every continent of tables.json a visible
 // map (<base>.jpg) and a key bitmap (<base>.bmp) of the same size, drawn from
 // Natural Earth country shapes. Same input, same bytes.

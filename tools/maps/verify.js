@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks content/Maps/GeoMap.dat against tables.json:
 //   node verify.js [ARCHIVE]
 // Exit status 1 and a list of faults when any rule is broken.

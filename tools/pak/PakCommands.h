@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The commands of terravika-pak. Each returns the process exit code:
 // 0 success, 1 entry not found, 2 bad archive or bad usage.

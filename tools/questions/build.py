@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds resources/strings/questions.txt, the quiz's question bank.
 
 knowledge.txt holds the knowledge records in order, line n being record n

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zespół Terravika
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the two answer sounds into resources/sounds/ (16-bit PCM mono,
 22050 Hz). No randomness: the output is the same on every run.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Alexander's march from Pella to the Hydaspes in India and back to Babylon,
 // where he died; thinner, Nearchus's fleet along the coast to the Persian Gulf.
 export default {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Vespucci's Portuguese voyage of 1501-1502: from Lisbon by Cape Verde to
 // Brazil and far south along its coast past the bay of Rio de Janeiro (the
 // star); the way home (dashed) is not known exactly.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The race to the South Pole: Amundsen from Framheim on the Bay of Whales up
 // the Axel Heiberg Glacier to the Pole (1911); thinner, Scott's route from
 // Cape Evans (1911-1912).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cook's first voyage in the Pacific (1768-1771), coming from England round
 // Cape Horn (beyond the globe's edge): to Tahiti, round both islands of New
 // Zealand, along the east coast of Australia from Botany Bay (the star) past

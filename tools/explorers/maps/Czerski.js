@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Czerski's last expedition (1891-1892) from Irkutsk by Yakutsk to
 // Verkhnekolymsk and down the Kolyma to the mouth of the Omolon, where he
 // died; thinner the road of his exile from Omsk to Irkutsk. Lake Baikal and

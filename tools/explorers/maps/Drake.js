@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drake's voyage round the world on the Golden Hind (1577-1580), seen from
 // above the South Pole: from Plymouth through the Strait of Magellan, up the
 // coasts of Chile and Peru to New Albion, across the Pacific to the Moluccas

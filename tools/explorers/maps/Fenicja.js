@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The voyage round Africa that Herodotus tells of (about 600 BC): from the
 // Red Sea south along the coast, round the south of the continent and home
 // through the Pillars of Hercules to the Nile. Thinner: Hanno's voyage along

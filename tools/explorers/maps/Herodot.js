@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Herodotus's travels from Halicarnassus: up the Nile to Elephantine (the
 // thick route), and thinner to Tyre and Babylon, to Olbia on the Black Sea,
 // and by Athens to Thurii.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Humboldt and Bonpland in Spanish America (1799-1804), coming from La Coruña
 // across the Atlantic (beyond the map's edge): from Cumaná up the
 // Orinoco to the Casiquiare and back, to Cuba, up the Magdalena to Bogotá,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Columbus's first voyage: from Palos by the Canaries to San Salvador, Cuba
 // and Hispaniola (where the Santa María was wrecked in the night of 24/25
 // December 1492), and home by the Azores.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Livingstone's crossing of Africa (1853-1856): from Linyanti to Luanda on the
 // Atlantic, back and east past the Victoria Falls to Quelimane on the Indian
 // Ocean, and thinner his last journey to Ujiji and Chitambo

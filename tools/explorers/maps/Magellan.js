@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The first voyage round the world seen from above the South Pole: Magellan
 // from Sanlúcar through his strait to the Philippines, where he died on
 // Mactan (the star), and Elcano's Victoria home round Africa (dashed).

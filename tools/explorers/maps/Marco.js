@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Marco Polo's journey overland from Venice to Kublai Khan's capital
 // Khanbaliq (Beijing), and home by sea round India and through Persia (dashed).
 export default {

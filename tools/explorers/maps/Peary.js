@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Peary's march of 1909 from Cape Columbia over the sea ice towards the
 // North Pole: solid to where the last support party turned back, dashed for
 // the disputed last stretch. Thinner, his crossing of northern Greenland (1892).

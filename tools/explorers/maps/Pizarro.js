@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pizarro's conquest of the Inca empire: from Panama along the coast to
 // Tumbes, inland to Cajamarca (1532) and on to Cuzco (1533); thinner, the
 // branch to Lima, founded in 1535.

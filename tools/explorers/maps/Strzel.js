@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Strzelecki's expedition of 1840 from Sydney to Mount Kosciuszko (the
 // summit mark) and through Gippsland to Melbourne; thinner, his surveys of
 // Tasmania (1840-1842).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Vasco da Gama's first voyage to India: from Lisbon in a wide arc through
 // the open Atlantic, round the Cape of Good Hope, by Malindi to Calicut.
 export default {

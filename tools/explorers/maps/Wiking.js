@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Norsemen's way west: from Norway by the Faroes to Iceland, on to
 // Greenland and to Vinland (L'Anse aux Meadows, the star); thinner, the
 // Varangians' river road from Sweden "to the Greeks" at Constantinople.

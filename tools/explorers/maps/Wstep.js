@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two voyages that opened the age of discovery, both from the Iberian
 // Peninsula: Columbus to the Bahamas (1492) and Vasco da Gama round Africa
 // to India (1497-1498).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 1953 Everest expedition: the approach march from Kathmandu through the
 // hills of Nepal (highlighted) and up the Khumbu to the summit.
 export default {

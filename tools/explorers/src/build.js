@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds content/Maps/GeoMen.dat: for every topic its RTF document and its
 // route map. Usage: node src/build.js [--out FILE] [--preview DIR] [--only SOURCE]
 // --preview also writes each map as PNG for looking at; --only renders one

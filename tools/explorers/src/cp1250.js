@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows-1250 (Central European ANSI) encoding of single characters.
 
 const decoder = new TextDecoder('windows-1250');

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writer of PACK archives: a 12-byte header ("PACK", directory offset,
 // directory length), the members' bytes, then 128-byte directory records
 // (120-byte zero-padded name, member offset, member size; integers 32-bit LE).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws a topic's picture as SVG and renders it to RGBA pixels and JPEG.
 //
 // The reader shows the picture squeezed into a 96 x 117 frame, so it is drawn

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Converts the documents' small markup into RTF.
 //
 // Markup, one block per group of non-empty lines:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The twenty topics in the reader's list order. The picture of topic n is
 // stored as "Im<n>a.jpg"; `source` names the files in texts/ and maps/.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the committed archive and the text sources against the topic list.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { markupToRtf, parseMarkup, plainWords, rtfInline, tieSpaces } from '../src/rtf.js';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The visible map: the key map's shapes drawn like a school atlas, 4× super-
 // sampled — soft country colours with thin dark borders, shaded sea with a
 // graticule, unlisted neighbours grey, and the markers of small countries.

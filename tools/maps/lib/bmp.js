@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows BMP with a colour table: 8 bits per pixel, uncompressed, bottom-up,
 // BITMAPINFOHEADER. Reading also accepts 24-bit pictures.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Country shapes from Natural Earth (world-atlas countries-50m.json), cut and
 // merged into "units": one unit per country as the maps show it. A unit is
 // named by its Polish table name when some continent lists it, otherwise by

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The key map of a continent: which unit covers each pixel, plus markers that
 // make countries too small to point at clickable.
 import { paint } from './raster.js';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // PACK archive: "PACK", int32 LE directory offset, int32 LE directory length;
 // member bytes; then 128-byte directory records: a 120-byte zero-padded name,
 // int32 LE offset, int32 LE size. Names here are plain ASCII, which reads the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The projection of each continent map: a d3 projection at unit scale, then a
 // similarity transform T = [a, b, c, d, e, f] to map pixels:
 //   X = a·px + b·py + e,  Y = c·px + d·py + f.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Flat polygon fill without anti-aliasing: even-odd rule, a pixel belongs to
 // the polygon when its centre does. Raster cell (i, j) covers
 // [i, i+1) × [j, j+1) in units of 1/scale map pixels.

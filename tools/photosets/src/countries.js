@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two photo sets: for every picture the country (ISO 3166-1 numeric code
 // as used by the shape data), the name a pupil types, the capital's position
 // [longitude, latitude] and a short description shown with the picture; the
@@ -16,7 +19,7 @@ export const PHOTO_SETS = [
       { id: '040', name: 'AUSTRIA', capital: [16.37, 48.21],
         text: 'Stolica: Wiedeń. Alpejski kraj nad Dunajem.' },
       { id: '056', name: 'BELGIA', capital: [4.35, 50.85],
-        text: 'Stolica: Bruksela, siedziba władz UE i NATO.' },
+        text: 'Stolica: Bruksela, siedziba wielu instytucji UE.' },
       { id: '112', name: 'BIAŁORUŚ', capital: [27.57, 53.9],
         text: 'Stolica: Mińsk. Kraj bez dostępu do morza.' },
       { id: '070', name: 'BOŚNIA I HERCEGOWINA', capital: [18.41, 43.86],
@@ -138,7 +141,7 @@ export const PHOTO_SETS = [
       { id: '400', name: 'JORDANIA', capital: [35.93, 31.95],
         text: 'Stolica: Amman. Leży tu skalne miasto Petra.' },
       { id: '124', name: 'KANADA', capital: [-75.7, 45.42],
-        text: 'Stolica: Ottawa. Drugi co do wielkości kraj.' },
+        text: 'Stolica: Ottawa. Drugi największy kraj świata.' },
       { id: '398', name: 'KAZACHSTAN', capital: [71.43, 51.17],
         text: 'Stolica: Astana. Kraj stepów Azji Środkowej.' },
       { id: '404', name: 'KENIA', capital: [36.82, -1.29],
@@ -154,7 +157,7 @@ export const PHOTO_SETS = [
       { id: '450', name: 'MADAGASKAR', capital: [47.51, -18.88],
         text: 'Stolica: Antananarywa. Żyją tu lemury.' },
       { id: '466', name: 'MALI', capital: [-8.0, 12.64],
-        text: 'Stolica: Bamako. Leży tu dawne Timbuktu.' },
+        text: 'Stolica: Bamako. Leży tu słynne Timbuktu.' },
       { id: '504', name: 'MAROKO', capital: [-6.84, 34.02],
         text: 'Stolica: Rabat. Przez kraj biegną góry Atlas.' },
       { id: '484', name: 'MEKSYK', capital: [-99.13, 19.43],

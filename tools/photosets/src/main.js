@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generates the photo sets content/Data/*.dat: for every country a 384 x 256
 // picture (map and locator globe) and its line in Spis.txt.
 //   node src/main.js [--out DIR] [--preview DIR] [--only NAME]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing PACK archives and Windows-1250 text.
 
 const decoder = new TextDecoder('windows-1250');

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws one picture as SVG: a map of the country among its neighbours, a
 // locator globe, a compass, a scale bar and a labelled graticule. Nothing on
 // it names the country or its capital (no flag, no place names), so that the

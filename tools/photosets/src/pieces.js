@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The puzzle cuts a 384 x 256 picture into 6 x 4 pieces of 64 x 64; a pupil
 // can only put it together if no two pieces look alike.
 export const PIECE = 64;

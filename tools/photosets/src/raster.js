@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rasterising SVG and encoding JPEG, with the bundled font only, so that
 // the output does not depend on the fonts of the machine.
 import { createRequire } from 'node:module';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small helpers for writing SVG text.
 
 export const fmt = (v) => (Math.round(v * 100) / 100).toString();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Width of a line of text in the program's bundled interface font, read from
 // the font file's own metrics (cmap and hmtx tables), so that the generator
 // can refuse a description that the puzzle's label would cut off.

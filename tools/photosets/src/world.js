@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Country shapes from the Natural Earth 1:50m data, arranged as the program
 // shows them: internationally recognised borders, and the parts of a country
 // that the data set keeps apart joined to it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks of the generator's geography and file-writing helpers: run with `npm test`.
 import test from 'node:test';
 import assert from 'node:assert/strict';

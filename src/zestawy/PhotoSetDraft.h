@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// A photo set being made by a teacher: its title and pictures, each with a
+// movable 384 x 256 cut, a name and a description, checked by the photo-set
+// rules after every change. Saved as a whole archive the program can use.
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include "data/PhotoSetRules.h"
+
+class PhotoSetDraft {
+public:
+    struct Picture {
+        QImage cover;  // scaled to cover 384 x 256; null when unreadable
+        QPoint crop;   // top-left of the cut in cover
+        QString name;  // in capitals, as typed
+        QString description;
+        QString problem;  // why the picture could not be read
+    };
+
+    explicit PhotoSetDraft(PhotoSetRules::PuzzleLabels label);
+
+    // Replaces the draft by the set in an archive. Throws TarvoError.
+    void Open(const QString& path);
+    // Empties the draft.
+    void Clear();
+    // Adds picture files (JPEG or PNG, any size) at the end, cut from the
+    // centre. Returns the messages of files that could not be read.
+    QStringList AddFiles(const QStringList& files);
+    void AddPicture(const QImage& source, const QString& name = {});
+
+    void Remove(int index);
+    void Move(int from, int to);
+    void SetName(int index, const QString& typed);  // kept in capitals
+    void SetDescription(int index, const QString& text);
+    // Moves the cut by delta pixels of the cover picture, kept inside it.
+    void MoveCrop(int index, QPoint delta);
+    // The picture as the set will hold it: the 384 x 256 cut.
+    QImage Fitted(int index) const;
+
+    QList<PhotoSetRules::Problem> Problems() const;
+    bool CanSave() const { return Problems().isEmpty(); }
+    // Writes the archive. Throws TarvoError if the set has problems or the
+    // file cannot be written.
+    void Save(const QString& path);
+
+    // The per-user Data folder the program's launcher uses.
+    static QString UserDataFolder();
+    // A file name for a set of this title ("Moja klasa.dat").
+    static QString FileNameFor(const QString& title);
+
+    QString title;
+    QString path;  // where the set was opened from or saved to; empty if new
+    QList<Picture> pictures;
+
+private:
+    QList<PhotoSetRules::Entry> Entries() const;
+
+    PhotoSetRules::PuzzleLabels label;
+};
