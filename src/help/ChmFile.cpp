@@ -4,19 +4,82 @@
 #include "help/ChmFile.h"
 
 #include <chm_lib.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 
+#include "data/RegularFile.h"
 #include "data/TarvoError.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ADDRESS_SANITIZER
+#endif
+#endif
+
+namespace {
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
+// Opens the help file in a child process first, and reads every object
+// there, under a memory and time limit: libchm trusts the file's header
+// fields, and some make it divide by zero or allocate gigabytes. Only a file
+// the child got through is opened in the program itself.
+bool SurvivesProbe(const QByteArray& chmPath) {
+    const pid_t child = fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        const rlimit seconds{2, 2};
+        setrlimit(RLIMIT_CPU, &seconds);
+#ifndef ADDRESS_SANITIZER  // which reserves far more address space than this
+        const rlimit memory{512 << 20, 512 << 20};
+        setrlimit(RLIMIT_AS, &memory);
+#endif
+        alarm(5);
+        chmFile* h = chm_open(chmPath.constData());
+        if (!h) _exit(1);
+        chm_enumerate(
+            h, CHM_ENUMERATE_ALL,
+            [](chmFile* h, chmUnitInfo* unit, void*) {
+                static unsigned char buffer[ChmFile::kMaxObject];
+                if (unit->length <= sizeof buffer)
+                    chm_retrieve_object(h, unit, buffer, 0, unit->length);
+                return CHM_ENUMERATOR_CONTINUE;
+            },
+            nullptr);
+        chm_close(h);
+        _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+}  // namespace
+
 ChmFile::ChmFile(const QString& path) {
-    // A FIFO or device named like the help file would block chm_open for good.
-    if (!QFileInfo(path).isFile()) throw TarvoError("Brak pliku pomocy " + path);
-    handle = chm_open(QFile::encodeName(path).constData());
+    // The file is copied into memory first, so that the program opens exactly
+    // the bytes the probe read, and a FIFO of the same name never blocks.
+    QFile source;
+    QString why;
+    if (!OpenRegularFile(source, path, QIODevice::ReadOnly, why))
+        throw TarvoError("Brak pliku pomocy " + path);
+    const QByteArray bytes = source.read(kMaxFileBytes + 1);
+    memory = memfd_create("terravika-help", MFD_CLOEXEC);
+    if (bytes.size() > kMaxFileBytes || memory < 0 ||
+        write(memory, bytes.constData(), bytes.size()) != bytes.size())
+        throw TarvoError("Plik pomocy " + path + " jest uszkodzony");
+    const QByteArray copy = "/proc/self/fd/" + QByteArray::number(memory);
+    if (SurvivesProbe(copy)) handle = chm_open(copy.constData());
     if (!handle || !SaneCompression()) {
         if (handle) chm_close(handle);
+        close(memory);
         throw TarvoError("Plik pomocy " + path + " jest uszkodzony");
     }
 }
@@ -43,11 +106,17 @@ bool ChmFile::SaneCompression() const {
         40);
     const QByteArray control = Head("::DataSpace/Storage/MSCompressed/ControlData", 28);
     if (table.isNull() && control.isNull()) return true;  // nothing compressed
-    if (table.size() < 40 || control.size() < 20) return false;
+    if (table.size() < 40 || control.size() < 24) return false;
     const quint64 block = LittleEndian(table, 32, 8);
-    const quint64 version = LittleEndian(control, 8, 4);
-    const quint64 window = LittleEndian(control, 16, 4) * (version == 2 ? 0x8000 : 1);
-    return block > 0 && block <= kMaxBlock && window <= kMaxWindow;
+    // libchm reads these as 32-bit numbers and divides by the blocks between
+    // resets, so they are checked in its own arithmetic.
+    const bool v2 = LittleEndian(control, 8, 4) == 2;
+    const quint32 interval = quint32(LittleEndian(control, 12, 4)) * (v2 ? 0x8000u : 1u);
+    const quint32 window = quint32(LittleEndian(control, 16, 4)) * (v2 ? 0x8000u : 1u);
+    const quint32 windowsPerReset = quint32(LittleEndian(control, 20, 4));
+    if (block == 0 || block > kMaxBlock || window < 2 || window > kMaxWindow || interval == 0)
+        return false;
+    return quint32(interval / (window / 2) * windowsPerReset) != 0;
 }
 
 QByteArray ChmFile::Head(const char* objectPath, int bytes) const {

@@ -3,7 +3,8 @@
 
 #pragma once
 // Read access to a compiled help file through libchm. The file comes from the
-// base folder, so it is untrusted: only regular files are opened, and every
+// base folder, so it is untrusted: only regular files of at most 64 MiB are
+// opened, first in a child process with limits (see ChmFile.cpp), and every
 // object read is bounded in size.
 #include <QByteArray>
 #include <QString>
@@ -36,4 +37,5 @@ private:
     QByteArray Head(const char* objectPath, int bytes) const;
 
     chmFile* handle = nullptr;
+    int memory = -1;  // the in-memory copy of the file that libchm reads
 };

@@ -107,10 +107,11 @@ TEST(HelpViewer, RefusesWhatIsNotAHelpFile) {
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("fifo.chm")).constData(), 0600), 0);
     for (const char* name : {"garbage.chm", "empty.chm", "fifo.chm", "missing.chm"})
         EXPECT_THROW(ChmFile{dir.file(name)}, TarvoError) << name;
-    // A header claiming a 4 GiB decompression block: refused before libchm
-    // would allocate it.
-    EXPECT_THROW(ChmFile{TERRAVIKA_SOURCE_DIR "/tests/fuzz/corpus/chm/huge-block-length.chm"},
-                 TarvoError);
+    // Headers that would make libchm allocate 4 GiB or divide by zero.
+    for (const char* name : {"huge-block-length.chm", "zero-blocks-per-reset.chm"})
+        EXPECT_THROW(ChmFile{QStringLiteral(TERRAVIKA_SOURCE_DIR "/tests/fuzz/corpus/chm/") + name},
+                     TarvoError)
+            << name;
 }
 
 class HelpFromMenu : public ::testing::Test {
