@@ -24,26 +24,13 @@
 #include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
 #include "support/Limits.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "widgets/TColorButton.h"
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    TempWorkDir dir;
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    std::unique_ptr<TForm1> form;
-
-    void Start() {
-        form = std::make_unique<TForm1>(ctx);
-        form->show();
-        form->PositionWindows(QRect(0, 0, 1024, 768));
-    }
-};
+using MainWindowTest = MainWindowFixture;
 
 TEST(MainMenuGeometry, PanelAndZoomTargetOnA1024x768WorkArea) {
     const QSize area(1024, 768);

@@ -20,6 +20,7 @@
 #include "platform/FakePlatform.h"
 #include "puzzle/TFormPuz.h"
 #include "quiz/TForm2.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -68,19 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
         Chord{"another letter", {{Qt::Key_K, kCtrl}}, Qt::Key_K, kCtrl, -1, A::None},
         Chord{"F1", {{Qt::Key_F1, kNone}}, Qt::Key_F1, kNone, -1, A::Help}));
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public MainWindowFixture {
 protected:
-    TempWorkDir dir;
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    std::unique_ptr<TForm1> form;
-
     void SetUp() override {
-        form = std::make_unique<TForm1>(ctx);
-        form->show();
-        form->PositionWindows(QRect(0, 0, 1024, 768));
+        Start();
         QApplication::setActiveWindow(form.get());
     }
     QWidget* Hotspot(int n) { return form->findChild<QWidget*>(MainMenu::EntryAt(n).hotspot); }

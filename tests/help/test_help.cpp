@@ -17,6 +17,7 @@
 #include "help/ChmFile.h"
 #include "help/HelpViewer.h"
 #include "platform/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -114,21 +115,7 @@ TEST(HelpViewer, RefusesWhatIsNotAHelpFile) {
             << name;
 }
 
-class HelpFromMenu : public ::testing::Test {
-protected:
-    TempWorkDir dir;
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    std::unique_ptr<TForm1> form;
-
-    void Start() {
-        form = std::make_unique<TForm1>(ctx);
-        form->show();
-        form->PositionWindows(QRect(0, 0, 1024, 768));
-    }
-};
+using HelpFromMenu = MainWindowFixture;
 
 TEST_F(HelpFromMenu, OpensInsideTheProgramWhenTheDesktopHasNoViewer) {
     QFile::copy(kBundledHelp, dir.file("Terravika.chm"));

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The whole program's main window in a fresh working folder, with fake
+// platform services; Start() makes and shows it on a 1024 x 768 work area.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/TForm1.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "data/UPaker.h"
+#include "platform/FakePlatform.h"
+#include "support/TestFiles.h"
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    TempWorkDir dir;
+    FakePlatform fp;
+    Config config;
+    DataAccess data{config, fp.services};
+    AppContext ctx{fp.services, config, data};
+    std::unique_ptr<TForm1> form;
+
+    void Start() {
+        form = std::make_unique<TForm1>(ctx);
+        form->show();
+        form->PositionWindows(QRect(0, 0, 1024, 768));
+    }
+};
