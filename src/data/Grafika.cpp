@@ -11,6 +11,7 @@
 
 #include "data/ImageCodecs.h"
 #include "data/TarvoError.h"
+#include "platform/FirstEvent.h"
 
 QString FindResource(const QString& folder, const QString& name) {
     const QDir dir(":/" + folder);
@@ -34,33 +35,11 @@ void LoadJpegResourceToBitmap(const QString& name, QImage& bitmap) {
     bitmap = LoadJpegResource(name);
 }
 
-namespace {
-class OnFirstShow : public QObject {
-public:
-    OnFirstShow(QWidget* widget, std::function<void()> load)
-        : QObject(widget), load(std::move(load)) {
-        widget->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show && load) {
-            const auto run = std::move(load);
-            load = nullptr;
-            deleteLater();
-            run();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> load;
-};
-}  // namespace
-
 void WhenFirstShown(QWidget* widget, std::function<void()> load) {
     if (widget->isVisible())
         load();
     else
-        new OnFirstShow(widget, std::move(load));
+        AtFirstEvent(widget, QEvent::Show, std::move(load));
 }
 
 QPixmap ScreenPixmap(const QImage& picture, const QWidget* widget, QSize size) {

@@ -26,6 +26,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/FirstEvent.h"
+
 QtSounds::QtSounds(Waits& waits) : waits(waits) {}
 
 void QtSounds::Prepare() {
@@ -46,30 +48,10 @@ void QtSounds::Prepare() {
     }
 }
 
-namespace {
-// Runs a task once, after the window's first exposure has been painted.
-class AfterFirstPaint : public QObject {
-public:
-    AfterFirstPaint(QWindow* window, std::function<void()> task)
-        : QObject(window), task(std::move(task)) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Expose && task) {
-            QTimer::singleShot(0, parent(), std::move(task));
-            task = nullptr;
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> task;
-};
-}  // namespace
-
 void QtSounds::PrepareAfterFirstPaint(QWindow* window) {
-    new AfterFirstPaint(window, [this] { Prepare(); });
+    // The exposure is painted as the event is handled; the set-up follows it.
+    AtFirstEvent(window, QEvent::Expose,
+                 [this, window] { QTimer::singleShot(0, window, [this] { Prepare(); }); });
 }
 
 QtSounds::~QtSounds() {
