@@ -8,7 +8,7 @@
 
 #include "widgets/CentreOnScreen.h"
 #include "widgets/Controls.h"
-#include "widgets/TColorButton.h"
+#include "widgets/FaceButton.h"
 
 ListDialog::ListDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName("ListDialog");
