@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Zespół Terravika
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads what the running program shows from its accessibility tree (AT-SPI).
@@ -72,6 +72,10 @@ def line(obj):
     row = f"{obj.getRoleName()}\t{name}"
     if text and text != obj.name:
         row += f"\ttext={text}"
+    states = obj.getState()
+    for state, word in ((pyatspi.STATE_CHECKED, "checked"), (pyatspi.STATE_FOCUSED, "focused")):
+        if states.contains(state):
+            row += f"\t[{word}]"
     return row + "\t@ " + " ".join(map(str, extents(obj)))
 
 
@@ -137,7 +141,7 @@ def main():
         pattern = re.compile(args.name)
         for _, obj in walk(app, True) if app else []:
             if obj.getRoleName() in LISTS and pattern.search(obj.name or ""):
-                for _, item in walk(obj, True):
+                for item in obj:
                     print(item.name)
                 return 0
         return 1
