@@ -53,6 +53,8 @@ declare -A XD_SPOT=(
   [country-number]="COUNTRY 292 286" [country-enter]="COUNTRY 292 308"
   [country-next]="COUNTRY 364 296"
   [coords-field]="COORDS 124 229" [coords-next]="COORDS 304 230"
+  [coords-left]="COORDS 62 10" [coords-right]="COORDS 161 10"
+  [coords-top]="COORDS 195 35" [coords-bottom]="COORDS 195 136"
   [coords-N]="COORDS 305 106" [coords-S]="COORDS 305 208"
   [coords-E]="COORDS 356 157" [coords-W]="COORDS 250 157"
   [explorers-list]="EXPLORERS 356 22" [explorers-picture]="EXPLORERS 57 67"
