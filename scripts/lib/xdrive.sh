@@ -60,10 +60,10 @@ declare -A XD_SPOT=(
   [explorers-list]="EXPLORERS 356 22" [explorers-picture]="EXPLORERS 57 67"
   [maps-continent]="MAPS 437 22" [maps-options]="MAPS 416 50" [maps-find-list]="MAPS 415 22"
   [maps-learn]="MAPS 418 88" [maps-test]="MAPS 418 104" [maps-find]="MAPS 418 120"
-  [maps-map]="MAPS 8 64" # the top-left corner of the map panel
+  [maps-message]="MAPS 24 21"
 )
-# Where a continent's map sits in the map panel, and known points of countries
-# in those maps (logical pixels from the map's corner).
+# Where a continent's map sits in the maps window, and known points of
+# countries in those maps (logical pixels from the map's corner).
 declare -A XD_MAP=([europe]="35 67" [south-america]="128 64")
 declare -A XD_COUNTRY=([albania]="europe 222 304" [brazil]="south-america 151 81")
 # Dialogs: size, and hot spots from their top-left corner.
@@ -97,7 +97,7 @@ xd_country() {
   local map x y mx my
   read -r map x y <<<"${XD_COUNTRY[$1]}"
   read -r mx my <<<"${XD_MAP[$map]}"
-  xd_spot maps-map $((mx + x)) $((my + y))
+  xd_in MAPS $((mx + x)) $((my + y))
 }
 # xd_hit SPOT [DX DY]: clicks a hot spot.
 # shellcheck disable=SC2046 # two numbers
