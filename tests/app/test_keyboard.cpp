@@ -11,15 +11,15 @@
 #include <QTimer>
 
 #include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "app/SettingsDialog.h"
 #include "app/ShortcutKeys.h"
-#include "app/TFUstawienia.h"
-#include "app/TForm1.h"
-#include "coords/TFUklad.h"
+#include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "platform/FakePlatform.h"
-#include "puzzle/TFormPuz.h"
-#include "quiz/TForm2.h"
+#include "puzzle/PuzzleWindow.h"
+#include "quiz/QuizWindow.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 

@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "quiz/TForm2.h"
+#include "quiz/QuizWindow.h"
 #include "support/ScreenshotTest.h"
+#include "widgets/FaceButton.h"
 #include "widgets/ListDialog.h"
-#include "widgets/TColorButton.h"
 
 TEST_F(ScreenshotTest, QuizSeriesEndWithMistakes) {
-    auto* form = new TForm2(ctx, &panel);
+    auto* form = new QuizWindow(ctx, &panel);
     form->move(120, 110);
     form->show();
     form->EnterQuiz(QuizMode::Knowledge);
