@@ -7,6 +7,7 @@
 
 #include "coords/CoordAnswer.h"
 #include "coords/CoordTask.h"
+#include "results/ExerciseResult.h"
 
 struct AppContext;
 class QLabel;
@@ -26,8 +27,13 @@ public:
     FaceButton *N, *W, *E, *S, *Nastepny;
     QLineEdit* OdpEdit;
 
+signals:
+    // An exercise came to its end; the result is for the pupil's record.
+    void ExerciseFinished(const ExerciseResult& result);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -46,4 +52,6 @@ private:
     AppContext& ctx;
     CoordTask task;
     CoordAnswer answer;
+    int tasksDone = 0;  // in this visit of the window
+    int tasksRight = 0;
 };

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "country/CountryGame.h"
+#include "results/ExerciseResult.h"
 #include "widgets/GridCursor.h"
 
 struct AppContext;
@@ -43,6 +44,10 @@ public:
     QLineEdit* NrEdit;
     FaceButton* NrBut;
     FaceButton* Nastepny;
+
+signals:
+    // An exercise came to its end; the result is for the pupil's record.
+    void ExerciseFinished(const ExerciseResult& result);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "maps/MapModel.h"
+#include "results/ExerciseResult.h"
 
 class ImageView;
 class QGroupBox;
@@ -55,6 +56,10 @@ public:
     QWidget* PWyborKontynentu;
     QWidget* PZnajdzPanswo;
     QTimer* markTimer;  // takes the Find mark off the map
+
+signals:
+    // An exercise came to its end; the result is for the pupil's record.
+    void ExerciseFinished(const ExerciseResult& result);
 
 protected:
     void showEvent(QShowEvent* event) override;

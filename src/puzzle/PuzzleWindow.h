@@ -10,6 +10,7 @@
 
 #include "data/PhotoSetRules.h"
 #include "puzzle/PuzzleBoard.h"
+#include "results/ExerciseResult.h"
 #include "widgets/GridCursor.h"
 
 struct AppContext;
@@ -61,6 +62,10 @@ public:
     FaceButton* NrBut1;
     FaceButton* Nastepny;
     QTimer* Zeg1;
+
+signals:
+    // An exercise came to its end; the result is for the pupil's record.
+    void ExerciseFinished(const ExerciseResult& result);
 
 protected:
     void showEvent(QShowEvent* event) override;

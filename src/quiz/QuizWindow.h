@@ -12,6 +12,7 @@
 #include "quiz/QuestionBank.h"
 #include "quiz/QuizQuestions.h"
 #include "quiz/QuizReview.h"
+#include "results/ExerciseResult.h"
 
 class QLabel;
 class ImageView;
@@ -59,6 +60,10 @@ public:
     void ZegF3Timer();
     void BBledyClick();
 
+signals:
+    // An exercise came to its end; the result is for the pupil's record.
+    void ExerciseFinished(const ExerciseResult& result);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -81,6 +86,7 @@ private:
     QuizState state;
     PresentedQuestion current;
     QuizReview review;
+    double seriesStartMs = 0;
 
     QWidget* PPytanie;
     ImageView* ImPytanie;
