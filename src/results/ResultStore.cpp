@@ -29,12 +29,28 @@ const char* const kMigrations[] = {
 };
 static_assert(std::size(kMigrations) == ResultStore::kSchemaVersion);
 
-constexpr int kSqliteFull = 13;
-
+// SQLite's result codes (the low byte of an extended code) in Polish.
 QString Reason(const QSqlError& error) {
-    if (error.nativeErrorCode().toInt() == kSqliteFull)
-        return QStringLiteral("brak miejsca na dysku");
-    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    switch (code) {
+        case 3:
+        case 8:
+            return QStringLiteral("brak prawa zapisu");
+        case 5:
+        case 6:
+            return QStringLiteral("plik jest zajęty przez inny program");
+        case 10:
+            return QStringLiteral("błąd odczytu lub zapisu na dysku");
+        case 11:
+        case 26:
+            return QStringLiteral("plik jest uszkodzony lub nie jest plikiem wyników");
+        case 13:
+            return QStringLiteral("brak miejsca na dysku");
+        case 14:
+            return QStringLiteral("nie można otworzyć pliku");
+        default:
+            return QStringLiteral("błąd bazy danych %1").arg(code);
+    }
 }
 
 [[noreturn]] void Fail(const QString& what, const QSqlError& error) {
