@@ -27,8 +27,12 @@ ResultRecorder::ResultRecorder(const QString& databasePath, const QString& login
 }
 
 ResultRecorder::~ResultRecorder() {
-    Post([this] { store.reset(); });
-    thread.quit();
+    // Quitting from the worker runs every queued write first; the store is
+    // closed on the thread that opened it.
+    Post([this] {
+        store.reset();
+        thread.quit();
+    });
     thread.wait();
 }
 

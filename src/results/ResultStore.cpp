@@ -64,6 +64,11 @@ QSqlQuery Run(QSqlDatabase db, const QString& sql,
     return query;
 }
 
+// A null QString binds as SQL NULL; the text columns hold empty text instead.
+QVariant Text(const QString& text) {
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
 QString NewConnectionName() {
     static QAtomicInt counter;
     return QStringLiteral("wyniki-%1").arg(counter.fetchAndAddRelaxed(1));
@@ -140,8 +145,8 @@ std::optional<ExerciseResult> ResultStore::Add(const QString& login, const Exerc
         "INSERT INTO result(login, exercise, subject, finished_at, seconds, score, max_score,"
         " moves, solved) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
-         {QVariant(login), QVariant(ExerciseKey(result.exercise)), QVariant(result.subject),
-          QVariant(result.finishedAt.toString(Qt::ISODate)), QVariant(result.seconds),
+         {Text(login), Text(ExerciseKey(result.exercise)), Text(result.subject),
+          Text(result.finishedAt.toString(Qt::ISODate)), QVariant(result.seconds),
           QVariant(result.score), QVariant(result.maxScore), QVariant(result.moves),
           QVariant(result.solved ? 1 : 0)})
         insert.addBindValue(value);
@@ -152,7 +157,7 @@ std::optional<ExerciseResult> ResultStore::Add(const QString& login, const Exerc
     for (const QString& item : result.mistakes) {
         if (!stored) break;
         mistake.addBindValue(id);
-        mistake.addBindValue(item);
+        mistake.addBindValue(Text(item));
         stored = mistake.exec();
     }
     if (stored && db.commit()) return best;
