@@ -53,6 +53,7 @@ void ResultsWiring::AddEntryPoint(QWidget* panel) {
         "QPushButton:hover { color: white; text-decoration: underline; }"
         "QPushButton:focus { border: 1px dotted white; }");
     connect(link, &QAbstractButton::clicked, this, &ResultsWiring::OpenMyResults);
+    link->show();  // the panel is already on screen
 }
 
 void ResultsWiring::OpenMyResults() {

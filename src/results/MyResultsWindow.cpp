@@ -42,8 +42,7 @@ MyResultsWindow::MyResultsWindow(ResultRecorder& recorder, QWidget* parent)
     pal.setColor(QPalette::Window, kPanel);
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
-    setStyleSheet(
-        "QLabel { color: white; } QScrollArea { background: transparent; border: none; }");
+    setStyleSheet("QLabel { color: white; }");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlainLabel(QStringLiteral("Moje wyniki"), this, true));
@@ -51,7 +50,8 @@ MyResultsWindow::MyResultsWindow(ResultRecorder& recorder, QWidget* parent)
     layout->addWidget(status);
     list = new QScrollArea(this);
     list->setWidgetResizable(true);
-    list->viewport()->setAutoFillBackground(false);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setStyleSheet("background: transparent;");  // the panel's colour shows through
     layout->addWidget(list, 1);
 
     auto* close = new FaceButton(this);
@@ -102,11 +102,10 @@ QWidget* MyResultsWindow::ExerciseBlock(const ExerciseSummary& summary) {
     grid->addWidget(PlainLabel(QStringLiteral("Ostatnio: ") + Describe(summary.last), block), 1, 0);
     grid->addWidget(PlainLabel(QStringLiteral("Najlepiej: ") + Describe(summary.best), block), 2,
                     0);
-    grid->addWidget(PlainLabel(QStringLiteral("Razem: %1, czas %2")
-                                   .arg(summary.count)
-                                   .arg(MinutesSeconds(summary.totalSeconds)),
-                               block),
-                    3, 0);
+    QString total = QStringLiteral("Razem: %1").arg(summary.count);
+    if (summary.totalSeconds > 0)
+        total += QStringLiteral(", czas ") + MinutesSeconds(summary.totalSeconds);
+    grid->addWidget(PlainLabel(total, block), 3, 0);
     auto* chart = new RatingChart(summary.ratings, block);
     chart->setAccessibleName(QStringLiteral("Wyniki w czasie"));
     grid->addWidget(chart, 0, 1, 4, 1, Qt::AlignTop);
