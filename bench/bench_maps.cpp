@@ -14,7 +14,7 @@
 #include "data/PackReader.h"
 #include "maps/MapModel.h"
 #include "maps/MapTables.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include "Version.h"
 #include "core/AppContext.h"
 #include "data/ResourceImages.h"
 #include "widgets/Controls.h"

@@ -15,11 +15,11 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ScreenScale.h"
-#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "platform/RealPlatform.h"
+#include "platform/TarvoApplication.h"
 
 namespace {
 

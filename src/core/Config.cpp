@@ -16,8 +16,8 @@
 #include <cerrno>
 #include <optional>
 
-#include "data/RegularFile.h"
-#include "data/TarvoError.h"
+#include "platform/RegularFile.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "core/Config.h"
 #include "data/ImageCodecs.h"
 #include "data/PhotoSetFile.h"
-#include "data/TarvoError.h"
 #include "platform/Platform.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

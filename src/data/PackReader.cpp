@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "data/RegularFile.h"
-#include "data/TarvoError.h"
+#include "platform/RegularFile.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

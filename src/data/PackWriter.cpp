@@ -7,7 +7,7 @@
 #include <QStringEncoder>
 #include <QtEndian>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

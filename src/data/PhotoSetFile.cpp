@@ -11,7 +11,7 @@
 #include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
 #include "data/PackReader.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

@@ -9,7 +9,13 @@
 #include <QStringEncoder>
 #include <cmath>
 
+#include "platform/BundledFont.h"
+
 namespace PhotoSetRules {
+
+PuzzleLabels PuzzleLabelMetrics() {
+    return {BundledFont(kPuzzleLabelPixelSize), kPuzzleLabelSize.width(), kPuzzleLabelSize.width()};
+}
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "data/RegularFile.h"
-#include "data/TarvoError.h"
+#include "platform/RegularFile.h"
+#include "platform/TarvoError.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ADDRESS_SANITIZER

@@ -17,9 +17,9 @@
 #include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
+#include "support/FakePlatform.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 

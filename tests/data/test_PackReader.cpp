@@ -9,7 +9,7 @@
 
 #include "data/PackReader.h"
 #include "data/PackWriter.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "support/TestFiles.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "explorers/Explorers.h"
 #include "explorers/ExplorersWindow.h"
 #include "explorers/RtfReader.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

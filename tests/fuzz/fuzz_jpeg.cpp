@@ -20,7 +20,7 @@
 #include <cstring>
 
 #include "data/ImageCodecs.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "data/PackReader.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QTemporaryFile file;

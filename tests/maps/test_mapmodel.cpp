@@ -9,7 +9,7 @@
 
 #include "maps/MapModel.h"
 #include "maps/MapTables.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

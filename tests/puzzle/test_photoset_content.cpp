@@ -155,7 +155,8 @@ TEST(PhotoSetContent, EverySetPassesTheRulesOfTeachersSets) {
     for (const QString& file : PhotoSetFiles()) {
         SCOPED_TRACE(file.toStdString());
         const PhotoSetContent set = ReadPhotoSet(file);
-        for (const auto& problem : PhotoSetRules::Check(set.entries, PuzzleWindow::Labels()))
+        for (const auto& problem :
+             PhotoSetRules::Check(set.entries, PhotoSetRules::PuzzleLabelMetrics()))
             ADD_FAILURE() << problem.picture << ": " << problem.text.toStdString();
     }
 }

@@ -10,13 +10,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoApplication.h"
 #include "quiz/QuizReview.h"
 #include "quiz/QuizWindow.h"
+#include "support/FakePlatform.h"
 #include "widgets/FaceButton.h"
 #include "widgets/ListDialog.h"
 

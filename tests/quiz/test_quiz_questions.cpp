@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/FakePlatform.h"
 #include "quiz/QuizQuestions.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "PhotosetFolder.h"
 #include "data/PackReader.h"
 #include "data/PackWriter.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 
