@@ -21,4 +21,6 @@ set(CPACK_PACKAGE_CONTACT "Zespół Terravika <zespol@terravika.invalid>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libchm is loaded when the help opens, so no binary names it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libchm1)
 include(CPack)

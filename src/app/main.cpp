@@ -60,7 +60,6 @@ int main(int argc, char** argv) {
     AppContext ctx{platform.services, config, data};
     MainWindow main(ctx);
     main.show();
-    platform.sounds.PrepareAfterFirstPaint(main.windowHandle());
     if (options.quitWhenShown) {
         while (!main.windowHandle()->isExposed())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "help/ChmLibrary.h"
 #include "platform/RegularFile.h"
 #include "platform/TarvoError.h"
 
@@ -66,6 +67,7 @@ bool SurvivesProbe(const QByteArray& chmPath) {
 ChmFile::ChmFile(const QString& path) {
     // The file is copied into memory first, so that the program opens exactly
     // the bytes the probe read, and a FIFO of the same name never blocks.
+    if (!LoadChmLibrary()) throw TarvoError("Pomocy nie można otworzyć: brak biblioteki libchm");
     QFile source;
     QString why;
     if (!OpenRegularFile(source, path, QIODevice::ReadOnly, why))

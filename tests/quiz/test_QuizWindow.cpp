@@ -203,7 +203,9 @@ TEST_F(QuizFixture, EverySeriesEndsWithTheGradeForItsCount) {
             } else {
                 Answer(q <= right);
             }
-            if (q < 10) EXPECT_EQ(Text("LNrPytania"), "Pytanie numer: " + QString::number(q));
+            if (q < 10) {
+                EXPECT_EQ(Text("LNrPytania"), "Pytanie numer: " + QString::number(q));
+            }
         }
         EXPECT_EQ(Text("LOcena"), lines[right]);
         EXPECT_EQ(Text("LPytanie"), comments[right]);
