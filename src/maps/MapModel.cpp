@@ -89,8 +89,9 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     Verdict verdict{
         correct,
         correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
-        QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
-    verdict.roundOver = questionPosition >= questionCount;
+        QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
+        questionPosition >= questionCount,
+        {}};
     if (verdict.roundOver) verdict.missed = std::exchange(roundMisses, {});
     return verdict;
 }

@@ -22,7 +22,7 @@
 #include "data/PackWriter.h"
 #include "maps/MapTables.h"
 #include "maps/MapsWindow.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 #include "support/TextFit.h"
 #include "widgets/ImageView.h"
 

@@ -50,7 +50,7 @@ class GeoMapContent : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!QFile::exists(ArchivePath())) GTEST_SKIP() << "no bundled map archive yet";
-        ASSERT_TRUE(archive.Open(ArchivePath(), PackReader::ReadOnly));
+        ASSERT_TRUE(archive.Open(ArchivePath()));
     }
     QImage Load(const QString& entry) {
         const auto bytes = archive.Extract(entry);

@@ -9,7 +9,7 @@
 
 #include "maps/MapModel.h"
 #include "maps/MapTables.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -172,7 +172,9 @@ TEST(MapModel, LearnStepWalksTheContinentWithFindPoints) {
     model.learnNumber = 0;
     for (int k = 1; k <= ContinentInfo(4).countries; ++k) {
         const MapModel::Place place = model.LearnStep(1);
-        if (place.name == "Rosja") EXPECT_EQ(place.point, QPoint(354, 144));
+        if (place.name == "Rosja") {
+            EXPECT_EQ(place.point, QPoint(354, 144));
+        }
     }
 }
 
