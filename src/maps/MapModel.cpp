@@ -39,7 +39,6 @@ void MapModel::Reset() {
     mode = Learn;
     continent = 0;
     mapShown = false;
-    learnNumber = 0;
 }
 
 QRgb MapModel::KeyColourAt(const QImage& key, QPoint point) {
@@ -118,23 +117,6 @@ QString MapModel::AskCurrent() {
 
 QRgb MapModel::QuestionColour() const {
     return CountryColour(continent, order[questionPosition]);
-}
-
-MapModel::Place MapModel::LearnStep(int step) {
-    const int count = ContinentInfo(continent).countries;
-    if (count == 0) return {};
-    // Before the first step the walk starts at either end.
-    if (learnNumber == 0) learnNumber = step > 0 ? 0 : count + 1;
-    learnNumber = ((learnNumber - 1 + step) % count + count) % count + 1;
-    Place place;
-    CountryByNumber(continent, learnNumber, place.name);
-    for (int p = 1; p <= kFindCount; ++p) {
-        const auto entry = FindEntry(p);
-        if (entry && entry->continent == continent && entry->name == place.name)
-            place.point = entry->point;
-    }
-    countryText = place.name;
-    return place;
 }
 
 QImage MapModel::Outline(const QImage& key, QRgb colour) {

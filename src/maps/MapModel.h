@@ -26,11 +26,6 @@ public:
         QStringList missed;      // at the end of a round: the countries missed in it
     };
 
-    struct Place {
-        QString name;
-        QPoint point;  // map coordinates; null when the country has no Find point
-    };
-
     struct FindTarget {
         QString name;
         int continent;
@@ -66,9 +61,6 @@ public:
 
     // The key colour of the country asked now.
     QRgb QuestionColour() const;
-    // Learn from the keyboard: the next (step 1) or previous (step -1)
-    // country of the continent, by number, with its Find point.
-    Place LearnStep(int step);
 
     // A transparent picture of the key bitmap's size with a yellow line
     // round every region of the colour and a black line outside it.
@@ -88,7 +80,6 @@ public:
     int correctAnswers = 0;
     QString questionText;
     QStringList roundMisses;  // countries missed in this round, in order
-    int learnNumber = 0;      // the country Learn last named from the keyboard
 
 private:
     QString AskCurrent();

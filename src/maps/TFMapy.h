@@ -11,9 +11,12 @@
 #include <QWidget>
 #include <functional>
 
+#include "maps/MapCursor.h"
 #include "maps/MapModel.h"
 
 class ImageView;
+class InputOrigin;
+class KeyFocusRing;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -55,6 +58,12 @@ public:
     QWidget* PWyborKontynentu;
     QWidget* PZnajdzPanswo;
     QTimer* markTimer;  // takes the Find mark off the map
+    // Holds the focus after a click in the window or a choice made with the
+    // mouse, so that no focus ring shows; an arrow key pressed there goes on
+    // to the map.
+    QWidget* BFokusowy;
+    KeyFocusRing* mapRing;  // the map's focus, round the cursor in Learn and Test
+    const MapCursor& Cursor() const { return cursor; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +89,12 @@ private:
     // Runs a continent or Find choice now, or after the load under way ends.
     void RunChoice(std::function<void()> choice);
     bool MapKey(int key);
+    bool FocusHolderKey(int key);
+    void ShowCursor();
+    QRect CursorRing() const;
+    // The focus after a list choice: to the map when the choice came from
+    // the keyboard, out of sight after a click.
+    void FocusAfterChoice();
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
     bool CloseOptions();
@@ -88,6 +103,8 @@ private:
 
     AppContext& ctx;
     MapModel model;
+    MapCursor cursor;
+    InputOrigin* input;
     QImage key;  // the key bitmap of the shown continent, never drawn
     bool loading = false;
     std::function<void()> pendingChoice;

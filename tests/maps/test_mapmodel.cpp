@@ -163,19 +163,6 @@ TEST(MapModel, ARoundEndsWithTheCountriesMissedInIt) {
     EXPECT_TRUE(model.roundMisses.isEmpty());  // the next round starts clean
 }
 
-TEST(MapModel, LearnStepWalksTheContinentWithFindPoints) {
-    MapModel model;
-    model.continent = 2;
-    EXPECT_EQ(model.LearnStep(-1).name, "Grenlandia");  // backwards from the start wraps
-    EXPECT_EQ(model.LearnStep(1).name, "Kanada");
-    model.continent = 4;
-    model.learnNumber = 0;
-    for (int k = 1; k <= ContinentInfo(4).countries; ++k) {
-        const MapModel::Place place = model.LearnStep(1);
-        if (place.name == "Rosja") EXPECT_EQ(place.point, QPoint(354, 144));
-    }
-}
-
 TEST(MapModel, OutlineRingsTheRegionInYellowThenBlack) {
     QImage key(20, 20, QImage::Format_RGB32);
     key.fill(Qt::white);

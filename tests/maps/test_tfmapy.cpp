@@ -20,6 +20,7 @@
 #include "core/Config.h"
 #include "data/PackWriter.h"
 #include "data/UPaker.h"
+#include "maps/KeyboardFocus.h"
 #include "maps/TFMapy.h"
 #include "maps/UnitDoMap.h"
 #include "platform/FakePlatform.h"
@@ -342,6 +343,7 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
         SCOPED_TRACE(text.toStdString());
         w.SetMessage(text);
         EXPECT_LT(message->geometry().right(), right->x());
+        EXPECT_FALSE(message->geometry().intersects(w.PZnajdzPanswo->geometry()));
         EXPECT_LT(message->geometry().bottom(), w.Panel1->y());
         const QRect wrapped = message->fontMetrics().boundingRect(
             QRect(0, 0, message->width(), 1000), Qt::TextWordWrap, text);
@@ -365,13 +367,18 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c)) expectFits(name, w.PZnajdzPanswo);
     expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.PZnajdzPanswo);
-    // The Find list shows every name whole, closed and dropped down.
+    // The lists keep to the light field, clear of the message and of the
+    // effectiveness; the Find list dropped down shows every name whole.
+    w.Lskutecznosc->setText("Skuteczność: 100%");
+    w.Lskutecznosc->adjustSize();
+    for (const QWidget* list : {w.PZnajdzPanswo, w.PWyborKontynentu})
+        EXPECT_FALSE(w.Lskutecznosc->geometry().intersects(list->geometry()));
+    EXPECT_LE(w.PZnajdzPanswo->geometry().right(), w.width());
     for (int p = 1; p <= kFindCount; ++p) {
         const QString name = FindEntry(p)->name;
         SCOPED_TRACE(name.toStdString());
-        EXPECT_LE(Overflow(w.ListaZnajdz, name), 0);
         EXPECT_LE(w.ListaZnajdz->view()->fontMetrics().horizontalAdvance(name),
-                  w.ListaZnajdz->view()->width() - 8);
+                  w.ListaZnajdz->view()->width() - 24);
     }
 }
 
@@ -397,7 +404,7 @@ TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMis
                                                 asked + "\n"));
 }
 
-TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
+TEST_F(MapWindow, KeyboardOpensTheOptionsNamesCountriesAndFindMarksThePoint) {
     TFMapy& w = Window();
     ChooseContinent(2);
     QTest::keyClick(w.TrybL, Qt::Key_Return);
@@ -412,9 +419,8 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
     EXPECT_TRUE(w.POpcje->isHidden());
     w.RNauka->setChecked(true);
 
-    QTest::keyClick(w.ImKontynentu, Qt::Key_Right);
+    QTest::keyClick(w.ImKontynentu, Qt::Key_Up);  // from "USA", nearest the map's centre
     EXPECT_EQ(Label(), "Kanada");
-    EXPECT_FALSE(w.ImKontynentu->Overlay().isNull());
 
     w.RRwysz->setChecked(true);
     ChooseFind(118);  // Rosja
@@ -424,4 +430,60 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
     EXPECT_TRUE(w.markTimer->isActive());
     QMetaObject::invokeMethod(w.markTimer, "timeout");
     EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());
+}
+
+// The arrow keys that take the cursor onto a place, found on copies of it.
+QList<int> KeysTo(const MapCursor& from, QPoint place) {
+    const int arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+    QList<std::pair<MapCursor, QList<int>>> paths{{from, {}}};
+    for (int at = 0; at < paths.size() && at < 500; ++at) {
+        if (paths[at].first.Point() == place) return paths[at].second;
+        for (int arrow : arrows) {
+            auto [cursor, keys] = paths[at];
+            cursor.Move(arrow);
+            paths.append({cursor, keys << arrow});
+        }
+    }
+    return {};
+}
+
+TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
+    TFMapy& w = Window();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    ChooseContinent(2);  // a choice with the mouse: the focus is out of sight
+    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    EXPECT_FALSE(w.mapRing->isVisible());
+
+    w.RTest->setChecked(true);
+    // The first key goes on from the hidden holder to the map.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_TRUE(w.mapRing->isVisible());
+    for (int round = 0; round < 2; ++round) {
+        QString asked = Asked();
+        int number = 1;
+        for (QString name; CountryByNumber(2, number, name) && name != asked;) ++number;
+        for (int key : KeysTo(w.Cursor(), ClickPoint(2, number)))
+            QTest::keyClick(w.ImKontynentu, key);
+        EXPECT_EQ(w.Cursor().Point(), ClickPoint(2, number));
+        QTest::keyClick(w.ImKontynentu, round == 0 ? Qt::Key_Return : Qt::Key_Space);
+        EXPECT_EQ(fp.sounds.played.last(), "Plum!") << asked.toStdString();
+    }
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+
+    QTest::mouseClick(w.ImKontynentu, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(w.mapRing->isVisible());  // the mouse hides the ring at once
+    // After a click on the options the arrows still reach the map.
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    QTest::mouseClick(w.RNauka, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    QTest::keyClick(w.BFokusowy, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_FALSE(Label().startsWith("Przesuwaj"));  // Learn names the country under the cursor
+
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Up);  // a choice with the keyboard
+    EXPECT_EQ(w.Model().continent, 1);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_TRUE(w.mapRing->isVisible());
 }
