@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kSwaps = 20;
+constexpr size_t kMinOrder = 51;  // positions 1..50 at least
 
 // Grows a mask of w x h cells by one cell in all eight directions.
 std::vector<bool> Dilate(const std::vector<bool>& mask, int w, int h) {
@@ -61,8 +62,9 @@ void MapModel::ResetScore() {
 
 void MapModel::ShuffleQuestions(Random& random) {
     random.seedFromClock();
-    std::iota(order.begin(), order.end(), 0);
     questionCount = ContinentInfo(continent).countries;
+    order.resize(std::max<size_t>(kMinOrder, questionCount + 1));
+    std::iota(order.begin(), order.end(), 0);
     if (questionCount < 2) return;
     for (int i = 0; i < kSwaps; ++i) {
         const int a = random.uniform(1, questionCount - 1);
@@ -79,8 +81,16 @@ QString MapModel::StartTest(Random& random) {
 }
 
 MapModel::Verdict MapModel::Judge(QRgb colour) {
-    ++answers;
     lastColour = colour;
+    // Land of no state is no answer: nothing is counted, the question stays.
+    if (IsLandOfNoState(colour)) {
+        countryText.clear();
+        Verdict verdict{false, QStringLiteral("To nie jest państwo."),
+                        QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
+        verdict.counted = false;
+        return verdict;
+    }
+    ++answers;
     countryText = CountryByColour(continent, colour);
     const bool correct = countryText == questionText;
     if (correct) ++correctAnswers;

@@ -10,7 +10,7 @@
 #include <QRgb>
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <vector>
 
 class Random;
 
@@ -20,9 +20,10 @@ public:
 
     struct Verdict {
         bool correct;
-        QString message;         // "Poprawnie" or "Źle. Wskazane to: " + the country clicked
+        QString message;  // "Poprawnie", "Źle. Wskazane to: " + the country, "To nie jest państwo."
         QString effectiveness;   // "Skuteczność: " + percentage + "%"
         bool roundOver = false;  // the last country of the continent was asked
+        bool counted = true;     // false for a click on land of no state
         QStringList missed;      // at the end of a round: the countries missed in it
     };
 
@@ -56,7 +57,7 @@ public:
     // correct × 100 ÷ answers, rounded half to even; 0 before any answer.
     int Effectiveness() const;
 
-    // Entry 1..156 of the Find list and whether its continent must be loaded.
+    // Entry 1..kFindCount of the Find list and whether its continent must be loaded.
     FindTarget FindChoice(int position);
 
     // The key colour of the country asked now.
@@ -73,7 +74,7 @@ public:
     bool mapShown = false;
     QRgb lastColour = 0xFFFFFF;
     QString countryText;
-    std::array<int, 51> order{};  // positions 1..50 are used
+    std::vector<int> order = std::vector<int>(51);  // positions 1..N are used
     int questionCount = 0;
     int questionPosition = 1;
     int answers = 0;

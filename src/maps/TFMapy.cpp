@@ -132,6 +132,8 @@ void TFMapy::BuildControls() {
     // A click anywhere in the window keeps the keyboard here, out of sight.
     setFocusPolicy(Qt::ClickFocus);
     setFocusProxy(BFokusowy);
+    setAccessibleName(QStringLiteral("Państwa świata na mapie"));
+    BFokusowy->setAccessibleName(QStringLiteral("Mapa"));
 
     PWyborKontynentu = ChildPanel(this, "PWyborKontynentu", {370, 12, 135, 21});
     ListaPanstw = new QComboBox(PWyborKontynentu);
@@ -485,6 +487,14 @@ void TFMapy::AnswerTest(QRgb colour) {
     const MapModel::Verdict verdict = model.Judge(colour);
     SetMessage(verdict.message);
     Announce(NazwaKrajuL);
+    if (!verdict.counted) {
+        // No sound and no score: the same question follows the pause.
+        NazwaKrajuL->repaint();
+        ctx.platform.waits.pause(kVerdictPauseMs);
+        SetMessage(QStringLiteral("Wskaż: ") + model.questionText);
+        Announce(NazwaKrajuL);
+        return;
+    }
     // A miss shows the right country outlined for the pause.
     if (!verdict.correct) ImKontynentu->setOverlay(MapModel::Outline(key, right));
     NazwaKrajuL->repaint();

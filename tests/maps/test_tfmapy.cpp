@@ -29,7 +29,7 @@
 
 namespace {
 
-const QSize kMapSize(420, 340);
+const QSize kMapSize(470, 345);
 
 QByteArray Encode(const QImage& image, const char* format) {
     QByteArray bytes;
@@ -37,6 +37,12 @@ QByteArray Encode(const QImage& image, const char* format) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
+}
+
+int FindPosition(const QString& name) {
+    for (int p = 1; p <= kFindCount; ++p)
+        if (FindEntry(p)->name == name) return p;
+    return 0;
 }
 
 // Where country k of continent c can be clicked: its Find point, or for a
@@ -59,6 +65,10 @@ QImage KeyBitmap(int c, QSize size) {
             for (int x = p.x() - 4; x <= p.x() + 4; ++x)
                 if (key.rect().contains(x, y)) key.setPixel(x, y, 0xFF000000 | CountryColour(c, k));
     }
+    // Land of no state in the bottom-left corner.
+    for (int y = size.height() - 10; y < size.height() - 4; ++y)
+        for (int x = 2; x < 8; ++x)
+            key.setPixel(x, y, 0xFF000000 | kKeyGrey);
     // Neighbours' squares overlap; the click points themselves always keep their colour.
     for (int k = 1; k <= n; ++k) key.setPixel(ClickPoint(c, k), 0xFF000000 | CountryColour(c, k));
     return key;
@@ -107,7 +117,7 @@ protected:
         emit list->activated(index);
     }
     void ChooseContinent(int c) { Choose(Window().ListaPanstw, c - 1); }
-    void ChooseFind(int position) { Choose(Window().ListaZnajdz, position - 1); }
+    void ChooseFind(const QString& name) { Choose(Window().ListaZnajdz, FindPosition(name) - 1); }
     void Click(QPoint mapPoint) {
         QTest::mouseClick(Window().ImKontynentu, Qt::LeftButton, {}, mapPoint);
     }
@@ -196,12 +206,12 @@ TEST_F(MapWindow, FindRussiaFromAsiaLoadsEuropeAndMovesThePointer) {
     EXPECT_TRUE(w.PWyborKontynentu->isHidden());
     EXPECT_EQ(w.ListaZnajdz->currentText(), "Afganistan");
 
-    ChooseFind(118);
+    ChooseFind("Rosja");
     EXPECT_EQ(w.Model().continent, 4);
     EXPECT_EQ(w.ListaPanstw->currentIndex(), 3);
     EXPECT_EQ(w.Panel1->pos(), QPoint(35, 67));
     ASSERT_EQ(fp.pointer.moves.size(), 1u);
-    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(389, 211)));
+    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 416, 67 + 130)));
     EXPECT_EQ(Label(), "Rosja");
     // Moving the pointer names nothing outside Learn mode.
     QTest::mouseMove(w.ImKontynentu, QPoint(214, 206));
@@ -220,12 +230,12 @@ TEST_F(MapWindow, FindOnTheShownContinentDoesNotReload) {
     const int frames = fp.waits.sleeps;
     // Without the archive a reload would fail with a message box.
     ASSERT_TRUE(QFile::remove(ArchivePath()));
-    ChooseFind(114);  // "Polska"
+    ChooseFind("Polska");
     EXPECT_TRUE(fp.messages.shown.isEmpty());
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Label(), "Polska");
     ASSERT_EQ(fp.pointer.moves.size(), 1u);
-    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 214, 67 + 206)));
+    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 276, 67 + 192)));
     EXPECT_EQ(fp.waits.sleeps, frames);  // no zoom effect
     EXPECT_EQ(w.Image1->image, background);
 }
@@ -265,7 +275,7 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     EXPECT_EQ(w.Model().continent, 0);
     ChooseContinent(1);
     w.RRwysz->setChecked(true);
-    ChooseFind(114);
+    ChooseFind("Polska");
     EXPECT_EQ(fp.messages.shown.size(), 2);
     EXPECT_TRUE(fp.pointer.moves.empty());
     EXPECT_TRUE(w.isHidden());
@@ -419,14 +429,14 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsNamesCountriesAndFindMarksThePoint) {
     EXPECT_TRUE(w.POpcje->isHidden());
     w.RNauka->setChecked(true);
 
-    QTest::keyClick(w.ImKontynentu, Qt::Key_Up);  // from "USA", nearest the map's centre
+    QTest::keyClick(w.ImKontynentu, Qt::Key_Up);  // from "Stany Zjednoczone", nearest the centre
     EXPECT_EQ(Label(), "Kanada");
 
     w.RRwysz->setChecked(true);
-    ChooseFind(118);  // Rosja
+    ChooseFind("Rosja");
     const QImage mark = w.ImKontynentu->Overlay();
     ASSERT_FALSE(mark.isNull());
-    EXPECT_EQ(mark.pixel(QPoint(354, 144) + QPoint(0, 8)), qRgb(255, 255, 0));
+    EXPECT_EQ(mark.pixel(QPoint(416, 130) + QPoint(0, 8)), qRgb(255, 255, 0));
     EXPECT_TRUE(w.markTimer->isActive());
     QMetaObject::invokeMethod(w.markTimer, "timeout");
     EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());
@@ -486,4 +496,24 @@ TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
     EXPECT_EQ(w.Model().continent, 1);
     EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
     EXPECT_TRUE(w.mapRing->isVisible());
+}
+
+TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
+    TFMapy& w = Window();
+    ChooseContinent(2);
+    w.RTest->setChecked(true);
+    const QString asked = Label();
+    QString duringPause;
+    fp.waits.duringPause = [&] { duringPause = Label(); };
+    Click(QPoint(5, kMapSize.height() - 7));
+    EXPECT_EQ(duringPause, "To nie jest państwo.");
+    EXPECT_EQ(Label(), asked);  // the same question again
+    EXPECT_TRUE(fp.sounds.played.isEmpty());
+    EXPECT_EQ(w.Model().answers, 0);
+    // Learn names nothing there.
+    w.RNauka->setChecked(true);
+    QTest::mouseMove(w.ImKontynentu, ClickPoint(2, 1));
+    EXPECT_EQ(Label(), "Kanada");
+    QTest::mouseMove(w.ImKontynentu, QPoint(4, kMapSize.height() - 6));
+    EXPECT_EQ(Label(), "");
 }
