@@ -8,11 +8,11 @@
 
 #include <QDir>
 
+#include "app/MainWindow.h"
 #include "core/Config.h"
-#include "app/TForm1.h"
+#include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
-#include "data/TVfsPAK.h"
-#include "data/UPaker.h"
+#include "data/PackReader.h"
 #include "platform/RealPlatform.h"
 
 namespace {
@@ -20,8 +20,8 @@ namespace {
 const QString kContent = QStringLiteral(TERRAVIKA_SOURCE_DIR "/content");
 
 void BM_DecodePhoto(benchmark::State& state) {
-    TVfsPAK pak;
-    pak.Open(kContent + "/Data/Europa.dat", TVfsPAK::ReadOnly);
+    PackReader pak;
+    pak.Open(kContent + "/Data/Europa.dat", PackReader::ReadOnly);
     const QByteArray jpeg = *pak.Extract("Im1.jpg");
     for (auto _ : state) benchmark::DoNotOptimize(DecodeJpeg(jpeg));
 }
@@ -34,7 +34,7 @@ void BM_MenuClickToModuleShown(benchmark::State& state) {
     Config config;
     DataAccess data(config, platform.services);
     AppContext ctx{platform.services, config, data};
-    TForm1 form(ctx);
+    MainWindow form(ctx);
     form.show();
     form.PositionWindows(QRect(0, 0, 1024, 768));
     form.LaunchEntry(8);

@@ -9,11 +9,11 @@
 #include <QFile>
 
 #include "core/Config.h"
+#include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
-#include "data/TVfsPAK.h"
-#include "data/UPaker.h"
+#include "data/PackReader.h"
 #include "maps/MapModel.h"
-#include "maps/UnitDoMap.h"
+#include "maps/MapTables.h"
 #include "platform/FakePlatform.h"
 
 namespace {
@@ -21,8 +21,8 @@ namespace {
 const QString kContent = QStringLiteral(TERRAVIKA_SOURCE_DIR "/content");
 
 QByteArray Entry(const QString& name) {
-    TVfsPAK archive;
-    if (!archive.Open(kContent + "/Maps/GeoMap.dat", TVfsPAK::ReadOnly)) return {};
+    PackReader archive;
+    if (!archive.Open(kContent + "/Maps/GeoMap.dat", PackReader::ReadOnly)) return {};
     return archive.Extract(name).value_or(QByteArray());
 }
 

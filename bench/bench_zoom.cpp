@@ -5,8 +5,8 @@
 // 8.64 ms = 103.7 ms; anything above is drawing and repainting.
 #include <benchmark/benchmark.h>
 
-#include "core/Efekty.h"
-#include "data/Grafika.h"
+#include "core/ZoomEffect.h"
+#include "data/ResourceImages.h"
 #include "platform/RealPlatform.h"
 #include "widgets/ImageView.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/MainMenu.h"
 
-#include "core/Efekty.h"
+#include "core/ZoomEffect.h"
 
 namespace MainMenu {
 

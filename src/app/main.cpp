@@ -13,12 +13,12 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/MainWindow.h"
 #include "app/ScreenScale.h"
-#include "app/TForm1.h"
 #include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "platform/RealPlatform.h"
 
 namespace {
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     Config config;
     DataAccess data(config, platform.services);
     AppContext ctx{platform.services, config, data};
-    TForm1 main(ctx);
+    MainWindow main(ctx);
     main.show();
     platform.sounds.PrepareAfterFirstPaint(main.windowHandle());
     if (options.quitWhenShown) {

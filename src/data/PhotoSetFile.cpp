@@ -8,10 +8,10 @@
 #include <QImageReader>
 #include <QStringEncoder>
 
+#include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
-#include "data/TVfsPAK.h"
+#include "data/PackReader.h"
 #include "data/TarvoError.h"
-#include "data/UPaker.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ QList<PackMember> PhotoSetMembers(const PhotoSetContent& set) {
 }
 
 PhotoSetContent ReadPhotoSet(const QString& path) {
-    TVfsPAK pak;
-    if (!pak.Open(path, TVfsPAK::ReadOnly))
+    PackReader pak;
+    if (!pak.Open(path, PackReader::ReadOnly))
         throw TarvoError(QStringLiteral("%1 nie jest zestawem obrazków").arg(path));
     const auto list = pak.Extract(QStringLiteral("Spis.txt"));
     if (!list) throw TarvoError(QStringLiteral("W zestawie brak pliku Spis.txt"));
@@ -85,8 +85,8 @@ PhotoSetContent ReadPhotoSet(const QString& path) {
 
 QString ReadPhotoSetTitle(const QString& path) {
     try {
-        TVfsPAK pak;
-        if (!pak.Open(path, TVfsPAK::ReadOnly)) return {};
+        PackReader pak;
+        if (!pak.Open(path, PackReader::ReadOnly)) return {};
         const int index = pak.IndexOf(QStringLiteral("Spis.txt"));
         if (index < 0) return {};
         const QByteArray head = pak.ExtractHead(index, kTitleBytes);

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "maps/UnitDoMap.h"
+#include "maps/MapTables.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/Efekty.h"
-#include "maps/UnitDoMap.h"
+#include "core/ZoomEffect.h"
+#include "maps/MapTables.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include <QLabel>
 
+#include "widgets/FaceButton.h"
 #include "widgets/ImageView.h"
-#include "widgets/TColorButton.h"
 
 namespace {
 
@@ -64,9 +64,9 @@ QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPo
     return label;
 }
 
-TColorButton* FaceButton(QWidget* parent, const char* name, QRect geometry,
-                         const QString& caption) {
-    auto* button = new TColorButton(parent);
+FaceButton* ChildFaceButton(QWidget* parent, const char* name, QRect geometry,
+                            const QString& caption) {
+    auto* button = new FaceButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setColor(kButtonFace);

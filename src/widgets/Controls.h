@@ -13,7 +13,7 @@
 class ImageView;
 class QLabel;
 class QWidget;
-class TColorButton;
+class FaceButton;
 
 // The face of every button in the module windows.
 inline const QColor kButtonFace{0x00, 0x00, 0x4A};
@@ -36,7 +36,8 @@ QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPo
                      int pixelSize, bool bold = false);
 
 // A button with the dark-blue face and the given caption.
-TColorButton* FaceButton(QWidget* parent, const char* name, QRect geometry, const QString& caption);
+FaceButton* ChildFaceButton(QWidget* parent, const char* name, QRect geometry,
+                            const QString& caption);
 
 // A plain child panel with no background of its own.
 QWidget* ChildPanel(QWidget* parent, const char* name, QRect geometry);

@@ -8,7 +8,7 @@
 
 class QLabel;
 class QListWidget;
-class TColorButton;
+class FaceButton;
 
 class ListDialog : public QDialog {
     Q_OBJECT
@@ -19,5 +19,5 @@ public:
 
     QLabel* title;
     QListWidget* list;
-    TColorButton* close;
+    FaceButton* close;
 };

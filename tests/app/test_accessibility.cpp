@@ -9,11 +9,11 @@
 #include <QApplication>
 #include <set>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "core/Config.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "platform/FakePlatform.h"
-#include "quiz/TForm2.h"
+#include "quiz/QuizWindow.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -52,12 +52,13 @@ TEST_P(AccessibleTree, EveryControlThatActsHasAName) {
     Config config;
     DataAccess data{config, fp.services};
     AppContext ctx{fp.services, config, data};
-    TForm1 form(ctx);
+    MainWindow form(ctx);
     form.show();
     form.PositionWindows(QRect(0, 0, 1024, 768));
     const int module = GetParam();
     if (module != 0) form.LaunchEntry(module);
-    if (module == 1 || module == 2) form.form2->ShowNextQuestion();  // rows with texts
+    if (module == 1 || module == 2)
+        form.findChild<QuizWindow*>()->ShowNextQuestion();  // rows with texts
     QStringList unnamed;
     Unnamed(QAccessible::queryAccessibleInterface(&form), unnamed);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();

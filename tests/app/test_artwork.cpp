@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QRawFont>
 
-#include "data/Grafika.h"
 #include "data/ImageCodecs.h"
+#include "data/ResourceImages.h"
 
 namespace {
 struct Picture {

@@ -17,11 +17,11 @@
 
 #include "core/AppContext.h"
 #include "core/Config.h"
+#include "data/DataAccess.h"
 #include "data/TarvoError.h"
-#include "data/UPaker.h"
 #include "explorers/RtfReader.h"
 #include "platform/FakePlatform.h"
-#include "puzzle/TFormPuz.h"
+#include "puzzle/PuzzleWindow.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
 
@@ -213,7 +213,7 @@ const Hostile kHostile[] = {
          data.InitDataAccess();
          AppContext ctx{fp.services, config, data};
          QWidget parent;
-         TFormPuz form(ctx, &parent);
+         PuzzleWindow form(ctx, &parent);
          parent.show();
          form.NastepnyClick();
          (void)form.Nazwa->sizeHint();

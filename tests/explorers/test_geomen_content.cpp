@@ -12,10 +12,10 @@
 
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "explorers/Explorers.h"
+#include "explorers/ExplorersWindow.h"
 #include "explorers/RtfReader.h"
-#include "explorers/TFOdkrywcy.h"
 #include "platform/FakePlatform.h"
 
 namespace {
@@ -36,9 +36,9 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
     DataAccess data(config, fp.services);
     AppContext ctx{fp.services, config, data};
     QWidget panel;
-    auto* form = new TFOdkrywcy(ctx, &panel);
+    auto* form = new ExplorersWindow(ctx, &panel);
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     const QRegularExpression polish("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]");
     // A date broken across two lines reads badly: day, month and year are tied.
     const QRegularExpression brokenDate(
@@ -64,8 +64,8 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
 
 TEST(GeoMenContent, HillaryIsStoredInLowerCase) {
     if (!HaveArchive()) GTEST_SKIP() << "content/Maps/GeoMen.dat is not there yet";
-    TVfsPAK pak;
-    ASSERT_TRUE(pak.Open(kContent + "/Maps/GeoMen.dat", TVfsPAK::ReadOnly));
+    PackReader pak;
+    ASSERT_TRUE(pak.Open(kContent + "/Maps/GeoMen.dat", PackReader::ReadOnly));
     EXPECT_TRUE(pak.Names().contains("hillary.rtf"));
     QTextDocument doc;
     EXPECT_TRUE(ReadRtf(pak.Extract(ExplorerAt(20).document).value_or(""), doc));

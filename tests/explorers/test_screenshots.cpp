@@ -12,17 +12,17 @@
 #include <QTest>
 #include <utility>
 
-#include "app/TFAutor.h"
-#include "coords/TFUklad.h"
-#include "explorers/TFOdkrywcy.h"
+#include "app/AboutWindow.h"
+#include "coords/CoordinatesWindow.h"
+#include "explorers/ExplorersWindow.h"
 #include "support/ScreenshotTest.h"
-#include "widgets/TColorButton.h"
+#include "widgets/FaceButton.h"
 
 namespace {
 
 struct Shots : ScreenshotTest {
-    void Answer(TFUklad* form, const QString& lon, TColorButton* side, const QString& lat,
-                TColorButton* pole) {
+    void Answer(CoordinatesWindow* form, const QString& lon, FaceButton* side, const QString& lat,
+                FaceButton* pole) {
         QTest::keyClicks(form->OdpEdit, lon);
         QTest::mouseClick(side, Qt::LeftButton);
         QTest::keyClicks(form->OdpEdit, lat);
@@ -33,8 +33,8 @@ struct Shots : ScreenshotTest {
 }  // namespace
 
 TEST_F(Shots, Coordinates) {
-    auto* form = new TFUklad(ctx, &panel);
-    form->show();
+    auto* form = new CoordinatesWindow(ctx, &panel);
+    form->Open(Module::Explorers);
     fp.random.script = {2, 10, 13, 7, 25, 40};  // 23°E 43°N
     QTest::mouseClick(form->Nastepny, Qt::LeftButton);
     QTest::keyClicks(form->OdpEdit, "23");
@@ -50,8 +50,8 @@ TEST_F(Shots, Coordinates) {
 }
 
 TEST_F(Shots, ExplorersAndAbout) {
-    auto* reader = new TFOdkrywcy(ctx, &panel);
-    reader->show();
+    auto* reader = new ExplorersWindow(ctx, &panel);
+    reader->Open(Module::Explorers);
     Save(reader, "explorers-wstep.png");
     for (const auto& [index, file] : {std::pair{8, "explorers-kolumb.png"},
                                       {15, "explorers-livingstone.png"},
@@ -62,8 +62,8 @@ TEST_F(Shots, ExplorersAndAbout) {
     }
     QTest::mouseClick(reader->ImOdkr, Qt::LeftButton);
     Save(reader, "explorers-enlarged.png");
-    reader->hide();
-    auto* about = new TFAutor(ctx, &panel);
-    about->show();
+    reader->Close();
+    auto* about = new AboutWindow(ctx, &panel);
+    about->Open(Module::About);
     Save(about, "about.png");
 }

@@ -6,7 +6,7 @@
 #include <QTemporaryFile>
 #include <cstdint>
 
-#include "data/TVfsPAK.h"
+#include "data/PackReader.h"
 #include "data/TarvoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!file.open()) return 0;
     file.write(reinterpret_cast<const char*>(data), qint64(size));
     file.flush();
-    TVfsPAK pak;
+    PackReader pak;
     try {
-        if (pak.Open(file.fileName(), TVfsPAK::ReadOnly))
+        if (pak.Open(file.fileName(), PackReader::ReadOnly))
             for (int i = 0; i < pak.Names().size(); ++i) pak.Extract(pak.Names()[i]);
     } catch (const TarvoError&) {
     }

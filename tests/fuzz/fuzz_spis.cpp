@@ -4,7 +4,7 @@
 // Decodes arbitrary bytes as a photo set's Spis.txt.
 #include <cstdint>
 
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DataAccess::DecodeList(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));

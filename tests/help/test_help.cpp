@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "core/Config.h"
+#include "data/DataAccess.h"
 #include "data/TarvoError.h"
-#include "data/UPaker.h"
 #include "help/ChmFile.h"
 #include "help/HelpViewer.h"
 #include "platform/FakePlatform.h"

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "data/ImageCodecs.h"
-#include "data/TVfsPAK.h"
-#include "maps/UnitDoMap.h"
+#include "data/PackReader.h"
+#include "maps/MapTables.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ class GeoMapContent : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!QFile::exists(ArchivePath())) GTEST_SKIP() << "no bundled map archive yet";
-        ASSERT_TRUE(archive.Open(ArchivePath(), TVfsPAK::ReadOnly));
+        ASSERT_TRUE(archive.Open(ArchivePath(), PackReader::ReadOnly));
     }
     QImage Load(const QString& entry) {
         const auto bytes = archive.Extract(entry);
@@ -63,7 +63,7 @@ protected:
         }
         return entry.endsWith(".jpg") ? DecodeJpeg(*bytes) : DecodeBmp(*bytes);
     }
-    TVfsPAK archive;
+    PackReader archive;
 };
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "maps/UnitDoMap.h"
+#include "maps/MapTables.h"
 
 namespace {
 QJsonObject GeneratorTables() {

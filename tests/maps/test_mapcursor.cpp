@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "maps/MapCursor.h"
-#include "maps/UnitDoMap.h"
+#include "maps/MapTables.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QSet>
 
 #include "maps/MapModel.h"
-#include "maps/UnitDoMap.h"
+#include "maps/MapTables.h"
 #include "platform/FakePlatform.h"
 
 namespace {

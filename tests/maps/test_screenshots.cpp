@@ -17,9 +17,9 @@
 #include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "data/UPaker.h"
-#include "maps/TFMapy.h"
-#include "maps/UnitDoMap.h"
+#include "data/DataAccess.h"
+#include "maps/MapTables.h"
+#include "maps/MapsWindow.h"
 #include "platform/FakePlatform.h"
 #include "widgets/ImageView.h"
 
@@ -45,7 +45,7 @@ struct MapShots : ::testing::Test {
     DataAccess data{config, platform};
     AppContext ctx{platform, config, data};
     QWidget panel;
-    TFMapy* w = nullptr;
+    MapsWindow* w = nullptr;
 
     void SetUp() override {
         if (folder.isEmpty())
@@ -54,8 +54,8 @@ struct MapShots : ::testing::Test {
         config.BaseFolder = TERRAVIKA_SOURCE_DIR "/content";
         panel.resize(800, 580);
         panel.show();
-        w = new TFMapy(ctx, &panel);
-        w->show();
+        w = new MapsWindow(ctx, &panel);
+        w->Open(Module::Maps);
     }
     void Save(const QString& name) {
         QApplication::processEvents();

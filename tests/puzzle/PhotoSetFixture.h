@@ -11,8 +11,8 @@
 
 #include "core/AppContext.h"
 #include "core/Config.h"
+#include "data/DataAccess.h"
 #include "data/PackWriter.h"
-#include "data/UPaker.h"
 #include "platform/FakePlatform.h"
 
 // A 384 x 256 picture whose colour tells the position, different per number.

@@ -12,13 +12,13 @@
 #include <QSet>
 #include <QStringDecoder>
 
-#include "country/TFormGdzie.h"
+#include "country/CountryWindow.h"
+#include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
+#include "data/PackReader.h"
 #include "data/PhotoSetFile.h"
-#include "data/TVfsPAK.h"
-#include "data/UPaker.h"
 #include "puzzle/PhotoSetFixture.h"
-#include "puzzle/TFormPuz.h"
+#include "puzzle/PuzzleWindow.h"
 #include "support/TextFit.h"
 
 namespace {
@@ -29,8 +29,8 @@ constexpr int kMaxDescription = 100;
 constexpr int kMinPictures = 17;
 
 QStringList PhotoSetLines(const QString& file) {
-    TVfsPAK pak;
-    if (!pak.Open(file, TVfsPAK::ReadOnly)) return {};
+    PackReader pak;
+    if (!pak.Open(file, PackReader::ReadOnly)) return {};
     const auto spis = pak.Extract("Spis.txt");
     return spis ? DataAccess::DecodeList(*spis).mid(1) : QStringList();
 }
@@ -74,8 +74,8 @@ TEST(PhotoSetContent, AtLeastTwoSetsAreBundled) {
 TEST(PhotoSetContent, EveryLineAndPictureIsFitForBothModules) {
     for (const QString& file : PhotoSetFiles()) {
         SCOPED_TRACE(file.toStdString());
-        TVfsPAK pak;
-        ASSERT_TRUE(pak.Open(file, TVfsPAK::ReadOnly));
+        PackReader pak;
+        ASSERT_TRUE(pak.Open(file, PackReader::ReadOnly));
         const auto spis = pak.Extract("Spis.txt");
         ASSERT_TRUE(spis);
         const QStringList lines = DataAccess::DecodeList(*spis);
@@ -117,8 +117,8 @@ TEST(PhotoSetContent, EveryNameAndDescriptionFitsTheLabelsThatShowThem) {
     const BundledFont font;
     PhotoSetFixture fixture(1);
     QWidget parent;
-    const TFormPuz puzzle(fixture.ctx, &parent);
-    const TFormGdzie country(fixture.ctx, &parent);
+    const PuzzleWindow puzzle(fixture.ctx, &parent);
+    const CountryWindow country(fixture.ctx, &parent);
     // A lost game shows the answer in the country window's entry field.
     const QLineEdit* answer = country.NazwaEdit;
     for (const QString& file : PhotoSetFiles())
@@ -155,7 +155,7 @@ TEST(PhotoSetContent, EverySetPassesTheRulesOfTeachersSets) {
     for (const QString& file : PhotoSetFiles()) {
         SCOPED_TRACE(file.toStdString());
         const PhotoSetContent set = ReadPhotoSet(file);
-        for (const auto& problem : PhotoSetRules::Check(set.entries, TFormPuz::Labels()))
+        for (const auto& problem : PhotoSetRules::Check(set.entries, PuzzleWindow::Labels()))
             ADD_FAILURE() << problem.picture << ": " << problem.text.toStdString();
     }
 }

@@ -10,11 +10,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "country/TFormGdzie.h"
-#include "puzzle/TFormPuz.h"
+#include "country/CountryWindow.h"
+#include "puzzle/PuzzleWindow.h"
 #include "support/ScreenshotTest.h"
+#include "widgets/FaceButton.h"
 #include "widgets/ImageView.h"
-#include "widgets/TColorButton.h"
 
 namespace {
 
@@ -27,11 +27,11 @@ struct PhotoShots : ScreenshotTest {
     }
 };
 
-void ClickCell(TFormPuz* form, int cell) {
+void ClickCell(PuzzleWindow* form, int cell) {
     QTest::mouseClick(form->ImPuzzle, Qt::LeftButton, {}, PuzzleBoard::CellRect(cell).center());
 }
 
-void ClickTile(TFormGdzie* form, FakePointer& pointer, int tile) {
+void ClickTile(CountryWindow* form, FakePointer& pointer, int tile) {
     const QPoint at = CountryGame::TileRect(tile).center() + QPoint(4, 5);
     pointer.position = form->mapToGlobal(at);
     QTest::mouseClick(form->Rys1, Qt::LeftButton, {}, at - QPoint(4, 5));
@@ -40,8 +40,8 @@ void ClickTile(TFormGdzie* form, FakePointer& pointer, int tile) {
 }  // namespace
 
 TEST_F(PhotoShots, Puzzle) {
-    auto* form = new TFormPuz(ctx, &panel);
-    form->show();
+    auto* form = new PuzzleWindow(ctx, &panel);
+    form->Open(Module::Puzzle);
     // Picture 6 of the first set has the longest name, "BOŚNIA I HERCEGOWINA".
     fp.random.script = {6};
     QTest::mouseClick(form->Nastepny, Qt::LeftButton);
@@ -69,10 +69,10 @@ TEST_F(PhotoShots, Puzzle) {
 }
 
 TEST_F(PhotoShots, Country) {
-    auto* form = new TFormGdzie(ctx, &panel);
+    auto* form = new CountryWindow(ctx, &panel);
     form->move(100, 150);
     fp.random.script = {12};
-    form->show();
+    form->Open(Module::Puzzle);
     for (int tile : {27, 28, 35}) ClickTile(form, fp.pointer, tile);
     form->NazwaEdit->clear();
     QTest::keyClicks(form->NazwaEdit, "fran");

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "platform/FakePlatform.h"
 #include "support/TestFiles.h"
 
@@ -22,11 +22,16 @@ protected:
     Config config;
     DataAccess data{config, fp.services};
     AppContext ctx{fp.services, config, data};
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     void Start() {
-        form = std::make_unique<TForm1>(ctx);
+        form = std::make_unique<MainWindow>(ctx);
         form->show();
         form->PositionWindows(QRect(0, 0, 1024, 768));
+    }
+    // A module's window, as the pupil meets it.
+    template <class Window>
+    Window* Open() const {
+        return form->findChild<Window*>();
     }
 };

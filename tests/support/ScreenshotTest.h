@@ -12,10 +12,10 @@
 #include <QDir>
 #include <QWidget>
 
+#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "app/TarvoApplication.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "platform/FakePlatform.h"
 
 struct ScreenshotTest : ::testing::Test {

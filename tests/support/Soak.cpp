@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/MainWindow.h"
 #include "app/MenuHotspot.h"
-#include "app/TForm1.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QString>
 #include <random>
 
+#include "app/MainWindow.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "app/TForm1.h"
-#include "data/UPaker.h"
+#include "data/DataAccess.h"
 #include "platform/FakePlatform.h"
 
 // The whole program with fake platform services, on a copy of the bundled
@@ -24,12 +24,12 @@ struct SoakProgram {
     Config config;
     DataAccess data{config, fp.services};
     AppContext ctx{fp.services, config, data};
-    TForm1 form{ctx};
+    MainWindow form{ctx};
 };
 
 class SoakDriver {
 public:
-    SoakDriver(TForm1& form, unsigned seed) : form(form), rng(seed) {}
+    SoakDriver(MainWindow& form, unsigned seed) : form(form), rng(seed) {}
     void Run(int events);
     // Resident memory of this process in KiB.
     static long ResidentKiB();
@@ -42,6 +42,6 @@ private:
     void Dialog();
     int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
-    TForm1& form;
+    MainWindow& form;
     std::mt19937 rng;
 };

@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "PhotosetFolder.h"
+#include "data/PackReader.h"
 #include "data/PackWriter.h"
-#include "data/TVfsPAK.h"
 #include "data/TarvoError.h"
 
 namespace {
@@ -30,8 +30,8 @@ QByteArray ReadFile(const QString& path) {
 }
 
 // Opens an archive read-only; a file that is not a PACK archive is an error.
-void OpenArchive(TVfsPAK& pak, const QString& path) {
-    if (!pak.Open(path, TVfsPAK::ReadOnly))
+void OpenArchive(PackReader& pak, const QString& path) {
+    if (!pak.Open(path, PackReader::ReadOnly))
         throw TarvoError(QStringLiteral("%1: to nie jest archiwum PACK").arg(path));
 }
 
@@ -48,7 +48,7 @@ int PakCreate(const QStringList& args, PakIo io) {
 
 int PakList(const QStringList& args, PakIo io) {
     if (args.size() != 1) return Usage(io, "list ARCHIWUM");
-    TVfsPAK pak;
+    PackReader pak;
     OpenArchive(pak, args[0]);
     for (int i = 0; i < pak.Names().size(); ++i)
         io.out << pak.Names()[i] << '\t' << pak.ExtractByIndex(i).size() << '\n';
@@ -58,7 +58,7 @@ int PakList(const QStringList& args, PakIo io) {
 int PakExtract(const QStringList& args, PakIo io) {
     if (args.size() != 2 && !(args.size() == 4 && args[2] == "-o"))
         return Usage(io, "extract ARCHIWUM NAZWA [-o PLIK]");
-    TVfsPAK pak;
+    PackReader pak;
     OpenArchive(pak, args[0]);
     const auto bytes = pak.Extract(args[1]);
     if (!bytes) {
@@ -79,7 +79,7 @@ int PakExtract(const QStringList& args, PakIo io) {
 
 int PakCheck(const QStringList& args, PakIo io) {
     if (args.size() != 1) return Usage(io, "check ARCHIWUM");
-    TVfsPAK pak;
+    PackReader pak;
     OpenArchive(pak, args[0]);
     // A damaged member only fails when it is read, so read every one.
     for (int i = 0; i < pak.EntryCount(); ++i) pak.ExtractByIndex(i);

@@ -8,9 +8,9 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include "data/DataAccess.h"
 #include "data/TarvoError.h"
-#include "data/UPaker.h"
-#include "puzzle/TFormPuz.h"
+#include "puzzle/PuzzleWindow.h"
 
 namespace {
 
@@ -116,7 +116,7 @@ PhotosetFolder ReadPhotosetFolder(const QString& path) {
                                    .arg(line);
         result.set.entries.append(ReadEntry(folder, n, line, pictures.value(n), result.notes));
     }
-    for (const auto& problem : PhotoSetRules::Check(result.set.entries, TFormPuz::Labels())) {
+    for (const auto& problem : PhotoSetRules::Check(result.set.entries, PuzzleWindow::Labels())) {
         if (problem.picture == 0) {
             result.problems << problem.text;
             continue;

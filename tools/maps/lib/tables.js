@@ -62,7 +62,7 @@ export function writeTables(path, tables) {
 const cString = (s) => JSON.stringify(s); // UTF-8 literal; the names hold no escapes
 
 // Writes the program's tables: the sizes (a header) and the rows (an include
-// file of UnitDoMap.cpp).
+// file of MapTables.cpp).
 export function writeCppTables(sizesPath, dataPath, tables) {
   const notice =
     '// SPDX-FileCopyrightText: 2026 Zespół Terravika\n// SPDX-License-Identifier: GPL-3.0-or-later\n\n' +

@@ -1,0 +1,391 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "app/AboutWindow.h"
+#include "app/MainMenu.h"
+#include "app/MenuHotspot.h"
+#include "app/PhotoSetChooser.h"
+#include "app/SettingsDialog.h"
+#include "coords/CoordinatesWindow.h"
+#include "core/Config.h"
+#include "core/ZoomEffect.h"
+#include "country/CountryWindow.h"
+#include "data/DataAccess.h"
+#include "data/ResourceImages.h"
+#include "data/TarvoError.h"
+#include "explorers/ExplorersWindow.h"
+#include "help/HelpViewer.h"
+#include "maps/MapsWindow.h"
+#include "platform/Platform.h"
+#include "puzzle/PuzzleWindow.h"
+#include "quiz/QuizWindow.h"
+#include "widgets/Accessibility.h"
+#include "widgets/Controls.h"
+
+namespace {
+
+QLabel* TransparentLabel(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setMouseTracking(true);
+    return label;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+// Key events of the whole application, handed to the main window's program
+// keys; it sees nothing else.
+class ProgramKeyFilter : public QObject {
+public:
+    explicit ProgramKeyFilter(MainWindow& window) : QObject(&window), window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && widget->window() == &window && !QApplication::activeModalWidget() &&
+               window.ProgramKey(widget, static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    MainWindow& window;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& ctx)
+    : QWidget(nullptr), ctx(ctx), shortcuts(ctx.platform.clock) {
+    setObjectName("MainWindow");
+    setWindowTitle(QStringLiteral("Terravika świata"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    // The window takes the focus on a click, for its shortcuts, but is no
+    // stop of the Tab key: Tab goes round the open module's controls only.
+    setFocusPolicy(Qt::ClickFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    resize(794, 562);
+
+    PTlo = new QWidget(this);
+    PTlo->setObjectName("PTlo");
+    PTlo->setFixedSize(800, 580);
+    ImTlo = ChildImageView(PTlo, "ImTlo", {0, 0, 800, 580});
+    ImTlo->installEventFilter(this);
+
+    LMinimize = new MenuHotspot(PTlo, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
+    LMinimize->setToolTip("Minimalizuj");
+    connect(LMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    LClose = new MenuHotspot(PTlo, "LClose", {760, 4, 38, 38}, "Zamknij");
+    LClose->setToolTip("Zamknij");
+    connect(LClose, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
+
+    PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
+    ImNaglowek = new QLabel(PNagl);
+    ImNaglowek->setObjectName("ImNaglowek");
+    ImNaglowek->setGeometry(0, 0, 300, 32);
+    PNagl->hide();
+
+    BuildMenuColumn();
+
+    // The nine other windows, created once in this order and never destroyed.
+    auto* quiz = new QuizWindow(ctx, PTlo);
+    windows[int(Module::KnowledgeQuiz)] = quiz;
+    windows[int(Module::CapitalsQuiz)] = quiz;
+    windows[int(Module::Puzzle)] = new PuzzleWindow(ctx, PTlo);
+    windows[int(Module::Country)] = new CountryWindow(ctx, PTlo);
+    windows[int(Module::Coordinates)] = new CoordinatesWindow(ctx, PTlo);
+    windows[int(Module::Explorers)] = new ExplorersWindow(ctx, PTlo);
+    windows[int(Module::Maps)] = new MapsWindow(ctx, PTlo);
+    windows[int(Module::About)] = new AboutWindow(ctx, PTlo);
+    fWyborZestawu = new PhotoSetChooser(ctx, this);
+    fUstawienia = new SettingsDialog(ctx, this);
+    // The program's keys work wherever the focus is inside this window. They
+    // come through a filter of their own, so that no event reaches this
+    // window's widget filter twice.
+    qApp->installEventFilter(new ProgramKeyFilter(*this));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenuColumn() {
+    PPodOkrogle = ChildPanel(PTlo, "PPodOkrogle", {630, 48, 167, 529});
+    auto* ImPodOkrogle = new QLabel(PPodOkrogle);
+    ImPodOkrogle->setObjectName("ImPodOkrogle");
+    ImPodOkrogle->setGeometry(0, 0, 167, 529);
+    LoadJpegResourceToImage("PodOkrogle", ImPodOkrogle);
+    LPrzyciski = TransparentLabel(PPodOkrogle, "LPrzyciski", {0, 0, 167, 529});
+    LPrzyciski->installEventFilter(this);
+
+    for (int n = 1; n <= MainMenu::kEntries; ++n) {
+        const MainMenu::Entry& entry = MainMenu::EntryAt(n);
+        auto* text = new QLabel(QString::fromUtf8(entry.caption), PPodOkrogle);
+        text->setObjectName(entry.text);
+        text->move(entry.textPos);
+        if (entry.textSize.isEmpty()) {
+            text->adjustSize();
+        } else {
+            text->resize(entry.textSize);
+            text->setWordWrap(true);
+            text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        SetTextColour(text, MainMenu::NormalColour);
+        // The caption answers the mouse as its round button does.
+        text->setMouseTracking(true);
+        text->setCursor(Qt::PointingHandCursor);
+        text->installEventFilter(this);
+        texts[n] = text;
+
+        auto* hotspot = new MenuHotspot(PPodOkrogle, entry.hotspot, entry.hotspotRect,
+                                        QString::fromUtf8(entry.caption));
+        hotspot->installEventFilter(this);
+        connect(hotspot, &QAbstractButton::clicked, this, [this, n] { LaunchEntry(n); });
+        hotspots[n] = hotspot;
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown) {
+        shown = true;
+        FormShow();
+    }
+}
+
+void MainWindow::FormShow() {
+    // The window itself takes the first focus, so that no ring shows until
+    // the Tab key is used.
+    setFocus(Qt::OtherFocusReason);
+    const QScreen* screen = QApplication::primaryScreen();
+    PositionWindows(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+    LoadJpegResourceToBitmap("TloGlowne", ImTlo->image);
+    ImTlo->update();
+    ActiveModule = Module::None;
+    // A base folder where the default settings cannot be written still runs
+    // with them; the pupil is told what failed and the data is found as usual.
+    try {
+        ReadConfig(ctx.config);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+    }
+    ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
+    ctx.data.InitDataAccess();
+    fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
+}
+
+void MainWindow::PositionWindows(const QRect& workArea) {
+    setGeometry(workArea);
+    WindowCentre = MainMenu::WindowCentre(workArea.size());
+    PTlo->move(MainMenu::PanelPosition(workArea.size()));
+}
+
+ModuleWindow* MainWindow::WindowOf(Module module) const {
+    return windows[int(module)];
+}
+
+QColor MainWindow::LabelColour(int entry) const {
+    return texts[entry]->palette().color(QPalette::WindowText);
+}
+
+void MainWindow::ShowModuleHeader() {
+    LoadJpegResourceToImage(MainMenu::EntryAt(int(ActiveModule)).header, ImNaglowek);
+    if (PNagl->isHidden()) PNagl->show();
+}
+
+// Marks the open module's caption and unmarks the one before.
+void MainWindow::SetActive(Module module) {
+    if (ActiveModule != Module::None)
+        SetTextColour(texts[int(ActiveModule)], MainMenu::NormalColour);
+    ActiveModule = module;
+    SetTextColour(texts[int(module)], MainMenu::MarkColour);
+}
+
+void MainWindow::ResetMenuLabels() {
+    for (int n = 1; n <= MainMenu::kEntries; ++n)
+        if (LabelColour(n) != MainMenu::MarkColour) SetTextColour(texts[n], MainMenu::NormalColour);
+}
+
+void MainWindow::HoverEntry(int n) {
+    if (n != 0 && int(ActiveModule) == n) return;
+    ResetMenuLabels();
+    if (n != 0) SetTextColour(texts[n], MainMenu::HoverColour);
+}
+
+void MainWindow::LaunchEntry(int n) {
+    if (ModuleWindow* open = WindowOf(ActiveModule)) open->MenuChosen();
+    if (n == int(Module::Help)) {
+        OpenHelp();
+    } else if (n >= int(Module::KnowledgeQuiz) && n <= int(Module::About)) {
+        Launch(Module(n));
+    }
+}
+
+// The help file opens in the desktop's viewer; where there is none, in the
+// program's own help window.
+void MainWindow::OpenHelp() {
+    const QString path = ctx.data.PathUnderBase("Terravika.chm");
+    if (ctx.platform.shell.open(path)) return;
+    try {
+        if (!helpViewer) helpViewer = new HelpViewer(path, this);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        return;
+    }
+    const QRect area = geometry();
+    helpViewer->move(area.center() - helpViewer->rect().center());
+    helpViewer->show();
+    helpViewer->raise();
+    helpViewer->activateWindow();
+}
+
+void MainWindow::Launch(Module module) {
+    if (ActiveModule == module) return;
+    if (WindowOf(module) == WindowOf(ActiveModule)) return Switch(module);
+    const bool fromKeys = QApplication::focusWidget() == hotspots[int(module)];
+    CloseActiveModule();
+    ZoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(int(module)).zoomOriginY);
+    ZoomTarget = MainMenu::ZoomTarget(WindowCentre);
+    SetActive(module);
+    ShowModuleHeader();
+    ZoomOpen({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+    ctx.platform.waits.processEvents();
+    WindowOf(module)->Open(module);
+    if (fromKeys) FocusModule(WindowOf(module));
+}
+
+// From one quiz to the other: the window stays, without the zoom.
+void MainWindow::Switch(Module module) {
+    SetActive(module);
+    ShowModuleHeader();
+    WindowOf(module)->Open(module);
+}
+
+// After a launch from the keyboard the focus moves on into the module
+// window, unless the module has placed it there itself.
+void MainWindow::FocusModule(QWidget* window) {
+    if (!window || window->isAncestorOf(QApplication::focusWidget())) return;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (!window->isAncestorOf(w)) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void MainWindow::CloseActiveModule() {
+    ModuleWindow* open = WindowOf(ActiveModule);
+    if (!open) return;
+    open->Close();
+    ctx.platform.waits.processEvents();
+    ZoomClose({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+}
+
+// Escape that no control wanted brings the focus back to the menu, on the
+// entry of the open module.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
+    const int entry = WindowOf(ActiveModule) ? int(ActiveModule) : 1;
+    hotspots[entry]->setFocus(Qt::ShortcutFocusReason);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    // The release of Enter is not passed on to the focused control.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool ours = !QApplication::focusWidget() || QApplication::focusWidget() == this;
+    event->setAccepted(enter && ours);
+}
+
+void MainWindow::RunShortcut(ShortcutKeys::Action action) {
+    switch (action) {
+        case ShortcutKeys::Action::Chooser:
+            if (ctx.data.PhotoSetCount > 1) fWyborZestawu->Choose();
+            break;
+        case ShortcutKeys::Action::Settings:
+            fUstawienia->exec();
+            break;
+        case ShortcutKeys::Action::Help:
+            LaunchEntry(9);
+            break;
+        case ShortcutKeys::Action::None:
+            break;
+    }
+}
+
+// The open module takes its keys while the focus rests on the main window,
+// on the module's menu entry, or where the module says; a key passed on to
+// a parent after the focused control refused it is not taken again.
+bool MainWindow::ModuleHasKeys(QWidget* target) const {
+    const ModuleWindow* open = WindowOf(ActiveModule);
+    if (!open) return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && target != focus) return false;
+    return !focus || focus == this || focus == hotspots[int(ActiveModule)] ||
+           open->TakesKeysAt(focus);
+}
+
+bool MainWindow::ProgramKey(QWidget* target, QKeyEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (shortcuts.Press(event->key(), event->modifiers())) return true;
+        const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        return plain && ModuleHasKeys(target) && WindowOf(ActiveModule)->ModuleKey(event->key());
+    }
+    if (event->isAutoRepeat()) return false;
+    RunShortcut(shortcuts.Release(event->key(), event->modifiers()));
+    return shortcuts.Consumed();
+}
+
+// Arrows move the focus round the menu entries.
+bool MainWindow::MenuKey(int entry, QKeyEvent* event) {
+    int step = 0;
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Left) step = -1;
+    if (event->key() == Qt::Key_Down || event->key() == Qt::Key_Right) step = 1;
+    if (step == 0) return false;
+    const int count = MainMenu::kEntries;
+    hotspots[(entry - 1 + step + count) % count + 1]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const QEvent::Type type = event->type();
+    int entry = 0;
+    for (int n = 1; n <= MainMenu::kEntries; ++n)
+        if (watched == hotspots[n] || watched == texts[n]) entry = n;
+    if (entry != 0 && watched == hotspots[entry]) {
+        if (type == QEvent::FocusIn) HoverEntry(entry);
+        if (type == QEvent::FocusOut) ResetMenuLabels();
+        if (type == QEvent::KeyPress && MenuKey(entry, static_cast<QKeyEvent*>(event))) return true;
+    }
+    if (type == QEvent::MouseMove) {
+        if (watched == LPrzyciski) HoverEntry(0);
+        if (entry != 0) HoverEntry(entry);
+        return false;
+    }
+    if (type == QEvent::MouseButtonPress && watched == ImTlo) setFocus();
+    if (type != QEvent::MouseButtonRelease) return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !widget ||
+        !widget->rect().contains(mouse->position().toPoint()))
+        return false;
+    if (entry != 0 && watched == texts[entry]) LaunchEntry(entry);
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ctx.data.ReleaseDataAccess();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The main window: a frameless window over the desktop's work area with the
+// 800 x 580 panel PTlo in its centre, the menu column, the module headers and
+// the module windows as children of PTlo. It knows the modules only through
+// their common interface.
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "app/ShortcutKeys.h"
+#include "core/AppContext.h"
+#include "core/ModuleWindow.h"
+#include "widgets/ImageView.h"
+
+class PhotoSetChooser;
+class SettingsDialog;
+class HelpViewer;
+class MenuHotspot;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& ctx);
+    ~MainWindow() override;
+
+    // Sizes the window to the work area, centres PTlo and places the modules.
+    void PositionWindows(const QRect& workArea);
+    void ResetMenuLabels();
+    QColor LabelColour(int entry) const;
+
+    // Menu actions by entry number 1..9, as a click on the entry's hotspot.
+    void LaunchEntry(int n);
+    void HoverEntry(int n);  // 0: the column outside the hotspots
+    // The window of a module; the two quizzes share one.
+    ModuleWindow* WindowOf(Module module) const;
+    // A key event on its way to `target`: the program's shortcuts and the
+    // open module's keys. True when acted on.
+    bool ProgramKey(QWidget* target, QKeyEvent* event);
+
+    Module ActiveModule = Module::None;
+    QPoint WindowCentre;
+    QPoint ZoomOrigin;
+    QRect ZoomTarget;
+
+    QWidget* PTlo;
+    ImageView* ImTlo;
+    QWidget* PNagl;
+    QLabel* ImNaglowek;
+    QWidget* PPodOkrogle;
+    MenuHotspot* LMinimize;
+    MenuHotspot* LClose;
+
+    PhotoSetChooser* fWyborZestawu;
+    SettingsDialog* fUstawienia;
+    QPointer<HelpViewer> helpViewer;  // made at the first "Pomoc" without a desktop viewer
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void FormShow();
+    void BuildMenuColumn();
+    void Launch(Module module);
+    void Switch(Module module);
+    void CloseActiveModule();
+    void ShowModuleHeader();
+    void SetActive(Module module);
+    void FocusModule(QWidget* window);
+    bool MenuKey(int entry, QKeyEvent* event);
+    bool ModuleHasKeys(QWidget* target) const;
+    void RunShortcut(ShortcutKeys::Action action);
+    void OpenHelp();
+
+    AppContext& ctx;
+    bool shown = false;
+    ShortcutKeys shortcuts;
+    std::array<MenuHotspot*, 10> hotspots{};
+    std::array<QLabel*, 10> texts{};
+    std::array<ModuleWindow*, 10> windows{};  // by Module
+    QLabel* LPrzyciski;
+};

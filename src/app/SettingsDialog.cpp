@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/SettingsDialog.h"
+
+#include <QRadioButton>
+
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "widgets/CentreOnScreen.h"
+
+namespace {
+
+// White captions on the dark panel, black marks in white boxes.
+void SetChoiceColours(QWidget* choice) {
+    QPalette pal = choice->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    choice->setPalette(pal);
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
+    setObjectName("SettingsDialog");
+    setFixedSize(226, 182);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(0, 0, 226, 182);
+    Panel1->setAutoFillBackground(true);
+    QPalette pal = Panel1->palette();
+    pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    Panel1->setPalette(pal);
+    // Frames drawn light on the dark panel with the caption on the frame line,
+    // and a dotted outline round the choice that has the keyboard focus.
+    Panel1->setStyleSheet(
+        "QGroupBox { border: 1px solid rgb(150, 190, 214); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; color: white; }"
+        "QLabel { color: white; }"
+        "QRadioButton, QCheckBox { border: 1px solid transparent; }"
+        "QRadioButton:focus, QCheckBox:focus { border: 1px dotted white; }");
+
+    Label1 = new QLabel("Zmiana ustawień programu", Panel1);
+    Label1->setObjectName("Label1");
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label1->move(24, 10);
+    Label1->adjustSize();
+
+    RTempo = new QGroupBox(" Tempo pracy ", Panel1);
+    RTempo->setObjectName("RTempo");
+    RTempo->setGeometry(8, 29, 208, 74);
+    tempoItems = new QButtonGroup(this);
+    const char* items[] = {"Bardzo szybkie", "Szybkie", "Wolne"};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = new QRadioButton(items[i], RTempo);
+        radio->setGeometry(8, 16 + 18 * i, 190, 17);
+        SetChoiceColours(radio);
+        tempoItems->addButton(radio, i);
+    }
+
+    BBlokuj = new QGroupBox(Panel1);
+    BBlokuj->setObjectName("BBlokuj");
+    BBlokuj->setGeometry(8, 104, 208, 36);
+    CBlokuj = new QCheckBox(" Blokuj ponowny wybór obrazka", BBlokuj);
+    CBlokuj->setObjectName("CBlokuj");
+    CBlokuj->setGeometry(8, 12, 185, 17);
+    SetChoiceColours(CBlokuj);
+
+    const QColor face(0x14, 0x44, 0x61);
+    BWprowadz = new FaceButton(Panel1);
+    BWprowadz->setObjectName("BWprowadz");
+    BWprowadz->setText("Wprowadź");
+    BWprowadz->setGeometry(141, 149, 75, 20);
+    BWprowadz->setColor(face);
+    BAnuluj = new FaceButton(Panel1);
+    BAnuluj->setObjectName("BAnuluj");
+    BAnuluj->setText("Anuluj");
+    BAnuluj->setGeometry(61, 149, 75, 20);
+    BAnuluj->setColor(face);
+    connect(BWprowadz, &FaceButton::clicked, this, &SettingsDialog::BWprowadzClick);
+    connect(BAnuluj, &FaceButton::clicked, this, &SettingsDialog::BAnulujClick);
+}
+
+void SettingsDialog::showEvent(QShowEvent* event) {
+    CentreOnScreen(this);
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void SettingsDialog::FormShow() {
+    // A pace below 1 selects nothing; one above 3 selects "Wolne".
+    tempoItems->setExclusive(false);
+    for (QAbstractButton* button : tempoItems->buttons()) button->setChecked(false);
+    tempoItems->setExclusive(true);
+    if (ctx.config.Tempo >= 1)
+        tempoItems->button(std::min(ctx.config.Tempo, 3) - 1)->setChecked(true);
+    CBlokuj->setChecked(ctx.config.Blokada == 1);
+}
+
+void SettingsDialog::BWprowadzClick() {
+    ctx.config.Tempo = tempoItems->checkedId() + 1;  // 0 when nothing is selected
+    ctx.config.Blokada = CBlokuj->isChecked() ? 1 : 0;
+    WriteConfig(ctx.config);  // a failure leaves the dialog open
+    accept();
+}

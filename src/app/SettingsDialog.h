@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The settings dialog (Ctrl+U): working pace and the picture-choice lock.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "widgets/FaceButton.h"
+
+struct AppContext;
+
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    SettingsDialog(AppContext& ctx, QWidget* parent);
+
+    void FormShow();
+    void BWprowadzClick();
+    void BAnulujClick() { reject(); }
+
+    QWidget* Panel1;
+    QLabel* Label1;
+    QGroupBox* RTempo;
+    QButtonGroup* tempoItems;  // ids 0..2 stand for Tempo 1..3
+    QGroupBox* BBlokuj;
+    QCheckBox* CBlokuj;
+    FaceButton* BWprowadz;
+    FaceButton* BAnuluj;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    AppContext& ctx;
+};

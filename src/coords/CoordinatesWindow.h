@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The coordinates exercise: read a point of a grid square as longitude and latitude.
+
+#include "coords/CoordAnswer.h"
+#include "coords/CoordTask.h"
+#include "core/ModuleWindow.h"
+
+struct AppContext;
+class QLabel;
+class QLineEdit;
+class FaceButton;
+
+class CoordinatesWindow : public ModuleWindow {
+    Q_OBJECT
+public:
+    CoordinatesWindow(AppContext& ctx, QWidget* parent);
+
+    const CoordTask& Task() const { return task; }
+    const CoordAnswer& Answer() const { return answer; }
+
+    QLabel *Image1, *Szer1, *Szer2, *Szer3, *Szer4, *Odp, *JegoOdp, *NapWskaz;
+    QWidget *Panel2, *Panel3, *Panel4, *Panel5, *Punkt;
+    FaceButton *N, *W, *E, *S, *Nastepny;
+    QLineEdit* OdpEdit;
+
+protected:
+    void Opening(Module chosen) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildGrid();
+    void BuildAnswerArea();
+    FaceButton* SideButton(const char* name, QPoint at);
+    void NastepnyClick();
+    void LongitudeGiven(int side);
+    void LatitudeGiven(int side);
+    void ShowTask();
+    void FocusField();
+    void SetSides(bool longitude, bool latitude);
+    bool SideKey(int key);
+
+    AppContext& ctx;
+    CoordTask task;
+    CoordAnswer answer;
+};

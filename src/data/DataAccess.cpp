@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "data/DataAccess.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+
+#include "core/Config.h"
+#include "data/ImageCodecs.h"
+#include "data/PhotoSetFile.h"
+#include "data/TarvoError.h"
+#include "platform/Platform.h"
+
+namespace {
+
+const QString kReadProblem = QStringLiteral("Problem z odczytem");
+const QString kError = QStringLiteral("Błąd");
+// A list of thousands of pictures is far below this; a larger Spis.txt is
+// refused before it is read.
+constexpr qint64 kMaxListBytes = 1 << 20;
+constexpr qsizetype kMaxLineLength = 1000;
+
+}  // namespace
+
+DataAccess::DataAccess(Config& config, Platform& platform) : config(config), platform(platform) {}
+
+QString DataAccess::PathUnderBase(const QString& relative) const {
+    QString path = config.BaseFolder;
+    for (const QString& part : relative.split('/', Qt::SkipEmptyParts)) {
+        QString found = part;
+        const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        for (const QString& entry : entries)
+            if (QString::compare(entry, part, Qt::CaseInsensitive) == 0) {
+                found = entry;
+                if (entry == part) break;
+            }
+        path += '/' + found;
+    }
+    return path;
+}
+
+QStringList DataAccess::FindPhotoSetFiles(const QString& folder) {
+    QStringList names;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& entry : entries)
+        if (entry.fileName().endsWith("dat", Qt::CaseInsensitive)) names.append(entry.fileName());
+    QCollator collator(QLocale(QLocale::Polish, QLocale::Poland));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(),
+              [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    return names;
+}
+
+QString DataAccess::SetName(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf('.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QStringList DataAccess::FindFiles(const QString& folder) {
+    QStringList names = FindPhotoSetFiles(folder);
+    for (QString& name : names) name = SetName(name);
+    return names;
+}
+
+QStringList DataAccess::DecodeList(const QByteArray& data) {
+    QString text;
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(data.mid(3));
+    } else {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString asUtf8 = utf8.decode(data);
+        const bool nonAscii =
+            std::any_of(data.begin(), data.end(), [](char c) { return c & 0x80; });
+        if (nonAscii && !utf8.hasError()) {
+            text = asUtf8;
+        } else {
+            QStringDecoder ansi("windows-1250");
+            text = ansi.decode(data);
+        }
+    }
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    QStringList lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    // A picture's line is a name and a sentence; a longer one is cut so that
+    // a label never lays out megabytes of text.
+    for (QString& line : lines) line.truncate(kMaxLineLength);
+    return lines;
+}
+
+QStringList DataAccess::PhotoSetTitles() const {
+    QStringList titles;
+    for (int i = 0; i < PhotoSetFiles.size(); ++i) {
+        const QString title = ReadPhotoSetTitle(DataFolder + PhotoSetFiles[i]);
+        titles.append(title.isEmpty() ? PhotoSetList.value(i) : title);
+    }
+    return titles;
+}
+
+QString DataAccess::PhotoSetPath() const {
+    return DataFolder + PhotoSetFiles.value(config.PhotoSetIndex);
+}
+
+void DataAccess::InitDataAccess() {
+    PictureList.clear();
+    PictureCount = 0;
+    DataFolder = PathUnderBase("Data") + '/';
+    PhotoSetFiles = FindPhotoSetFiles(DataFolder);
+    PhotoSetList.clear();
+    for (const QString& file : PhotoSetFiles) PhotoSetList.append(SetName(file));
+    PhotoSetCount = int(PhotoSetList.size());
+    if (PhotoSetCount == 0) {
+        platform.messages.show(QStringLiteral("Brak pliku z fotografiami"), kError);
+        return;
+    }
+    if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetCount) {
+        config.PhotoSetIndex = 0;
+        // The set still opens when the settings cannot be written.
+        try {
+            WriteConfig(config);
+        } catch (const TarvoError& e) {
+            platform.messages.show(e.message(), kError);
+        }
+    }
+    OpenPhotoSet();
+}
+
+void DataAccess::ReleaseDataAccess() {
+    Archive.Close();
+    PictureList.clear();
+    PhotoSetList.clear();
+    PhotoSetFiles.clear();
+}
+
+bool DataAccess::OpenPhotoSet() {
+    try {
+        if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetList.size())
+            throw TarvoError(kReadProblem);
+        if (!Archive.Open(PhotoSetPath(), PackReader::ReadOnly)) throw TarvoError(kReadProblem);
+        const auto list = Archive.Extract("Spis.txt", kMaxListBytes);
+        if (!list) throw TarvoError(kReadProblem);
+        PictureList = DecodeList(*list);
+        PictureCount = std::max(0, int(PictureList.size()) - 2);
+        return true;
+    } catch (const TarvoError&) {
+        platform.messages.show(kReadProblem, kError);
+        return false;
+    }
+}
+
+void DataAccess::ChangePhotoSet() {
+    OpenPhotoSet();
+    WriteConfig(config);
+}
+
+QByteArray DataAccess::ReadEntry(const QString& archive, const QString& entry) {
+    if (!Archive.Open(archive, PackReader::ReadOnly))
+        throw TarvoError(QStringLiteral("%1: to nie jest archiwum PACK").arg(archive));
+    const auto bytes = Archive.Extract(entry);
+    if (!bytes) throw TarvoError(QStringLiteral("Brak pozycji %1 w %2").arg(entry, archive));
+    return *bytes;
+}
+
+void DataAccess::LoadPhotoSetPicture(int n) {
+    if (PhotoSetList.isEmpty()) throw TarvoError(QStringLiteral("Brak pliku z fotografiami"));
+    PictureBitmap = DecodeJpeg(ReadEntry(PhotoSetPath(), QStringLiteral("Im%1.jpg").arg(n)));
+    platform.waits.processEvents();
+    platform.waits.pause(10);
+}
+
+QByteArray DataAccess::LoadExplorerText(const QString& entry) {
+    try {
+        return ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry);
+    } catch (const TarvoError&) {
+        platform.messages.show(kReadProblem, kError);
+        return {};
+    }
+}
+
+QImage DataAccess::LoadExplorerPicture(const QString& entry) {
+    return DecodeJpeg(ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry));
+}
+
+QImage DataAccess::LoadMapImage(const QString& entry, int kind) {
+    const QByteArray bytes = ReadEntry(PathUnderBase("Maps/GeoMap.dat"), entry);
+    return kind == 1 ? DecodeJpeg(bytes) : DecodeBmp(bytes);
+}

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The data layer: the data folders, the photo sets and their lists, and the
+// loaders that read pictures and texts out of the PACK archives. It opens
+// every archive read-only: the program never writes a data file.
+#include <QImage>
+#include <QStringList>
+
+#include "data/PackReader.h"
+
+struct Config;
+struct Platform;
+
+class DataAccess {
+public:
+    DataAccess(Config& config, Platform& platform);
+
+    // Finds the photo sets in BaseFolder/Data, resets a stored index that is
+    // too large (and writes the configuration), opens the chosen set.
+    void InitDataAccess();
+    void ReleaseDataAccess();
+
+    // Opens the chosen set and reads its Spis.txt; on failure shows
+    // "Problem z odczytem" and keeps the previous list. Returns success.
+    bool OpenPhotoSet();
+    // OpenPhotoSet, then WriteConfig.
+    void ChangePhotoSet();
+
+    // Loads picture n of the chosen set into PictureBitmap. Throws TarvoError.
+    void LoadPhotoSetPicture(int n);
+    // The raw RTF of an entry of Maps/GeoMen.dat; on failure shows
+    // "Problem z odczytem" and returns an empty array.
+    QByteArray LoadExplorerText(const QString& entry);
+    // These throw TarvoError on failure.
+    QImage LoadExplorerPicture(const QString& entry);
+    QImage LoadMapImage(const QString& entry, int kind);  // kind 1 JPEG, else BMP
+
+    // Path of a file or folder under BaseFolder, each component matched without
+    // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.
+    QString PathUnderBase(const QString& relative) const;
+
+    // The title of each set found: the first line of its Spis.txt, or the
+    // set's file name when that line is empty or the set cannot be read.
+    QStringList PhotoSetTitles() const;
+
+    // File names in folder that end in "dat" (any case), folders and special
+    // files skipped, sorted case-insensitively (Polish).
+    static QStringList FindPhotoSetFiles(const QString& folder);
+    // The same names without their extension.
+    static QStringList FindFiles(const QString& folder);
+    // A file name without its extension (the last "." and what follows).
+    static QString SetName(const QString& fileName);
+    // Decodes Spis.txt: Windows-1250, or UTF-8 when it starts with a byte-order
+    // mark or is valid UTF-8 with non-ASCII bytes. Lines end at CR LF, CR or LF;
+    // lines longer than 1000 characters are cut there.
+    static QStringList DecodeList(const QByteArray& data);
+
+    PackReader Archive;
+    QStringList PhotoSetList;
+    QStringList PhotoSetFiles;  // the file of each set, as found ("EUROPA.DAT")
+    int PhotoSetCount = 0;
+    QStringList PictureList;
+    int PictureCount = 0;
+    QImage PictureBitmap{384, 256, QImage::Format_RGB888};
+    QString DataFolder;
+
+private:
+    QByteArray ReadEntry(const QString& archive, const QString& entry);
+    QString PhotoSetPath() const;
+
+    Config& config;
+    Platform& platform;
+};

@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editor/PhotoSetDraft.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "data/PhotoSetFile.h"
+#include "data/TarvoError.h"
+
+using namespace PhotoSetRules;
+
+PhotoSetDraft::PhotoSetDraft(PuzzleLabels label) : label(std::move(label)) {}
+
+void PhotoSetDraft::Clear() {
+    title.clear();
+    path.clear();
+    pictures.clear();
+}
+
+void PhotoSetDraft::Open(const QString& file) {
+    const PhotoSetContent set = ReadPhotoSet(file);
+    Clear();
+    title = set.title;
+    for (const Entry& entry : set.entries) {
+        AddPicture(entry.picture, entry.name);
+        pictures.last().description = entry.description;
+        pictures.last().problem = entry.pictureProblem;
+    }
+    // A set linked in from the installation cannot be written over: saving
+    // it asks for a name of the teacher's own.
+    if (!QFileInfo(file).isSymLink()) path = file;
+}
+
+QStringList PhotoSetDraft::AddFiles(const QStringList& files) {
+    QStringList failures;
+    for (const QString& file : files) try {
+            AddPicture(LoadPictureFile(file));
+        } catch (const TarvoError& error) {
+            failures.append(error.message());
+        }
+    return failures;
+}
+
+void PhotoSetDraft::AddPicture(const QImage& source, const QString& name) {
+    Picture picture;
+    if (!source.isNull()) {
+        picture.cover = source.size() == kPictureSize
+                            ? source
+                            : source.scaled(CoverSize(source.size()), Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation);
+        picture.crop = CentredCrop(source.size());
+    }
+    picture.name = StoredName(name);
+    pictures.append(picture);
+}
+
+void PhotoSetDraft::Remove(int index) {
+    if (index >= 0 && index < pictures.size()) pictures.removeAt(index);
+}
+
+void PhotoSetDraft::Move(int from, int to) {
+    if (from < 0 || from >= pictures.size() || to < 0 || to >= pictures.size()) return;
+    pictures.move(from, to);
+}
+
+void PhotoSetDraft::SetName(int index, const QString& typed) {
+    // Kept as typed but in capitals; spaces at the ends go when the set is
+    // checked and saved, so that a space typed between words stays.
+    if (index >= 0 && index < pictures.size()) pictures[index].name = typed.toUpper();
+}
+
+void PhotoSetDraft::SetDescription(int index, const QString& text) {
+    if (index >= 0 && index < pictures.size()) pictures[index].description = text;
+}
+
+void PhotoSetDraft::MoveCrop(int index, QPoint delta) {
+    if (index < 0 || index >= pictures.size()) return;
+    Picture& picture = pictures[index];
+    // The cover picture is its own source here, so the clamp uses its size.
+    picture.crop = ClampCrop(picture.cover.size(), picture.crop + delta);
+}
+
+QImage PhotoSetDraft::Fitted(int index) const {
+    const Picture& picture = pictures.at(index);
+    return FitPicture(picture.cover, picture.crop);
+}
+
+QList<Entry> PhotoSetDraft::Entries() const {
+    QList<Entry> entries;
+    for (int i = 0; i < pictures.size(); ++i)
+        entries.append({StoredName(pictures[i].name), pictures[i].description.trimmed(), Fitted(i),
+                        pictures[i].problem});
+    return entries;
+}
+
+QList<Problem> PhotoSetDraft::Problems() const {
+    return Check(Entries(), label);
+}
+
+void PhotoSetDraft::Save(const QString& file) {
+    const QList<Entry> entries = Entries();
+    if (!Check(entries, label).isEmpty())
+        throw TarvoError(QStringLiteral("Zestaw ma problemy; popraw je przed zapisaniem"));
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    WritePack(file, PhotoSetMembers({title.trimmed(), entries}));
+    path = file;
+}
+
+QString PhotoSetDraft::UserDataFolder() {
+    QString home = qEnvironmentVariable("XDG_DATA_HOME");
+    if (home.isEmpty()) home = QDir::homePath() + "/.local/share";
+    return home + "/terravika/Data";
+}
+
+QString PhotoSetDraft::FileNameFor(const QString& title) {
+    QString name = title;
+    for (QChar& c : name)
+        if (!c.isLetterOrNumber() && c != u'-' && c != u'_') c = u' ';
+    name = name.simplified();
+    return (name.isEmpty() ? QStringLiteral("Mój zestaw") : name.left(60)) + ".dat";
+}

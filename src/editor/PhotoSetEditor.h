@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The set editor's window: the list of pictures with their problems on the
+// left, the chosen picture's cut, name and description on the right, the
+// set's title and the file buttons on top. Pictures may be dropped onto it.
+#include <QWidget>
+#include <functional>
+
+#include "editor/PhotoSetDraft.h"
+
+class CropView;
+class Messages;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class PhotoSetEditor : public QWidget {
+    Q_OBJECT
+public:
+    PhotoSetEditor(Messages& messages, QWidget* parent = nullptr);
+
+    void NowyClick();
+    void OtworzClick();
+    void DodajClick();
+    void ZapiszClick();
+    void ZapiszJakoClick();
+    void OpenSet(const QString& path);
+    void AddFiles(const QStringList& files);
+    void SaveTo(const QString& path);
+    void Select(int index);
+    void MoveSelected(int step);
+    void RemoveSelected();
+    // Shows the draft again after it was changed directly.
+    void Refresh();
+
+    PhotoSetDraft draft;
+    bool modified = false;  // changes not saved yet
+    // Asks whether unsaved changes may be dropped; replaceable in tests.
+    std::function<bool()> confirmDiscard;
+
+    QLineEdit* TytulEdit;
+    QPushButton* NowyBut;
+    QPushButton* OtworzBut;
+    QPushButton* DodajBut;
+    QPushButton* ZapiszBut;
+    QPushButton* ZapiszJakoBut;
+    QListWidget* Lista;
+    QPushButton* WyzejBut;
+    QPushButton* NizejBut;
+    QPushButton* UsunBut;
+    CropView* Kadr;
+    QLineEdit* NazwaEdit;
+    QLineEdit* OpisEdit;
+    QLabel* OpisPodglad;
+    QLabel* Problemy;
+    QLabel* Stan;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QWidget* BuildTop();
+    QWidget* BuildList();
+    QWidget* BuildDetail();
+    void RefreshList();
+    void RefreshDetail();
+    void RefreshState();
+    int Selected() const;
+    void Changed();
+    bool MayDiscard();
+
+    Messages& messages;
+    bool refreshing = false;
+};

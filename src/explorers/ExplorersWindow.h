@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The reader of texts about great explorers: a topic list, the topic's
+// rich-text document and portrait, and copying either to the clipboard. A
+// click on the portrait shows it enlarged over the window.
+
+#include "core/ModuleWindow.h"
+
+struct AppContext;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTextEdit;
+
+class ExplorersWindow : public ModuleWindow {
+    Q_OBJECT
+public:
+    ExplorersWindow(AppContext& ctx, QWidget* parent);
+
+    // Loads topic n (1..20): its document into RE and its portrait into ImOdkr.
+    void ShowExplorer(int n);
+    void KopiujTekstClick();
+    void KopiujObrazClick();
+    // Shows the portrait at its stored size over the window (shrunk only if
+    // larger than the window); Esc or a click closes it.
+    void ImOdkrClick();
+
+    QLabel *ImTlo, *ImOdkr, *ImPowiekszenie;
+    QComboBox* ListaKombo;
+    QWidget *Panel1, *Panel2;
+    QTextEdit* RE;
+    QMenu* ReMenu;
+    QAction *KopiujTekst, *KopiujObraz;
+
+protected:
+    void Opening(Module chosen) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildTextArea();
+    void BuildEnlargement();
+    void CloseEnlargement();
+    void ShowMissingData();
+
+    AppContext& ctx;
+};

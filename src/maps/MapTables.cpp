@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "maps/MapTables.h"
+
+#include <array>
+#include <span>
+
+namespace {
+
+struct Country {
+    const char* name;  // UTF-8
+    QRgb colour;       // RRGGBB
+    QPoint find;       // Find point, or kElsewhere when found on another continent
+};
+
+constexpr QPoint kElsewhere{-1, -1};
+
+struct Continent {
+    const char* name;
+    const char* base;
+    QPoint offset;
+    std::span<const Country> countries;
+};
+
+#include "maps/MapTableData.inc"
+
+const Continent* ContinentAt(int continent) {
+    return continent >= 1 && continent <= kContinentCount ? &Continents[continent - 1] : nullptr;
+}
+
+// Resolves every Find name to the one country row that carries its Find point.
+std::array<FindPlace, kFindCount> BuildFindList() {
+    std::array<FindPlace, kFindCount> list;
+    for (int p = 0; p < kFindCount; ++p) {
+        const QString name = QString::fromUtf8(FindNames[p]);
+        for (int c = 1; c <= kContinentCount; ++c)
+            for (const Country& country : Continents[c - 1].countries)
+                if (country.find != kElsewhere && name == QString::fromUtf8(country.name))
+                    list[p] = {name, c, country.find};
+    }
+    return list;
+}
+
+}  // namespace
+
+QString ContinentName(int continent) {
+    const Continent* c = ContinentAt(continent);
+    return c ? QString::fromUtf8(c->name) : QString();
+}
+
+MapPlacement ContinentInfo(int continent) {
+    const Continent* c = ContinentAt(continent);
+    if (!c) return {QString(), QPoint(), 0};
+    return {QString::fromLatin1(c->base), c->offset, int(c->countries.size())};
+}
+
+bool CountryByNumber(int continent, int number, QString& name) {
+    const Continent* c = ContinentAt(continent);
+    if (!c || number < 1 || number > int(c->countries.size())) return false;
+    name = QString::fromUtf8(c->countries[number - 1].name);
+    return true;
+}
+
+QRgb CountryColour(int continent, int number) {
+    const Continent* c = ContinentAt(continent);
+    if (!c || number < 1 || number > int(c->countries.size())) return 0;
+    return c->countries[number - 1].colour;
+}
+
+QString CountryByColour(int continent, QRgb colour) {
+    colour &= 0xFFFFFF;
+    if (const Continent* c = ContinentAt(continent))
+        for (const Country& country : c->countries)
+            if (country.colour == colour) return QString::fromUtf8(country.name);
+    return QString();
+}
+
+bool IsLandOfNoState(QRgb colour) {
+    return (colour & 0xFFFFFF) == kKeyGrey;
+}
+
+std::optional<FindPlace> FindEntry(int position) {
+    static const std::array<FindPlace, kFindCount> list = BuildFindList();
+    if (position < 1 || position > kFindCount) return std::nullopt;
+    return list[position - 1];
+}

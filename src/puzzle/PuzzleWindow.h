@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The picture puzzle: a photo-set picture cut into 24 pieces, shuffled, to be
+// put back in order by swapping two pieces at a time, optionally against a
+// countdown of Tempo minutes.
+#include <QImage>
+
+#include "core/ModuleWindow.h"
+#include "data/PhotoSetRules.h"
+#include "puzzle/PuzzleBoard.h"
+#include "widgets/GridCursor.h"
+
+struct AppContext;
+class ImageView;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class FaceButton;
+
+class PuzzleWindow : public ModuleWindow {
+    Q_OBJECT
+public:
+    // The labels of the picture's name and description. The photo-set rules
+    // measure every name and description against them, so that no set holds
+    // one they would cut.
+    static constexpr int kLabelPixelSize = 11;
+    // The name label is as wide as the description below it, so that the
+    // longest names ("BOŚNIA I HERCEGOWINA") show whole.
+    static constexpr QRect kNazwaGeometry{104, 56, 233, 13};
+    static constexpr QRect kNazwa2Geometry{104, 72, 233, 13};
+    // Their font and widths, for the photo-set rules.
+    static PhotoSetRules::PuzzleLabels Labels();
+
+    PuzzleWindow(AppContext& ctx, QWidget* parent);
+
+    void NastepnyClick();
+    void NrBut1Click();
+    void bb1Click();
+    void Zeg1Timer();
+    void ImPuzzleMouseDown(QPoint pos);
+    // Arrows move the board's cursor; Space or Enter clicks the cell under it.
+    bool BoardKey(int key);
+
+    PuzzleBoard board;
+    GridCursor cursor{PuzzleBoard::kColumns, PuzzleBoard::kRows};
+    int pictureNumber = 0;
+    bool clockOn = true;
+
+    ImageView* Image2;
+    QLabel* ZegLabel;
+    QLabel* Nazwa;
+    QLabel* Nazwa2;
+    QWidget* Panel1;
+    QLabel* Image1;
+    QWidget* Panel2;
+    ImageView* ImPuzzle;
+    QLineEdit* Nr1Edit;
+    FaceButton* bb1;
+    FaceButton* NrBut1;
+    FaceButton* Nastepny;
+    QTimer* Zeg1;
+
+protected:
+    void Opening(Module chosen) override;
+    void Closing() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void FormShow();
+    bool CanChoosePicture();
+    bool LoadPicture(int n);
+    void AbandonStart();
+    void BeginGame();
+    void ShowPicture();
+    void DrawBoard();
+    void DrawCell(int cell);
+    void DrawFrame(int cell);
+    void Win();
+    void Lose();
+    void SetClockGlyph(const QImage& glyph, bool enabled);
+    void EnableChoice(bool enabled);
+
+    AppContext& ctx;
+    bool loading = false;  // a picture is being loaded; input meanwhile is ignored
+    QImage glyphOn, glyphOff, glyphBusy;
+};

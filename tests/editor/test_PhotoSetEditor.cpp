@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The set editor used as a teacher uses it: pictures of any size and kind
+// added, named in small letters, cut, ordered and saved; the program then
+// opens the set, and the names are answerable in country recognition.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "country/CountryWindow.h"
+#include "data/DataAccess.h"
+#include "editor/CropView.h"
+#include "editor/PhotoSetEditor.h"
+#include "platform/FakePlatform.h"
+#include "puzzle/PictureChoice.h"
+
+namespace {
+
+// Left half red, right half blue, so that the cut shows where it was taken.
+QString WritePicture(const QTemporaryDir& dir, const QString& name, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = size.width() / 2; x < size.width(); ++x) image.setPixelColor(x, y, Qt::blue);
+    image.save(dir.filePath(name), name.endsWith("png") ? "PNG" : "JPG");
+    return dir.filePath(name);
+}
+
+// Key presses carrying the text, as a keyboard with Polish letters sends them.
+void Keys(QWidget* field, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+    }
+}
+
+void Type(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    Keys(field, text);
+}
+
+bool Bluish(QColor c) {
+    return c.blue() > 200 && c.red() < 60;
+}
+
+struct Editor {
+    QTemporaryDir dir;
+    FakePlatform fp;
+    PhotoSetEditor window{fp.services.messages};
+    Editor() { window.show(); }
+
+    void Name(int index, const QString& name, const QString& description) {
+        window.Select(index);
+        Type(window.NazwaEdit, name);
+        Type(window.OpisEdit, description);
+    }
+};
+
+}  // namespace
+
+TEST(PhotoSetEditor, BuildsASetTheProgramOpensAndWhoseNamesCanBeAnswered) {
+    Editor e;
+    e.window.AddFiles({WritePicture(e.dir, "wide.png", {1000, 500}),
+                       WritePicture(e.dir, "TALL.JPG", {200, 300}),
+                       WritePicture(e.dir, "photo.jpeg", {640, 480})});
+    ASSERT_EQ(e.window.Lista->count(), 3);
+    EXPECT_TRUE(e.window.Lista->item(0)->text().contains("⚠ Brak nazwy"));
+    EXPECT_FALSE(e.window.ZapiszBut->isEnabled());
+
+    e.Name(0, "francja", "Stolica: Paryż");
+    EXPECT_EQ(e.window.NazwaEdit->text(), "FRANCJA");
+    e.Name(1, "łotwa", "Stolica: Ryga");
+    e.Name(2, "wielka brytania", "Stolica: Londyn");
+    // The cut of the wide picture dragged to its right edge: mostly blue.
+    e.window.Select(0);
+    EXPECT_FALSE(Bluish(e.window.draft.Fitted(0).pixelColor(160, 100)));
+    QTest::mousePress(e.window.Kadr, Qt::LeftButton, {}, {100, 100});
+    QTest::mouseMove(e.window.Kadr, {400, 100});
+    QTest::mouseRelease(e.window.Kadr, Qt::LeftButton, {}, {400, 100});
+    EXPECT_TRUE(Bluish(e.window.draft.Fitted(0).pixelColor(160, 100)));
+    // Great Britain moved up to second place.
+    e.window.Select(2);
+    e.window.MoveSelected(-1);
+    Keys(e.window.TytulEdit, "Moja klasa: Europa");
+    ASSERT_TRUE(e.window.ZapiszBut->isEnabled()) << e.window.Stan->text().toStdString();
+
+    QDir(e.dir.path()).mkdir("Data");
+    e.window.SaveTo(e.dir.filePath("Data/Moja klasa.dat"));
+    EXPECT_TRUE(e.fp.messages.shown.isEmpty());
+
+    FakePlatform fp;
+    Config config;
+    config.BaseFolder = e.dir.path();
+    DataAccess data{config, fp.services};
+    data.InitDataAccess();
+    EXPECT_EQ(data.PhotoSetTitles(), QStringList{"Moja klasa: Europa"});
+    ASSERT_EQ(data.PictureCount, 3);
+    const QStringList names{"FRANCJA", "WIELKA BRYTANIA", "ŁOTWA"};
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(SplitPictureLine(data.PictureList, n).name, names[n - 1]);
+        data.LoadPhotoSetPicture(n);
+        EXPECT_EQ(data.PictureBitmap.size(), QSize(384, 256));
+    }
+    EXPECT_EQ(SplitPictureLine(data.PictureList, 2).description, "Stolica: Londyn");
+    data.LoadPhotoSetPicture(1);
+    EXPECT_TRUE(Bluish(data.PictureBitmap.pixelColor(160, 100)));
+
+    AppContext ctx{fp.services, config, data};
+    QWidget parent;
+    CountryWindow country(ctx, &parent);
+    parent.show();
+    country.show();
+    country.NrEdit->setText("3");
+    country.NrButClick();
+    country.NazwaEdit->clear();
+    Keys(country.NazwaEdit, "łotwa");
+    country.SprawdzClick();
+    EXPECT_EQ(country.Nazwa->text(), "Prób 0 - Fantastycznie");
+}
+
+TEST(PhotoSetEditor, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {
+    Editor e;
+    e.window.AddFiles({WritePicture(e.dir, "a.png", {384, 256}),
+                       WritePicture(e.dir, "b.png", {50, 50}), e.dir.filePath("missing.jpg")});
+    EXPECT_EQ(e.fp.messages.shown.size(), 1);
+    e.Name(0, "Polska", "Warszawa");
+    e.Name(1, "Czechy", "Praga");
+    e.window.SaveTo(e.dir.filePath("own.dat"));
+    ASSERT_TRUE(QFile::link(e.dir.filePath("own.dat"), e.dir.filePath("linked.dat")));
+
+    // Unsaved changes are dropped only when the teacher agrees.
+    e.Name(1, "Słowacja", "Bratysława");
+    bool agree = false;
+    e.window.confirmDiscard = [&agree] { return agree; };
+    e.window.NowyClick();
+    EXPECT_EQ(e.window.Lista->count(), 2);
+    agree = true;
+    e.window.NowyClick();
+    EXPECT_EQ(e.window.Lista->count(), 0);
+    e.window.OpenSet(e.dir.filePath("linked.dat"));
+    ASSERT_EQ(e.window.Lista->count(), 2);
+    EXPECT_EQ(e.window.NazwaEdit->text(), "POLSKA");
+    EXPECT_TRUE(e.window.draft.path.isEmpty());  // saving asks for a name of one's own
+    e.window.RemoveSelected();
+    EXPECT_FALSE(e.window.ZapiszBut->isEnabled());
+    EXPECT_TRUE(e.window.Stan->text().contains("co najmniej dwóch obrazków"));
+
+    // A photo dragged from a file manager is added at the end.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(WritePicture(e.dir, "drop.JPG", {900, 900}))});
+    QDragEnterEvent enter({50, 50}, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&e.window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&e.window, &drop);
+    ASSERT_EQ(e.window.Lista->count(), 2);
+    EXPECT_EQ(e.window.draft.Fitted(1).size(), QSize(384, 256));
+}

@@ -1,0 +1,519 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The map window driven through its controls, on small map archives built
+// here: white key bitmaps with a 9 × 9 square of each country's key colour
+// around the point where the test clicks it.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "data/DataAccess.h"
+#include "data/PackWriter.h"
+#include "maps/KeyboardFocus.h"
+#include "maps/MapTables.h"
+#include "maps/MapsWindow.h"
+#include "platform/FakePlatform.h"
+#include "support/TextFit.h"
+#include "widgets/ImageView.h"
+
+namespace {
+
+const QSize kMapSize(470, 345);
+
+QByteArray Encode(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+int FindPosition(const QString& name) {
+    for (int p = 1; p <= kFindCount; ++p)
+        if (FindEntry(p)->name == name) return p;
+    return 0;
+}
+
+// Where country k of continent c can be clicked: its Find point, or for a
+// country found elsewhere a point of its own in the top-left corner.
+QPoint ClickPoint(int c, int k) {
+    QString name;
+    CountryByNumber(c, k, name);
+    for (int p = 1; p <= kFindCount; ++p)
+        if (const auto e = FindEntry(p); e->name == name && e->continent == c) return e->point;
+    return QPoint(10 + 12 * k, 10);
+}
+
+QImage KeyBitmap(int c, QSize size) {
+    QImage key(size, QImage::Format_RGB32);
+    key.fill(Qt::white);
+    const int n = ContinentInfo(c).countries;
+    for (int k = 1; k <= n; ++k) {
+        const QPoint p = ClickPoint(c, k);
+        for (int y = p.y() - 4; y <= p.y() + 4; ++y)
+            for (int x = p.x() - 4; x <= p.x() + 4; ++x)
+                if (key.rect().contains(x, y)) key.setPixel(x, y, 0xFF000000 | CountryColour(c, k));
+    }
+    // Land of no state in the bottom-left corner.
+    for (int y = size.height() - 10; y < size.height() - 4; ++y)
+        for (int x = 2; x < 8; ++x)
+            key.setPixel(x, y, 0xFF000000 | kKeyGrey);
+    // Neighbours' squares overlap; the click points themselves always keep their colour.
+    for (int k = 1; k <= n; ++k) key.setPixel(ClickPoint(c, k), 0xFF000000 | CountryColour(c, k));
+    return key;
+}
+
+QList<PackMember> AllMaps() {
+    QList<PackMember> members;
+    for (int c = 1; c <= kContinentCount; ++c) {
+        const QString base = ContinentInfo(c).base;
+        QImage map(kMapSize, QImage::Format_RGB32);
+        map.fill(QColor(200, 220, 255));
+        members.append({base + ".bmp", Encode(KeyBitmap(c, kMapSize), "BMP")});
+        members.append({base + ".jpg", Encode(map, "JPG")});
+    }
+    return members;
+}
+
+void Drop(QList<PackMember>& members, const QString& name) {
+    members.removeIf([&](const PackMember& m) { return m.name == name; });
+}
+
+class MapWindow : public ::testing::Test {
+protected:
+    void Install(const QList<PackMember>& members) {
+        QDir(dir.path()).mkpath("Maps");
+        WritePack(ArchivePath(), members);
+    }
+    QString ArchivePath() const { return dir.path() + "/Maps/GeoMap.dat"; }
+
+    void SetUp() override {
+        config.BaseFolder = dir.path();
+        Install(AllMaps());
+    }
+
+    MapsWindow& Window() {
+        if (!window) {
+            window = std::make_unique<MapsWindow>(ctx, nullptr);
+            window->move(100, 50);
+            window->Open(Module::Maps);
+        }
+        return *window;
+    }
+    // As a pick in the drop-down list does: the item becomes current, then the choice event.
+    void Choose(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void ChooseContinent(int c) { Choose(Window().ListaPanstw, c - 1); }
+    void ChooseFind(const QString& name) { Choose(Window().ListaZnajdz, FindPosition(name) - 1); }
+    void Click(QPoint mapPoint) {
+        QTest::mouseClick(Window().ImKontynentu, Qt::LeftButton, {}, mapPoint);
+    }
+    QString Label() { return Window().NazwaKrajuL->text(); }
+    QString Asked() { return Label().mid(QStringLiteral("Wskaż: ").size()); }
+    // Clicks the country asked now on continent c (right) or the sea (wrong).
+    void Answer(int c, bool right) {
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k) {
+            QString name;
+            CountryByNumber(c, k, name);
+            if (right && name == Asked()) return Click(ClickPoint(c, k));
+        }
+        Click(QPoint(kMapSize.width() - 2, kMapSize.height() - 2));
+    }
+
+    QTemporaryDir dir;
+    Config config;
+    FakePlatform fp;
+    DataAccess data{config, fp.services};
+    AppContext ctx{fp.services, config, data};
+    std::unique_ptr<MapsWindow> window;
+};
+
+}  // namespace
+
+TEST_F(MapWindow, FirstShowWaitsForAContinentThenShowsItInLearnMode) {
+    MapsWindow& w = Window();
+    EXPECT_EQ(w.ListaPanstw->currentText(), "Ameryka Południowa");
+    EXPECT_EQ(Label(), "Wybierz kontynent     --->");
+    EXPECT_TRUE(w.TrybL->isHidden());
+    EXPECT_TRUE(w.Panel1->isHidden());
+
+    ChooseContinent(1);
+    EXPECT_TRUE(w.Panel1->isVisible());
+    EXPECT_EQ(w.Panel1->geometry(), QRect(QPoint(128, 64), kMapSize));
+    EXPECT_EQ(w.ImKontynentu->size(), kMapSize);
+    EXPECT_TRUE(w.TrybL->isVisible());
+    EXPECT_EQ(Label(), "Przesuwaj wskaźnik myszy nad mapą");
+
+    QTest::mouseMove(w.ImKontynentu, QPoint(151, 81));
+    EXPECT_EQ(Label(), "Brazylia");
+    QTest::mouseMove(w.ImKontynentu, QPoint(300, 300));
+    EXPECT_EQ(Label(), "");
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
+
+TEST_F(MapWindow, TestCountsAcrossContinentsUntilTestIsChosenAgain) {
+    MapsWindow& w = Window();
+    ChooseContinent(2);
+    w.RTest->setChecked(true);
+    EXPECT_TRUE(w.Lskutecznosc->isVisible());
+    ASSERT_TRUE(Label().startsWith("Wskaż: "));
+
+    Answer(2, true);
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+    EXPECT_EQ(fp.sounds.played, QStringList({"Plum!"}));
+    EXPECT_EQ(fp.waits.pauses, std::vector<int>({2000}));
+    ASSERT_TRUE(Label().startsWith("Wskaż: "));  // the next question follows the pause
+    Answer(2, false);
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 50%");
+    EXPECT_EQ(w.Model().countryText, "");
+    EXPECT_EQ(fp.sounds.played.last(), "Plim!");
+
+    // A new continent asks its own countries and goes on counting: 3 of 8.
+    ChooseContinent(4);
+    QString first;
+    EXPECT_TRUE(CountryByNumber(4, w.Model().order[1], first));
+    EXPECT_EQ(Asked(), first);
+    for (bool right : {true, false, true, false, false, false}) Answer(4, right);
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 38%");
+
+    // Test chosen again starts from zero; the old percentage stands until then.
+    w.RNauka->setChecked(true);
+    EXPECT_TRUE(w.Lskutecznosc->isHidden());
+    w.RTest->setChecked(true);
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 38%");
+    Answer(4, false);
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 0%");
+}
+
+TEST_F(MapWindow, FindRussiaFromAsiaLoadsEuropeAndMovesThePointer) {
+    MapsWindow& w = Window();
+    ChooseContinent(7);
+    w.RRwysz->setChecked(true);
+    EXPECT_TRUE(w.PZnajdzPanswo->isVisible());
+    EXPECT_TRUE(w.PWyborKontynentu->isHidden());
+    EXPECT_EQ(w.ListaZnajdz->currentText(), "Afganistan");
+
+    ChooseFind("Rosja");
+    EXPECT_EQ(w.Model().continent, 4);
+    EXPECT_EQ(w.ListaPanstw->currentIndex(), 3);
+    EXPECT_EQ(w.Panel1->pos(), QPoint(35, 67));
+    ASSERT_EQ(fp.pointer.moves.size(), 1u);
+    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 416, 67 + 130)));
+    EXPECT_EQ(Label(), "Rosja");
+    // Moving the pointer names nothing outside Learn mode.
+    QTest::mouseMove(w.ImKontynentu, QPoint(214, 206));
+    EXPECT_EQ(Label(), "Rosja");
+
+    // Leaving Find keeps the continent it showed.
+    w.RNauka->setChecked(true);
+    EXPECT_EQ(w.ListaPanstw->currentText(), "Europa");
+}
+
+TEST_F(MapWindow, FindOnTheShownContinentDoesNotReload) {
+    MapsWindow& w = Window();
+    ChooseContinent(4);
+    w.RRwysz->setChecked(true);
+    const QImage background = w.Image1->image;
+    const int frames = fp.waits.sleeps;
+    // Without the archive a reload would fail with a message box.
+    ASSERT_TRUE(QFile::remove(ArchivePath()));
+    ChooseFind("Polska");
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Label(), "Polska");
+    ASSERT_EQ(fp.pointer.moves.size(), 1u);
+    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 276, 67 + 192)));
+    EXPECT_EQ(fp.waits.sleeps, frames);  // no zoom effect
+    EXPECT_EQ(w.Image1->image, background);
+}
+
+TEST_F(MapWindow, ZoomEffectsLeaveTheBackgroundAsItWas) {
+    MapsWindow& w = Window();
+    const QImage before = w.Image1->image.convertToFormat(QImage::Format_RGB32);
+    ChooseContinent(3);
+    EXPECT_EQ(fp.waits.sleeps, 12);  // the first map only opens
+    ChooseContinent(6);
+    EXPECT_EQ(fp.waits.sleeps, 36);  // the next closes the old one first
+    EXPECT_EQ(w.Image1->image.convertToFormat(QImage::Format_RGB32), before);
+}
+
+TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
+    QList<PackMember> members = AllMaps();
+    Drop(members, "Europa.jpg");
+    Install(members);
+    MapsWindow& w = Window();
+    ChooseContinent(1);
+    w.RTest->setChecked(true);
+    const int seeds = fp.random.seeds;
+
+    ChooseContinent(4);
+    EXPECT_EQ(
+        fp.messages.shown,
+        QStringList({"Błąd odczytu|Brak pliku graficznego. Nastąpi zamknięcie tego modułu."}));
+    EXPECT_TRUE(w.isHidden());
+    EXPECT_EQ(fp.random.seeds, seeds);  // no new test started
+    EXPECT_TRUE(w.KeyBitmap().isNull());
+
+    // The same through Find: no pointer move.
+    w.Open(Module::Maps);
+    EXPECT_EQ(Label(), "Wybierz kontynent     --->");
+    EXPECT_TRUE(w.NazwaKrajuL->isVisible());
+    EXPECT_TRUE(w.Panel1->isHidden());
+    EXPECT_EQ(w.Model().continent, 0);
+    ChooseContinent(1);
+    w.RRwysz->setChecked(true);
+    ChooseFind("Polska");
+    EXPECT_EQ(fp.messages.shown.size(), 2);
+    EXPECT_TRUE(fp.pointer.moves.empty());
+    EXPECT_TRUE(w.isHidden());
+}
+
+TEST_F(MapWindow, UnusableKeyBitmapIsAFailureToo) {
+    QList<PackMember> members = AllMaps();
+    Drop(members, "Azja.bmp");
+    Drop(members, "Australia.bmp");
+    members.append({"Australia.bmp", Encode(KeyBitmap(8, kMapSize - QSize(1, 0)), "BMP")});
+    Install(members);
+    for (int c : {7, 8}) {
+        SCOPED_TRACE(c);
+        fp.messages.shown.clear();
+        Window().Open(Module::Maps);
+        ChooseContinent(c);
+        EXPECT_EQ(fp.messages.shown.size(), 1);
+        EXPECT_TRUE(Window().isHidden());
+    }
+}
+
+TEST_F(MapWindow, OptionsPanelOpensOnlyFromTheOptionsLabel) {
+    MapsWindow& w = Window();
+    ChooseContinent(5);
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    EXPECT_TRUE(w.POpcje->isVisible());
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    EXPECT_TRUE(w.POpcje->isHidden());
+    // A quick second click arrives as the second press of a double-click.
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    QTest::mouseDClick(w.TrybL, Qt::LeftButton);
+    EXPECT_TRUE(w.POpcje->isHidden());
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    QTest::mouseClick(w.Image1, Qt::LeftButton, {}, QPoint(5, 400));
+    EXPECT_TRUE(w.POpcje->isHidden());
+    // Pressing the selected mode again does not rerun it.
+    w.RTest->setChecked(true);
+    const int seeds = fp.random.seeds;
+    w.RTest->setChecked(true);
+    EXPECT_EQ(fp.random.seeds, seeds);
+}
+
+TEST_F(MapWindow, FindListDropsDownTenRows) {
+    QComboBox* list = Window().ListaZnajdz;
+    Window().PZnajdzPanswo->show();
+    list->showPopup();
+    const QAbstractItemView* rows = list->view();
+    EXPECT_EQ(rows->height() / rows->sizeHintForRow(0), 10);
+    list->hidePopup();
+}
+
+TEST_F(MapWindow, ChoiceMadeDuringTheZoomWaitsForTheMapUnderWay) {
+    MapsWindow& w = Window();
+    ChooseContinent(1);
+    const QImage before = w.Image1->image.convertToFormat(QImage::Format_RGB32);
+    // Delivered by the first event processing of the zoom that follows.
+    QMetaObject::invokeMethod(
+        qApp, [this] { ChooseContinent(8); }, Qt::QueuedConnection);
+    ChooseContinent(2);
+    EXPECT_EQ(w.Model().continent, 8);
+    EXPECT_EQ(w.ListaPanstw->currentIndex(), 7);
+    EXPECT_EQ(w.Panel1->pos(), QPoint(45, 67));
+    EXPECT_EQ(fp.waits.sleeps, 12 + 24 + 24);  // two whole changes, one after the other
+    EXPECT_EQ(w.Image1->image.convertToFormat(QImage::Format_RGB32), before);
+}
+
+TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
+    const BundledFont font;
+    MapsWindow& w = Window();
+    // The message line, set as the window sets it, stays left of the
+    // effectiveness in Test mode and of the lists otherwise, above the map,
+    // and cuts no word.
+    QLabel* message = w.NazwaKrajuL;
+    auto expectFits = [&](const QString& text, const QWidget* right) {
+        SCOPED_TRACE(text.toStdString());
+        w.SetMessage(text);
+        EXPECT_LT(message->geometry().right(), right->x());
+        EXPECT_FALSE(message->geometry().intersects(w.PZnajdzPanswo->geometry()));
+        EXPECT_LT(message->geometry().bottom(), w.Panel1->y());
+        const QRect wrapped = message->fontMetrics().boundingRect(
+            QRect(0, 0, message->width(), 1000), Qt::TextWordWrap, text);
+        EXPECT_LE(wrapped.width(), message->width());
+        EXPECT_LE(wrapped.height(), message->height());
+    };
+    auto names = [](int c) {
+        QStringList list;
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k)
+            CountryByNumber(c, k, list.emplace_back());
+        return list;
+    };
+    ChooseContinent(1);
+    w.RTest->setChecked(true);
+    for (int c = 1; c <= kContinentCount; ++c)
+        for (const QString& name : names(c)) {
+            expectFits("Wskaż: " + name, w.Lskutecznosc);
+            expectFits("Źle. Wskazane to: " + name, w.Lskutecznosc);
+        }
+    w.RRwysz->setChecked(true);
+    for (int c = 1; c <= kContinentCount; ++c)
+        for (const QString& name : names(c)) expectFits(name, w.PZnajdzPanswo);
+    expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.PZnajdzPanswo);
+    // The lists keep to the light field, clear of the message and of the
+    // effectiveness; the Find list dropped down shows every name whole.
+    w.Lskutecznosc->setText("Skuteczność: 100%");
+    w.Lskutecznosc->adjustSize();
+    for (const QWidget* list : {w.PZnajdzPanswo, w.PWyborKontynentu})
+        EXPECT_FALSE(w.Lskutecznosc->geometry().intersects(list->geometry()));
+    EXPECT_LE(w.PZnajdzPanswo->geometry().right(), w.width());
+    for (int p = 1; p <= kFindCount; ++p) {
+        const QString name = FindEntry(p)->name;
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_LE(w.ListaZnajdz->view()->fontMetrics().horizontalAdvance(name),
+                  w.ListaZnajdz->view()->width() - 24);
+    }
+}
+
+TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMisses) {
+    MapsWindow& w = Window();
+    ChooseContinent(2);
+    w.RTest->setChecked(true);
+    QImage duringPause;
+    fp.waits.duringPause = [&] { duringPause = w.ImKontynentu->Overlay(); };
+    const QString asked = Asked();
+    const QPoint right = ClickPoint(2, w.Model().order[1]);
+    Answer(2, false);
+    ASSERT_FALSE(duringPause.isNull());
+    EXPECT_EQ(duringPause.pixel(right + QPoint(6, 0)), qRgb(255, 255, 0));
+    EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());  // gone with the next question
+    Answer(2, true);
+    EXPECT_TRUE(duringPause.isNull());  // a right click outlines nothing
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+    Answer(2, true);
+    Answer(2, false);
+    ASSERT_EQ(fp.messages.shown.size(), 1);
+    EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nietrafione w tej rundzie:\n" +
+                                                asked + "\n"));
+}
+
+TEST_F(MapWindow, KeyboardOpensTheOptionsNamesCountriesAndFindMarksThePoint) {
+    MapsWindow& w = Window();
+    ChooseContinent(2);
+    QTest::keyClick(w.TrybL, Qt::Key_Return);
+    EXPECT_TRUE(w.POpcje->isVisible());
+    QTest::keyClick(w.RNauka, Qt::Key_Escape);
+    EXPECT_TRUE(w.POpcje->isHidden());
+    QTest::keyClick(w.TrybL, Qt::Key_Return);
+    QTest::keyClick(w.RNauka, Qt::Key_Down);
+    EXPECT_EQ(w.Model().mode, MapModel::Learn);  // the arrows choose nothing
+    QTest::keyClick(w.RTest, Qt::Key_Return);
+    EXPECT_EQ(w.Model().mode, MapModel::Test);
+    EXPECT_TRUE(w.POpcje->isHidden());
+    w.RNauka->setChecked(true);
+
+    QTest::keyClick(w.ImKontynentu, Qt::Key_Up);  // from "Stany Zjednoczone", nearest the centre
+    EXPECT_EQ(Label(), "Kanada");
+
+    w.RRwysz->setChecked(true);
+    ChooseFind("Rosja");
+    const QImage mark = w.ImKontynentu->Overlay();
+    ASSERT_FALSE(mark.isNull());
+    EXPECT_EQ(mark.pixel(QPoint(416, 130) + QPoint(0, 8)), qRgb(255, 255, 0));
+    EXPECT_TRUE(w.markTimer->isActive());
+    QMetaObject::invokeMethod(w.markTimer, "timeout");
+    EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());
+}
+
+// The arrow keys that take the cursor onto a place, found on copies of it.
+QList<int> KeysTo(const MapCursor& from, QPoint place) {
+    const int arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+    QList<std::pair<MapCursor, QList<int>>> paths{{from, {}}};
+    for (int at = 0; at < paths.size() && at < 500; ++at) {
+        if (paths[at].first.Point() == place) return paths[at].second;
+        for (int arrow : arrows) {
+            auto [cursor, keys] = paths[at];
+            cursor.Move(arrow);
+            paths.append({cursor, keys << arrow});
+        }
+    }
+    return {};
+}
+
+TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
+    MapsWindow& w = Window();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    ChooseContinent(2);  // a choice with the mouse: the focus is out of sight
+    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    EXPECT_FALSE(w.mapRing->isVisible());
+
+    w.RTest->setChecked(true);
+    // The first key goes on from the hidden holder to the map.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_TRUE(w.mapRing->isVisible());
+    for (int round = 0; round < 2; ++round) {
+        QString asked = Asked();
+        int number = 1;
+        for (QString name; CountryByNumber(2, number, name) && name != asked;) ++number;
+        for (int key : KeysTo(w.Cursor(), ClickPoint(2, number)))
+            QTest::keyClick(w.ImKontynentu, key);
+        EXPECT_EQ(w.Cursor().Point(), ClickPoint(2, number));
+        QTest::keyClick(w.ImKontynentu, round == 0 ? Qt::Key_Return : Qt::Key_Space);
+        EXPECT_EQ(fp.sounds.played.last(), "Plum!") << asked.toStdString();
+    }
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+
+    QTest::mouseClick(w.ImKontynentu, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(w.mapRing->isVisible());  // the mouse hides the ring at once
+    // After a click on the options the arrows still reach the map.
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    QTest::mouseClick(w.RNauka, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    QTest::keyClick(w.BFokusowy, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_FALSE(Label().startsWith("Przesuwaj"));  // Learn names the country under the cursor
+
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Up);  // a choice with the keyboard
+    EXPECT_EQ(w.Model().continent, 1);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_TRUE(w.mapRing->isVisible());
+}
+
+TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
+    MapsWindow& w = Window();
+    ChooseContinent(2);
+    w.RTest->setChecked(true);
+    const QString asked = Label();
+    QString duringPause;
+    fp.waits.duringPause = [&] { duringPause = Label(); };
+    Click(QPoint(5, kMapSize.height() - 7));
+    EXPECT_EQ(duringPause, "To nie jest państwo.");
+    EXPECT_EQ(Label(), asked);  // the same question again
+    EXPECT_TRUE(fp.sounds.played.isEmpty());
+    EXPECT_EQ(w.Model().answers, 0);
+    // Learn names nothing there.
+    w.RNauka->setChecked(true);
+    QTest::mouseMove(w.ImKontynentu, ClickPoint(2, 1));
+    EXPECT_EQ(Label(), "Kanada");
+    QTest::mouseMove(w.ImKontynentu, QPoint(4, kMapSize.height() - 6));
+    EXPECT_EQ(Label(), "");
+}
