@@ -31,6 +31,7 @@ private:
 // A ring of two tones, dark outside and yellow inside, so that it stands out
 // at 3:1 at least against any colour round it.
 class KeyFocusRing : public QWidget {
+    Q_OBJECT
 public:
     // Rings the target's whole rectangle, or the ellipse in `area()` when
     // that is not empty (a cursor inside the control).

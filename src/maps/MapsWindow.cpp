@@ -314,11 +314,9 @@ bool MapsWindow::FocusHolderKey(int key) {
     return MapKey(key);
 }
 
-void MapsWindow::FocusAfterChoice() {
-    if (input->FromKeys())
-        ImKontynentu->setFocus(Qt::TabFocusReason);
-    else
-        BFokusowy->setFocus(Qt::OtherFocusReason);
+void MapsWindow::FocusAfterChoice(QWidget* list) {
+    if (input->FromKeys() && list->hasFocus()) return;
+    BFokusowy->setFocus(Qt::OtherFocusReason);
 }
 
 // A ring round a map point for a moment, where the pointer may not move.
@@ -387,7 +385,7 @@ void MapsWindow::ListaPanstwClick(int index) {
         if (!LoadContinent(model.continent)) return;
         TrybL->show();
         if (model.mode == MapModel::Test) StartTest();
-        FocusAfterChoice();
+        FocusAfterChoice(ListaPanstw);
     });
 }
 
@@ -404,7 +402,7 @@ void MapsWindow::ListaZnajdzClick(int index) {
         MarkPoint(target.point);
         SetMessage(target.name);
         Announce(NazwaKrajuL);
-        FocusAfterChoice();
+        FocusAfterChoice(ListaZnajdz);
     });
 }
 

@@ -92,9 +92,10 @@ private:
     bool FocusHolderKey(int key);
     void ShowCursor();
     QRect CursorRing() const;
-    // The focus after a list choice: to the map when the choice came from
-    // the keyboard, out of sight after a click.
-    void FocusAfterChoice();
+    // The focus after a list choice: it stays on a list browsed with the
+    // keys; after a choice from the dropped-down list it goes out of sight,
+    // from where the arrows carry on to the map.
+    void FocusAfterChoice(QWidget* list);
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
     bool CloseOptions();

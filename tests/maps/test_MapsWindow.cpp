@@ -67,8 +67,7 @@ QImage KeyBitmap(int c, QSize size) {
     }
     // Land of no state in the bottom-left corner.
     for (int y = size.height() - 10; y < size.height() - 4; ++y)
-        for (int x = 2; x < 8; ++x)
-            key.setPixel(x, y, 0xFF000000 | kKeyGrey);
+        for (int x = 2; x < 8; ++x) key.setPixel(x, y, 0xFF000000 | kKeyGrey);
     // Neighbours' squares overlap; the click points themselves always keep their colour.
     for (int k = 1; k <= n; ++k) key.setPixel(ClickPoint(c, k), 0xFF000000 | CountryColour(c, k));
     return key;
@@ -492,10 +491,16 @@ TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
     EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
     EXPECT_FALSE(Label().startsWith("Przesuwaj"));  // Learn names the country under the cursor
 
-    QTest::keyClick(w.ListaPanstw, Qt::Key_Up);  // a choice with the keyboard
+    // Browsing the continents with the keys keeps the focus, and its ring,
+    // on the list.
+    w.ListaPanstw->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Up);
     EXPECT_EQ(w.Model().continent, 1);
-    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
-    EXPECT_TRUE(w.mapRing->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), w.ListaPanstw);
+    const auto rings = w.ListaPanstw->findChildren<KeyFocusRing*>();
+    ASSERT_EQ(rings.size(), 1);
+    EXPECT_TRUE(rings[0]->isVisible());
+    EXPECT_FALSE(w.mapRing->isVisible());
 }
 
 TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
