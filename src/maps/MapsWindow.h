@@ -65,6 +65,7 @@ public:
     KeyFocusRing* mapRing;  // the map's focus, round the cursor in Learn and Test
     const MapCursor& Cursor() const { return cursor; }
 
+
 protected:
     void Opening(Module chosen) override;
     void Closing() override;
