@@ -14,6 +14,7 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QTimer>
+#include <iterator>
 #include <utility>
 
 #include "core/AppContext.h"
@@ -159,6 +160,11 @@ void MapsWindow::BuildControls() {
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
     ListaZnajdz->view()->setMinimumWidth(ListaZnajdz->view()->sizeHintForColumn(0) + kListMargin);
     connect(ListaZnajdz, &QComboBox::activated, this, &MapsWindow::ListaZnajdzClick);
+
+    // Tab goes from "Opcje" (and the modes while they show) to the lists and
+    // on to the map; Shift+Tab from a list comes back to "Opcje".
+    QWidget* chain[] = {TrybL, RNauka, RTest, RRwysz, ListaPanstw, ListaZnajdz, ImKontynentu};
+    for (size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MapsWindow::BuildOptions() {

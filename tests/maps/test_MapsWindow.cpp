@@ -501,6 +501,12 @@ TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
     ASSERT_EQ(rings.size(), 1);
     EXPECT_TRUE(rings[0]->isVisible());
     EXPECT_FALSE(w.mapRing->isVisible());
+    // Shift+Tab from the list reaches "Opcje", Tab goes back and on to the map.
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), w.TrybL);
+    QTest::keyClick(w.TrybL, Qt::Key_Tab);
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
 }
 
 TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
