@@ -102,12 +102,12 @@ void CoordinatesWindow::BuildAnswerArea() {
     OdpEdit->setAccessibleName("Stopnie");
     WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
-    Nastepny = FaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
+    Nastepny = BlueButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
     connect(Nastepny, &QAbstractButton::clicked, this, &CoordinatesWindow::NastepnyClick);
 }
 
 FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
-    FaceButton* button = FaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
+    FaceButton* button = BlueButton(this, name, {at.x(), at.y(), 20, 20}, name);
     button->installEventFilter(this);
     return button;
 }

@@ -64,7 +64,7 @@ QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPo
     return label;
 }
 
-FaceButton* FaceButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+FaceButton* BlueButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
     auto* button = new FaceButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
