@@ -43,6 +43,7 @@ private:
     void BuildEnlargement();
     void CloseEnlargement();
     void ShowMissingData();
+    void ShowText(const QByteArray& rtf);
 
     AppContext& ctx;
 };
