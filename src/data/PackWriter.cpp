@@ -6,7 +6,9 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 #include <QtEndian>
+#include <cerrno>
 
+#include "data/RegularFile.h"
 #include "data/TarvoError.h"
 
 namespace {
@@ -50,6 +52,11 @@ QByteArray BuildPack(const QList<PackMember>& members) {
 void WritePack(const QString& path, const QList<PackMember>& members) {
     const QByteArray bytes = BuildPack(members);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TarvoError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    // Qt's own reasons are English; the system's error number gives a Polish one.
+    const int error = file.error() == QFileDevice::ResourceError ? ENOSPC : errno ? errno : EIO;
+    throw TarvoError(
+        QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, SystemErrorText(error)));
 }

@@ -96,6 +96,12 @@ QString StoredName(const QString& typed) {
     return typed.trimmed().toUpper();
 }
 
+bool UsualProportions(QSize source) {
+    constexpr qint64 kMaxRatio = 8;
+    return !source.isEmpty() && qint64(source.width()) <= kMaxRatio * source.height() &&
+           qint64(source.height()) <= kMaxRatio * source.width();
+}
+
 QSize CoverSize(QSize source) {
     if (source.isEmpty()) return kPictureSize;
     const double scale = std::max(double(kPictureSize.width()) / source.width(),

@@ -32,6 +32,12 @@ struct PuzzleLabels {
 // country recognition holds capitals and compares exactly.
 QString StoredName(const QString& typed);
 
+// Whether a picture is neither too narrow nor too flat to be cut: one side at
+// most eight times the other. Scaling a 1 x 60,000 picture to cover 384 x 256
+// would take gigabytes.
+bool UsualProportions(QSize source);
+inline const QString kOddProportions = QStringLiteral("Obrazek ma nietypowe proporcje");
+
 // The size a picture is scaled to so that it covers 384 x 256 with its
 // proportions kept; the cut then takes 384 x 256 out of it.
 QSize CoverSize(QSize source);

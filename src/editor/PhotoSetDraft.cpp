@@ -37,7 +37,9 @@ void PhotoSetDraft::Open(const QString& file) {
 QStringList PhotoSetDraft::AddFiles(const QStringList& files) {
     QStringList failures;
     for (const QString& file : files) try {
-            AddPicture(LoadPictureFile(file));
+            const PictureFile picture = LoadPictureFile(file);
+            AddPicture(picture.image);
+            pictures.last().warning = picture.warning;
         } catch (const TarvoError& error) {
             failures.append(error.message());
         }
@@ -46,7 +48,9 @@ QStringList PhotoSetDraft::AddFiles(const QStringList& files) {
 
 void PhotoSetDraft::AddPicture(const QImage& source, const QString& name) {
     Picture picture;
-    if (!source.isNull()) {
+    if (!source.isNull() && !UsualProportions(source.size())) {
+        picture.problem = kOddProportions;
+    } else if (!source.isNull()) {
         picture.cover = source.size() == kPictureSize
                             ? source
                             : source.scaled(CoverSize(source.size()), Qt::IgnoreAspectRatio,

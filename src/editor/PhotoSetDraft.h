@@ -21,6 +21,7 @@ public:
         QString name;  // in capitals, as typed
         QString description;
         QString problem;  // why the picture could not be read
+        QString warning;  // what the teacher should know, not stopping the save
     };
 
     explicit PhotoSetDraft(PhotoSetRules::PuzzleLabels label);
@@ -30,7 +31,8 @@ public:
     // Empties the draft.
     void Clear();
     // Adds picture files (JPEG or PNG, any size) at the end, cut from the
-    // centre. Returns the messages of files that could not be read.
+    // centre. Returns the messages of files that could not be read; damaged
+    // and small pictures are added with their warning.
     QStringList AddFiles(const QStringList& files);
     void AddPicture(const QImage& source, const QString& name = {});
 

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include "data/TarvoError.h"
 #include "editor/CropView.h"
@@ -59,17 +60,30 @@ PhotoSetEditor::PhotoSetEditor(Messages& messages, QWidget* parent)
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 2);
     resize(980, 640);
-    confirmDiscard = [this] {
-        return QMessageBox::question(
-                   this, kAppTitle, QStringLiteral("Zestaw ma niezapisane zmiany. Porzucić je?")) ==
-               QMessageBox::Yes;
-    };
+    confirmDiscard = [this] { return AskAboutChanges(); };
     Refresh();
 }
 
 void PhotoSetEditor::Changed() {
     modified = true;
     Refresh();
+}
+
+// "Zapisz" saves first (and goes on only when that worked), "Nie zapisuj"
+// drops the changes, "Anuluj" and Esc stay.
+bool PhotoSetEditor::AskAboutChanges() {
+    QMessageBox box(QMessageBox::Question, kAppTitle,
+                    QStringLiteral("Zestaw ma niezapisane zmiany. Zapisać je?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QStringLiteral("Zapisz"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Nie zapisuj"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == cancel) return false;
+    if (box.clickedButton() == save) ZapiszClick();
+    return !modified || box.clickedButton() != save;
 }
 
 bool PhotoSetEditor::MayDiscard() {
@@ -126,7 +140,7 @@ QWidget* PhotoSetEditor::BuildList() {
     WyzejBut = Button(box, "WyzejBut", QStringLiteral("W&yżej"));
     NizejBut = Button(box, "NizejBut", QStringLiteral("N&iżej"));
     UsunBut = Button(box, "UsunBut", QStringLiteral("&Usuń"));
-    layout->addWidget(Caption(box, QStringLiteral("&Obrazki (przeciągnij tu zdjęcia):"), Lista), 0,
+    layout->addWidget(Caption(box, QStringLiteral("O&brazki (przeciągnij tu zdjęcia):"), Lista), 0,
                       0, 1, 3);
     layout->addWidget(Lista, 1, 0, 1, 3);
     layout->addWidget(WyzejBut, 2, 0);
@@ -226,6 +240,7 @@ void PhotoSetEditor::RefreshList() {
         QString text = QStringLiteral("%1. %2").arg(i + 1).arg(
             picture.name.isEmpty() ? QStringLiteral("(bez nazwy)") : picture.name);
         for (const QString& problem : own) text += QStringLiteral("\n⚠ ") + problem;
+        if (!picture.warning.isEmpty()) text += QStringLiteral("\nⓘ ") + picture.warning;
         QListWidgetItem* item = Lista->item(i);
         item->setText(text);
         item->setIcon(picture.cover.isNull()
@@ -257,7 +272,9 @@ void PhotoSetEditor::RefreshDetail() {
     if (NazwaEdit->text() != picture.name) NazwaEdit->setText(picture.name);
     if (OpisEdit->text() != picture.description) OpisEdit->setText(picture.description);
     OpisPodglad->setText(picture.description);
-    Problemy->setText(PhotoSetRules::ProblemsOf(draft.Problems(), index + 1).join('\n'));
+    QStringList notes = PhotoSetRules::ProblemsOf(draft.Problems(), index + 1);
+    if (!picture.warning.isEmpty()) notes << picture.warning;
+    Problemy->setText(notes.join('\n'));
 }
 
 void PhotoSetEditor::RefreshState() {
@@ -302,8 +319,9 @@ void PhotoSetEditor::OpenSet(const QString& path) {
 }
 
 void PhotoSetEditor::DodajClick() {
-    const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("Dodaj obrazki"),
-                                                            QDir::homePath(), kPictureFilter);
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Dodaj obrazki"),
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), kPictureFilter);
     if (!files.isEmpty()) AddFiles(files);
 }
 

@@ -73,6 +73,7 @@ private:
     int Selected() const;
     void Changed();
     bool MayDiscard();
+    bool AskAboutChanges();
 
     Messages& messages;
     bool refreshing = false;
