@@ -37,7 +37,8 @@ void SetParallelLabel(QLabel* label, int value) {
 
 }  // namespace
 
-CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {130, 180}), ctx(ctx) {
     setObjectName("CoordinatesWindow");
     setFixedSize(386, 261);
     Image1 = new QLabel(this);
@@ -46,7 +47,6 @@ CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent) : QWidget
     LoadJpegResourceToImage("TloUklad", Image1);
     BuildGrid();
     BuildAnswerArea();
-    hide();
 }
 
 void CoordinatesWindow::BuildGrid() {
@@ -102,12 +102,12 @@ void CoordinatesWindow::BuildAnswerArea() {
     OdpEdit->setAccessibleName("Stopnie");
     WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
-    Nastepny = BlueButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
+    Nastepny = ChildFaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
     connect(Nastepny, &QAbstractButton::clicked, this, &CoordinatesWindow::NastepnyClick);
 }
 
 FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
-    FaceButton* button = BlueButton(this, name, {at.x(), at.y(), 20, 20}, name);
+    FaceButton* button = ChildFaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
     button->installEventFilter(this);
     return button;
 }
@@ -148,8 +148,7 @@ void CoordinatesWindow::SetSides(bool longitude, bool latitude) {
     S->setEnabled(latitude);
 }
 
-void CoordinatesWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+void CoordinatesWindow::Opening(Module) {
     SetSides(false, false);
     Nastepny->setEnabled(true);
     Punkt->hide();

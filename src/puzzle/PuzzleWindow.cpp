@@ -43,14 +43,15 @@ QImage LoadGlyph(const QString& name) {
 
 FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry, const QString& caption,
                          const QString& hint) {
-    FaceButton* button = BlueButton(parent, name, geometry, caption);
+    FaceButton* button = ChildFaceButton(parent, name, geometry, caption);
     button->setToolTip(hint);
     return button;
 }
 
 }  // namespace
 
-PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {50, 110}), ctx(ctx) {
     setObjectName("PuzzleWindow");
     setFixedSize(515, 407);
     setAutoFillBackground(true);
@@ -61,7 +62,6 @@ PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     glyphOff = LoadGlyph("Z2");
     glyphBusy = LoadGlyph("Z3");
     BuildControls();
-    hide();
 }
 
 PhotoSetRules::PuzzleLabels PuzzleWindow::Labels() {
@@ -119,16 +119,12 @@ void PuzzleWindow::BuildControls() {
     connect(Zeg1, &QTimer::timeout, this, &PuzzleWindow::Zeg1Timer);
 }
 
-void PuzzleWindow::showEvent(QShowEvent* event) {
-    // A restored main window re-shows its children spontaneously; only a
-    // real opening of the module resets it.
-    if (!event->spontaneous()) FormShow();
-    QWidget::showEvent(event);
+void PuzzleWindow::Opening(Module) {
+    FormShow();
 }
 
-void PuzzleWindow::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) Zeg1->stop();
-    QWidget::hideEvent(event);
+void PuzzleWindow::Closing() {
+    Zeg1->stop();
 }
 
 bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
