@@ -143,6 +143,7 @@ int ExplorerWindowShows(DataAccess& data, FakePlatform& fp, Config& config) {
     ExplorersWindow form(ctx, &parent);
     parent.show();
     form.show();
+    form.ShowExplorer(1);
     form.grab();
     return form.RE->toPlainText().startsWith("Wstep") ? 0 : 30;
 }
