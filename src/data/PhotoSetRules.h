@@ -63,6 +63,10 @@ struct Problem {
 
 // Every problem that keeps the set from working, in picture order.
 QList<Problem> Check(const QList<Entry>& entries, const PuzzleLabels& label);
+// The same in two steps, so that an editor checks again only the picture
+// that changed: the problems of one picture on its own, then the set's.
+QStringList EntryProblems(const Entry& entry, const PuzzleLabels& label);
+QList<Problem> SetProblems(const QStringList& names, const QList<QStringList>& entryProblems);
 // The problems of one picture (1-based) among them.
 QStringList ProblemsOf(const QList<Problem>& problems, int picture);
 

@@ -227,29 +227,39 @@ void PhotoSetEditor::Refresh() {
 }
 
 void PhotoSetEditor::RefreshList() {
-    const QList<PhotoSetRules::Problem> problems = draft.Problems();
+    QList<QStringList> problems(draft.pictures.size());
+    for (const PhotoSetRules::Problem& problem : draft.Problems())
+        if (problem.picture > 0) problems[problem.picture - 1].append(problem.text);
     const int current = Selected();
     refreshing = true;
     const QSignalBlocker block(Lista);
-    // Items are updated in place, so that the list keeps its scroll position.
+    // Items are updated in place and only where they changed, so that the
+    // list keeps its scroll position and a key costs little in a long list.
     while (Lista->count() > draft.pictures.size()) delete Lista->takeItem(Lista->count() - 1);
-    while (Lista->count() < draft.pictures.size()) new QListWidgetItem(Lista);
+    if (Lista->count() < draft.pictures.size())  // in one insertion, not one per item
+        Lista->addItems(QStringList(draft.pictures.size() - Lista->count(), QString()));
+    listed.resize(draft.pictures.size());
     for (int i = 0; i < draft.pictures.size(); ++i) {
         const auto& picture = draft.pictures[i];
-        const QStringList own = PhotoSetRules::ProblemsOf(problems, i + 1);
-        QString text = QStringLiteral("%1. %2").arg(i + 1).arg(
-            picture.name.isEmpty() ? QStringLiteral("(bez nazwy)") : picture.name);
-        for (const QString& problem : own) text += QStringLiteral("\n⚠ ") + problem;
-        if (!picture.warning.isEmpty()) text += QStringLiteral("\nⓘ ") + picture.warning;
-        QListWidgetItem* item = Lista->item(i);
-        item->setText(text);
-        item->setIcon(picture.cover.isNull()
-                          ? QIcon()
-                          : QIcon(QPixmap::fromImage(draft.Fitted(i).scaled(kThumb))));
-        item->setForeground(own.isEmpty() ? palette().color(QPalette::Text) : QColor(0xB0, 0, 0));
+        const Listed now{picture.name, problems[i], picture.warning, picture.fitted.cacheKey()};
+        if (listed[i] == now) continue;
+        ShowItem(Lista->item(i), i, now);
+        listed[i] = now;
     }
     Lista->setCurrentRow(std::min(std::max(current, 0), int(draft.pictures.size()) - 1));
     refreshing = false;
+}
+
+void PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& shown) {
+    const QImage& fitted = draft.pictures[index].fitted;
+    QString text = QStringLiteral("%1. %2").arg(index + 1).arg(
+        shown.name.isEmpty() ? QStringLiteral("(bez nazwy)") : shown.name);
+    for (const QString& problem : shown.problems) text += QStringLiteral("\n⚠ ") + problem;
+    if (!shown.warning.isEmpty()) text += QStringLiteral("\nⓘ ") + shown.warning;
+    item->setText(text);
+    item->setIcon(fitted.isNull() ? QIcon() : QIcon(QPixmap::fromImage(fitted.scaled(kThumb))));
+    item->setForeground(shown.problems.isEmpty() ? palette().color(QPalette::Text)
+                                                 : QColor(0xB0, 0, 0));
 }
 
 void PhotoSetEditor::RefreshDetail() {
