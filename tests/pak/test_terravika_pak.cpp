@@ -135,3 +135,15 @@ TEST(TerravikaPak, PhotosetRefusesFifosAndExtremePicturesWithinItsMemory) {
     EXPECT_NE(run.code, 0);
     EXPECT_TRUE(run.err.contains("brak pliku Spis.txt")) << run.err.toStdString();
 }
+
+// Names are listed with control characters escaped, so an archive cannot
+// drive the teacher's terminal; a FIFO given to create never blocks.
+TEST(TerravikaPak, ListEscapesControlCharactersAndCreateTakesRegularFilesOnly) {
+    TempWorkDir dir;
+    dir.write("a.dat", BuildPack({{"Im\x1b[2J.jpg", "x"}}));
+    EXPECT_EQ(Pak({"list", dir.file("a.dat")}).out, "Im\\x1b[2J.jpg\t1\n");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("fifo")).constData(), 0600), 0);
+    const PakRun run = Pak({"create", dir.file("b.dat"), dir.file("fifo")});
+    EXPECT_NE(run.code, 0);
+    EXPECT_TRUE(run.err.contains("to nie jest zwykły plik")) << run.err.toStdString();
+}
