@@ -5,6 +5,8 @@
 # writes terravika_<version>_amd64.deb holding everything the install rules
 # install. Its dependencies are computed by dpkg-shlibdeps from the binaries
 # (the X11 platform plugin and the sound output come with the Qt libraries).
+# The SQLite driver of Qt SQL is a plugin loaded at run time, so no binary
+# names it: it is listed by hand.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME terravika)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -23,4 +25,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # Qt's own texts in Polish; the libraries' packages are added to it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
 include(CPack)

@@ -12,6 +12,7 @@
 #include "app/MainMenu.h"
 #include "app/MenuHotspot.h"
 #include "app/PhotoSetChooser.h"
+#include "app/ResultsWiring.h"
 #include "app/SettingsDialog.h"
 #include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
@@ -181,6 +182,7 @@ void MainWindow::FormShow() {
     } catch (const TarvoError& e) {
         ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
     }
+    results = new ResultsWiring(*this, ctx);
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
     fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
@@ -316,6 +318,9 @@ void MainWindow::RunShortcut(ShortcutKeys::Action action) {
             break;
         case ShortcutKeys::Action::Settings:
             fUstawienia->exec();
+            break;
+        case ShortcutKeys::Action::Results:
+            results->OpenMyResults();
             break;
         case ShortcutKeys::Action::Help:
             LaunchEntry(9);

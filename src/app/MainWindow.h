@@ -20,6 +20,7 @@ class PhotoSetChooser;
 class SettingsDialog;
 class HelpViewer;
 class MenuHotspot;
+class ResultsWiring;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -56,7 +57,8 @@ public:
 
     PhotoSetChooser* fWyborZestawu;
     SettingsDialog* fUstawienia;
-    QPointer<HelpViewer> helpViewer;  // made at the first "Pomoc" without a desktop viewer
+    ResultsWiring* results = nullptr;  // made once the base folder is known
+    QPointer<HelpViewer> helpViewer;   // made at the first "Pomoc" without a desktop viewer
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -148,6 +148,13 @@ void CoordinatesWindow::SetSides(bool longitude, bool latitude) {
     S->setEnabled(latitude);
 }
 
+// A run of tasks ends when the pupil leaves the exercise.
+void CoordinatesWindow::Closing() {
+    if (tasksDone == 0) return;
+    emit ExerciseFinished(ExerciseResult::Coordinates(tasksDone, tasksRight));
+    tasksDone = tasksRight = 0;
+}
+
 void CoordinatesWindow::Opening(Module) {
     SetSides(false, false);
     Nastepny->setEnabled(true);
@@ -201,6 +208,8 @@ void CoordinatesWindow::LatitudeGiven(int side) {
     answer.latSide = side;
     answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
     const bool right = answer.IsRight(task);
+    ++tasksDone;
+    tasksRight += right ? 1 : 0;
     NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
     Announce(NapWskaz);
     ctx.platform.sounds.play(right ? "Plum" : "Plim");

@@ -28,6 +28,7 @@ public:
 
 protected:
     void Opening(Module chosen) override;
+    void Closing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -46,4 +47,6 @@ private:
     AppContext& ctx;
     CoordTask task;
     CoordAnswer answer;
+    int tasksDone = 0;  // in this visit of the window
+    int tasksRight = 0;
 };

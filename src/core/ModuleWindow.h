@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "core/ExerciseResult.h"
+
 // The menu's entries, in menu order; Help opens no module window.
 enum class Module {
     None,
@@ -44,6 +46,10 @@ public:
     virtual bool TakesKeysAt(const QWidget* focus) const;
     // Any menu entry was clicked while this module is open.
     virtual void MenuChosen();
+
+signals:
+    // An exercise came to its end; the result is for the pupil's record.
+    void ExerciseFinished(const ExerciseResult& result);
 
 protected:
     virtual void Opening(Module chosen) = 0;

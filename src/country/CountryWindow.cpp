@@ -320,6 +320,7 @@ void CountryWindow::Decide(bool won) {
     ctx.platform.sounds.play(won ? QStringLiteral("Plum") : QStringLiteral("Plim"));
     game.locked = true;
     EnableChoice(true);
+    emit ExerciseFinished(ExerciseResult::Country(game.answer, game.attempts, game.points, won));
 }
 
 void CountryWindow::EnableChoice(bool enabled) {

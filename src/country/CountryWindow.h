@@ -44,6 +44,7 @@ public:
     FaceButton* NrBut;
     FaceButton* Nastepny;
 
+
 protected:
     void Opening(Module chosen) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -413,6 +413,9 @@ void MapsWindow::AnswerTest(QRgb colour) {
     repaint();
     ctx.platform.waits.pause(kVerdictPauseMs);
     ImKontynentu->setOverlay({});
+    if (verdict.roundOver)
+        emit ExerciseFinished(ExerciseResult::MapTest(ContinentName(model.continent),
+                                                      model.questionCount, verdict.missed));
     if (!verdict.missed.isEmpty())
         ctx.platform.messages.show(
             QStringLiteral("Koniec rundy"),

@@ -56,6 +56,7 @@ public:
     QWidget* PZnajdzPanswo;
     QTimer* markTimer;  // takes the Find mark off the map
 
+
 protected:
     void Opening(Module chosen) override;
     void Closing() override;

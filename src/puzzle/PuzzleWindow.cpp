@@ -291,6 +291,9 @@ void PuzzleWindow::Win() {
     ctx.platform.sounds.play(QStringLiteral("Plum"));
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
     board.locked = true;
+    emit ExerciseFinished(
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+                               board.timeLimit - board.timeLeft, board.swaps, true));
 }
 
 void PuzzleWindow::Zeg1Timer() {
@@ -310,6 +313,9 @@ void PuzzleWindow::Lose() {
     SetClockGlyph(glyphOn, true);
     EnableChoice(true);
     board.locked = true;
+    emit ExerciseFinished(
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+                               board.timeLimit, board.swaps, false));
 }
 
 void PuzzleWindow::bb1Click() {

@@ -62,6 +62,7 @@ public:
     FaceButton* Nastepny;
     QTimer* Zeg1;
 
+
 protected:
     void Opening(Module chosen) override;
     void Closing() override;

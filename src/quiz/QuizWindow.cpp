@@ -223,7 +223,10 @@ void QuizWindow::ShowNextQuestion() {
     ZegF3->start();
     state.AnswerOpen = true;
     ++state.QuestionNumber;
-    if (state.QuestionNumber == 1) review.StartSeries();
+    if (state.QuestionNumber == 1) {
+        review.StartSeries();
+        seriesStartMs = ctx.platform.clock.nowMs();
+    }
     LNrPytania->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
     if (state.QuestionNumber == 1) LOcena->setText("Poprawnych: 0");
 }
@@ -265,6 +268,9 @@ void QuizWindow::TakeAnswer() {
     repaint();
     ctx.platform.sounds.playAndWait(right ? "Plum" : "Plim");
     if (state.QuestionNumber < kSeriesLength) return;
+    emit ExerciseFinished(ExerciseResult::Quiz(
+        state.mode == QuizMode::Capitals, state.CorrectCount,
+        int((ctx.platform.clock.nowMs() - seriesStartMs) / 1000), review.Questions()));
     ctx.platform.sounds.play("Plum");
     ShowNextArrow(false);
     ShowGrade();

@@ -62,6 +62,7 @@ public:
     void ZegF3Timer();
     void BBledyClick();
 
+
 protected:
     void Opening(Module chosen) override;
     void Closing() override;
@@ -85,6 +86,7 @@ private:
     QuizState state;
     PresentedQuestion current;
     QuizReview review;
+    double seriesStartMs = 0;
 
     QWidget* PPytanie;
     ImageView* ImPytanie;
