@@ -44,6 +44,7 @@ private:
     void BuildEnlargement();
     void CloseEnlargement();
     void ShowMissingData();
+    void ShowText(const QByteArray& rtf);
 
     AppContext& ctx;
 };
