@@ -34,6 +34,24 @@ struct FindPlace {
 QString ContinentName(int continent);
 // Placement of continents 1..8 (others give an empty placement with 0 countries).
 MapPlacement ContinentInfo(int continent);
+// What the maps teach of a state beyond its name. A territory has none:
+// the empty name.
+struct StateFacts {
+    QString name;
+    QString
+        capital;  // official capital(s): "Lima", "Sucre (konstytucyjna), La Paz (siedziba rządu)"
+    std::optional<QPoint> capitalPoint;  // in map coordinates, when on the map
+    QString flag;                        // flag code: "pl"
+};
+
+// The facts of country number 1..N of the continent.
+StateFacts FactsByNumber(int continent, int number);
+// The facts of the state whose key colour equals colour exactly.
+StateFacts FactsByColour(int continent, QRgb colour);
+// The capital a question names: the first of several, without its note.
+QString CapitalInQuestion(const QString& capital);
+// The map archive entry of a flag code's picture (PNG, 48 × 36).
+QString FlagEntry(const QString& flag);
 // Sets name to country number 1..N of the continent and returns true; any
 // other number leaves name unchanged and returns false.
 bool CountryByNumber(int continent, int number, QString& name);
