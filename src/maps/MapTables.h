@@ -6,7 +6,8 @@
 // regions with their image names and map offsets, each region's numbered
 // country list with key colours, and the alphabetical Find list of every
 // state and territory with the region and map point where each is found.
-// Pure lookups over constant data; nothing here keeps state or reads files.
+// Every state also has its capital, the capital's map point and its flag
+// code. Pure lookups over constant data; nothing here keeps state or reads files.
 // The rows are generated from tools/maps/tables.json with the maps.
 #include <QPoint>
 #include <QRgb>

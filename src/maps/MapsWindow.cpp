@@ -549,14 +549,18 @@ void MapsWindow::AskQuestion(const QString& prompt) {
     Announce(NazwaKrajuL);
 }
 
+QImage MapsWindow::FlagPicture(const QString& code) {
+    if (code.isEmpty()) return {};
+    try {
+        return ctx.data.LoadMapFlag(FlagEntry(code));
+    } catch (const std::exception&) {
+        return {};  // a flag that cannot be read is left out, as for a territory
+    }
+}
+
 void MapsWindow::ShowFlag(const QString& code) {
     constexpr int kMessageLeft = 16, kFlagGap = 6;
-    QImage flag;
-    if (!code.isEmpty()) try {
-            flag = ctx.data.LoadMapFlag(FlagEntry(code));
-        } catch (const std::exception&) {
-            // A missing flag leaves the message alone, as for a territory.
-        }
+    const QImage flag = FlagPicture(code);
     FlagaL->setVisible(!flag.isNull());
     if (!flag.isNull())
         FlagaL->setPixmap(QPixmap::fromImage(

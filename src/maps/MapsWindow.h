@@ -89,6 +89,7 @@ private:
     QList<QRadioButton*> ModeButtons() const;
     // Shows a flag left of the message line; an empty code takes it away.
     void ShowFlag(const QString& code);
+    QImage FlagPicture(const QString& code);
     // The question of the quiz, with its flag in the Flags mode.
     void AskQuestion(const QString& prompt);
     void RRwyszClick();
