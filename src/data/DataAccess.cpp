@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -178,4 +179,14 @@ QImage DataAccess::LoadExplorerPicture(const QString& entry) {
 QImage DataAccess::LoadMapImage(const QString& entry, int kind) {
     const QByteArray bytes = ReadEntry(PathUnderBase("Maps/GeoMap.dat"), entry);
     return kind == 1 ? DecodeJpeg(bytes) : DecodeBmp(bytes);
+}
+
+QImage DataAccess::LoadMapFlag(const QString& entry) {
+    // The flags are small pictures of our own generator; anything larger is
+    // no flag of ours.
+    constexpr int kMaxSide = 256;
+    const QImage flag = QImage::fromData(ReadEntry(PathUnderBase("Maps/GeoMap.dat"), entry), "PNG");
+    if (flag.isNull() || flag.width() > kMaxSide || flag.height() > kMaxSide)
+        throw TarvoError(kReadProblem);
+    return flag;
 }

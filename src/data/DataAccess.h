@@ -36,6 +36,7 @@ public:
     // These throw TarvoError on failure.
     QImage LoadExplorerPicture(const QString& entry);
     QImage LoadMapImage(const QString& entry, int kind);  // kind 1 JPEG, else BMP
+    QImage LoadMapFlag(const QString& entry);             // a small PNG of the map archive
 
     // Path of a file or folder under BaseFolder, each component matched without
     // regard to letter case ("Maps/GeoMap.dat"). Falls back to the name as given.

@@ -74,10 +74,27 @@ void MapModel::ShuffleQuestions(Random& random) {
 }
 
 QString MapModel::StartTest(Random& random) {
-    questionPosition = 1;
     roundMisses.clear();
     ShuffleQuestions(random);
+    questionPosition = std::max(1, NextAsked(1));
     return AskCurrent();
+}
+
+bool MapModel::Asks(int position) const {
+    if (mode != Capitals && mode != Flags) return true;
+    return !FactsByNumber(continent, order[position]).name.isEmpty();
+}
+
+int MapModel::NextAsked(int from) const {
+    for (int p = from; p <= questionCount; ++p)
+        if (Asks(p)) return p;
+    return 0;
+}
+
+int MapModel::RoundSize() const {
+    int size = 0;
+    for (int p = 1; p <= questionCount; ++p) size += Asks(p) ? 1 : 0;
+    return size;
 }
 
 MapModel::Verdict MapModel::Judge(QRgb colour) {
@@ -97,19 +114,24 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     const bool correct = countryText == questionText;
     if (correct) ++correctAnswers;
     if (!correct && !roundMisses.contains(questionText)) roundMisses.append(questionText);
-    Verdict verdict{
-        correct,
-        correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
-        QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
-        questionPosition >= questionCount,
-        true,
-        {}};
+    QString wrong = QStringLiteral("Źle. Wskazane to: ") + countryText;
+    // A capital named wrong teaches the capital of the state pointed at.
+    const QString pointedCapital = FactsByColour(continent, colour).capital;
+    if (mode == Capitals && !pointedCapital.isEmpty())
+        wrong += QStringLiteral(" – ") + pointedCapital;
+    Verdict verdict{correct,
+                    correct ? QStringLiteral("Poprawnie") : wrong,
+                    QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
+                    NextAsked(questionPosition + 1) == 0,
+                    true,
+                    {}};
     if (verdict.roundOver) verdict.missed = std::exchange(roundMisses, {});
     return verdict;
 }
 
 QString MapModel::NextQuestion() {
-    if (++questionPosition > questionCount) questionPosition = 1;
+    questionPosition = NextAsked(questionPosition + 1);
+    if (questionPosition == 0) questionPosition = std::max(1, NextAsked(1));
     return AskCurrent();
 }
 
@@ -126,7 +148,19 @@ MapModel::FindTarget MapModel::FindChoice(int position) {
 
 QString MapModel::AskCurrent() {
     CountryByNumber(continent, order[questionPosition], questionText);
+    return QuestionPrompt();
+}
+
+QString MapModel::QuestionPrompt() const {
+    if (mode == Capitals)
+        return QStringLiteral("Wskaż państwo, którego stolicą jest ") +
+               CapitalInQuestion(QuestionFacts().capital);
+    if (mode == Flags) return QStringLiteral("Wskaż państwo o tej fladze:");
     return QStringLiteral("Wskaż: ") + questionText;
+}
+
+StateFacts MapModel::QuestionFacts() const {
+    return FactsByNumber(continent, order[questionPosition]);
 }
 
 QRgb MapModel::QuestionColour() const {
@@ -152,6 +186,19 @@ QImage MapModel::Outline(const QImage& key, QRgb colour) {
                 outline.setPixel(x, y, qRgb(0, 0, 0));
         }
     return outline;
+}
+
+QImage MapModel::CapitalMark(QImage overlay, QSize size, QPoint point) {
+    if (overlay.isNull()) {
+        overlay = QImage(size, QImage::Format_ARGB32);
+        overlay.fill(Qt::transparent);
+    }
+    QPainter p(&overlay);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(QColor(200, 0, 0));
+    p.drawEllipse(QPointF(point), 4, 4);
+    return overlay;
 }
 
 QImage MapModel::PointMark(QSize size, QPoint point) {

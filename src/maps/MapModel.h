@@ -12,11 +12,15 @@
 #include <QStringList>
 #include <vector>
 
+#include "maps/MapTables.h"
+
 class Random;
 
 class MapModel {
 public:
-    enum Mode { Learn = 1, Test = 2, Find = 3 };
+    // Capitals and Flags are tests too: they name a state by its capital or
+    // show its flag, ask only states (no territory) and score as Test.
+    enum Mode { Learn = 1, Test = 2, Find = 3, Capitals = 4, Flags = 5 };
 
     struct Verdict {
         bool correct;
@@ -48,12 +52,22 @@ public:
     // A new question order: reseeds, then twenty swaps among positions 1..N-1,
     // so that country N stays the last question of every pass.
     void ShuffleQuestions(Random& random);
-    // Shuffles and asks the first question; returns "Wskaż: " + the name.
+    // Whether the mode asks questions and judges clicks.
+    bool IsQuiz() const { return mode == Test || mode == Capitals || mode == Flags; }
+    // Shuffles and asks the first question; returns its text ("Wskaż: " + the
+    // name, "Wskaż państwo, którego stolicą jest " + the capital, or for a
+    // flag "Wskaż państwo o tej fladze:").
     QString StartTest(Random& random);
     // Counts and judges a click whose key colour is given.
     Verdict Judge(QRgb colour);
-    // Moves to the next question (wrapping after N); returns "Wskaż: " + the name.
+    // Moves to the next question (wrapping after N); returns its text.
     QString NextQuestion();
+    // The text of the question asked now.
+    QString QuestionPrompt() const;
+    // The number of questions of a round: N, or the states among them.
+    int RoundSize() const;
+    // The facts of the state asked now (its flag for the Flags mode).
+    StateFacts QuestionFacts() const;
     // correct × 100 ÷ answers, rounded half to even; 0 before any answer.
     int Effectiveness() const;
 
@@ -66,6 +80,9 @@ public:
     // A transparent picture of the key bitmap's size with a yellow line
     // round every region of the colour and a black line outside it.
     static QImage Outline(const QImage& key, QRgb colour);
+    // A capital's dot at a point, drawn over overlay, or over a transparent
+    // picture of the given size when overlay is null.
+    static QImage CapitalMark(QImage overlay, QSize size, QPoint point);
     // A transparent picture of the given size with a ring round a point.
     static QImage PointMark(QSize size, QPoint point);
 
@@ -84,4 +101,8 @@ public:
 
 private:
     QString AskCurrent();
+    // Whether the mode asks the country at a position of the order.
+    bool Asks(int position) const;
+    // The first position from 'from' on that the mode asks; 0 when none.
+    int NextAsked(int from) const;
 };

@@ -12,6 +12,11 @@ struct Country {
     const char* name;  // UTF-8
     QRgb colour;       // RRGGBB
     QPoint find;       // Find point, or kElsewhere when found on another continent
+    // A state's capital (UTF-8), its map point (kElsewhere when off the map)
+    // and its flag code; none for a territory.
+    const char* capital = nullptr;
+    QPoint capitalAt{-1, -1};
+    const char* flag = nullptr;
 };
 
 constexpr QPoint kElsewhere{-1, -1};
@@ -40,6 +45,19 @@ std::array<FindPlace, kFindCount> BuildFindList() {
                     list[p] = {name, c, country.find};
     }
     return list;
+}
+
+const Country* CountryAt(int continent, int number) {
+    const Continent* c = ContinentAt(continent);
+    if (!c || number < 1 || number > int(c->countries.size())) return nullptr;
+    return &c->countries[number - 1];
+}
+
+StateFacts FactsOf(const Country& country) {
+    if (!country.capital) return {};
+    return {QString::fromUtf8(country.name), QString::fromUtf8(country.capital),
+            country.capitalAt == kElsewhere ? std::optional<QPoint>() : country.capitalAt,
+            QString::fromLatin1(country.flag)};
 }
 
 }  // namespace
@@ -74,6 +92,27 @@ QString CountryByColour(int continent, QRgb colour) {
         for (const Country& country : c->countries)
             if (country.colour == colour) return QString::fromUtf8(country.name);
     return QString();
+}
+
+StateFacts FactsByNumber(int continent, int number) {
+    const Country* country = CountryAt(continent, number);
+    return country ? FactsOf(*country) : StateFacts{};
+}
+
+StateFacts FactsByColour(int continent, QRgb colour) {
+    colour &= 0xFFFFFF;
+    if (const Continent* c = ContinentAt(continent))
+        for (const Country& country : c->countries)
+            if (country.colour == colour) return FactsOf(country);
+    return {};
+}
+
+QString CapitalInQuestion(const QString& capital) {
+    return capital.section(QStringLiteral(" ("), 0, 0);
+}
+
+QString FlagEntry(const QString& flag) {
+    return QStringLiteral("flags/") + flag + QStringLiteral(".png");
 }
 
 bool IsLandOfNoState(QRgb colour) {

@@ -6,7 +6,8 @@
 // regions with their image names and map offsets, each region's numbered
 // country list with key colours, and the alphabetical Find list of every
 // state and territory with the region and map point where each is found.
-// Pure lookups over constant data; nothing here keeps state or reads files.
+// Every state also has its capital, the capital's map point and its flag
+// code. Pure lookups over constant data; nothing here keeps state or reads files.
 // The rows are generated from tools/maps/tables.json with the maps.
 #include <QPoint>
 #include <QRgb>
@@ -34,6 +35,24 @@ struct FindPlace {
 QString ContinentName(int continent);
 // Placement of continents 1..8 (others give an empty placement with 0 countries).
 MapPlacement ContinentInfo(int continent);
+// What the maps teach of a state beyond its name. A territory has none:
+// the empty name.
+struct StateFacts {
+    QString name;
+    QString
+        capital;  // official capital(s): "Lima", "Sucre (konstytucyjna), La Paz (siedziba rządu)"
+    std::optional<QPoint> capitalPoint;  // in map coordinates, when on the map
+    QString flag;                        // flag code: "pl"
+};
+
+// The facts of country number 1..N of the continent.
+StateFacts FactsByNumber(int continent, int number);
+// The facts of the state whose key colour equals colour exactly.
+StateFacts FactsByColour(int continent, QRgb colour);
+// The capital a question names: the first of several, without its note.
+QString CapitalInQuestion(const QString& capital);
+// The map archive entry of a flag code's picture (PNG, 48 × 36).
+QString FlagEntry(const QString& flag);
 // Sets name to country number 1..N of the continent and returns true; any
 // other number leaves name unchanged and returns false.
 bool CountryByNumber(int continent, int number, QString& name);

@@ -97,6 +97,11 @@ void MapsWindow::BuildControls() {
     QFont bold = NazwaKrajuL->font();
     bold.setBold(true);
     NazwaKrajuL->setFont(bold);
+    FlagaL = new QLabel(this);
+    FlagaL->setObjectName("FlagaL");
+    FlagaL->setGeometry(16, 11, 32, 24);
+    FlagaL->setAccessibleName(QStringLiteral("Flaga"));
+    FlagaL->hide();
     TrybL = WhiteCaption(this, "TrybL", QStringLiteral("     Opcje"), {376, 44});
     TrybL->resize(121, 13);
     TrybL->setCursor(Qt::PointingHandCursor);
@@ -163,12 +168,13 @@ void MapsWindow::BuildControls() {
 
     // Tab goes from "Opcje" (and the modes while they show) to the lists and
     // on to the map; Shift+Tab from a list comes back to "Opcje".
-    QWidget* chain[] = {TrybL, RNauka, RTest, RRwysz, ListaPanstw, ListaZnajdz, ImKontynentu};
+    QWidget* chain[] = {TrybL,  RNauka,      RTest,       RRwysz,      RStolice,
+                        RFlagi, ListaPanstw, ListaZnajdz, ImKontynentu};
     for (size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MapsWindow::BuildOptions() {
-    POpcje = ChildPanel(this, "POpcje", {372, 64, 132, 81});
+    POpcje = ChildPanel(this, "POpcje", {372, 64, 132, 113});
     QPalette pal = POpcje->palette();
     pal.setColor(QPalette::Window, QColor(81, 118, 137));
     POpcje->setPalette(pal);
@@ -177,7 +183,7 @@ void MapsWindow::BuildOptions() {
 
     RTryby = new QGroupBox(QStringLiteral("Tryb pracy"), POpcje);
     RTryby->setObjectName("RTryby");
-    RTryby->setGeometry(8, 4, 116, 69);
+    RTryby->setGeometry(8, 4, 116, 101);
     RTryby->setStyleSheet(
         "QGroupBox { border: 1px solid rgb(150, 178, 192); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; color: white; }");
@@ -186,7 +192,9 @@ void MapsWindow::BuildOptions() {
     RNauka = ModeButton(POpcje, "RNauka", QStringLiteral("Nauka"), 16);
     RTest = ModeButton(POpcje, "RTest", QStringLiteral("Test"), 32);
     RRwysz = ModeButton(POpcje, "RRwysz", QStringLiteral("Znajdź państwo"), 48);
-    for (QRadioButton* mode : {RNauka, RTest, RRwysz}) {
+    RStolice = ModeButton(POpcje, "RStolice", QStringLiteral("Stolice"), 64);
+    RFlagi = ModeButton(POpcje, "RFlagi", QStringLiteral("Flagi"), 80);
+    for (QRadioButton* mode : ModeButtons()) {
         mode->installEventFilter(this);
         new KeyFocusRing(mode, *input);
     }
@@ -197,12 +205,22 @@ void MapsWindow::BuildOptions() {
         if (on) RNaukaClick();
     });
     connect(RTest, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) RTestClick();
+        if (on) QuizClick(MapModel::Test);
+    });
+    connect(RStolice, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) QuizClick(MapModel::Capitals);
+    });
+    connect(RFlagi, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) QuizClick(MapModel::Flags);
     });
     connect(RRwysz, &QRadioButton::toggled, this, [this](bool on) {
         if (on) RRwyszClick();
     });
     POpcje->hide();
+}
+
+QList<QRadioButton*> MapsWindow::ModeButtons() const {
+    return {RNauka, RTest, RRwysz, RStolice, RFlagi};
 }
 
 void MapsWindow::Opening(Module) {
@@ -241,12 +259,13 @@ bool MapsWindow::OptionsKey(QObject* watched, int key) {
         ShowOptions(POpcje->isHidden());
         return true;
     }
-    const QList<QRadioButton*> modes{RNauka, RTest, RRwysz};
+    const QList<QRadioButton*> modes = ModeButtons();
     const int at = modes.indexOf(qobject_cast<QRadioButton*>(watched));
     if (at < 0) return false;
     // The arrows only move among the modes; Space or Enter chooses one.
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
-        modes[(at + (key == Qt::Key_Down ? 1 : 2)) % 3]->setFocus(Qt::TabFocusReason);
+        const int step = key == Qt::Key_Down ? 1 : modes.size() - 1;
+        modes[(at + step) % modes.size()]->setFocus(Qt::TabFocusReason);
         return true;
     }
     if (IsPress(key)) {
@@ -279,7 +298,7 @@ void MapsWindow::ShowOptions(bool shown) {
         if (TrybL->isVisible()) TrybL->setFocus();
         return;
     }
-    for (QRadioButton* mode : {RNauka, RTest, RRwysz})
+    for (QRadioButton* mode : ModeButtons())
         if (mode->isChecked()) mode->setFocus();
 }
 
@@ -293,7 +312,7 @@ bool MapsWindow::MapKey(int key) {
         return true;
     }
     if (!IsPress(key)) return false;
-    if (model.mode == MapModel::Test && cursor.HasPlace())
+    if (model.IsQuiz() && cursor.HasPlace())
         AnswerTest(MapModel::KeyColourAt(this->key, cursor.Point()));
     return true;
 }
@@ -352,6 +371,7 @@ void MapsWindow::FormShow() {
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
     NazwaKrajuL->show();  // a failed load may have left it hidden
+    ShowFlag(QString());
     SetMessage(QStringLiteral("Wybierz kontynent     --->"));
 }
 
@@ -361,7 +381,7 @@ void MapsWindow::SetMessage(const QString& text) {
     NazwaKrajuL->setText(text);
     NazwaKrajuL->setWordWrap(false);
     QSize size = NazwaKrajuL->sizeHint();
-    const int right = model.mode == MapModel::Test ? Lskutecznosc->x() : kMessageBoxRight;
+    const int right = model.IsQuiz() ? Lskutecznosc->x() : kMessageBoxRight;
     const int room = right - 4 - NazwaKrajuL->x();
     if (size.width() > room) {
         NazwaKrajuL->setWordWrap(true);
@@ -390,7 +410,7 @@ void MapsWindow::ListaPanstwClick(int index) {
         model.continent = index + 1;
         if (!LoadContinent(model.continent)) return;
         TrybL->show();
-        if (model.mode == MapModel::Test) StartTest();
+        if (model.IsQuiz()) StartTest();
         FocusAfterChoice(ListaPanstw);
     });
 }
@@ -441,7 +461,8 @@ bool MapsWindow::LoadContinent(int c) {
     Panel1->show();
     TrybL->show();
     NazwaKrajuL->show();
-    Lskutecznosc->setVisible(model.mode == MapModel::Test);
+    Lskutecznosc->setVisible(model.IsQuiz());
+    if (!model.IsQuiz()) ShowFlag(QString());
     if (model.mode == MapModel::Learn)
         SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
     if (model.mode == MapModel::Find) SetMessage(QStringLiteral("Patrz na wskaźnik myszy"));
@@ -479,25 +500,31 @@ void MapsWindow::ImKontynentuMouseMove(QPoint pos) {
 }
 
 void MapsWindow::ImKontynentuMouseDown(QPoint pos) {
-    if (model.mode != MapModel::Test) return;
+    if (!model.IsQuiz()) return;
     AnswerTest(MapModel::KeyColourAt(key, pos));
 }
 
 void MapsWindow::AnswerTest(QRgb colour) {
     const QRgb right = model.QuestionColour();
+    const StateFacts asked = model.QuestionFacts();
     const MapModel::Verdict verdict = model.Judge(colour);
+    // In the Flags mode the verdict shows the flag of the state pointed at.
+    if (model.mode == MapModel::Flags) ShowFlag(FactsByColour(model.continent, colour).flag);
     SetMessage(verdict.message);
     Announce(NazwaKrajuL);
     if (!verdict.counted) {
         // No sound and no score: the same question follows the pause.
         NazwaKrajuL->repaint();
         ctx.platform.waits.pause(kVerdictPauseMs);
-        SetMessage(QStringLiteral("Wskaż: ") + model.questionText);
-        Announce(NazwaKrajuL);
+        AskQuestion(model.QuestionPrompt());
         return;
     }
-    // A miss shows the right country outlined for the pause.
-    if (!verdict.correct) ImKontynentu->setOverlay(MapModel::Outline(key, right));
+    // A miss shows the right country outlined for the pause, and the
+    // Capitals mode marks the capital asked.
+    QImage overlay = verdict.correct ? QImage() : MapModel::Outline(key, right);
+    if (model.mode == MapModel::Capitals && asked.capitalPoint)
+        overlay = MapModel::CapitalMark(overlay, key.size(), *asked.capitalPoint);
+    if (!overlay.isNull()) ImKontynentu->setOverlay(overlay);
     NazwaKrajuL->repaint();
     ctx.platform.sounds.playAndWait(verdict.correct ? QStringLiteral("Plum")
                                                     : QStringLiteral("Plim"));
@@ -508,13 +535,38 @@ void MapsWindow::AnswerTest(QRgb colour) {
     ImKontynentu->setOverlay({});
     if (verdict.roundOver)
         emit ExerciseFinished(ExerciseResult::MapTest(ContinentName(model.continent),
-                                                      model.questionCount, verdict.missed));
+                                                      model.RoundSize(), verdict.missed));
     if (!verdict.missed.isEmpty())
         ctx.platform.messages.show(
             QStringLiteral("Koniec rundy"),
             QStringLiteral("Nietrafione w tej rundzie:\n") + verdict.missed.join('\n'));
-    SetMessage(model.NextQuestion());
+    AskQuestion(model.NextQuestion());
+}
+
+void MapsWindow::AskQuestion(const QString& prompt) {
+    ShowFlag(model.mode == MapModel::Flags ? model.QuestionFacts().flag : QString());
+    SetMessage(prompt);
     Announce(NazwaKrajuL);
+}
+
+QImage MapsWindow::FlagPicture(const QString& code) {
+    if (code.isEmpty()) return {};
+    try {
+        return ctx.data.LoadMapFlag(FlagEntry(code));
+    } catch (const std::exception&) {
+        return {};  // a flag that cannot be read is left out, as for a territory
+    }
+}
+
+void MapsWindow::ShowFlag(const QString& code) {
+    constexpr int kMessageLeft = 16, kFlagGap = 6;
+    const QImage flag = FlagPicture(code);
+    FlagaL->setVisible(!flag.isNull());
+    if (!flag.isNull())
+        FlagaL->setPixmap(QPixmap::fromImage(
+            flag.scaled(FlagaL->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    NazwaKrajuL->move(flag.isNull() ? kMessageLeft : FlagaL->geometry().right() + 1 + kFlagGap,
+                      NazwaKrajuL->y());
 }
 
 void MapsWindow::MovePointerTo(int x, int y) {
@@ -522,7 +574,7 @@ void MapsWindow::MovePointerTo(int x, int y) {
 }
 
 void MapsWindow::StartTest() {
-    SetMessage(model.StartTest(ctx.platform.random));
+    AskQuestion(model.StartTest(ctx.platform.random));
 }
 
 void MapsWindow::ShowContinentInChooser() {
@@ -532,6 +584,7 @@ void MapsWindow::ShowContinentInChooser() {
 void MapsWindow::RNaukaClick() {
     model.mode = MapModel::Learn;
     Lskutecznosc->hide();
+    ShowFlag(QString());
     PWyborKontynentu->show();
     PZnajdzPanswo->hide();
     const bool fromKeys = CloseOptions();
@@ -541,8 +594,8 @@ void MapsWindow::RNaukaClick() {
     mapRing->Refresh();
 }
 
-void MapsWindow::RTestClick() {
-    model.mode = MapModel::Test;
+void MapsWindow::QuizClick(MapModel::Mode quiz) {
+    model.mode = quiz;
     Lskutecznosc->show();
     model.ResetScore();
     PWyborKontynentu->show();
@@ -557,6 +610,7 @@ void MapsWindow::RTestClick() {
 void MapsWindow::RRwyszClick() {
     model.mode = MapModel::Find;
     Lskutecznosc->hide();
+    ShowFlag(QString());
     const bool fromKeys = CloseOptions();
     PWyborKontynentu->hide();
     ListaZnajdz->setCurrentIndex(0);

@@ -3,8 +3,10 @@
 
 #pragma once
 // Countries on the continent maps: Learn (the country under the pointer is
-// named), Test (a named country is to be clicked) and Find (the pointer is
-// moved onto a country chosen from the list). The rules live in MapModel;
+// named), Test (a named country is to be clicked), Find (the pointer is
+// moved onto a country chosen from the list), and the tests Capitals (the
+// state of a named capital is to be clicked) and Flags (the state of a shown
+// flag). The rules live in MapModel;
 // this window lays out the controls, loads the maps and forwards events.
 #include <QComboBox>
 #include <QImage>
@@ -55,6 +57,9 @@ public:
     QRadioButton* RNauka;
     QRadioButton* RTest;
     QRadioButton* RRwysz;
+    QRadioButton* RStolice;
+    QRadioButton* RFlagi;
+    QLabel* FlagaL;  // the flag beside the message line in the Flags mode
     QWidget* PWyborKontynentu;
     QWidget* PZnajdzPanswo;
     QTimer* markTimer;  // takes the Find mark off the map
@@ -64,7 +69,6 @@ public:
     QWidget* BFokusowy;
     KeyFocusRing* mapRing;  // the map's focus, round the cursor in Learn and Test
     const MapCursor& Cursor() const { return cursor; }
-
 
 protected:
     void Opening(Module chosen) override;
@@ -80,7 +84,14 @@ private:
     void ImKontynentuMouseMove(QPoint pos);
     void ImKontynentuMouseDown(QPoint pos);
     void RNaukaClick();
-    void RTestClick();
+    // Test, Capitals and Flags: the score starts afresh and a test begins.
+    void QuizClick(MapModel::Mode quiz);
+    QList<QRadioButton*> ModeButtons() const;
+    // Shows a flag left of the message line; an empty code takes it away.
+    void ShowFlag(const QString& code);
+    QImage FlagPicture(const QString& code);
+    // The question of the quiz, with its flag in the Flags mode.
+    void AskQuestion(const QString& prompt);
     void RRwyszClick();
     void StartTest();
     void ShowContinentInChooser();

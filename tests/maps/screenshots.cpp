@@ -3,8 +3,9 @@
 
 // Writes the screenshots of the map window into the folder named by
 // TERRAVIKA_SHOTS (skipped when it is not set): every continent in Learn mode
-// with the pointer on a country, a test verdict and the next question, and a
-// Find with the moved pointer drawn in.
+// with the pointer on a country, a test verdict and the next question, a
+// Find with the moved pointer drawn in, and the Capitals and Flags tests on
+// Europe with the options open, a question and a verdict.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -114,5 +115,32 @@ TEST_F(MapShots, LearnTestAndFind) {
     ASSERT_TRUE(shot.save(QDir(folder).filePath("maps-find.png")));
     Choose(w->ListaZnajdz, w->ListaZnajdz->findText("Demokratyczna Republika Konga"));
     Save("maps-find-long.png");
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
+
+TEST_F(MapShots, CapitalsAndFlagsOnEurope) {
+    constexpr int kEurope = 4;
+    Choose(w->ListaPanstw, kEurope - 1);
+    const auto asked = [this] {
+        return FactsByNumber(kEurope, w->Model().order[w->Model().questionPosition]);
+    };
+    w->RStolice->setChecked(true);
+    w->POpcje->show();
+    Save("maps-capitals-options.png");
+    w->POpcje->hide();
+    Save("maps-capitals.png");
+    waits.shoot = [this] { Save("maps-capitals-verdict.png"); };  // the capital marked
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {},
+                      FirstFindOn(kEurope, asked().name)->point);
+    // A miss names the capital of the state pointed at.
+    const QString other = asked().name == "Malta" ? "Islandia" : "Malta";
+    waits.shoot = [this] { Save("maps-capitals-miss.png"); };
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, FirstFindOn(kEurope, other)->point);
+
+    w->RFlagi->setChecked(true);
+    Save("maps-flags.png");
+    waits.shoot = [this] { Save("maps-flags-miss.png"); };  // the flag of the state pointed at
+    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {},
+                      FirstFindOn(kEurope, asked().name == "Polska" ? "Watykan" : "Polska")->point);
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }

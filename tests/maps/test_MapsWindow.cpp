@@ -81,6 +81,12 @@ QList<PackMember> AllMaps() {
         map.fill(QColor(200, 220, 255));
         members.append({base + ".bmp", Encode(KeyBitmap(c, kMapSize), "BMP")});
         members.append({base + ".jpg", Encode(map, "JPG")});
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k)
+            if (const QString flag = FactsByNumber(c, k).flag; !flag.isEmpty()) {
+                QImage picture(48, 36, QImage::Format_RGB32);
+                picture.fill(Qt::red);
+                members.append({FlagEntry(flag), Encode(picture, "PNG")});
+            }
     }
     return members;
 }
@@ -372,6 +378,21 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
             expectFits("Wskaż: " + name, w.Lskutecznosc);
             expectFits("Źle. Wskazane to: " + name, w.Lskutecznosc);
         }
+    w.RStolice->setChecked(true);
+    for (int c = 1; c <= kContinentCount; ++c)
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k)
+            if (const StateFacts facts = FactsByNumber(c, k); !facts.name.isEmpty()) {
+                expectFits(
+                    "Wskaż państwo, którego stolicą jest " + CapitalInQuestion(facts.capital),
+                    w.Lskutecznosc);
+                expectFits("Źle. Wskazane to: " + facts.name + " – " + facts.capital,
+                           w.Lskutecznosc);
+            }
+    w.RFlagi->setChecked(true);
+    ASSERT_TRUE(w.FlagaL->isVisible());
+    for (int c = 1; c <= kContinentCount; ++c)
+        for (const QString& name : names(c))
+            expectFits("Źle. Wskazane to: " + name, w.Lskutecznosc);
     w.RRwysz->setChecked(true);
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c)) expectFits(name, w.PZnajdzPanswo);
@@ -411,6 +432,44 @@ TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMis
     ASSERT_EQ(fp.messages.shown.size(), 1);
     EXPECT_TRUE(fp.messages.shown[0].startsWith("Koniec rundy|Nietrafione w tej rundzie:\n" +
                                                 asked + "\n"));
+}
+
+TEST_F(MapWindow, CapitalsAndFlagsAskStatesAndScoreAsTest) {
+    MapsWindow& w = Window();
+    ChooseContinent(1);
+    QImage duringPause;
+    fp.waits.duringPause = [&] { duringPause = w.ImKontynentu->Overlay(); };
+    auto clickAsked = [&] {
+        const int k = w.Model().order[w.Model().questionPosition];
+        Click(ClickPoint(1, k));
+        return FactsByNumber(1, k);
+    };
+
+    w.RStolice->setChecked(true);
+    EXPECT_TRUE(w.Lskutecznosc->isVisible());
+    EXPECT_TRUE(Label().startsWith("Wskaż państwo, którego stolicą jest "));
+    const StateFacts first = clickAsked();
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+    // The capital asked is marked on the map for the pause.
+    ASSERT_FALSE(duringPause.isNull());
+    EXPECT_EQ(duringPause.pixel(*first.capitalPoint), qRgb(200, 0, 0));
+
+    w.RFlagi->setChecked(true);
+    EXPECT_EQ(w.Lskutecznosc->text(),
+              "Skuteczność: 100%");  // as Test: shown, reset on the next answer
+    EXPECT_EQ(Label(), "Wskaż państwo o tej fladze:");
+    EXPECT_TRUE(w.FlagaL->isVisible());
+    EXPECT_GT(w.NazwaKrajuL->x(), w.FlagaL->geometry().right());
+    Click(QPoint(kMapSize.width() - 2, kMapSize.height() - 2));  // the sea: no flag
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 0%");
+    EXPECT_TRUE(w.FlagaL->isVisible());  // the next question's flag
+    clickAsked();
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 50%");
+
+    w.RNauka->setChecked(true);
+    EXPECT_FALSE(w.FlagaL->isVisible());
+    EXPECT_EQ(w.NazwaKrajuL->x(), 16);
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
 }
 
 TEST_F(MapWindow, KeyboardOpensTheOptionsNamesCountriesAndFindMarksThePoint) {

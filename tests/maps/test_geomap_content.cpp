@@ -128,3 +128,35 @@ TEST(GeoMapStates, EveryStateOfTheListIsFoundOnceAndEveryOtherNameIsATerritory) 
         if (!states.contains(it.key()))
             EXPECT_TRUE(it.key().contains(" (terytorium ")) << it.key().toStdString();
 }
+
+// Every state carries its capital and flag on every map that shows it, the
+// one with its Find point among them, with the capital's point on the map
+// and a flag picture in the archive; territories carry none.
+TEST_F(GeoMapContent, EveryStateHasItsCapitalOnItsMapAndItsFlagInTheArchive) {
+    QHash<QString, QList<int>> continentsOf;
+    for (int c = 1; c <= kContinentCount; ++c) {
+        const MapPlacement place = ContinentInfo(c);
+        const QSize size = Load(place.base + ".bmp").size();
+        for (int k = 1; k <= place.countries; ++k) {
+            const StateFacts facts = FactsByNumber(c, k);
+            if (facts.name.isEmpty()) continue;
+            SCOPED_TRACE(facts.name.toStdString());
+            continentsOf[facts.name].append(c);
+            EXPECT_FALSE(facts.capital.isEmpty());
+            ASSERT_TRUE(facts.capitalPoint);
+            EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(*facts.capitalPoint));
+            const auto png = archive.Extract(FlagEntry(facts.flag));
+            ASSERT_TRUE(png);
+            EXPECT_EQ(QImage::fromData(*png, "PNG").size(), QSize(48, 36));
+        }
+    }
+    EXPECT_EQ(continentsOf.size(), 196);
+    for (int p = 1; p <= kFindCount; ++p) {
+        const auto entry = FindEntry(p);
+        const QList<int> on = continentsOf.value(entry->name);
+        if (entry->name.contains(" (terytorium "))
+            EXPECT_TRUE(on.isEmpty());
+        else
+            EXPECT_TRUE(on.contains(entry->continent)) << entry->name.toStdString();
+    }
+}

@@ -191,3 +191,82 @@ TEST(MapModel, OutlineRingsTheRegionInYellowThenBlack) {
     EXPECT_EQ(qAlpha(outline.pixel(14, 9)), 0);           // beyond
     EXPECT_EQ(qAlpha(MapModel::PointMark({20, 20}, {10, 10}).pixel(10, 2)), 255);
 }
+
+// The Capitals and Flags tests ask every state of the continent once a round
+// and no territory; the round ends with the last state asked.
+class StateQuiz : public ::testing::TestWithParam<MapModel::Mode> {};
+
+TEST_P(StateQuiz, ARoundAsksEveryStateOnceAndNoTerritory) {
+    FakeRandom random;
+    for (int c = 1; c <= kContinentCount; ++c) {
+        SCOPED_TRACE(c);
+        QSet<QString> states;
+        for (int k = 1; k <= ContinentInfo(c).countries; ++k)
+            if (const StateFacts facts = FactsByNumber(c, k); !facts.name.isEmpty())
+                states.insert(facts.name);
+        MapModel model;
+        model.mode = GetParam();
+        model.continent = c;
+        model.StartTest(random);
+        ASSERT_EQ(model.RoundSize(), states.size());
+        QSet<QString> asked;
+        for (int i = 0; i < model.RoundSize(); ++i) {
+            asked.insert(model.questionText);
+            const MapModel::Verdict verdict = model.Judge(model.QuestionColour());
+            EXPECT_TRUE(verdict.correct);
+            EXPECT_EQ(verdict.roundOver, i == model.RoundSize() - 1);
+            model.NextQuestion();
+        }
+        EXPECT_EQ(asked, states);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MapModel, StateQuiz,
+                         ::testing::Values(MapModel::Capitals, MapModel::Flags));
+
+TEST(MapModel, CapitalsAskTheFirstCapitalAndAMissNamesTheCapitalPointedAt) {
+    FakeRandom random;
+    MapModel model;
+    model.mode = MapModel::Capitals;
+    model.continent = 1;
+    QString prompt = model.StartTest(random);
+    while (model.questionText != "Boliwia") prompt = model.NextQuestion();
+    EXPECT_EQ(prompt, "Wskaż państwo, którego stolicą jest Sucre");
+    EXPECT_EQ(model.Judge(ColourOf(1, "Peru")).message, "Źle. Wskazane to: Peru – Lima");
+    // A territory pointed at has no capital to name.
+    EXPECT_EQ(model.Judge(ColourOf(1, "Gujana Francuska (terytorium Francji)")).message,
+              "Źle. Wskazane to: Gujana Francuska (terytorium Francji)");
+    model.mode = MapModel::Flags;
+    EXPECT_EQ(model.QuestionPrompt(), "Wskaż państwo o tej fladze:");
+    EXPECT_EQ(model.QuestionFacts().flag, "bo");
+}
+
+TEST(MapTables, CapitalsAndFlagsOfStatesNotOfTerritories) {
+    struct Case {
+        const char* name;
+        const char* capital;
+        const char* question;
+        const char* flag;
+    };
+    for (const Case& k : {
+             Case{"Peru", "Lima", "Lima", "pe"},
+             Case{"Boliwia", "Sucre (konstytucyjna), La Paz (siedziba rządu)", "Sucre", "bo"},
+             Case{"Sri Lanka", "Sri Dżajawardanapura Kotte", "Sri Dżajawardanapura Kotte", "lk"},
+             Case{"Watykan", "Watykan", "Watykan", "va"},
+             Case{"Kosowo", "Prisztina", "Prisztina", "xk"},
+         }) {
+        SCOPED_TRACE(k.name);
+        const auto place = FindEntry(FindPosition(k.name));
+        ASSERT_TRUE(place);
+        const int c = place->continent;
+        const StateFacts facts = FactsByColour(c, ColourOf(c, k.name));
+        EXPECT_EQ(facts.name, k.name);
+        EXPECT_EQ(facts.capital, k.capital);
+        EXPECT_EQ(CapitalInQuestion(facts.capital), k.question);
+        EXPECT_EQ(facts.flag, k.flag);
+        EXPECT_EQ(FlagEntry(facts.flag), QStringLiteral("flags/%1.png").arg(k.flag));
+    }
+    EXPECT_TRUE(FactsByColour(2, ColourOf(2, "Grenlandia (terytorium Danii)")).name.isEmpty());
+    EXPECT_TRUE(FactsByColour(2, kKeyGrey).name.isEmpty());
+    EXPECT_TRUE(FactsByNumber(9, 1).name.isEmpty());
+}

@@ -3,7 +3,8 @@
 
 // Builds content/Maps/GeoMap.dat: for every continent of tables.json a visible
 // map (<base>.jpg) and a key bitmap (<base>.bmp) of the same size, drawn from
-// Natural Earth country shapes. Same input, same bytes.
+// Natural Earth country shapes, and every state's flag (flags/<code>.png).
+// Same input, same bytes.
 //   node generate.js [--preview DIR]   (DIR receives the maps as separate files)
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
@@ -11,15 +12,17 @@ import { fileURLToPath } from 'node:url';
 import jpeg from 'jpeg-js';
 import { drawAtlas } from './lib/atlas.js';
 import { writeBmp8 } from './lib/bmp.js';
+import { flagEntryName, renderFlag } from './lib/flags.js';
 import { loadUnits } from './lib/geodata.js';
 import { layoutShapes, makeClickable, placeFinds, rasterise } from './lib/keymap.js';
 import { writePack } from './lib/pack.js';
 import { mapProjection } from './lib/projections.js';
-import { assignColours, findList, writeCppTables, writeTables } from './lib/tables.js';
+import { assignColours, attachStates, findList, writeCppTables, writeTables } from './lib/tables.js';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const ARCHIVE = join(here, '../../content/Maps/GeoMap.dat');
 const TABLES = join(here, 'tables.json');
+const CAPITALS = join(here, 'capitals.json');
 const CPP_SIZES = join(here, '../../src/maps/MapTableSizes.h');
 const CPP_DATA = join(here, '../../src/maps/MapTableData.inc');
 export const UNLISTED_GREY = 'D8D8D8';
@@ -35,10 +38,11 @@ function keyBitmap(continent, shapes, grid) {
   return { palette, indices: Uint8Array.from(grid, (id) => indexOf[id]) };
 }
 
-function buildContinent(continent, units) {
+function buildContinent(continent, units, capitals) {
   const proj = mapProjection(continent.base);
   const { width, height } = proj;
   assignColours(continent);
+  attachStates(continent, capitals, proj);
   const shapes = layoutShapes(continent, units, proj);
   const grid = rasterise(shapes, width, height, 1);
   placeFinds(continent, shapes, grid, width, height);
@@ -57,11 +61,12 @@ function main() {
   const previewAt = process.argv.indexOf('--preview');
   const previewDir = previewAt > 0 ? process.argv[previewAt + 1] : null;
   const tables = JSON.parse(readFileSync(TABLES, 'utf8'));
+  const capitals = JSON.parse(readFileSync(CAPITALS, 'utf8'));
   const units = loadUnits();
   const entries = [];
   for (const continent of tables.continents) {
     console.log(continent.base);
-    const { bmp, jpg } = buildContinent(continent, units);
+    const { bmp, jpg } = buildContinent(continent, units, capitals);
     entries.push({ name: `${continent.base}.jpg`, data: jpg }, { name: `${continent.base}.bmp`, data: bmp });
     if (previewDir) {
       mkdirSync(previewDir, { recursive: true });
@@ -69,6 +74,8 @@ function main() {
       writeFileSync(join(previewDir, `${continent.base}.bmp`), bmp);
     }
   }
+  const flagCodes = [...new Set(Object.values(capitals).map((s) => s.flag))].sort();
+  for (const code of flagCodes) entries.push({ name: flagEntryName(code), data: renderFlag(code) });
   tables.findList = findList(tables);
   writeTables(TABLES, tables);
   writeCppTables(CPP_SIZES, CPP_DATA, tables);

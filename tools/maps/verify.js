@@ -16,6 +16,7 @@ const here = dirname(fileURLToPath(import.meta.url));
 const archivePath = process.argv[2] ?? join(here, '../../content/Maps/GeoMap.dat');
 const tables = JSON.parse(readFileSync(join(here, 'tables.json'), 'utf8'));
 const states = JSON.parse(readFileSync(join(here, 'states.json'), 'utf8'));
+const capitals = JSON.parse(readFileSync(join(here, 'capitals.json'), 'utf8'));
 const WINDOW = [513, 415]; // the map window's client area
 const WHITE = 0xffffff, GREY = 0xd8d8d8, MIN_BLOCK = 8;
 const faults = [];
@@ -41,6 +42,19 @@ function checkTables() {
       const v = parseInt(k.colour, 16);
       if (v === WHITE || v === GREY) fault(`${c.base}: ${k.name} has the reserved colour ${k.colour}`);
     }
+  }
+}
+
+// Every state, and nothing else, has a capital and a flag of its own.
+function checkCapitals(entries) {
+  const named = Object.keys(capitals);
+  for (const s of states) if (!capitals[s]?.capital) fault(`capitals: ${s} has no capital`);
+  for (const n of named) if (!states.includes(n)) fault(`capitals: ${n} is no state of the list`);
+  const flags = named.map((n) => capitals[n].flag);
+  if (new Set(flags).size !== flags.length) fault('capitals: flag codes repeat');
+  for (const code of flags) {
+    const png = entries.get(`flags/${code}.png`);
+    if (!png || png.toString('latin1', 1, 4) !== 'PNG') fault(`capitals: no flag picture for ${code}`);
   }
 }
 
@@ -134,7 +148,11 @@ function checkContinent(c, entries) {
 const archive = readFileSync(archivePath);
 const entries = readPack(archive);
 checkTables();
-const expected = tables.continents.flatMap((c) => [`${c.base}.jpg`, `${c.base}.bmp`]);
+checkCapitals(entries);
+const expected = [
+  ...tables.continents.flatMap((c) => [`${c.base}.jpg`, `${c.base}.bmp`]),
+  ...Object.values(capitals).map((s) => `flags/${s.flag}.png`),
+];
 for (const name of entries.keys()) if (!expected.includes(name)) fault(`unexpected entry ${name}`);
 for (const c of tables.continents) checkContinent(c, entries);
 console.log(`${archivePath}: ${archive.length} B, sha256 ${createHash('sha256').update(archive).digest('hex')}`);

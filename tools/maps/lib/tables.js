@@ -59,6 +59,19 @@ export function writeTables(path, tables) {
   writeFileSync(path, `{\n "continents": [\n${continents.join(',\n')}\n ],\n "findList": [\n${list}\n ]\n}\n`);
 }
 
+// Gives every row that is a state its capital, the capital's map point and
+// its flag code from capitals.json; territories get none.
+export function attachStates(continent, capitals, proj) {
+  for (const k of continent.countries) {
+    const facts = capitals[k.name];
+    if (!facts) continue;
+    const at = proj.point(facts.lonlat);
+    const inside = at && at[0] >= 0 && at[1] >= 0 && at[0] < proj.width && at[1] < proj.height;
+    const capitalAt = inside ? at.map(Math.round) : [-1, -1];
+    Object.defineProperty(k, 'state', { value: { ...facts, capitalAt }, enumerable: false });
+  }
+}
+
 const cString = (s) => JSON.stringify(s); // UTF-8 literal; the names hold no escapes
 
 // Writes the program's tables: the sizes (a header) and the rows (an include
@@ -77,7 +90,8 @@ export function writeCppTables(sizesPath, dataPath, tables) {
     lines.push(`// ${c.name}`, `const Country Continent${c.number}[] = {`);
     for (const k of c.countries) {
       const find = k.find ? `{${k.find.join(', ')}}` : 'kElsewhere';
-      lines.push(`    {${cString(k.name)}, 0x${k.colour}, ${find}},`);
+      const state = k.state ? `${cString(k.state.capital)}, {${k.state.capitalAt.join(', ')}}, "${k.state.flag}"` : '';
+      lines.push(`    {${cString(k.name)}, 0x${k.colour}, ${find}${state ? `, ${state}` : ''}},`);
     }
     lines.push('};');
   }
