@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "results/ClassResults.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "data/TarvoError.h"
+#include "results/ClassFolder.h"
+
+namespace {
+
+const QString kClassFileSuffix = QStringLiteral("wyniki");
+
+QString LoginOf(const QFileInfo& file, const std::vector<StoredResult>& results) {
+    // The login written in the lines names the pupil when it is the one the
+    // file is named after (a login with Polish letters is spelt out in full).
+    if (!results.empty() && ClassFolder::FileName(results.back().login) == file.fileName())
+        return results.back().login;
+    return file.completeBaseName();
+}
+
+PupilResults ReadDatabase(const QFileInfo& file) {
+    if (file.size() > kMaxDatabaseBytes)
+        throw TarvoError(QStringLiteral("Plik %1 jest za duży").arg(file.fileName()));
+    try {
+        const ResultStore store(file.filePath(), ResultStore::Access::ReadOnly);
+        PupilResults pupil{QString(), store.All()};
+        pupil.login = pupil.results.empty() ? file.completeBaseName() : pupil.results.back().login;
+        return pupil;
+    } catch (const TarvoError& e) {
+        throw TarvoError(QStringLiteral("%1: %2").arg(file.fileName(), e.message()));
+    }
+}
+
+void LoadFolder(const QDir& folder, ClassResults& loaded) {
+    qint64 budget = kMaxFolderBytes;
+    const QFileInfoList files =
+        folder.entryInfoList({QStringLiteral("*.") + kClassFileSuffix},
+                             QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& file : files) {
+        // Pupils may leave anything in a drop box: only regular files are read.
+        if (file.isSymLink() || !file.isFile()) {
+            loaded.notes
+                << QStringLiteral("Pominięto %1: to nie jest zwykły plik").arg(file.fileName());
+            continue;
+        }
+        budget -= file.size();
+        if (budget < 0) {
+            loaded.notes
+                << QStringLiteral("Pominięto %1: za dużo danych w folderze").arg(file.fileName());
+            continue;
+        }
+        try {
+            std::vector<StoredResult> results = ReadClassFile(file.filePath());
+            loaded.pupils.push_back({LoginOf(file, results), std::move(results)});
+        } catch (const TarvoError& e) {
+            loaded.notes << QStringLiteral("Pominięto: %1").arg(e.message());
+        }
+    }
+    if (files.isEmpty())
+        loaded.notes << QStringLiteral("W folderze %1 nie ma plików wyników (*.wyniki)")
+                            .arg(QDir::toNativeSeparators(folder.absolutePath()));
+}
+
+}  // namespace
+
+ClassResults LoadResults(const QString& path) {
+    ClassResults loaded;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        LoadFolder(QDir(path), loaded);
+    } else if (!info.isFile()) {
+        loaded.notes << QStringLiteral("Nie można otworzyć %1: nie ma takiego pliku ani folderu")
+                            .arg(QDir::toNativeSeparators(path));
+    } else {
+        try {
+            if (info.suffix() == kClassFileSuffix) {
+                std::vector<StoredResult> results = ReadClassFile(path);
+                loaded.pupils.push_back({LoginOf(info, results), std::move(results)});
+            } else {
+                loaded.pupils.push_back(ReadDatabase(info));
+            }
+        } catch (const TarvoError& e) {
+            loaded.notes << QStringLiteral("Nie można odczytać wyników: %1").arg(e.message());
+        }
+    }
+    std::sort(loaded.pupils.begin(), loaded.pupils.end(),
+              [](const PupilResults& a, const PupilResults& b) {
+                  return a.login.localeAwareCompare(b.login) < 0;
+              });
+    return loaded;
+}
