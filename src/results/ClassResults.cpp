@@ -84,7 +84,7 @@ ClassResults LoadResults(const QString& path) {
                 loaded.pupils.push_back(ReadDatabase(info));
             }
         } catch (const TarvoError& e) {
-            loaded.notes << QStringLiteral("Nie można odczytać wyników: %1").arg(e.message());
+            loaded.notes << e.message();
         }
     }
     std::sort(loaded.pupils.begin(), loaded.pupils.end(),

@@ -113,8 +113,8 @@ ResultStore::~ResultStore() {
 }
 
 int ResultStore::SchemaVersion() const {
-    QSqlQuery query =
-        Run(QSqlDatabase::database(connection), QStringLiteral("PRAGMA user_version"));
+    QSqlQuery query = Run(QSqlDatabase::database(connection), QStringLiteral("PRAGMA user_version"),
+                          QStringLiteral("Nie można odczytać pliku wyników"));
     return query.next() ? query.value(0).toInt() : 0;
 }
 
