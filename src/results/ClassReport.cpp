@@ -17,17 +17,45 @@ QString Date(const ExerciseResult& result) {
                                        : QString();
 }
 
-// The mark with the continent of a map round: "Europa: 85%".
-QString MarkWithSubject(const ExerciseResult& result) {
-    if (result.exercise == Exercise::MapTest && !result.subject.isEmpty())
-        return result.subject + QStringLiteral(": ") + Mark(result);
-    return Mark(result);
-}
-
-QString RegionOf(const ExerciseResult& result) {
+// What a result is compared with: an exercise, and for the map Test its
+// continent as well ("Państwa świata na mapie – Europa").
+QString ChallengeName(const ExerciseResult& result) {
     if (result.exercise == Exercise::MapTest)
         return ExerciseName(result.exercise) + QStringLiteral(" – ") + result.subject;
     return ExerciseName(result.exercise);
+}
+
+struct ChallengeSummary {
+    QString name;
+    ExerciseSummary summary;
+};
+
+// One summary per exercise, and per continent for the map Test, whose rounds
+// on different continents are not compared.
+std::vector<ChallengeSummary> ChallengeSummaries(const std::vector<StoredResult>& results) {
+    std::vector<StoredResult> exercises;
+    std::map<QString, std::vector<StoredResult>> mapRounds;
+    for (const StoredResult& stored : results) {
+        if (stored.result.exercise == Exercise::MapTest)
+            mapRounds[stored.result.subject].push_back(stored);
+        else
+            exercises.push_back(stored);
+    }
+    std::vector<ChallengeSummary> summaries;
+    for (const ExerciseSummary& s : Summarise(exercises))
+        summaries.push_back({ExerciseName(s.exercise), s});
+    for (const auto& [continent, rounds] : mapRounds)
+        summaries.push_back({ChallengeName(rounds.front().result), Summarise(rounds).front()});
+    return summaries;
+}
+
+QString TimeSpent(qint64 seconds) {
+    return seconds > 0 ? Duration(seconds) : QString();  // not every exercise keeps its time
+}
+
+QString MarkAndDate(const ExerciseResult& result) {
+    const QString date = Date(result);
+    return date.isEmpty() ? Mark(result) : Mark(result) + QStringLiteral(", ") + date;
 }
 
 // A field in quotes, a quote inside doubled. A field that a spreadsheet
@@ -47,22 +75,23 @@ ReportTable ClassTable(const ClassResults& loaded) {
                     QStringLiteral("Podejścia"),     QStringLiteral("Czas razem"),
                     QStringLiteral("Ostatnio")};
     for (const PupilResults& pupil : loaded.pupils)
-        for (const ExerciseSummary& s : Summarise(pupil.results))
-            table.rows.push_back({pupil.login, ExerciseName(s.exercise), MarkWithSubject(s.last),
-                                  MarkWithSubject(s.best), QString::number(s.count),
-                                  Duration(s.totalSeconds), Date(s.last)});
+        for (const auto& [name, s] : ChallengeSummaries(pupil.results))
+            table.rows.push_back({pupil.login, name, Mark(s.last), Mark(s.best),
+                                  QString::number(s.count), TimeSpent(s.totalSeconds),
+                                  Date(s.last)});
     return table;
 }
 
 QStringList PupilDetail(const PupilResults& pupil) {
     QStringList lines;
-    for (const ExerciseSummary& s : Summarise(pupil.results)) {
-        lines << ExerciseName(s.exercise);
-        lines << QStringLiteral("  Ostatnio: ") + Describe(s.last);
-        lines << QStringLiteral("  Najlepiej: ") + Describe(s.best);
-        lines << QStringLiteral("  Podejścia: %1, czas razem: %2")
-                     .arg(s.count)
-                     .arg(Duration(s.totalSeconds));
+    for (const auto& [name, s] : ChallengeSummaries(pupil.results)) {
+        lines << name;
+        lines << QStringLiteral("  Ostatnio: ") + MarkAndDate(s.last);
+        lines << QStringLiteral("  Najlepiej: ") + MarkAndDate(s.best);
+        QString count = QStringLiteral("  Podejścia: %1").arg(s.count);
+        if (s.totalSeconds > 0)
+            count += QStringLiteral(", czas razem: ") + Duration(s.totalSeconds);
+        lines << count;
         const QString mistakes = MistakesLine(s.commonMistakes);
         if (!mistakes.isEmpty()) lines << QStringLiteral("  ") + mistakes;
         lines << QString();
@@ -80,7 +109,7 @@ std::vector<RegionMistakes> ClassMistakes(const ClassResults& loaded) {
     for (const PupilResults& pupil : loaded.pupils)
         for (const StoredResult& stored : pupil.results)
             for (const QString& item : stored.result.mistakes) {
-                Tally& tally = regions[RegionOf(stored.result)][item];
+                Tally& tally = regions[ChallengeName(stored.result)][item];
                 ++tally.times;
                 tally.pupils.insert(pupil.login);
             }

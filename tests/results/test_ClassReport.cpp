@@ -124,14 +124,21 @@ TEST_F(ClassReportTest, ADatabaseOfALaterVersionIsReadAndAForeignOneRefused) {
               "uszkodzony lub nie jest plikiem wyników)");
 }
 
-TEST_F(ClassReportTest, TheTableHasARowPerPupilAndExercise) {
+TEST_F(ClassReportTest, TheTableHasARowPerPupilAndExerciseAndPerContinentOfTheMap) {
     TwoPupils();
+    Append("ola", {Stored(4, "ola", ExerciseResult::Coordinates(8, 6))});
     const ReportTable table = ClassTable(LoadResults(dir.path()));
-    ASSERT_EQ(table.rows.size(), 3u);
-    EXPECT_EQ(table.rows[0], QStringList({"jan", "Państwa świata na mapie", "Europa: 98%",
-                                          "Afryka: 98%", "3", "0:00", "09.03.2026"}));
-    EXPECT_EQ(table.rows[1], QStringList({"ola", "Sprawdź, ile wiesz", "bardzo dobry",
+    ASSERT_EQ(table.rows.size(), 5u);
+    EXPECT_EQ(table.rows[0], QStringList({"jan", "Państwa świata na mapie – Afryka", "98%", "98%",
+                                          "1", "", "09.03.2026"}));
+    EXPECT_EQ(table.rows[1], QStringList({"jan", "Państwa świata na mapie – Europa", "98%", "98%",
+                                          "2", "", "09.03.2026"}));
+    EXPECT_EQ(table.rows[2], QStringList({"ola", "Sprawdź, ile wiesz", "bardzo dobry",
                                           "bardzo dobry", "2", "1:02:50", "09.03.2026"}));
+    EXPECT_EQ(table.rows[3][1], "Współrzędne na mapie");
+    const QStringList detail = PupilDetail(LoadResults(dir.path()).pupils[0]);
+    EXPECT_TRUE(detail.contains("  Ostatnio: 98%, 09.03.2026"));
+    EXPECT_TRUE(detail.contains("  Najczęstsze błędy: Mołdawia (2 razy)"));
 }
 
 TEST_F(ClassReportTest, TheClassMistakesAreCountedPerContinentAndQuiz) {
