@@ -49,8 +49,23 @@ std::vector<ChallengeSummary> ChallengeSummaries(const std::vector<StoredResult>
     return summaries;
 }
 
+// Times in the table always carry the hours, "0:08:40": a spreadsheet reads
+// "8:40" as eight hours and forty minutes.
+QString ClockTime(qint64 seconds) {
+    seconds = std::max<qint64>(seconds, 0);
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString TimeSpent(qint64 seconds) {
-    return seconds > 0 ? Duration(seconds) : QString();  // not every exercise keeps its time
+    return seconds > 0 ? ClockTime(seconds) : QString();  // not every exercise keeps its time
+}
+
+QString TableMark(const ExerciseResult& result) {
+    if (result.exercise == Exercise::Puzzle && result.solved) return ClockTime(result.seconds);
+    return Mark(result);
 }
 
 QString MarkAndDate(const ExerciseResult& result) {
@@ -76,7 +91,7 @@ ReportTable ClassTable(const ClassResults& loaded) {
                     QStringLiteral("Ostatnio")};
     for (const PupilResults& pupil : loaded.pupils)
         for (const auto& [name, s] : ChallengeSummaries(pupil.results))
-            table.rows.push_back({pupil.login, name, Mark(s.last), Mark(s.best),
+            table.rows.push_back({pupil.login, name, TableMark(s.last), TableMark(s.best),
                                   QString::number(s.count), TimeSpent(s.totalSeconds),
                                   Date(s.last)});
     return table;

@@ -158,11 +158,13 @@ bool TeacherWindow::ExportCsv(const QString& path) {
     QSaveFile file(path);
     const QByteArray bytes = CsvBytes(ClassTable(loaded));
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        ShowNotes({QStringLiteral("Zapisano %1").arg(QDir::toNativeSeparators(path))});
+        ShowNotes(loaded.notes +
+                  QStringList{QStringLiteral("Zapisano %1").arg(QDir::toNativeSeparators(path))});
         return true;
     }
-    ShowNotes({QStringLiteral("Nie można zapisać pliku %1 (%2)")
-                   .arg(QDir::toNativeSeparators(path), file.errorString())});
+    ShowNotes(loaded.notes +
+              QStringList{QStringLiteral("Nie można zapisać pliku %1 (%2)")
+                              .arg(QDir::toNativeSeparators(path), file.errorString())});
     return false;
 }
 

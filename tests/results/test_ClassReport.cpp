@@ -126,16 +126,21 @@ TEST_F(ClassReportTest, ADatabaseOfALaterVersionIsReadAndAForeignOneRefused) {
 
 TEST_F(ClassReportTest, TheTableHasARowPerPupilAndExerciseAndPerContinentOfTheMap) {
     TwoPupils();
-    Append("ola", {Stored(4, "ola", ExerciseResult::Coordinates(8, 6))});
+    Append("ola", {Stored(4, "ola", ExerciseResult::Coordinates(8, 6)),
+                   Stored(5, "ola", ExerciseResult::Puzzle("PERU", 95, 30, true))});
     const ReportTable table = ClassTable(LoadResults(dir.path()));
-    ASSERT_EQ(table.rows.size(), 5u);
+    ASSERT_EQ(table.rows.size(), 6u);
     EXPECT_EQ(table.rows[0], QStringList({"jan", "Państwa świata na mapie – Afryka", "98%", "98%",
                                           "1", "", "09.03.2026"}));
     EXPECT_EQ(table.rows[1], QStringList({"jan", "Państwa świata na mapie – Europa", "98%", "98%",
                                           "2", "", "09.03.2026"}));
     EXPECT_EQ(table.rows[2], QStringList({"ola", "Sprawdź, ile wiesz", "bardzo dobry",
                                           "bardzo dobry", "2", "1:02:50", "09.03.2026"}));
-    EXPECT_EQ(table.rows[3][1], "Współrzędne na mapie");
+    // Times carry the hours, or a spreadsheet takes minutes for hours.
+    EXPECT_EQ(table.rows[3],
+              QStringList({"ola", "Puzzle", "0:01:35", "0:01:35", "1", "0:01:35", "09.03.2026"}));
+    EXPECT_EQ(table.rows[4][1], "Współrzędne na mapie");
+    EXPECT_EQ(table.rows[4][5], "");
     const QStringList detail = PupilDetail(LoadResults(dir.path()).pupils[0]);
     EXPECT_TRUE(detail.contains("  Ostatnio: 98%, 09.03.2026"));
     EXPECT_TRUE(detail.contains("  Najczęstsze błędy: Mołdawia (2 razy)"));
