@@ -36,6 +36,13 @@ PupilResults ReadDatabase(const QFileInfo& file) {
 }
 
 void LoadFolder(const QDir& folder, ClassResults& loaded) {
+    const QString where = QDir::toNativeSeparators(folder.absolutePath());
+    // A folder that cannot be listed would look empty.
+    if (!QFileInfo(folder.path()).isReadable()) {
+        loaded.notes
+            << QStringLiteral("Nie można odczytać folderu %1 (brak prawa odczytu)").arg(where);
+        return;
+    }
     qint64 budget = kMaxFolderBytes;
     const QFileInfoList files =
         folder.entryInfoList({QStringLiteral("*.") + kClassFileSuffix},
@@ -61,8 +68,7 @@ void LoadFolder(const QDir& folder, ClassResults& loaded) {
         }
     }
     if (files.isEmpty())
-        loaded.notes << QStringLiteral("W folderze %1 nie ma plików wyników (*.wyniki)")
-                            .arg(QDir::toNativeSeparators(folder.absolutePath()));
+        loaded.notes << QStringLiteral("W folderze %1 nie ma plików wyników (*.wyniki)").arg(where);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -54,6 +56,17 @@ TEST_F(ClassReportTest, AFolderListsEachPupilAndNamesTheFilesLeftOut) {
     EXPECT_EQ(loaded.pupils[1].results.size(), 3u);
     EXPECT_EQ(loaded.notes, QStringList({"Pominięto: Plik ewa.wyniki jest uszkodzony (wiersz 2)",
                                          "Pominięto zenek.wyniki: to nie jest zwykły plik"}));
+}
+
+TEST_F(ClassReportTest, AFolderThatCannotBeListedIsNamedNotShownEmpty) {
+    if (geteuid() == 0) GTEST_SKIP() << "root lists every folder";
+    TwoPupils();
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0333), 0);
+    const ClassResults loaded = LoadResults(dir.path());
+    chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    EXPECT_TRUE(loaded.pupils.empty());
+    EXPECT_EQ(loaded.notes.value(0),
+              QStringLiteral("Nie można odczytać folderu %1 (brak prawa odczytu)").arg(dir.path()));
 }
 
 TEST_F(ClassReportTest, LinesOfAnyVersionAreReadAndBadOnesRefused) {
