@@ -4,7 +4,9 @@
 #include "results/ClassResults.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "data/TarvoError.h"
@@ -22,11 +24,21 @@ QString LoginOf(const QFileInfo& file, const std::vector<StoredResult>& results)
     return file.completeBaseName();
 }
 
+// The database is read from a copy, with its write-ahead log if there is
+// one: SQLite cannot read a log's database in a folder the teacher may not
+// write to, and the pupil's own files are never touched.
 PupilResults ReadDatabase(const QFileInfo& file) {
-    if (file.size() > kMaxDatabaseBytes)
+    const QString log = file.filePath() + QStringLiteral("-wal");
+    const qint64 logSize = QFileInfo(log).isFile() ? QFileInfo(log).size() : 0;
+    if (file.size() + logSize > kMaxDatabaseBytes)
         throw TarvoError(QStringLiteral("Plik %1 jest za duży").arg(file.fileName()));
+    QTemporaryDir copyDir;
+    const QString copy = copyDir.filePath(QStringLiteral("Wyniki.sqlite"));
+    if (!copyDir.isValid() || !QFile::copy(file.filePath(), copy) ||
+        (logSize > 0 && !QFile::copy(log, copy + QStringLiteral("-wal"))))
+        throw TarvoError(QStringLiteral("Nie można odczytać pliku %1").arg(file.fileName()));
     try {
-        const ResultStore store(file.filePath(), ResultStore::Access::ReadOnly);
+        const ResultStore store(copy, ResultStore::Access::ReadOnly);
         PupilResults pupil{QString(), store.All()};
         pupil.login = pupil.results.empty() ? file.completeBaseName() : pupil.results.back().login;
         return pupil;
