@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "results/ClassFolder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/TarvoApplication.h"
+#include "platform/TarvoApplication.h"
 #include "teacher/TeacherCommandLine.h"
 #include "teacher/TeacherWindow.h"
 

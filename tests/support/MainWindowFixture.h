@@ -12,7 +12,7 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 #include "support/TestFiles.h"
 
 class MainWindowFixture : public ::testing::Test {
