@@ -115,6 +115,15 @@ QString MinutesSeconds(int seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString Duration(qint64 seconds) {
+    seconds = std::max<qint64>(seconds, 0);
+    if (seconds < 3600) return MinutesSeconds(int(seconds));
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString Mark(const ExerciseResult& result) {
     switch (result.exercise) {
         case Exercise::KnowledgeQuiz:

@@ -50,3 +50,5 @@ bool SameChallenge(const ExerciseResult& a, const ExerciseResult& b);
 QString ComparisonLine(const ExerciseResult* previousBest, const ExerciseResult& today);
 // "2:05"
 QString MinutesSeconds(int seconds);
+// "2:05" below an hour, "1:02:05" from an hour up.
+QString Duration(qint64 seconds);

@@ -53,10 +53,14 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 StoredResult ParseLine(const QByteArray& line) {
     const QJsonObject o = QJsonDocument::fromJson(line).object();
-    if (o.isEmpty() || !o.value("id").isDouble() || !o.value("exercise").isString())
+    const double id = o.value("id").toDouble(-1);
+    // Ids are whole numbers a double holds exactly; "v", the line's version,
+    // is 1 or later (later versions only add fields, which are ignored here).
+    if (!(id >= 0 && id <= 9007199254740992.0) || !o.value("exercise").isString() ||
+        o.value("v").toInt(1) < 1)
         throw std::invalid_argument("line");
     StoredResult stored;
-    stored.id = qint64(o.value("id").toDouble());
+    stored.id = qint64(id);
     stored.login = o.value("login").toString();
     ExerciseResult& r = stored.result;
     r.exercise = ExerciseFromKey(o.value("exercise").toString());

@@ -104,7 +104,7 @@ QWidget* MyResultsWindow::ExerciseBlock(const ExerciseSummary& summary) {
                     0);
     QString total = QStringLiteral("Razem: %1").arg(summary.count);
     if (summary.totalSeconds > 0)
-        total += QStringLiteral(", czas ") + MinutesSeconds(summary.totalSeconds);
+        total += QStringLiteral(", czas ") + Duration(summary.totalSeconds);
     grid->addWidget(PlainLabel(total, block), 3, 0);
     auto* chart = new RatingChart(summary.ratings, block);
     chart->setAccessibleName(QStringLiteral("Wyniki w czasie"));

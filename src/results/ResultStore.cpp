@@ -60,6 +60,7 @@ QString Reason(const QSqlError& error) {
 QSqlQuery Run(QSqlDatabase db, const QString& sql,
               const QString& what = QStringLiteral("Plik wyników jest uszkodzony")) {
     QSqlQuery query(db);
+    query.setForwardOnly(true);  // rows are read once; nothing is cached
     if (!query.exec(sql)) Fail(what, query.lastError());
     return query;
 }
@@ -76,13 +77,21 @@ QString NewConnectionName() {
 
 }  // namespace
 
-ResultStore::ResultStore(const QString& path) : connection(NewConnectionName()) {
+ResultStore::ResultStore(const QString& path, Access access) : connection(NewConnectionName()) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     db.setDatabaseName(path);
     // Another writer (a second copy of the program) is waited for, not failed.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(access == Access::ReadOnly
+                             ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000")
+                             : QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     try {
         if (!db.open()) Fail(QStringLiteral("Nie można otworzyć pliku wyników"), db.lastError());
+        if (access == Access::ReadOnly) {
+            // Reading the version reads the header: a file that is no database fails here.
+            if (SchemaVersion() < 1)
+                throw TarvoError(QStringLiteral("Ten plik nie jest plikiem wyników"));
+            return;
+        }
         const QString unusable = QStringLiteral("Nie można używać pliku wyników");
         Run(db, QStringLiteral("PRAGMA journal_mode=WAL"), unusable);
         Run(db, QStringLiteral("PRAGMA synchronous=FULL"), unusable);
@@ -104,8 +113,8 @@ ResultStore::~ResultStore() {
 }
 
 int ResultStore::SchemaVersion() const {
-    QSqlQuery query =
-        Run(QSqlDatabase::database(connection), QStringLiteral("PRAGMA user_version"));
+    QSqlQuery query = Run(QSqlDatabase::database(connection), QStringLiteral("PRAGMA user_version"),
+                          QStringLiteral("Nie można odczytać pliku wyników"));
     return query.next() ? query.value(0).toInt() : 0;
 }
 

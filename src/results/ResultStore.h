@@ -25,10 +25,12 @@ class ResultStore {
 public:
     static constexpr int kSchemaVersion = 2;
 
-    // Opens or creates the database. Throws TarvoError with a Polish note
-    // when the file cannot be opened, is not a results database, or is
-    // damaged.
-    explicit ResultStore(const QString& path);
+    // ReadWrite opens or creates the database and brings its schema up to
+    // date; ReadOnly reads an existing one as it is, whatever version wrote
+    // it, and writes nothing. Throws TarvoError with a Polish note when the
+    // file cannot be opened, is not a results database, or is damaged.
+    enum class Access { ReadWrite, ReadOnly };
+    explicit ResultStore(const QString& path, Access access = Access::ReadWrite);
     ~ResultStore();
     ResultStore(const ResultStore&) = delete;
     ResultStore& operator=(const ResultStore&) = delete;

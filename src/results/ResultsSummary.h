@@ -17,7 +17,7 @@ struct MistakeCount {
 struct ExerciseSummary {
     Exercise exercise = Exercise::Unknown;
     int count = 0;
-    int totalSeconds = 0;
+    qint64 totalSeconds = 0;
     ExerciseResult last;
     ExerciseResult best;
     std::vector<double> ratings;  // the latest ones, oldest first, for the chart

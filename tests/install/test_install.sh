@@ -22,6 +22,10 @@ read -r command arguments < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/p
 desktop-file-validate "$PREFIX/share/applications/pl.terravika.Zestawy.desktop"
 read -r editor _ < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Zestawy.desktop")
 [ -x "$PREFIX/bin/$editor" ] || fail "set editor $editor not installed"
+# So has the teachers' view of results, with its help in Polish.
+desktop-file-validate "$PREFIX/share/applications/pl.terravika.Wyniki.desktop"
+read -r results _ < <(sed -n 's/^Exec=//p' "$PREFIX/share/applications/pl.terravika.Wyniki.desktop")
+"$PREFIX/bin/$results" --help | grep -q '^Użycie: terravika-wyniki' || fail "no Polish help of $results"
 [ -f "$PREFIX/share/icons/hicolor/256x256/apps/pl.terravika.Terravika.png" ] || fail "no icon"
 grep -q '^License: CC-BY-SA-4.0$' "$PREFIX/share/doc/terravika/copyright" || fail "no copyright file"
 sets=$(find "$PREFIX/share/terravika/Data" -name '*.dat' | wc -l)
