@@ -9,6 +9,7 @@
 
 #include "data/TarvoError.h"
 #include "widgets/BundledFont.h"
+#include "widgets/FocusVisible.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name gives the windows their X11 class "Terravika", which the
@@ -19,6 +20,17 @@ TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, 
     setDesktopFileName("pl.terravika.Terravika");
     UseWindowIcon();
     UseBundledFont();
+    UseReadableSelection();
+    FocusVisible::Install(*this);
+}
+
+// Selected rows of lists and drop-downs in white on a blue dark enough
+// (7.3:1) to read; the style's own blue reaches only 3.6:1.
+void TarvoApplication::UseReadableSelection() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::All, QPalette::Highlight, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::All, QPalette::HighlightedText, Qt::white);
+    setPalette(pal);
 }
 
 void TarvoApplication::UseWindowIcon() {

@@ -73,7 +73,6 @@ void MapsWindow::BuildControls() {
     TrybL->installEventFilter(this);
     TrybL->setFocusPolicy(Qt::TabFocus);
     SetAccessible(TrybL, QAccessible::Button, QStringLiteral("Opcje"));
-    AddFocusRing(TrybL);
     Lskutecznosc = WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
 
     Panel1 = ChildPanel(this, "Panel1", {8, 64, 465, 337});
