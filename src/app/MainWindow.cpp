@@ -212,6 +212,7 @@ QColor MainWindow::LabelColour(int entry) const {
 void MainWindow::ShowModuleHeader(int module) {
     if (module < 1 || module > 8) return;
     LoadJpegResourceToImage(MainMenu::EntryAt(module).header, ImNaglowek);
+    ImNaglowek->setAccessibleName(QString::fromUtf8(MainMenu::EntryAt(module).caption));
     if (PNagl->isHidden()) PNagl->show();
 }
 

@@ -67,6 +67,11 @@ void CoordinatesWindow::BuildGrid() {
     Panel5 = ColourPanel(this, "Panel5", {45, 136, 136, 4}, blue);
     Punkt = ColourPanel(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
     Punkt->hide();
+    SetAccessible(Punkt, QAccessible::Graphic, QStringLiteral("Punkt do odczytania"));
+    NameWithContext(Szer1, QStringLiteral("Południk lewy"));
+    NameWithContext(Szer2, QStringLiteral("Południk prawy"));
+    NameWithContext(Szer3, QStringLiteral("Równoleżnik górny"));
+    NameWithContext(Szer4, QStringLiteral("Równoleżnik dolny"));
 }
 
 void CoordinatesWindow::BuildAnswerArea() {
@@ -74,6 +79,8 @@ void CoordinatesWindow::BuildAnswerArea() {
     Odp = CentredLabel(this, "Odp", {240, 32, 121, 17}, 11);
     WhiteCaption(this, "Label4", "Twoja odpowiedź:", {240, 56}, 11);
     JegoOdp = CentredLabel(this, "JegoOdp", {240, 72, 121, 13}, 11);
+    NameWithContext(Odp, QStringLiteral("Poprawnie"));
+    NameWithContext(JegoOdp, QStringLiteral("Twoja odpowiedź"));
 
     N = SideButton("N", {295, 96});
     W = SideButton("W", {240, 147});
@@ -132,10 +139,10 @@ void CoordinatesWindow::keyPressEvent(QKeyEvent* event) {
 // is enabled (E and W for the longitude, N and S for the latitude).
 bool CoordinatesWindow::SideKey(int key) {
     class FaceButton* side = key == Qt::Key_E   ? E
-                       : key == Qt::Key_W ? W
-                       : key == Qt::Key_N ? N
-                       : key == Qt::Key_S ? S
-                                          : nullptr;
+                             : key == Qt::Key_W ? W
+                             : key == Qt::Key_N ? N
+                             : key == Qt::Key_S ? S
+                                                : nullptr;
     if (!side || !side->isEnabled()) return false;
     side->click();
     return true;

@@ -37,6 +37,7 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(par
     ListaKombo->setGeometry(286, 12, 140, 21);
     for (int n = 1; n <= kExplorerCount; ++n) ListaKombo->addItem(ExplorerCaption(n));
     ListaKombo->setMaxVisibleItems(kExplorerCount);
+    ListaKombo->setAccessibleName(QStringLiteral("Odkrywca"));
     connect(ListaKombo, &QComboBox::activated, this,
             [this](int index) { ShowExplorer(index + 1); });
 

@@ -73,6 +73,7 @@ private:
     void MarkRows();
     void ClearMarks();
     void AnnounceVerdict(bool right);
+    void AnnounceQuestion();
 
     AppContext& ctx;
     QWidget* nextArrow = nullptr;

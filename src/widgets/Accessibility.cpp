@@ -12,10 +12,20 @@
 namespace {
 
 constexpr const char* kRoleProperty = "terravikaAccessibleRole";
+constexpr const char* kContextProperty = "terravikaAccessibleContext";
+constexpr const char* kAnnouncerName = "terravikaAnnouncer";
 
 class RoleAccessible : public QAccessibleWidget {
 public:
     RoleAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    // A label with a context reads as "context: text", so that a bare number
+    // says what it counts.
+    QString text(QAccessible::Text t) const override {
+        const QString context = widget()->property(kContextProperty).toString();
+        if (t != QAccessible::Name || context.isEmpty()) return QAccessibleWidget::text(t);
+        return context + ": " + widget()->property("text").toString();
+    }
 
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
@@ -32,32 +42,6 @@ public:
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QCoreApplication::sendEvent(widget(), &press);
         QCoreApplication::sendEvent(widget(), &release);
-    }
-};
-
-class FocusRing : public QWidget {
-public:
-    explicit FocusRing(QWidget* target) : QWidget(target) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        target->installEventFilter(this);
-        hide();
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            resize(parentWidget()->size());
-            show();
-            raise();
-        }
-        if (event->type() == QEvent::FocusOut) hide();
-        if (event->type() == QEvent::Resize) resize(parentWidget()->size());
-        return false;
-    }
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        PaintFocusRing(p, rect());
     }
 };
 
@@ -81,26 +65,44 @@ void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name)
     widget->setAccessibleName(name);
 }
 
-void AddFocusRing(QWidget* widget) {
-    new FocusRing(widget);
+void NameWithContext(QWidget* label, const QString& context) {
+    label->setProperty(kContextProperty, context);
+    SetAccessible(label, QAccessible::StaticText, QString());
 }
 
+// Screen readers speak a notification when it appears, wherever the focus
+// is; an unseen notification beside the label carries the text.
 void Announce(QWidget* label) {
-    QAccessibleEvent named(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent alert(label, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    const QString name = label->accessibleName();
+    Announce(label, name.isEmpty() ? label->property("text").toString() : name);
+}
+
+void Announce(QWidget* label, const QString& text) {
+    auto* announcer = label->findChild<QWidget*>(kAnnouncerName, Qt::FindDirectChildrenOnly);
+    if (!announcer) {
+        announcer = new QWidget(label);
+        announcer->setObjectName(kAnnouncerName);
+        announcer->hide();
+        SetAccessible(announcer, QAccessible::Notification, text);
+    }
+    announcer->setAccessibleName(text);
+    QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void PaintFocusRing(QPainter& p, const QRect& r, bool round, const QColor& colour) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, round);
-    p.setPen(QPen(colour, 2));
     p.setBrush(Qt::NoBrush);
-    const QRectF ring = QRectF(r).adjusted(1, 1, -1, -1);
-    if (round)
-        p.drawEllipse(ring);
-    else
-        p.drawRect(ring);
+    auto draw = [&](const QColor& c, qreal width, qreal inset) {
+        p.setPen(QPen(c, width));
+        const QRectF ring = QRectF(r).adjusted(inset, inset, -inset, -inset);
+        if (round)
+            p.drawEllipse(ring);
+        else
+            p.drawRect(ring);
+    };
+    draw(QColor(0x10, 0x10, 0x10), 1, 0.5);
+    draw(colour, 2, 2);
     p.restore();
 }
