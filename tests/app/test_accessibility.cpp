@@ -2,27 +2,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Walks the accessible tree of the main window with each module open and
-// finds a name for every control that acts.
+// finds a name for every control that acts; what a sighted pupil reads after
+// an action reaches a screen reader as a notification.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
 #include <set>
 
 #include "app/MainWindow.h"
+#include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
+#include "country/CountryWindow.h"
 #include "data/DataAccess.h"
 #include "platform/FakePlatform.h"
 #include "quiz/QuizWindow.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/FaceButton.h"
 
 namespace {
 
 bool Acts(QAccessibleInterface* item) {
     static const std::set<QAccessible::Role> kActing{
-        QAccessible::Button,   QAccessible::CheckBox,     QAccessible::RadioButton,
-        QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
-        QAccessible::Link,     QAccessible::PageTab,      QAccessible::List};
+        QAccessible::Button,     QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::Link,       QAccessible::PageTab,      QAccessible::List,
+        QAccessible::ProgressBar};
     const QAccessible::State state = item->state();
     if (state.invisible) return false;
     QAccessibleActionInterface* actions = item->actionInterface();
@@ -30,16 +39,29 @@ bool Acts(QAccessibleInterface* item) {
            (actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 
-// Every acting control under item without a name, as "objectName (role)".
-void Unnamed(QAccessibleInterface* item, QStringList& found, int depth = 0) {
+// Every acting control under item without a name, as "objectName (role)";
+// the visible tree itself goes to dump, one object a line.
+void Unnamed(QAccessibleInterface* item, QStringList& found, QStringList& dump, int depth = 0) {
     ASSERT_LT(depth, 40);
     if (item->state().invisible) return;
-    if (Acts(item) && item->text(QAccessible::Name).trimmed().isEmpty())
-        found.append(QStringLiteral("%1 (%2)")
-                         .arg(item->object() ? item->object()->objectName() : "?")
-                         .arg(int(item->role())));
+    const QString object = item->object() ? item->object()->objectName() : "?";
+    const QString name = item->text(QAccessible::Name).trimmed();
+    dump.append(QStringLiteral("%1%2 (%3) \"%4\"")
+                    .arg(QString(depth * 2, ' '), object)
+                    .arg(int(item->role()), 0, 16)
+                    .arg(name));
+    if (Acts(item) && name.isEmpty())
+        found.append(QStringLiteral("%1 (%2)").arg(object).arg(int(item->role())));
     for (int i = 0; i < item->childCount(); ++i)
-        if (QAccessibleInterface* child = item->child(i)) Unnamed(child, found, depth + 1);
+        if (QAccessibleInterface* child = item->child(i)) Unnamed(child, found, dump, depth + 1);
+}
+
+// Keeps the dump where TERRAVIKA_TREE_DUMP points, for reading.
+void KeepDump(int module, const QStringList& dump) {
+    const QString folder = qEnvironmentVariable("TERRAVIKA_TREE_DUMP");
+    if (folder.isEmpty()) return;
+    QFile file(QStringLiteral("%1/accessible-tree-%2.txt").arg(folder).arg(module));
+    if (file.open(QIODevice::WriteOnly)) file.write(dump.join('\n').toUtf8() + '\n');
 }
 
 class AccessibleTree : public ::testing::TestWithParam<int> {};
@@ -58,11 +80,82 @@ TEST_P(AccessibleTree, EveryControlThatActsHasAName) {
     const int module = GetParam();
     if (module != 0) form.LaunchEntry(module);
     if (module == 1 || module == 2) form.form2->ShowNextQuestion();  // rows with texts
-    QStringList unnamed;
-    Unnamed(QAccessible::queryAccessibleInterface(&form), unnamed);
+    QStringList unnamed, dump;
+    Unnamed(QAccessible::queryAccessibleInterface(&form), unnamed, dump);
+    KeepDump(module, dump);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindowAndModules, AccessibleTree, ::testing::Range(0, 9));
+
+// The names of the notifications shown while it lives, as a screen reader
+// would speak them.
+class Speech {
+public:
+    Speech() {
+        heard = &texts;
+        QAccessible::installUpdateHandler(Record);
+        QAccessible::setActive(true);
+    }
+    ~Speech() {
+        QAccessible::installUpdateHandler(nullptr);
+        heard = nullptr;
+    }
+    QStringList texts;
+
+private:
+    static inline QStringList* heard = nullptr;
+    static void Record(QAccessibleEvent* event) {
+        QAccessibleInterface* item = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && item &&
+            item->role() == QAccessible::Notification)
+            heard->append(item->text(QAccessible::Name));
+    }
+};
+
+class Spoken : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        dir.write("Data/a.dat", MakePhotoSet("S\r\nA*a\r\nB*b\r\n", 2));
+        Start();
+    }
+    void Click(QWidget* window, const char* button) {
+        QTest::mouseClick(window->findChild<FaceButton*>(button), Qt::LeftButton);
+    }
+    Speech speech;
+};
+
+TEST_F(Spoken, QuizQuestionWithItsAnswersThenTheVerdictButNotTheTicks) {
+    form->LaunchEntry(1);
+    form->form2->ShowNextQuestion();
+    ASSERT_EQ(speech.texts.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^Pytanie numer: 1\\. .+\\. 1\\. .+\\. 2\\. .+\\. 3\\. .+$")
+                    .match(speech.texts[0])
+                    .hasMatch())
+        << speech.texts[0].toStdString();
+    for (int tick = 0; tick < 3; ++tick) form->form2->ZegF3Timer();
+    EXPECT_EQ(speech.texts.size(), 1) << "the countdown spoke";
+    form->form2->AnswerKey(Qt::Key_1);
+    ASSERT_EQ(speech.texts.size(), 2);
+    EXPECT_TRUE(speech.texts[1].startsWith("Dobrze. Poprawnych: 1") ||
+                speech.texts[1].startsWith("Źle. Poprawna odpowiedź: "))
+        << speech.texts[1].toStdString();
+}
+
+TEST_F(Spoken, CoordinatesVerdict) {
+    form->LaunchEntry(5);
+    Click(form->fUklad, "Nastepny");
+    Click(form->fUklad, "E");
+    Click(form->fUklad, "N");
+    ASSERT_FALSE(speech.texts.isEmpty());
+    EXPECT_TRUE(speech.texts.last().startsWith("Odpowiedziałeś "))
+        << speech.texts.last().toStdString();
+}
+
+TEST_F(Spoken, CountryWrongName) {
+    form->LaunchEntry(4);
+    Click(form->formGdzie, "Sprawdz");
+    EXPECT_EQ(speech.texts, QStringList{"NIESTETY NIE"});
+}
 
 }  // namespace
