@@ -15,6 +15,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "help/ChmFile.h"
+#include "widgets/Accessibility.h"
 
 namespace {
 constexpr int kPageRole = Qt::UserRole;
@@ -24,6 +25,13 @@ constexpr int kMaxPicturePixels = 4096 * 4096;
 HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), file(file) {
     setOpenLinks(false);
     setAccessibleName(QStringLiteral("Treść pomocy"));
+    // A caret that the arrows move line by line, for a screen reader to read.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    // A link reached with Tab is read out by its text.
+    connect(this, &QTextBrowser::highlighted, this, [this](const QUrl& url) {
+        if (!url.isEmpty() && hasFocus() && textCursor().hasSelection())
+            Announce(this, QStringLiteral("Odnośnik: ") + textCursor().selectedText());
+    });
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
