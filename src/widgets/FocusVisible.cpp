@@ -71,8 +71,10 @@ protected:
 
 QPointer<Ring> ring;
 
+// A window that holds the focus itself (to take the program's keys) gets no
+// ring round the whole of it, nor does a drop-down's open list.
 bool TakesRing(const QWidget* widget) {
-    return widget && !widget->property(kOwnFocusProperty).toBool() &&
+    return widget && !widget->isWindow() && !widget->property(kOwnFocusProperty).toBool() &&
            widget->window()->windowType() != Qt::Popup;
 }
 
