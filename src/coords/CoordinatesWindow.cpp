@@ -109,12 +109,12 @@ void CoordinatesWindow::BuildAnswerArea() {
     OdpEdit->setAccessibleName("Stopnie");
     WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
-    Nastepny = FaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
+    Nastepny = ChildFaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
     connect(Nastepny, &QAbstractButton::clicked, this, &CoordinatesWindow::NastepnyClick);
 }
 
-class FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
-    auto* button = FaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
+FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
+    FaceButton* button = ChildFaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
     button->installEventFilter(this);
     return button;
 }
@@ -138,11 +138,11 @@ void CoordinatesWindow::keyPressEvent(QKeyEvent* event) {
 // The letters of the compass rose press the button of that side while it
 // is enabled (E and W for the longitude, N and S for the latitude).
 bool CoordinatesWindow::SideKey(int key) {
-    class FaceButton* side = key == Qt::Key_E   ? E
-                             : key == Qt::Key_W ? W
-                             : key == Qt::Key_N ? N
-                             : key == Qt::Key_S ? S
-                                                : nullptr;
+    FaceButton* side = key == Qt::Key_E   ? E
+                       : key == Qt::Key_W ? W
+                       : key == Qt::Key_N ? N
+                       : key == Qt::Key_S ? S
+                                          : nullptr;
     if (!side || !side->isEnabled()) return false;
     side->click();
     return true;

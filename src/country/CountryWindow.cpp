@@ -107,13 +107,13 @@ void CountryWindow::BuildControls() {
     NazwaEdit->installEventFilter(this);
     connect(NazwaEdit, &QLineEdit::textChanged, this, &CountryWindow::CapitaliseName);
     connect(NazwaEdit, &QLineEdit::textEdited, this, [this] { promptShown = false; });
-    Sprawdz = FaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
+    Sprawdz = ChildFaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
     NrEdit = MakeEdit(Panel1, "NrEdit", {268, 276, 49, 21});
     NrEdit->setMaxLength(2);
     NrEdit->setText(QStringLiteral("1"));
     MakeNumberField(NrEdit);
-    NrBut = FaceButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
-    Nastepny = FaceButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
+    NrBut = ChildFaceButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
+    Nastepny = ChildFaceButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
     connect(Sprawdz, &QAbstractButton::clicked, this, &CountryWindow::SprawdzClick);
     connect(NrBut, &QAbstractButton::clicked, this, &CountryWindow::NrButClick);
     connect(Nastepny, &QAbstractButton::clicked, this, &CountryWindow::NastepnyClick);

@@ -43,7 +43,7 @@ QImage LoadGlyph(const QString& name) {
 
 FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry, const QString& caption,
                          const QString& hint) {
-    FaceButton* button = FaceButton(parent, name, geometry, caption);
+    FaceButton* button = ChildFaceButton(parent, name, geometry, caption);
     button->setToolTip(hint);
     return button;
 }

@@ -122,7 +122,7 @@ void QuizWindow::BuildControls() {
     NameWithContext(TimeLab, QStringLiteral("Pozostało sekund"));
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 
-    BBledy = FaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
+    BBledy = ChildFaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
     BBledy->hide();
     connect(BBledy, &QAbstractButton::clicked, this, &QuizWindow::BBledyClick);
     mistakeList = new ListDialog(this);

@@ -64,7 +64,8 @@ QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPo
     return label;
 }
 
-FaceButton* FaceButton(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+FaceButton* ChildFaceButton(QWidget* parent, const char* name, QRect geometry,
+                            const QString& caption) {
     auto* button = new FaceButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);

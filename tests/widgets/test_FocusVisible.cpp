@@ -43,7 +43,7 @@ protected:
         host.resize(300, 100);
         host.setPalette(QPalette(QColor(0x1B, 0x5C, 0x81)));
         host.setAutoFillBackground(true);
-        other = FaceButton(&host, "other", {10, 10, 75, 25}, QStringLiteral("Inny"));
+        other = ChildFaceButton(&host, "other", {10, 10, 75, 25}, QStringLiteral("Inny"));
         control = GetParam().make(&host);
         control->setGeometry(100, 10, 140, 40);
         control->setFocusPolicy(Qt::StrongFocus);
