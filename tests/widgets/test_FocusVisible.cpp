@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
     SelfDrawnAndStandard, FocusVisibleControls,
     ::testing::Values(Control{"button",
                               [](QWidget* parent) -> QWidget* {
-                                  return FaceButton(parent, "button", {},
-                                                    QStringLiteral("Następny"));
+                                  return ChildFaceButton(parent, "button", {},
+                                                         QStringLiteral("Następny"));
                               }},
                       Control{"picture",
                               [](QWidget* parent) -> QWidget* {
