@@ -10,6 +10,7 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
+#include "widgets/Accessibility.h"
 #include "widgets/CentreOnScreen.h"
 
 PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
@@ -40,7 +41,7 @@ PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
     CWyborZestawu->setObjectName("CWyborZestawu");
     CWyborZestawu->setGeometry(16, 40, kListWidth, 21);
     CWyborZestawu->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    CWyborZestawu->setAccessibleName(QStringLiteral("Zestaw obrazków"));
+    NameByPurpose(CWyborZestawu, QStringLiteral("Zestaw obrazków"));
     // Every pick closes the chooser, also a pick of the set already chosen.
     connect(CWyborZestawu, &QComboBox::activated, this, &PhotoSetChooser::CWyborZestawuChange);
 }

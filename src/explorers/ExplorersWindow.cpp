@@ -21,6 +21,7 @@
 #include "explorers/Explorers.h"
 #include "explorers/RtfReader.h"
 #include "platform/Platform.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 
 ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
@@ -37,7 +38,7 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(par
     ListaKombo->setGeometry(286, 12, 140, 21);
     for (int n = 1; n <= kExplorerCount; ++n) ListaKombo->addItem(ExplorerCaption(n));
     ListaKombo->setMaxVisibleItems(kExplorerCount);
-    ListaKombo->setAccessibleName(QStringLiteral("Odkrywca"));
+    NameByPurpose(ListaKombo, QStringLiteral("Odkrywca"));
     connect(ListaKombo, &QComboBox::activated, this,
             [this](int index) { ShowExplorer(index + 1); });
 

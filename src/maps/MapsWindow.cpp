@@ -95,7 +95,7 @@ void MapsWindow::BuildControls() {
     ListaPanstw = new QComboBox(PWyborKontynentu);
     ListaPanstw->setObjectName("ListaPanstw");
     ListaPanstw->setGeometry(0, 0, 135, 21);
-    ListaPanstw->setAccessibleName(QStringLiteral("Kontynent"));
+    NameByPurpose(ListaPanstw, QStringLiteral("Kontynent"));
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
     connect(ListaPanstw, &QComboBox::activated, this, &MapsWindow::ListaPanstwClick);
 
@@ -107,7 +107,7 @@ void MapsWindow::BuildControls() {
     // A list popup, not a menu, so that it shows only its ten rows.
     ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
-    ListaZnajdz->setAccessibleName(QStringLiteral("Państwo do znalezienia"));
+    NameByPurpose(ListaZnajdz, QStringLiteral("Państwo do znalezienia"));
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
     connect(ListaZnajdz, &QComboBox::activated, this, &MapsWindow::ListaZnajdzClick);
 }

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QWidget>
 
@@ -63,6 +64,13 @@ void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name)
     Q_UNUSED(installed);
     widget->setProperty(kRoleProperty, int(role));
     widget->setAccessibleName(name);
+}
+
+void NameByPurpose(QWidget* control, const QString& purpose) {
+    control->setAccessibleName(purpose);
+    auto* label = new QLabel(purpose, control->parentWidget());
+    label->setBuddy(control);
+    label->hide();
 }
 
 void NameWithContext(QWidget* label, const QString& context) {

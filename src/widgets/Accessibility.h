@@ -22,6 +22,10 @@ void Announce(QWidget* label);
 // The same with a text of its own, spoken beside the label.
 void Announce(QWidget* label, const QString& text);
 
+// Names a control by its purpose. A drop-down list reads as its chosen item
+// on Linux, so an unseen label names it there, as a label beside it would.
+void NameByPurpose(QWidget* control, const QString& purpose);
+
 // Names a label that shows a bare value by what it is: "Numer obrazka: 7".
 void NameWithContext(QWidget* label, const QString& context);
 

@@ -50,7 +50,10 @@ void Unnamed(QAccessibleInterface* item, QStringList& found, QStringList& dump, 
                     .arg(QString(depth * 2, ' '), object)
                     .arg(int(item->role()), 0, 16)
                     .arg(name));
-    if (Acts(item) && name.isEmpty())
+    // A drop-down reads as its chosen item: a label must say what it is for.
+    const bool unlabelled =
+        item->role() == QAccessible::ComboBox && item->relations(QAccessible::Label).isEmpty();
+    if (Acts(item) && (name.isEmpty() || unlabelled))
         found.append(QStringLiteral("%1 (%2)").arg(object).arg(int(item->role())));
     for (int i = 0; i < item->childCount(); ++i)
         if (QAccessibleInterface* child = item->child(i)) Unnamed(child, found, dump, depth + 1);
