@@ -26,7 +26,7 @@ struct Control {
 // The outer band of the widget, where the ring is drawn.
 QImage Border(QWidget* widget) {
     QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QPainter(&image).fillRect(image.rect().adjusted(4, 4, -4, -4), Qt::magenta);
+    QPainter(&image).fillRect(image.rect().adjusted(3, 3, -3, -3), Qt::magenta);
     return image;
 }
 
