@@ -25,7 +25,8 @@ public:
     QString text(QAccessible::Text t) const override {
         const QString context = widget()->property(kContextProperty).toString();
         if (t != QAccessible::Name || context.isEmpty()) return QAccessibleWidget::text(t);
-        return context + ": " + widget()->property("text").toString();
+        const QString value = widget()->property("text").toString();
+        return value.isEmpty() ? context : context + ": " + value;
     }
 
     QStringList actionNames() const override {
