@@ -20,6 +20,7 @@
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "platform/RealPlatform.h"
+#include "widgets/ScreenPositions.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     TarvoApplication app(argc, argv);
     if (scaling) {
         scaling->Restore();
+        ReportScreenPositions();
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (const QString note =
                 CutOffNote(screen->availableGeometry().size(), screen->devicePixelRatio());

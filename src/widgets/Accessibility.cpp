@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "widgets/Gauge.h"
+
 namespace {
 
 constexpr const char* kRoleProperty = "terravikaAccessibleRole";
@@ -47,7 +49,28 @@ public:
     }
 };
 
-QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
+// A gauge reads as a progress bar with its value and range.
+class GaugeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit GaugeAccessible(Gauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return gauge()->progress(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return gauge()->maxValue(); }
+    QVariant minimumValue() const override { return gauge()->minValue(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    Gauge* gauge() const { return static_cast<Gauge*>(widget()); }
+};
+
+QAccessibleInterface* ProgramFactory(const QString&, QObject* object) {
+    if (auto* gauge = qobject_cast<Gauge*>(object)) return new GaugeAccessible(gauge);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     const QVariant role = widget->property(kRoleProperty);
@@ -57,12 +80,16 @@ QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name) {
+void InstallAccessibleObjects() {
     static const bool installed = [] {
-        QAccessible::installFactory(RoleFactory);
+        QAccessible::installFactory(ProgramFactory);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name) {
+    InstallAccessibleObjects();
     widget->setProperty(kRoleProperty, int(role));
     widget->setAccessibleName(name);
 }

@@ -11,6 +11,10 @@
 class QPainter;
 class QWidget;
 
+// Makes the program's own accessible objects (for the widgets below and for
+// gauges) known to Qt; done on first use, and early by ReportScreenPositions.
+void InstallAccessibleObjects();
+
 // Gives a widget that is no standard control an accessible role and name.
 // A button's press action sends it a Space key press and release, which the
 // widget handles like a click.

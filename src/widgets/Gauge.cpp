@@ -3,45 +3,14 @@
 
 #include "widgets/Gauge.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
-namespace {
-
-// A gauge reads as a progress bar with its value and range.
-class GaugeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit GaugeAccessible(Gauge* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QVariant currentValue() const override { return gauge()->progress(); }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return gauge()->maxValue(); }
-    QVariant minimumValue() const override { return gauge()->minValue(); }
-    QVariant minimumStepSize() const override { return 1; }
-
-private:
-    Gauge* gauge() const { return static_cast<Gauge*>(widget()); }
-};
-
-QAccessibleInterface* GaugeFactory(const QString&, QObject* object) {
-    auto* gauge = qobject_cast<Gauge*>(object);
-    return gauge ? new GaugeAccessible(gauge) : nullptr;
-}
-
-}  // namespace
+#include "widgets/Accessibility.h"
 
 Gauge::Gauge(QWidget* parent) : QWidget(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(GaugeFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessibleObjects();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
