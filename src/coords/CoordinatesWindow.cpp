@@ -210,7 +210,7 @@ void CoordinatesWindow::LatitudeGiven(int side) {
     answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
     const bool right = answer.IsRight(task);
     NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
-    Announce(NapWskaz);
+    Announce(NapWskaz, NapWskaz->text() + ". Poprawnie: " + task.RightAnswer());
     ctx.platform.sounds.play(right ? "Plum" : "Plim");
     Nastepny->setEnabled(true);
     JegoOdp->setText(answer.Text());
