@@ -37,7 +37,8 @@ void SetParallelLabel(QLabel* label, int value) {
 
 }  // namespace
 
-CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {130, 180}), ctx(ctx) {
     setObjectName("CoordinatesWindow");
     setFixedSize(386, 261);
     Image1 = new QLabel(this);
@@ -46,7 +47,6 @@ CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent) : QWidget
     LoadJpegResourceToImage("TloUklad", Image1);
     BuildGrid();
     BuildAnswerArea();
-    hide();
 }
 
 void CoordinatesWindow::BuildGrid() {
@@ -155,8 +155,14 @@ void CoordinatesWindow::SetSides(bool longitude, bool latitude) {
     S->setEnabled(latitude);
 }
 
-void CoordinatesWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+// A run of tasks ends when the pupil leaves the exercise.
+void CoordinatesWindow::Closing() {
+    if (tasksDone == 0) return;
+    emit ExerciseFinished(ExerciseResult::Coordinates(tasksDone, tasksRight));
+    tasksDone = tasksRight = 0;
+}
+
+void CoordinatesWindow::Opening(Module) {
     SetSides(false, false);
     Nastepny->setEnabled(true);
     Punkt->hide();
@@ -209,6 +215,8 @@ void CoordinatesWindow::LatitudeGiven(int side) {
     answer.latSide = side;
     answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
     const bool right = answer.IsRight(task);
+    ++tasksDone;
+    tasksRight += right ? 1 : 0;
     NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
     Announce(NapWskaz, NapWskaz->text() + ". Poprawnie: " + task.RightAnswer());
     ctx.platform.sounds.play(right ? "Plum" : "Plim");

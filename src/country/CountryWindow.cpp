@@ -56,7 +56,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {100, 150}), ctx(ctx) {
     setObjectName("CountryWindow");
     setFixedSize(411, 329);
     setAutoFillBackground(true);
@@ -64,7 +65,6 @@ CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent)
     pal.setColor(QPalette::Window, QColor(0x80, 0x00, 0x40));
     setPalette(pal);
     BuildControls();
-    hide();
 }
 
 void CountryWindow::BuildControls() {
@@ -154,11 +154,8 @@ bool CountryWindow::eventFilter(QObject* watched, QEvent* event) {
     return event->type() == QEvent::KeyRelease && IsEnter(event);
 }
 
-void CountryWindow::showEvent(QShowEvent* event) {
-    // A restored main window re-shows its children spontaneously; only a
-    // real opening of the module starts a new game.
-    if (!event->spontaneous()) FormShow();
-    QWidget::showEvent(event);
+void CountryWindow::Opening(Module) {
+    FormShow();
 }
 
 void CountryWindow::FormShow() {
@@ -325,6 +322,7 @@ void CountryWindow::Decide(bool won) {
     ctx.platform.sounds.play(won ? QStringLiteral("Plum") : QStringLiteral("Plim"));
     game.locked = true;
     EnableChoice(true);
+    emit ExerciseFinished(ExerciseResult::Country(game.answer, game.attempts, game.points, won));
 }
 
 void CountryWindow::EnableChoice(bool enabled) {

@@ -24,7 +24,8 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 
-ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {60, 110}), ctx(ctx) {
     setObjectName("ExplorersWindow");
     setFixedSize(489, 366);
     ImTlo = new QLabel(this);
@@ -55,7 +56,6 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(par
     WhiteCaption(this, "Label2", "Przesuwaj tekst, używając klawiszy <PageDown> <PageUp>",
                  {152, 351});
     BuildEnlargement();
-    hide();
 }
 
 void ExplorersWindow::BuildEnlargement() {
@@ -96,11 +96,7 @@ void ExplorersWindow::BuildTextArea() {
             [this](QPoint at) { ReMenu->popup(RE->viewport()->mapToGlobal(at)); });
 }
 
-void ExplorersWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // A restored main window re-shows its children spontaneously; only a
-    // real opening of the module starts again at the introduction.
-    if (event->spontaneous()) return;
+void ExplorersWindow::Opening(Module) {
     ListaKombo->setCurrentIndex(0);
     ShowExplorer(1);
 }

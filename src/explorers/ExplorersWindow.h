@@ -5,7 +5,8 @@
 // The reader of texts about great explorers: a topic list, the topic's
 // rich-text document and portrait, and copying either to the clipboard. A
 // click on the portrait shows it enlarged over the window.
-#include <QWidget>
+
+#include "core/ModuleWindow.h"
 
 struct AppContext;
 class QAction;
@@ -14,7 +15,7 @@ class QLabel;
 class QMenu;
 class QTextEdit;
 
-class ExplorersWindow : public QWidget {
+class ExplorersWindow : public ModuleWindow {
     Q_OBJECT
 public:
     ExplorersWindow(AppContext& ctx, QWidget* parent);
@@ -35,7 +36,7 @@ public:
     QAction *KopiujTekst, *KopiujObraz;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Opening(Module chosen) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -82,7 +82,8 @@ TEST_P(AccessibleTree, EveryControlThatActsHasAName) {
     form.PositionWindows(QRect(0, 0, 1024, 768));
     const int module = GetParam();
     if (module != 0) form.LaunchEntry(module);
-    if (module == 1 || module == 2) form.form2->ShowNextQuestion();  // rows with texts
+    if (module == 1 || module == 2)
+        form.findChild<QuizWindow*>()->ShowNextQuestion();  // rows with texts
     QStringList unnamed, dump;
     Unnamed(QAccessible::queryAccessibleInterface(&form), unnamed, dump);
     KeepDump(module, dump);
@@ -116,17 +117,18 @@ protected:
 
 TEST_F(Spoken, QuizQuestionWithItsAnswersThenTheVerdictButNotTheTicks) {
     form->LaunchEntry(1);
-    form->form2->ShowNextQuestion();
-    const QStringList question = Announced(form->form2);
+    auto* quiz = form->findChild<QuizWindow*>();
+    quiz->ShowNextQuestion();
+    const QStringList question = Announced(quiz);
     ASSERT_EQ(question.size(), 1);
     EXPECT_TRUE(QRegularExpression("^Pytanie numer: 1\\. .+\\. 1\\. .+\\. 2\\. .+\\. 3\\. .+$")
                     .match(question[0])
                     .hasMatch())
         << question[0].toStdString();
-    for (int tick = 0; tick < 3; ++tick) form->form2->ZegF3Timer();
-    EXPECT_EQ(Announced(form->form2), question) << "the countdown spoke";
-    form->form2->AnswerKey(Qt::Key_1);
-    const QStringList verdict = Announced(form->form2);
+    for (int tick = 0; tick < 3; ++tick) quiz->ZegF3Timer();
+    EXPECT_EQ(Announced(quiz), question) << "the countdown spoke";
+    quiz->ModuleKey(Qt::Key_1);
+    const QStringList verdict = Announced(quiz);
     ASSERT_EQ(verdict.size(), 2);
     EXPECT_TRUE(verdict.contains(question[0]));
     const QString said = verdict[verdict[0] == question[0] ? 1 : 0];
@@ -137,18 +139,18 @@ TEST_F(Spoken, QuizQuestionWithItsAnswersThenTheVerdictButNotTheTicks) {
 
 TEST_F(Spoken, CoordinatesVerdict) {
     form->LaunchEntry(5);
-    Click(form->fUklad, "Nastepny");
-    Click(form->fUklad, "E");
-    Click(form->fUklad, "N");
-    const QStringList said = Announced(form->fUklad);
+    Click(form->findChild<CoordinatesWindow*>(), "Nastepny");
+    Click(form->findChild<CoordinatesWindow*>(), "E");
+    Click(form->findChild<CoordinatesWindow*>(), "N");
+    const QStringList said = Announced(form->findChild<CoordinatesWindow*>());
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].startsWith("Odpowiedziałeś ")) << said[0].toStdString();
 }
 
 TEST_F(Spoken, CountryWrongName) {
     form->LaunchEntry(4);
-    Click(form->formGdzie, "Sprawdz");
-    EXPECT_EQ(Announced(form->formGdzie), QStringList{"NIESTETY NIE"});
+    Click(form->findChild<CountryWindow*>(), "Sprawdz");
+    EXPECT_EQ(Announced(form->findChild<CountryWindow*>()), QStringList{"NIESTETY NIE"});
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "quiz/QuizWindow.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/PictureButton.h"
 
 namespace {
 
@@ -87,27 +88,27 @@ TEST_F(KeyboardTest, ArrowsWalkTheMenuAndEnterOrSpaceLaunches) {
     EXPECT_EQ(QApplication::focusWidget(), Hotspot(3));
     EXPECT_EQ(form->LabelColour(3), MainMenu::HoverColour);
     QTest::keyClick(Hotspot(3), Qt::Key_Return);
-    EXPECT_EQ(form->ActiveModule, 3);
+    EXPECT_EQ(form->ActiveModule, Module::Puzzle);
     // The launch hands the focus on into the module window.
-    EXPECT_TRUE(form->formPuz->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(Open<PuzzleWindow>()->isAncestorOf(QApplication::focusWidget()));
 
     Hotspot(5)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(5), Qt::Key_Space);
-    EXPECT_EQ(form->ActiveModule, 5);
+    EXPECT_EQ(form->ActiveModule, Module::Coordinates);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
 }
 
 TEST_F(KeyboardTest, CaptionClickLaunchesItsEntry) {
     QTest::mouseClick(Caption(6), Qt::LeftButton);
-    EXPECT_EQ(form->ActiveModule, 6);
+    EXPECT_EQ(form->ActiveModule, Module::Explorers);
     QTest::mouseMove(Caption(4));
     EXPECT_EQ(form->LabelColour(4), MainMenu::HoverColour);
 }
 
 TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
     form->LaunchEntry(5);
-    QLineEdit* field = form->fUklad->OdpEdit;
+    QLineEdit* field = Open<CoordinatesWindow>()->OdpEdit;
     field->setText("12");
     field->setFocus();
     bool opened = false;
@@ -125,19 +126,19 @@ TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
 TEST_F(KeyboardTest, QuizAnswersWithDigitsAndGoesOnWithSpace) {
     Hotspot(1)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(1), Qt::Key_Return);
-    ASSERT_EQ(form->ActiveModule, 1);
+    ASSERT_EQ(form->ActiveModule, Module::KnowledgeQuiz);
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus, Qt::Key_Space);
-    EXPECT_EQ(form->form2->State().QuestionNumber, 1);
-    EXPECT_FALSE(form->PNastepny->isVisible());
+    EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 1);
+    EXPECT_FALSE(Open<QuizWindow>()->nextArrow->isVisible());
     QTest::keyClick(focus, Qt::Key_Space);  // no arrow: no question skipped, no relaunch
-    EXPECT_EQ(form->form2->State().QuestionNumber, 1);
-    EXPECT_TRUE(form->form2->ZegF3->isActive());
+    EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 1);
+    EXPECT_TRUE(Open<QuizWindow>()->ZegF3->isActive());
     QTest::keyClick(focus, Qt::Key_2);
-    EXPECT_EQ(form->form2->State().ChosenPosition, 2);
-    EXPECT_TRUE(form->PNastepny->isVisible());
+    EXPECT_EQ(Open<QuizWindow>()->State().ChosenPosition, 2);
+    EXPECT_TRUE(Open<QuizWindow>()->nextArrow->isVisible());
     QTest::keyClick(focus, Qt::Key_Enter);
-    EXPECT_EQ(form->form2->State().QuestionNumber, 2);
+    EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 2);
 }
 
 }  // namespace
