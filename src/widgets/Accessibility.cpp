@@ -91,6 +91,10 @@ void InstallAccessibleObjects() {
 void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name) {
     InstallAccessibleObjects();
     widget->setProperty(kRoleProperty, int(role));
+    // An object Qt made for the widget before it had its role gives way.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made && !dynamic_cast<RoleAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     widget->setAccessibleName(name);
 }
 

@@ -145,6 +145,11 @@ TEST_F(Spoken, CoordinatesVerdict) {
     const QStringList said = Announced(form->findChild<CoordinatesWindow*>());
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].startsWith("Odpowiedziałeś ")) << said[0].toStdString();
+    // The grid's bare numbers say which line they belong to.
+    QWidget* leftMeridian = form->findChild<CoordinatesWindow*>()->findChild<QWidget*>("Szer1");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(leftMeridian)
+                    ->text(QAccessible::Name)
+                    .startsWith("Południk lewy: "));
 }
 
 TEST_F(Spoken, CountryWrongName) {
