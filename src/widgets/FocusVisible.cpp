@@ -4,6 +4,7 @@
 #include "widgets/FocusVisible.h"
 
 #include <QApplication>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -35,10 +36,11 @@ bool IsModifier(int key) {
 }
 
 // The ring over a focused widget that does not draw its own focus. One ring
-// follows the focus from widget to widget.
-class Ring : public QWidget {
+// follows the focus from widget to widget. As a focus frame it is no part of
+// the accessible tree.
+class Ring : public QFocusFrame {
 public:
-    explicit Ring(QWidget* target) : QWidget(target) {
+    explicit Ring(QWidget* target) : QFocusFrame(target) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         Follow(target);
