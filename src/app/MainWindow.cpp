@@ -203,7 +203,9 @@ QColor MainWindow::LabelColour(int entry) const {
 }
 
 void MainWindow::ShowModuleHeader() {
-    LoadJpegResourceToImage(MainMenu::EntryAt(int(ActiveModule)).header, ImNaglowek);
+    const MainMenu::Entry& entry = MainMenu::EntryAt(int(ActiveModule));
+    LoadJpegResourceToImage(entry.header, ImNaglowek);
+    ImNaglowek->setAccessibleName(QString::fromUtf8(entry.caption));
     if (PNagl->isHidden()) PNagl->show();
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "widgets/Accessibility.h"
+#include "widgets/FocusVisible.h"
 
 MenuHotspot::MenuHotspot(QWidget* parent, const char* name, const QRect& geometry,
                          const QString& caption)
@@ -18,10 +19,11 @@ MenuHotspot::MenuHotspot(QWidget* parent, const char* name, const QRect& geometr
     setCursor(Qt::PointingHandCursor);
     // Reached with Tab and the arrows; a mouse click leaves the focus where it is.
     setFocusPolicy(Qt::TabFocus);
+    FocusVisible::PaintsOwnFocus(this);
 }
 
 void MenuHotspot::paintEvent(QPaintEvent*) {
-    if (!hasFocus()) return;
+    if (!hasFocus() || !FocusVisible::shown()) return;
     QPainter p(this);
     PaintFocusRing(p, rect(), true);
 }

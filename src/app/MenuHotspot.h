@@ -4,7 +4,7 @@
 #pragma once
 // A menu entry's clickable spot over the round button drawn in the column
 // picture. It paints nothing but a focus ring, so that the keyboard focus
-// is seen as it moves over the entries.
+// is seen as it moves over the entries (and only then).
 #include <QAbstractButton>
 
 class MenuHotspot : public QAbstractButton {

@@ -10,12 +10,14 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
+#include "widgets/Accessibility.h"
 #include "widgets/CentreOnScreen.h"
 
 PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
     setObjectName("PhotoSetChooser");
     setFixedSize(kWidth, kHeight);
+    setAccessibleName(QStringLiteral("Wybór zestawu obrazków"));
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(0, 0, kWidth, kHeight);
@@ -39,6 +41,7 @@ PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
     CWyborZestawu->setObjectName("CWyborZestawu");
     CWyborZestawu->setGeometry(16, 40, kListWidth, 21);
     CWyborZestawu->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    NameByPurpose(CWyborZestawu, QStringLiteral("Zestaw obrazków"));
     // Every pick closes the chooser, also a pick of the set already chosen.
     connect(CWyborZestawu, &QComboBox::activated, this, &PhotoSetChooser::CWyborZestawuChange);
 }

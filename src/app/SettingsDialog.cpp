@@ -26,6 +26,7 @@ SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx(ctx) {
     setObjectName("SettingsDialog");
     setFixedSize(226, 182);
+    setAccessibleName(QStringLiteral("Zmiana ustawień programu"));
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
     Panel1->setGeometry(0, 0, 226, 182);
@@ -35,14 +36,12 @@ SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::white);
     pal.setColor(QPalette::ButtonText, Qt::white);
     Panel1->setPalette(pal);
-    // Frames drawn light on the dark panel with the caption on the frame line,
-    // and a dotted outline round the choice that has the keyboard focus.
+    // Frames drawn light on the dark panel with the caption on the frame line.
     Panel1->setStyleSheet(
         "QGroupBox { border: 1px solid rgb(150, 190, 214); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; color: white; }"
         "QLabel { color: white; }"
-        "QRadioButton, QCheckBox { border: 1px solid transparent; }"
-        "QRadioButton:focus, QCheckBox:focus { border: 1px dotted white; }");
+        "QRadioButton, QCheckBox { border: 1px solid transparent; }");
 
     Label1 = new QLabel("Zmiana ustawień programu", Panel1);
     Label1->setObjectName("Label1");

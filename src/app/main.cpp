@@ -20,6 +20,8 @@
 #include "data/DataAccess.h"
 #include "platform/RealPlatform.h"
 #include "platform/TarvoApplication.h"
+#include "widgets/FocusVisible.h"
+#include "widgets/ScreenPositions.h"
 
 namespace {
 
@@ -46,8 +48,10 @@ int main(int argc, char** argv) {
         scaling->SetFactor(ScaleFactorFor(options.scale));
     }
     TarvoApplication app(argc, argv);
+    FocusVisible::Install(app);
     if (scaling) {
         scaling->Restore();
+        ReportScreenPositions();
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (const QString note =
                 CutOffNote(screen->availableGeometry().size(), screen->devicePixelRatio());

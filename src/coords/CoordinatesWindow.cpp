@@ -67,6 +67,11 @@ void CoordinatesWindow::BuildGrid() {
     Panel5 = ColourPanel(this, "Panel5", {45, 136, 136, 4}, blue);
     Punkt = ColourPanel(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
     Punkt->hide();
+    SetAccessible(Punkt, QAccessible::Graphic, QStringLiteral("Punkt do odczytania"));
+    NameWithContext(Szer1, QStringLiteral("Południk lewy"));
+    NameWithContext(Szer2, QStringLiteral("Południk prawy"));
+    NameWithContext(Szer3, QStringLiteral("Równoleżnik górny"));
+    NameWithContext(Szer4, QStringLiteral("Równoleżnik dolny"));
 }
 
 void CoordinatesWindow::BuildAnswerArea() {
@@ -74,6 +79,8 @@ void CoordinatesWindow::BuildAnswerArea() {
     Odp = CentredLabel(this, "Odp", {240, 32, 121, 17}, 11);
     WhiteCaption(this, "Label4", "Twoja odpowiedź:", {240, 56}, 11);
     JegoOdp = CentredLabel(this, "JegoOdp", {240, 72, 121, 13}, 11);
+    NameWithContext(Odp, QStringLiteral("Poprawnie"));
+    NameWithContext(JegoOdp, QStringLiteral("Twoja odpowiedź"));
 
     N = SideButton("N", {295, 96});
     W = SideButton("W", {240, 147});
@@ -211,7 +218,7 @@ void CoordinatesWindow::LatitudeGiven(int side) {
     ++tasksDone;
     tasksRight += right ? 1 : 0;
     NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
-    Announce(NapWskaz);
+    Announce(NapWskaz, NapWskaz->text() + ". Poprawnie: " + task.RightAnswer());
     ctx.platform.sounds.play(right ? "Plum" : "Plim");
     Nastepny->setEnabled(true);
     JegoOdp->setText(answer.Text());

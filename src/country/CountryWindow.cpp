@@ -89,6 +89,7 @@ void CountryWindow::BuildControls() {
     Postep->setBorder(false);
     Postep->setColors(QColor(0x00, 0x00, 0x4A), Qt::white);
     Postep->setRange(0, kGaugeFull);
+    Postep->setAccessibleName(QStringLiteral("Punkty"));
 
     Nazwa = new QLabel(Panel1);
     Nazwa->setObjectName("Nazwa");
@@ -119,6 +120,7 @@ void CountryWindow::BuildControls() {
 
     NazwaEdit->setAccessibleName("Nazwa państwa");
     NrEdit->setAccessibleName("Numer obrazka");
+    Nazwa->setAccessibleDescription(QStringLiteral("Wynik"));
     setTabOrder(Rys1, Nastepny);
     setTabOrder(Nastepny, Sprawdz);
     setTabOrder(Sprawdz, NazwaEdit);

@@ -22,6 +22,7 @@
 #include "explorers/RtfReader.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 
 ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
@@ -39,6 +40,7 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
     ListaKombo->setGeometry(286, 12, 140, 21);
     for (int n = 1; n <= kExplorerCount; ++n) ListaKombo->addItem(ExplorerCaption(n));
     ListaKombo->setMaxVisibleItems(kExplorerCount);
+    NameByPurpose(ListaKombo, QStringLiteral("Odkrywca"));
     connect(ListaKombo, &QComboBox::activated, this,
             [this](int index) { ShowExplorer(index + 1); });
 

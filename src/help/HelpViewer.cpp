@@ -12,9 +12,10 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include "platform/TarvoError.h"
 #include "help/ChmFile.h"
 #include "help/HelpPage.h"
+#include "platform/TarvoError.h"
+#include "widgets/Accessibility.h"
 
 namespace {
 constexpr int kPageRole = Qt::UserRole;
@@ -23,6 +24,13 @@ constexpr int kPageRole = Qt::UserRole;
 HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), file(file) {
     setOpenLinks(false);
     setAccessibleName(QStringLiteral("Treść pomocy"));
+    // A caret that the arrows move line by line, for a screen reader to read.
+    setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    // A link reached with Tab is read out by its text.
+    connect(this, &QTextBrowser::highlighted, this, [this](const QUrl& url) {
+        if (!url.isEmpty() && hasFocus() && textCursor().hasSelection())
+            Announce(this, QStringLiteral("Odnośnik: ") + textCursor().selectedText());
+    });
 }
 
 // Every answer is a valid value, empty when there is nothing to show: an

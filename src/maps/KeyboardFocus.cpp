@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "widgets/FocusVisible.h"
+
 InputOrigin::InputOrigin(QObject* parent) : QObject(parent) {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -38,6 +40,7 @@ KeyFocusRing::KeyFocusRing(QWidget* target, const InputOrigin& origin, std::func
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     target->installEventFilter(this);
+    FocusVisible::PaintsOwnFocus(target);  // this ring instead of the shared one
     connect(&origin, &InputOrigin::Changed, this, &KeyFocusRing::Refresh);
     hide();
 }

@@ -144,7 +144,7 @@ void MapsWindow::BuildControls() {
     ListaPanstw = new QComboBox(PWyborKontynentu);
     ListaPanstw->setObjectName("ListaPanstw");
     ListaPanstw->setGeometry(0, 0, 135, 21);
-    ListaPanstw->setAccessibleName(QStringLiteral("Kontynent"));
+    NameByPurpose(ListaPanstw, QStringLiteral("Kontynent"));
     ListaPanstw->setFocusPolicy(Qt::TabFocus);
     new KeyFocusRing(ListaPanstw, *input);
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
@@ -159,7 +159,7 @@ void MapsWindow::BuildControls() {
     // A list popup, not a menu, so that it shows only its ten rows.
     ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
-    ListaZnajdz->setAccessibleName(QStringLiteral("Państwo do znalezienia"));
+    NameByPurpose(ListaZnajdz, QStringLiteral("Państwo do znalezienia"));
     ListaZnajdz->setFocusPolicy(Qt::TabFocus);
     new KeyFocusRing(ListaZnajdz, *input);
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);

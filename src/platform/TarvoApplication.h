@@ -30,4 +30,6 @@ public:
     static void UsePolishQtTexts();
     // Registers the bundled fonts and makes the interface font the default.
     static void UseBundledFont();
+    // Selected rows readable in every list and drop-down.
+    static void UseReadableSelection();
 };

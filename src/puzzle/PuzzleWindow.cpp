@@ -69,6 +69,7 @@ void PuzzleWindow::BuildControls() {
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
+    NameWithContext(ZegLabel, QStringLiteral("Pozostało sekund"));
     Nazwa = WhiteLabel(this, "Nazwa", kNazwaGeometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
     Nazwa2 =
         WhiteLabel(this, "Nazwa2", kNazwa2Geometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
@@ -78,6 +79,7 @@ void PuzzleWindow::BuildControls() {
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, 115, 75);
     Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Podgląd obrazka"));
 
     Panel2 = ChildPanel(this, "Panel2", {12, 102, 393, 265});
     ImPuzzle = ChildImageView(Panel2, "ImPuzzle", {0, 0, 393, 265});
@@ -282,6 +284,7 @@ void PuzzleWindow::ImPuzzleMouseDown(QPoint pos) {
 
 void PuzzleWindow::Win() {
     Nazwa->setText(QStringLiteral("FANTASTYCZNIE!"));
+    Announce(Nazwa);
     Zeg1->stop();
     EnableChoice(true);
     ctx.platform.sounds.play(QStringLiteral("Plum"));
@@ -303,6 +306,7 @@ void PuzzleWindow::Lose() {
     ctx.platform.sounds.play(QStringLiteral("Plim"));
     Zeg1->stop();
     Nazwa->setText(QStringLiteral("NIESTETY"));
+    Announce(Nazwa);
     QPainter(&ImPuzzle->image)
         .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap);
     ImPuzzle->update();

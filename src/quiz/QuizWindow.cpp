@@ -124,6 +124,8 @@ void QuizWindow::BuildControls() {
     digit.setPixelSize(16);
     TimeLab->setFont(digit);
     TimeLab->setAlignment(Qt::AlignCenter);
+    // Named, and read when reached: its ticks are not spoken.
+    NameWithContext(TimeLab, QStringLiteral("Pozostało sekund"));
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 
     BBledy = ChildFaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
@@ -229,6 +231,15 @@ void QuizWindow::ShowNextQuestion() {
     }
     LNrPytania->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
     if (state.QuestionNumber == 1) LOcena->setText("Poprawnych: 0");
+    AnnounceQuestion();
+}
+
+// The question and its three answers are read out together, as a sighted
+// pupil sees them appear.
+void QuizWindow::AnnounceQuestion() {
+    QStringList parts{LNrPytania->text(), LPytanie->text()};
+    for (QLabel* row : LOdp) parts.append(row->accessibleName());
+    Announce(LPytanie, parts.join(". "));
 }
 
 void QuizWindow::AnswerClick(int row) {
@@ -295,9 +306,11 @@ void QuizWindow::MarkRows() {
     const int chosen = state.ChosenPosition;
     if (chosen != QuizState::NoAnswer && chosen != state.CorrectPosition) {
         LZnak[chosen - 1]->setPixmap(Mark(false, devicePixelRatioF()));
+        LZnak[chosen - 1]->setAccessibleName(QStringLiteral("Błędna odpowiedź"));
         LZnak[chosen - 1]->show();
     }
     LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true, devicePixelRatioF()));
+    LZnak[state.CorrectPosition - 1]->setAccessibleName(QStringLiteral("Poprawna odpowiedź"));
     LZnak[state.CorrectPosition - 1]->show();
 }
 

@@ -79,6 +79,7 @@ private:
     void MarkRows();
     void ClearMarks();
     void AnnounceVerdict(bool right);
+    void AnnounceQuestion();
 
     AppContext& ctx;
     QuestionBank bank;

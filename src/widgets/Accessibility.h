@@ -4,29 +4,40 @@
 #pragma once
 // Accessible roles and names for the controls the program paints itself
 // (picture hotspots, answer rows, canvases), announcements of verdicts, and
-// the focus ring drawn on those controls.
+// the focus ring those controls draw.
 #include <QAccessible>
 #include <QRect>
 
 class QPainter;
 class QWidget;
 
+// Makes the program's own accessible objects (for the widgets below and for
+// gauges) known to Qt; done on first use, and early by ReportScreenPositions.
+void InstallAccessibleObjects();
+
 // Gives a widget that is no standard control an accessible role and name.
 // A button's press action sends it a Space key press and release, which the
 // widget handles like a click.
 void SetAccessible(QWidget* widget, QAccessible::Role role, const QString& name);
 
-// Tells assistive technology that the text of a label is a verdict to be
-// read out now.
+// Has a screen reader speak a verdict now: the label's accessible name, or
+// its text when it has none.
 void Announce(QWidget* label);
+// The same with a text of its own, spoken beside the label.
+void Announce(QWidget* label, const QString& text);
+
+// Names a control by its purpose. A drop-down list reads as its chosen item
+// on Linux, so an unseen label names it there, as a label beside it would.
+void NameByPurpose(QWidget* control, const QString& purpose);
+
+// Names a label that shows a bare value by what it is: "Numer obrazka: 7".
+void NameWithContext(QWidget* label, const QString& context);
 
 #include <QColor>
 
-// Draws a focus ring over a widget that paints itself (a label, a picture)
-// while it has the keyboard focus.
-void AddFocusRing(QWidget* widget);
-
-// A clear focus ring: two pixels inside the rectangle, yellow unless told,
-// drawn as an ellipse for round controls.
+// A clear focus ring inside the rectangle: a dark outer line and a two-pixel
+// band of the colour, yellow unless told, so that one of the two stands out
+// at 3:1 or more against any surroundings. Drawn as an ellipse for round
+// controls.
 void PaintFocusRing(QPainter& p, const QRect& r, bool round = false,
                     const QColor& colour = QColor(0xFF, 0xD7, 0x00));

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "widgets/Accessibility.h"
+#include "widgets/FocusVisible.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ QColor Shift(const QColor& c, int delta) {
 
 FaceButton::FaceButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    FocusVisible::PaintsOwnFocus(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
     pal.setColor(QPalette::ButtonText, Qt::white);
@@ -99,7 +101,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
             p.drawText(inner, flags, text());
         }
     }
-    if (hasFocus()) {
+    if (hasFocus() && FocusVisible::shown()) {
         QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);

@@ -3,10 +3,14 @@
 
 #include "widgets/Gauge.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/Accessibility.h"
+
 Gauge::Gauge(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleObjects();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -23,6 +27,8 @@ void Gauge::setProgress(int v) {
 void Gauge::SetValue(int v) {
     const int before = percent();
     value = std::clamp(v, low, high);
+    QAccessibleValueChangeEvent changed(this, value);
+    QAccessible::updateAccessibility(&changed);
     if (percent() != before) update();
 }
 

@@ -7,10 +7,12 @@
 #include <QPainter>
 
 #include "widgets/Accessibility.h"
+#include "widgets/FocusVisible.h"
 
 ImageView::ImageView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    FocusVisible::PaintsOwnFocus(this);
 }
 
 void ImageView::setImage(const QImage& picture) {
@@ -25,7 +27,8 @@ void ImageView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawImage(0, 0, image);
     if (!overlay.isNull()) p.drawImage(0, 0, overlay);
-    if (hasFocus()) PaintFocusRing(p, cursorRect.isNull() ? rect() : cursorRect, false, ringColour);
+    if (hasFocus() && FocusVisible::shown())
+        PaintFocusRing(p, cursorRect.isNull() ? rect() : cursorRect, false, ringColour);
 }
 
 void ImageView::setOverlay(const QImage& picture) {

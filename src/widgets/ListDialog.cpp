@@ -34,6 +34,7 @@ ListDialog::ListDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
 
 void ListDialog::Show(const QString& heading, const QStringList& paragraphs) {
     title->setText(heading);
+    setAccessibleName(heading);
     list->setAccessibleName(heading);
     list->clear();
     list->addItems(paragraphs);

@@ -41,3 +41,45 @@ TEST(MessageBoxes, FileTextIsShownAsPlainText) {
         EXPECT_EQ(format, Qt::PlainText);
     }
 }
+
+#include <QListWidget>
+#include <QPainter>
+#include <cmath>
+
+#include "widgets/ListDialog.h"
+
+namespace {
+
+double Luminance(QColor c) {
+    auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double Contrast(QColor a, QColor b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// The selected row of the mistakes list as drawn: its text against its bar.
+TEST(ReadableSelection, SelectedRowOfTheMistakesListReaches4_5To1) {
+    const QPalette before = qApp->palette();
+    TarvoApplication::UseReadableSelection();
+    ListDialog dialog(nullptr);
+    dialog.list->addItems({QStringLiteral("Stolica Polski: Warszawa")});
+    dialog.list->setCurrentRow(0);
+    dialog.show();
+    const QImage row = dialog.list->viewport()->grab().toImage();
+    const QRect bar = dialog.list->visualItemRect(dialog.list->item(0));
+    const QColor back = row.pixelColor(bar.right() - 2, bar.center().y());
+    double best = 0;
+    for (int x = bar.left(); x < bar.right(); ++x)
+        for (int y = bar.top(); y <= bar.bottom(); ++y)
+            best = std::max(best, Contrast(row.pixelColor(x, y), back));
+    qApp->setPalette(before);
+    EXPECT_GE(best, 4.5);
+}
