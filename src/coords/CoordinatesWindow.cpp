@@ -106,8 +106,8 @@ void CoordinatesWindow::BuildAnswerArea() {
     connect(Nastepny, &QAbstractButton::clicked, this, &CoordinatesWindow::NastepnyClick);
 }
 
-FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
-    FaceButton* button = FaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
+class FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
+    class FaceButton* button = FaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
     button->installEventFilter(this);
     return button;
 }
@@ -131,11 +131,11 @@ void CoordinatesWindow::keyPressEvent(QKeyEvent* event) {
 // The letters of the compass rose press the button of that side while it
 // is enabled (E and W for the longitude, N and S for the latitude).
 bool CoordinatesWindow::SideKey(int key) {
-    FaceButton* side = key == Qt::Key_E   ? E
-                       : key == Qt::Key_W ? W
-                       : key == Qt::Key_N ? N
-                       : key == Qt::Key_S ? S
-                                          : nullptr;
+    class FaceButton* side = key == Qt::Key_E   ? E
+                             : key == Qt::Key_W ? W
+                             : key == Qt::Key_N ? N
+                             : key == Qt::Key_S ? S
+                                                : nullptr;
     if (!side || !side->isEnabled()) return false;
     side->click();
     return true;

@@ -41,9 +41,9 @@ QImage LoadGlyph(const QString& name) {
     return DecodeBmp(file.readAll());
 }
 
-FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry, const QString& caption,
-                         const QString& hint) {
-    FaceButton* button = FaceButton(parent, name, geometry, caption);
+class FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry,
+                               const QString& caption, const QString& hint) {
+    class FaceButton* button = FaceButton(parent, name, geometry, caption);
     button->setToolTip(hint);
     return button;
 }

@@ -19,5 +19,5 @@ public:
 
     QLabel* title;
     QListWidget* list;
-    FaceButton* close;
+    class FaceButton* close;
 };
