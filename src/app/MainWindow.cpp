@@ -67,13 +67,6 @@ MainWindow::MainWindow(AppContext& ctx)
     ImTlo = ChildImageView(PTlo, "ImTlo", {0, 0, 800, 580});
     ImTlo->installEventFilter(this);
 
-    LMinimize = new MenuHotspot(PTlo, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
-    LMinimize->setToolTip("Minimalizuj");
-    connect(LMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
-    LClose = new MenuHotspot(PTlo, "LClose", {760, 4, 38, 38}, "Zamknij");
-    LClose->setToolTip("Zamknij");
-    connect(LClose, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
-
     PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
     ImNaglowek = new QLabel(PNagl);
     ImNaglowek->setObjectName("ImNaglowek");
@@ -102,11 +95,23 @@ MainWindow::MainWindow(AppContext& ctx)
     fWyborZestawu = new PhotoSetChooser(ctx, this);
     fUstawienia = new SettingsDialog(ctx, this);
     form2->setNextArrow(PNastepny);
+    BuildWindowButtons();
     // The program's keys work wherever the focus is inside this window.
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
+
+// Made after everything else, so that minimise and close are the last stops
+// of the Tab key: no Tab and Enter from start-up ends the program.
+void MainWindow::BuildWindowButtons() {
+    LMinimize = new MenuHotspot(PTlo, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
+    LMinimize->setToolTip("Minimalizuj");
+    connect(LMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    LClose = new MenuHotspot(PTlo, "LClose", {760, 4, 38, 38}, "Zamknij");
+    LClose->setToolTip("Zamknij");
+    connect(LClose, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
+}
 
 void MainWindow::BuildMenuColumn() {
     PPodOkrogle = ChildPanel(PTlo, "PPodOkrogle", {630, 48, 167, 529});

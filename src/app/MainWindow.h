@@ -81,6 +81,7 @@ protected:
 private:
     void FormShow();
     void BuildMenuColumn();
+    void BuildWindowButtons();
     void LaunchQuiz(int n);
     void LaunchModule(int n);
     void CloseActiveModule();

@@ -10,13 +10,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/AboutWindow.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
+#include "app/MenuHotspot.h"
 #include "app/SettingsDialog.h"
 #include "app/ShortcutKeys.h"
 #include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
+#include "country/CountryWindow.h"
 #include "data/DataAccess.h"
+#include "explorers/ExplorersWindow.h"
+#include "maps/MapsWindow.h"
 #include "platform/FakePlatform.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
@@ -138,6 +143,56 @@ TEST_F(KeyboardTest, QuizAnswersWithDigitsAndGoesOnWithSpace) {
     EXPECT_TRUE(form->PNastepny->isVisible());
     QTest::keyClick(focus, Qt::Key_Enter);
     EXPECT_EQ(form->form2->State().QuestionNumber, 2);
+}
+
+TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Hotspot(1)) << FocusName();
+    QTest::keyClick(Hotspot(1), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), form->LClose) << FocusName();
+    QTest::keyClick(form->LClose, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), form->LMinimize) << FocusName();
+}
+
+// Each control of each module that can hold the focus, in sight and enabled.
+QList<QWidget*> FocusableControls(QWidget* module) {
+    QList<QWidget*> controls;
+    for (QWidget* w : module->findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->isEnabled()) controls.append(w);
+    return controls;
+}
+
+TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
+    const std::pair<int, QWidget*> modules[] = {
+        {1, form->form2},     {3, form->formPuz}, {4, form->formGdzie}, {5, form->fUklad},
+        {6, form->fOdkrywcy}, {7, form->fMapy},   {8, form->fAutor}};
+    for (const auto& [entry, module] : modules) {
+        Hotspot(entry)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Hotspot(entry), Qt::Key_Return);
+        ASSERT_EQ(form->ActiveModule, entry);
+        // The puzzle opens with the focus in its picture number field.
+        if (entry == 3)
+            EXPECT_EQ(QApplication::focusWidget(), form->formPuz->Nr1Edit) << FocusName();
+        if (entry == 5) QTest::keyClick(form->fUklad->Nastepny, Qt::Key_Space);  // to the field
+        QList<QWidget*> controls{QApplication::focusWidget()};
+        controls += FocusableControls(module);
+        for (QWidget* control : controls) {
+            control->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(control, Qt::Key_Escape);
+            EXPECT_EQ(QApplication::focusWidget(), Hotspot(entry))
+                << FocusName() << " after " << entry << " " << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
+    form->LaunchEntry(3);
+    QLineEdit* field = form->formPuz->Nr1Edit;
+    field->setText("12");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(field, &enter);
+    EXPECT_EQ(field->text(), "12");
+    EXPECT_FALSE(enter.isAccepted());  // no control took it on its way up
 }
 
 }  // namespace
