@@ -25,8 +25,8 @@ QImage Glyph(const char* name) {
     return DecodeBmp(file.readAll());
 }
 
-struct PuzzleWindow : PhotoSetFixture {
-    explicit PuzzleWindow(int pictures = 30, QList<int> missing = {}, bool withSet = true)
+struct PuzzleGame : PhotoSetFixture {
+    explicit PuzzleGame(int pictures = 30, QList<int> missing = {}, bool withSet = true)
         : PhotoSetFixture(pictures, {}, missing, withSet) {
         parent.resize(800, 580);
         form = new PuzzleWindow(ctx, &parent);
@@ -62,7 +62,7 @@ bool Playing(const PuzzleWindow* form) {
 }  // namespace
 
 TEST(PuzzleWindow, ShowPlacesTheWindowAndLeavesItIdle) {
-    PuzzleWindow w;
+    PuzzleGame w;
     EXPECT_EQ(w.form->pos(), QPoint(50, 110));
     EXPECT_FALSE(w.form->Panel1->isVisible());
     EXPECT_FALSE(w.form->Panel2->isVisible());
@@ -73,7 +73,7 @@ TEST(PuzzleWindow, ShowPlacesTheWindowAndLeavesItIdle) {
 }
 
 TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.fp.random.script = {45};
     w.form->NastepnyClick();
     EXPECT_EQ(w.form->pictureNumber, 15);
@@ -93,7 +93,7 @@ TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
 }
 
 TEST(PuzzleWindow, FirstClickFramesTheCellAndTheSecondSwaps) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.form->NastepnyClick();
     const int before14 = w.form->board.PieceIn(14), before1 = w.form->board.PieceIn(1);
     w.form->ImPuzzleMouseDown({70, 130});
@@ -111,7 +111,7 @@ TEST(PuzzleWindow, FirstClickFramesTheCellAndTheSecondSwaps) {
 }
 
 TEST(PuzzleWindow, SolvedShuffleIsDetectedAtTheFirstClick) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.ScriptSolvedShuffle(45);
     w.form->NastepnyClick();
     EXPECT_TRUE(w.form->board.IsSolved());
@@ -125,7 +125,7 @@ TEST(PuzzleWindow, SolvedShuffleIsDetectedAtTheFirstClick) {
 }
 
 TEST(PuzzleWindow, BlokadaWithTheClockOffKeepsTheChoiceLockedUntilSolved) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.config.Blokada = 1;
     w.form->bb1Click();
     EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z2"));
@@ -144,7 +144,7 @@ TEST(PuzzleWindow, BlokadaWithTheClockOffKeepsTheChoiceLockedUntilSolved) {
 }
 
 TEST(PuzzleWindow, WithoutBlokadaANewGameRestartsTheCountdown) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.config.Blokada = 0;
     w.config.Tempo = 2;
     w.form->NastepnyClick();
@@ -159,7 +159,7 @@ TEST(PuzzleWindow, WithoutBlokadaANewGameRestartsTheCountdown) {
 
 TEST(PuzzleWindow, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
     for (const auto& [tempo, blokada] : {std::pair{0, 2}, std::pair{4, -1}}) {
-        PuzzleWindow w;
+        PuzzleGame w;
         w.config.Tempo = tempo;
         w.config.Blokada = blokada;
         w.form->NastepnyClick();
@@ -169,7 +169,7 @@ TEST(PuzzleWindow, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
 }
 
 TEST(PuzzleWindow, TempoOneLosesAtZeroAndShowsTheSolution) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.config.Tempo = 1;
     w.form->NastepnyClick();
     w.form->Zeg1Timer();
@@ -190,7 +190,7 @@ TEST(PuzzleWindow, TempoOneLosesAtZeroAndShowsTheSolution) {
 }
 
 TEST(PuzzleWindow, ClosingStopsTheClockAndShowingAgainIsIdle) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.form->NastepnyClick();
     EXPECT_TRUE(w.form->Zeg1->isActive());
     w.form->hide();
@@ -203,7 +203,7 @@ TEST(PuzzleWindow, ClosingStopsTheClockAndShowingAgainIsIdle) {
 }
 
 TEST(PuzzleWindow, TypedNumbersOutsideTheSetGiveARandomPicture) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.form->Nr1Edit->setText("45");
     w.fp.random.script = {47};
     w.form->NrBut1Click();
@@ -222,7 +222,7 @@ TEST(PuzzleWindow, TypedNumbersOutsideTheSetGiveARandomPicture) {
 }
 
 TEST(PuzzleWindow, NumberFieldLetsOnlyDigitsThrough) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.form->Nr1Edit->clear();
     QTest::keyClicks(w.form->Nr1Edit, "a4-b56");
     EXPECT_EQ(w.form->Nr1Edit->text(), "45");
@@ -231,7 +231,7 @@ TEST(PuzzleWindow, NumberFieldLetsOnlyDigitsThrough) {
 }
 
 TEST(PuzzleWindow, WithoutPicturesTheModuleStaysIdle) {
-    PuzzleWindow w(0, {}, false);
+    PuzzleGame w(0, {}, false);
     w.fp.messages.shown.clear();
     w.form->NastepnyClick();
     w.form->NrBut1Click();
@@ -240,13 +240,13 @@ TEST(PuzzleWindow, WithoutPicturesTheModuleStaysIdle) {
     EXPECT_FALSE(w.form->Panel2->isVisible());
     EXPECT_TRUE(w.form->Nastepny->isEnabled());
 
-    PuzzleWindow empty(0);
+    PuzzleGame empty(0);
     empty.form->NastepnyClick();
     EXPECT_EQ(empty.fp.messages.shown, QStringList{"Brak obrazków w zestawie|Błąd"});
 }
 
 TEST(PuzzleWindow, APictureThatCannotBeLoadedEndsTheStartOnly) {
-    PuzzleWindow w(30, {3});
+    PuzzleGame w(30, {3});
     w.config.Blokada = 1;
     w.form->Nr1Edit->setText("3");
     w.form->NrBut1Click();
@@ -262,7 +262,7 @@ TEST(PuzzleWindow, APictureThatCannotBeLoadedEndsTheStartOnly) {
 }
 
 TEST(PuzzleWindow, AClickDuringTheLoadStartsNoSecondGame) {
-    PuzzleWindow w;
+    PuzzleGame w;
     const QPointF centre = w.form->Nastepny->rect().center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         QCoreApplication::postEvent(
@@ -275,19 +275,33 @@ TEST(PuzzleWindow, AClickDuringTheLoadStartsNoSecondGame) {
 }
 
 TEST(PuzzleWindow, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {
-    PuzzleWindow w;
+    PuzzleGame w;
     w.form->Nastepny->setFocus();
     w.form->NastepnyClick();
     ASSERT_TRUE(w.form->ImPuzzle->hasFocus());  // the start hands the focus to the board
     const int first = w.form->board.PieceIn(1), second = w.form->board.PieceIn(2);
     for (int key : {Qt::Key_Left, Qt::Key_Up}) QTest::keyClick(w.form->ImPuzzle, Qt::Key(key));
-    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(1));
+    EXPECT_TRUE(PuzzleBoard::CellRect(1).contains(w.form->ImPuzzle->CursorRect()));
     QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);
     QTest::keyClick(w.form->ImPuzzle, Qt::Key_Right);
-    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(2));
+    EXPECT_TRUE(PuzzleBoard::CellRect(2).contains(w.form->ImPuzzle->CursorRect()));
     QTest::keyClick(w.form->ImPuzzle, Qt::Key_Return);
     EXPECT_EQ(w.form->board.PieceIn(1), second);
     EXPECT_EQ(w.form->board.PieceIn(2), first);
     for (int i = 0; i < 8; ++i) QTest::keyClick(w.form->ImPuzzle, Qt::Key_Down);
-    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(20));
+    EXPECT_TRUE(PuzzleBoard::CellRect(20).contains(w.form->ImPuzzle->CursorRect()));
+}
+
+TEST(PuzzleWindow, TheChosenPiecesFrameShowsUnderTheKeyboardCursor) {
+    PuzzleGame w;
+    w.form->Nastepny->setFocus();
+    w.form->NastepnyClick();
+    ASSERT_TRUE(w.form->ImPuzzle->hasFocus());
+    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);  // chooses cell 1, under the cursor
+    const QImage seen = w.form->ImPuzzle->grab().toImage();
+    const QRect cell = PuzzleBoard::CellRect(1);
+    const int middle = cell.center().y();
+    EXPECT_EQ(seen.pixelColor(cell.left(), middle), QColor(Qt::yellow));    // the frame
+    EXPECT_EQ(seen.pixelColor(cell.left() + 3, middle), QColor(Qt::cyan));  // the cursor
+    EXPECT_EQ(seen.pixelColor(cell.center().x(), cell.bottom()), QColor(Qt::yellow));
 }
