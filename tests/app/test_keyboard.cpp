@@ -25,6 +25,7 @@
 #include "platform/FakePlatform.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
+#include "support/Limits.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
@@ -193,6 +194,42 @@ TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
     QApplication::sendEvent(field, &enter);
     EXPECT_EQ(field->text(), "12");
     EXPECT_FALSE(enter.isAccepted());  // no control took it on its way up
+}
+
+TEST_F(KeyboardTest, SettingsArrowsSelectWithinThePaceAndAFailedWriteChangesNothing) {
+    SettingsDialog* dialog = form->fUstawienia;
+    const auto pace = [&](int id) { return dialog->tempoItems->button(id); };
+    const auto step = [&](Qt::Key key, int expected) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(pace(expected)->isChecked()) << key;
+        EXPECT_EQ(QApplication::focusWidget(), pace(expected)) << key << FocusName();
+    };
+    const QByteArray before = dir.read("Tarvo.ini");
+    fp.messages.shown.clear();  // the start's word on the missing photo sets
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_EQ(QApplication::focusWidget(), pace(2));  // "Wolne", the stored pace
+        step(Qt::Key_Down, 0);                            // round from the last to the first
+        step(Qt::Key_Right, 1);
+        step(Qt::Key_Left, 0);
+        step(Qt::Key_Up, 2);
+        step(Qt::Key_Up, 1);
+        {
+            FileSizeLimit full(0);
+            QTest::mouseClick(dialog->BWprowadz, Qt::LeftButton);
+        }
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(config.Tempo, 3);
+        EXPECT_EQ(fp.messages.shown.size(), 1);
+        EXPECT_TRUE(fp.messages.shown.value(0).endsWith(": brak miejsca na dysku|Błąd"));
+        QTest::mouseClick(dialog->BAnuluj, Qt::LeftButton);
+    });
+    QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(config.Tempo, 3);
+    EXPECT_EQ(dir.read("Tarvo.ini"), before);
+    dialog->FormShow();  // shown again, it offers the stored pace
+    EXPECT_TRUE(pace(2)->isChecked());
 }
 
 }  // namespace
