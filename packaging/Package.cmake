@@ -5,6 +5,8 @@
 # writes terravika_<version>_amd64.deb holding everything the install rules
 # install. Its dependencies are computed by dpkg-shlibdeps from the binaries
 # (the X11 platform plugin and the sound output come with the Qt libraries).
+# The SQLite driver of Qt SQL is a plugin loaded at run time, so no binary
+# names it: it is listed by hand.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME terravika)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -21,4 +23,5 @@ set(CPACK_PACKAGE_CONTACT "Zespół Terravika <zespol@terravika.invalid>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
 include(CPack)

@@ -37,6 +37,41 @@ declare -A XD_WIN=(
   [COORDS]="130 180 386 261" [EXPLORERS]="60 110 489 366" [MAPS]="40 90 513 415"
   [ABOUT]="160 140 316 290"
 )
+# Hot spots: "WINDOW X Y", a point inside a module window (logical pixels from
+# its corner), or inside the panel PTlo for PANEL. Points are the centres of the
+# controls unless said otherwise.
+declare -A XD_SPOT=(
+  [minimise]="PANEL 739 23" [close]="PANEL 779 23" [background]="PANEL 300 30"
+  [next-arrow]="PANEL 548 480"
+  [quiz-row1]="QUIZ 150 157" [quiz-row2]="QUIZ 150 208" [quiz-row3]="QUIZ 150 268"
+  [quiz-mistakes]="QUIZ 149 127"
+  [puzzle-number]="PUZZLE 442 300" [puzzle-enter]="PUZZLE 459 326" [puzzle-next]="PUZZLE 459 350"
+  [puzzle-clock]="PUZZLE 485 300"
+  [puzzle-board]="PUZZLE 16 106" # the top-left corner of cell 1; cells are 64 x 64
+  [country-picture]="COUNTRY 4 5" # the top-left corner of the covered picture
+  [country-name]="COUNTRY 100 306" [country-check]="COUNTRY 224 296"
+  [country-number]="COUNTRY 292 286" [country-enter]="COUNTRY 292 308"
+  [country-next]="COUNTRY 364 296"
+  [coords-field]="COORDS 124 229" [coords-next]="COORDS 304 230"
+  [coords-left]="COORDS 62 10" [coords-right]="COORDS 161 10"
+  [coords-top]="COORDS 195 35" [coords-bottom]="COORDS 195 136"
+  [coords-N]="COORDS 305 106" [coords-S]="COORDS 305 208"
+  [coords-E]="COORDS 356 157" [coords-W]="COORDS 250 157"
+  [explorers-list]="EXPLORERS 356 22" [explorers-picture]="EXPLORERS 57 67"
+  [maps-continent]="MAPS 437 22" [maps-options]="MAPS 416 50" [maps-find-list]="MAPS 415 22"
+  [maps-learn]="MAPS 418 88" [maps-test]="MAPS 418 104" [maps-find]="MAPS 418 120"
+  [maps-message]="MAPS 24 21"
+)
+# Where a continent's map sits in the maps window, and known points of
+# countries in those maps (logical pixels from the map's corner).
+declare -A XD_MAP=([europe]="35 67" [south-america]="128 64")
+declare -A XD_COUNTRY=([albania]="europe 222 304" [brazil]="south-america 151 81")
+# Dialogs: size, and hot spots from their top-left corner.
+declare -A XD_DIALOG=([settings]="226 182" [chooser]="226 86")
+declare -A XD_DIALOG_SPOT=(
+  [settings-fastest]="36 53" [settings-enter]="178 159" [chooser-list]="112 50"
+)
+
 # xd_in NAME DX DY: logical screen point of a point inside a module window.
 xd_in() {
   local ox oy
@@ -49,6 +84,24 @@ xd_win() {
   read -r ox oy w h <<<"${XD_WIN[$1]}"
   xd_dev $((PX + ox)) $((PY + oy)) "$w" "$h"
 }
+
+# xd_spot SPOT [DX DY]: logical screen point of a hot spot, moved by DX, DY.
+xd_spot() {
+  local win x y
+  read -r win x y <<<"${XD_SPOT[$1]:?unknown hot spot $1}"
+  x=$((x + ${2:-0})) y=$((y + ${3:-0}))
+  if [ "$win" = PANEL ]; then echo $((PX + x)) $((PY + y)); else xd_in "$win" "$x" "$y"; fi
+}
+# xd_country NAME: logical screen point of a known country on its map.
+xd_country() {
+  local map x y mx my
+  read -r map x y <<<"${XD_COUNTRY[$1]}"
+  read -r mx my <<<"${XD_MAP[$map]}"
+  xd_in MAPS $((mx + x)) $((my + y))
+}
+# xd_hit SPOT [DX DY]: clicks a hot spot.
+# shellcheck disable=SC2046 # two numbers
+xd_hit() { xd_click $(xd_spot "$@"); }
 
 # xd_click X Y: moves to the logical point, lets the move arrive, clicks.
 xd_click() {
@@ -66,11 +119,14 @@ xd_menu() {
   read -r sx sy sw sh <<<"${spots[$1]}"
   xd_click $((PX + 630 + sx + sw / 2)) $((PY + 48 + sy + sh / 2))
 }
-# xd_ctrl KEY: Ctrl+KEY, Ctrl held well before and after the key.
+# xd_ctrl KEY: Ctrl+KEY, Ctrl held well before and after the key; the program
+# acts on the key's release and needs to see Ctrl still held then.
 xd_ctrl() {
   xdotool keydown ctrl
   sleep 0.2
-  xdotool key "$1"
+  xdotool keydown "$1"
+  sleep 0.1
+  xdotool keyup "$1"
   sleep 0.2
   xdotool keyup ctrl
 }
@@ -100,4 +156,42 @@ xd_still() {
   done
   mv "$b" "$1"
   rm -f "$a"
+}
+
+# xd_dialog_at W H: "X Y" (screen pixels) of a shown top-level window of that
+# size, if any.
+xd_dialog_at() {
+  local line id
+  while read -r line; do
+    id="${line%% *}"
+    if xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+      sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/' <<<"$line"
+      return 0
+    fi
+  done < <(xwininfo -root -children | grep -E "^ +0x[0-9a-f]+ .* $1x$2\+" | sed 's/^ *//')
+  return 1
+}
+# xd_dialog NAME [TIMEOUT]: waits for the dialog to show; prints "X Y".
+xd_dialog() {
+  local deadline=$((SECONDS + ${2:-20}))
+  # shellcheck disable=SC2086 # two numbers
+  until xd_dialog_at ${XD_DIALOG[$1]}; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.2
+  done
+}
+# xd_dialog_gone NAME [TIMEOUT]: waits until the dialog is no longer shown.
+xd_dialog_gone() {
+  local deadline=$((SECONDS + ${2:-20}))
+  # shellcheck disable=SC2086 # two numbers
+  while xd_dialog_at ${XD_DIALOG[$1]} >/dev/null; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.2
+  done
+}
+# xd_dialog_spot X Y SPOT: screen point of a hot spot of a dialog at (X, Y).
+xd_dialog_spot() {
+  local dx dy
+  read -r dx dy <<<"${XD_DIALOG_SPOT[$3]}"
+  echo $(($1 + dx)) $(($2 + dy))
 }

@@ -32,7 +32,8 @@ void SetText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {160, 140}), ctx(ctx) {
     setObjectName("AboutWindow");
     setFixedSize(316, 290);
     Image1 = new QLabel(this);
@@ -47,11 +48,9 @@ AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     Label7 = WhiteCaption(this, "Label7", "Label7", {152, 88}, 11);
     Label3 = WhiteCaption(this, "Label3", "Programowanie: Zespół Terravika", {16, 224}, 11);
     Label2 = WhiteCaption(this, "Label2", "Warszawa, 1.06.2002 r.", {16, 240}, 11);
-    hide();
 }
 
-void AboutWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+void AboutWindow::Opening(Module) {
     SetText(Label5, "Pytania przygotowali uczniowie w składzie:");
     SetText(Label6, Column(kAuthorsLeft));
     SetText(Label7, Column(kAuthorsRight));

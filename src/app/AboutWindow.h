@@ -4,12 +4,13 @@
 #pragma once
 // The About window: the program's name and version, the credits and the
 // pupils who wrote the quiz questions.
-#include <QWidget>
+
+#include "core/ModuleWindow.h"
 
 struct AppContext;
 class QLabel;
 
-class AboutWindow : public QWidget {
+class AboutWindow : public ModuleWindow {
     Q_OBJECT
 public:
     AboutWindow(AppContext& ctx, QWidget* parent);
@@ -17,7 +18,7 @@ public:
     QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Opening(Module chosen) override;
 
 private:
     AppContext& ctx;

@@ -12,6 +12,7 @@
 #include "app/MainMenu.h"
 #include "app/MenuHotspot.h"
 #include "app/PhotoSetChooser.h"
+#include "app/ResultsWiring.h"
 #include "app/SettingsDialog.h"
 #include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
@@ -45,6 +46,25 @@ void SetTextColour(QLabel* label, const QColor& colour) {
     label->setPalette(pal);
 }
 
+// Key events of the whole application, handed to the main window's program
+// keys; it sees nothing else.
+class ProgramKeyFilter : public QObject {
+public:
+    explicit ProgramKeyFilter(MainWindow& window) : QObject(&window), window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && widget->window() == &window && !QApplication::activeModalWidget() &&
+               window.ProgramKey(widget, static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    MainWindow& window;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(AppContext& ctx)
@@ -67,51 +87,40 @@ MainWindow::MainWindow(AppContext& ctx)
     ImTlo = ChildImageView(PTlo, "ImTlo", {0, 0, 800, 580});
     ImTlo->installEventFilter(this);
 
-    PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
-    ImNaglowek = new QLabel(PNagl);
-    ImNaglowek->setObjectName("ImNaglowek");
-    ImNaglowek->setGeometry(0, 0, 300, 32);
-    PNagl->hide();
-
-    PNastepny = ChildPanel(PTlo, "PNastepny", {496, 454, 105, 52});
-    ImNastepny = new QLabel(PNastepny);
-    ImNastepny->setObjectName("ImNastepny");
-    ImNastepny->setGeometry(0, 0, 105, 52);
-    ImNastepny->setCursor(Qt::PointingHandCursor);
-    ImNastepny->installEventFilter(this);
-    SetAccessible(ImNastepny, QAccessible::Button, "Następne");
-    PNastepny->hide();
-
-    BuildMenuColumn();
-
-    // The nine other windows, created once in this order and never destroyed.
-    form2 = new QuizWindow(ctx, PTlo);
-    formPuz = new PuzzleWindow(ctx, PTlo);
-    formGdzie = new CountryWindow(ctx, PTlo);
-    fUklad = new CoordinatesWindow(ctx, PTlo);
-    fOdkrywcy = new ExplorersWindow(ctx, PTlo);
-    fMapy = new MapsWindow(ctx, PTlo);
-    fAutor = new AboutWindow(ctx, PTlo);
-    fWyborZestawu = new PhotoSetChooser(ctx, this);
-    fUstawienia = new SettingsDialog(ctx, this);
-    form2->setNextArrow(PNastepny);
-    BuildWindowButtons();
-    // The program's keys work wherever the focus is inside this window.
-    qApp->installEventFilter(this);
-}
-
-MainWindow::~MainWindow() = default;
-
-// Made after everything else, so that minimise and close are the last stops
-// of the Tab key: no Tab and Enter from start-up ends the program.
-void MainWindow::BuildWindowButtons() {
     LMinimize = new MenuHotspot(PTlo, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
     LMinimize->setToolTip("Minimalizuj");
     connect(LMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
     LClose = new MenuHotspot(PTlo, "LClose", {760, 4, 38, 38}, "Zamknij");
     LClose->setToolTip("Zamknij");
     connect(LClose, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
+
+    PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
+    ImNaglowek = new QLabel(PNagl);
+    ImNaglowek->setObjectName("ImNaglowek");
+    ImNaglowek->setGeometry(0, 0, 300, 32);
+    PNagl->hide();
+
+    BuildMenuColumn();
+
+    // The nine other windows, created once in this order and never destroyed.
+    auto* quiz = new QuizWindow(ctx, PTlo);
+    windows[int(Module::KnowledgeQuiz)] = quiz;
+    windows[int(Module::CapitalsQuiz)] = quiz;
+    windows[int(Module::Puzzle)] = new PuzzleWindow(ctx, PTlo);
+    windows[int(Module::Country)] = new CountryWindow(ctx, PTlo);
+    windows[int(Module::Coordinates)] = new CoordinatesWindow(ctx, PTlo);
+    windows[int(Module::Explorers)] = new ExplorersWindow(ctx, PTlo);
+    windows[int(Module::Maps)] = new MapsWindow(ctx, PTlo);
+    windows[int(Module::About)] = new AboutWindow(ctx, PTlo);
+    fWyborZestawu = new PhotoSetChooser(ctx, this);
+    fUstawienia = new SettingsDialog(ctx, this);
+    // The program's keys work wherever the focus is inside this window. They
+    // come through a filter of their own, so that no event reaches this
+    // window's widget filter twice.
+    qApp->installEventFilter(new ProgramKeyFilter(*this));
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenuColumn() {
     PPodOkrogle = ChildPanel(PTlo, "PPodOkrogle", {630, 48, 167, 529});
@@ -165,8 +174,7 @@ void MainWindow::FormShow() {
     PositionWindows(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
     LoadJpegResourceToBitmap("TloGlowne", ImTlo->image);
     ImTlo->update();
-    ActiveModule = 0;
-    LoadJpegResourceToImage("Strzalka", ImNastepny);
+    ActiveModule = Module::None;
     // A base folder where the default settings cannot be written still runs
     // with them; the pupil is told what failed and the data is found as usual.
     try {
@@ -174,60 +182,49 @@ void MainWindow::FormShow() {
     } catch (const TarvoError& e) {
         ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
     }
+    results = new ResultsWiring(*this, ctx);
+    PutWindowButtonsLast();
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
     fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
+}
+
+// Minimise and close are the last stops of the Tab key, after every control
+// made before them, the results link included: no Tab and Enter from
+// start-up ends the program.
+void MainWindow::PutWindowButtonsLast() {
+    QWidget* last = previousInFocusChain();
+    while (last == LMinimize || last == LClose || last->focusPolicy() == Qt::NoFocus)
+        last = last->previousInFocusChain();
+    setTabOrder(last, LMinimize);
+    setTabOrder(LMinimize, LClose);
 }
 
 void MainWindow::PositionWindows(const QRect& workArea) {
     setGeometry(workArea);
     WindowCentre = MainMenu::WindowCentre(workArea.size());
     PTlo->move(MainMenu::PanelPosition(workArea.size()));
-    for (int n = 1; n <= 8; ++n)
-        if (const QPoint offset = MainMenu::ModuleOffset(n); !offset.isNull())
-            ModuleWindow(n)->move(offset);
 }
 
-QWidget* MainWindow::ModuleWindow(int n) const {
-    switch (n) {
-        case 1:
-        case 2:
-            return form2;
-        case 3:
-            return formPuz;
-        case 4:
-            return formGdzie;
-        case 5:
-            return fUklad;
-        case 6:
-            return fOdkrywcy;
-        case 7:
-            return fMapy;
-        case 8:
-            return fAutor;
-        default:
-            return nullptr;
-    }
+ModuleWindow* MainWindow::WindowOf(Module module) const {
+    return windows[int(module)];
 }
 
 QColor MainWindow::LabelColour(int entry) const {
     return texts[entry]->palette().color(QPalette::WindowText);
 }
 
-void MainWindow::ShowModuleHeader(int module) {
-    if (module < 1 || module > 8) return;
-    LoadJpegResourceToImage(MainMenu::EntryAt(module).header, ImNaglowek);
+void MainWindow::ShowModuleHeader() {
+    LoadJpegResourceToImage(MainMenu::EntryAt(int(ActiveModule)).header, ImNaglowek);
     if (PNagl->isHidden()) PNagl->show();
 }
 
-void MainWindow::MarkActiveLabel() {
-    if (ActiveModule >= 1 && ActiveModule <= 8)
-        SetTextColour(texts[ActiveModule], MainMenu::MarkColour);
-}
-
-void MainWindow::UnmarkActiveLabel() {
-    if (ActiveModule >= 1 && ActiveModule <= 9)
-        SetTextColour(texts[ActiveModule], MainMenu::NormalColour);
+// Marks the open module's caption and unmarks the one before.
+void MainWindow::SetActive(Module module) {
+    if (ActiveModule != Module::None)
+        SetTextColour(texts[int(ActiveModule)], MainMenu::NormalColour);
+    ActiveModule = module;
+    SetTextColour(texts[int(module)], MainMenu::MarkColour);
 }
 
 void MainWindow::ResetMenuLabels() {
@@ -236,23 +233,17 @@ void MainWindow::ResetMenuLabels() {
 }
 
 void MainWindow::HoverEntry(int n) {
-    if (n != 0 && ActiveModule == n) return;
+    if (n != 0 && int(ActiveModule) == n) return;
     ResetMenuLabels();
     if (n != 0) SetTextColour(texts[n], MainMenu::HoverColour);
 }
 
-void MainWindow::StopQuizCountdown() {
-    if (form2->ZegF3->isActive()) form2->ZegF3->stop();
-}
-
 void MainWindow::LaunchEntry(int n) {
-    StopQuizCountdown();  // every menu click, the help entry's too
-    if (n == 9) {
+    if (ModuleWindow* open = WindowOf(ActiveModule)) open->MenuChosen();
+    if (n == int(Module::Help)) {
         OpenHelp();
-    } else if (n == 1 || n == 2) {
-        LaunchQuiz(n);
-    } else if (n >= 3 && n <= 8) {
-        LaunchModule(n);
+    } else if (n >= int(Module::KnowledgeQuiz) && n <= int(Module::About)) {
+        Launch(Module(n));
     }
 }
 
@@ -274,19 +265,26 @@ void MainWindow::OpenHelp() {
     helpViewer->activateWindow();
 }
 
-void MainWindow::LaunchModule(int n) {
-    if (ActiveModule == n) return;
-    const bool fromKeys = QApplication::focusWidget() == hotspots[n];
-    if (n == 7) fMapy->ListaPanstw->setCurrentIndex(0);
+void MainWindow::Launch(Module module) {
+    if (ActiveModule == module) return;
+    if (WindowOf(module) == WindowOf(ActiveModule)) return Switch(module);
+    const bool fromKeys = QApplication::focusWidget() == hotspots[int(module)];
     CloseActiveModule();
-    ZoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(n).zoomOriginY);
+    ZoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(int(module)).zoomOriginY);
     ZoomTarget = MainMenu::ZoomTarget(WindowCentre);
-    UnmarkActiveLabel();
-    ActiveModule = n;
-    MarkActiveLabel();
-    ShowModuleHeader(n);
-    OpenActiveModule();
-    if (fromKeys) FocusModule(ModuleWindow(n));
+    SetActive(module);
+    ShowModuleHeader();
+    ZoomOpen({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+    ctx.platform.waits.processEvents();
+    WindowOf(module)->Open(module);
+    if (fromKeys) FocusModule(WindowOf(module));
+}
+
+// From one quiz to the other: the window stays, without the zoom.
+void MainWindow::Switch(Module module) {
+    SetActive(module);
+    ShowModuleHeader();
+    WindowOf(module)->Open(module);
 }
 
 // After a launch from the keyboard the focus moves on into the module
@@ -302,46 +300,19 @@ void MainWindow::FocusModule(QWidget* window) {
     }
 }
 
-void MainWindow::LaunchQuiz(int n) {
-    if (ActiveModule == n) return;
-    const int other = n == 1 ? 2 : 1;
-    if (ActiveModule == other) {
-        UnmarkActiveLabel();
-        ActiveModule = n;
-        MarkActiveLabel();
-        ShowModuleHeader(n);
-    } else {
-        LaunchModule(n);
-    }
-    form2->EnterQuiz(n == 1 ? QuizMode::Knowledge : QuizMode::Capitals);
-}
-
 void MainWindow::CloseActiveModule() {
-    if (ActiveModule == 1 || ActiveModule == 2) PNastepny->hide();
-    if (QWidget* window = ModuleWindow(ActiveModule)) window->hide();
+    ModuleWindow* open = WindowOf(ActiveModule);
+    if (!open) return;
+    open->Close();
     ctx.platform.waits.processEvents();
-    if (ActiveModule != 0)
-        ZoomClose({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
-}
-
-void MainWindow::OpenActiveModule() {
-    ZoomOpen({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
-    ctx.platform.waits.processEvents();
-    if (QWidget* window = ModuleWindow(ActiveModule)) {
-        window->show();
-        window->raise();
-    }
-}
-
-void MainWindow::ImNastepnyClick() {
-    if (ActiveModule == 1 || ActiveModule == 2) form2->ShowNextQuestion();
+    ZoomClose({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
 }
 
 // Escape that no control wanted brings the focus back to the menu, on the
 // entry of the open module.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
-    const int entry = ActiveModule >= 1 && ActiveModule <= 8 ? ActiveModule : 1;
+    const int entry = WindowOf(ActiveModule) ? int(ActiveModule) : 1;
     hotspots[entry]->setFocus(Qt::ShortcutFocusReason);
 }
 
@@ -360,6 +331,9 @@ void MainWindow::RunShortcut(ShortcutKeys::Action action) {
         case ShortcutKeys::Action::Settings:
             fUstawienia->exec();
             break;
+        case ShortcutKeys::Action::Results:
+            results->OpenMyResults();
+            break;
         case ShortcutKeys::Action::Help:
             LaunchEntry(9);
             break;
@@ -368,21 +342,23 @@ void MainWindow::RunShortcut(ShortcutKeys::Action action) {
     }
 }
 
-// The quiz takes its keys while the focus rests on the main window, its menu
-// entry, the Next arrow or the quiz window itself.
-bool MainWindow::QuizHasKeys(QWidget* target) const {
-    if (ActiveModule != 1 && ActiveModule != 2) return false;
+// The open module takes its keys while the focus rests on the main window,
+// on the module's menu entry, or where the module says; a key passed on to
+// a parent after the focused control refused it is not taken again.
+bool MainWindow::ModuleHasKeys(QWidget* target) const {
+    const ModuleWindow* open = WindowOf(ActiveModule);
+    if (!open) return false;
     QWidget* focus = QApplication::focusWidget();
     if (focus && target != focus) return false;
-    return !focus || focus == this || focus == hotspots[ActiveModule] || focus == ImNastepny ||
-           focus == form2;
+    return !focus || focus == this || focus == hotspots[int(ActiveModule)] ||
+           open->TakesKeysAt(focus);
 }
 
 bool MainWindow::ProgramKey(QWidget* target, QKeyEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         if (shortcuts.Press(event->key(), event->modifiers())) return true;
         const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        return plain && QuizHasKeys(target) && form2->AnswerKey(event->key());
+        return plain && ModuleHasKeys(target) && WindowOf(ActiveModule)->ModuleKey(event->key());
     }
     if (event->isAutoRepeat()) return false;
     RunShortcut(shortcuts.Release(event->key(), event->modifiers()));
@@ -403,17 +379,6 @@ bool MainWindow::MenuKey(int entry, QKeyEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && widget &&
-        widget->window() == this && !QApplication::activeModalWidget() &&
-        ProgramKey(widget, static_cast<QKeyEvent*>(event)))
-        return true;
-    if (watched == ImNastepny && type == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ImNastepnyClick();
-            return true;
-        }
-    }
     int entry = 0;
     for (int n = 1; n <= MainMenu::kEntries; ++n)
         if (watched == hotspots[n] || watched == texts[n]) entry = n;
@@ -433,7 +398,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() != Qt::LeftButton || !widget ||
         !widget->rect().contains(mouse->position().toPoint()))
         return false;
-    if (watched == ImNastepny) ImNastepnyClick();
     if (entry != 0 && watched == texts[entry]) LaunchEntry(entry);
     return false;
 }

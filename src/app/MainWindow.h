@@ -3,8 +3,9 @@
 
 #pragma once
 // The main window: a frameless window over the desktop's work area with the
-// 800 x 580 panel PTlo in its centre, the menu column, the module headers, the
-// quiz's Next arrow, and the module windows as children of PTlo.
+// 800 x 580 panel PTlo in its centre, the menu column, the module headers and
+// the module windows as children of PTlo. It knows the modules only through
+// their common interface.
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -12,19 +13,14 @@
 
 #include "app/ShortcutKeys.h"
 #include "core/AppContext.h"
+#include "core/ModuleWindow.h"
 #include "widgets/ImageView.h"
 
-class QuizWindow;
-class PuzzleWindow;
-class CountryWindow;
-class CoordinatesWindow;
-class ExplorersWindow;
-class MapsWindow;
-class AboutWindow;
 class PhotoSetChooser;
 class SettingsDialog;
 class HelpViewer;
 class MenuHotspot;
+class ResultsWiring;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -34,18 +30,19 @@ public:
 
     // Sizes the window to the work area, centres PTlo and places the modules.
     void PositionWindows(const QRect& workArea);
-    void ShowModuleHeader(int module);
-    void MarkActiveLabel();
-    void UnmarkActiveLabel();
     void ResetMenuLabels();
     QColor LabelColour(int entry) const;
 
     // Menu actions by entry number 1..9, as a click on the entry's hotspot.
     void LaunchEntry(int n);
     void HoverEntry(int n);  // 0: the column outside the hotspots
-    void ImNastepnyClick();
+    // The window of a module; the two quizzes share one.
+    ModuleWindow* WindowOf(Module module) const;
+    // A key event on its way to `target`: the program's shortcuts and the
+    // open module's keys. True when acted on.
+    bool ProgramKey(QWidget* target, QKeyEvent* event);
 
-    int ActiveModule = 0;
+    Module ActiveModule = Module::None;
     QPoint WindowCentre;
     QPoint ZoomOrigin;
     QRect ZoomTarget;
@@ -54,22 +51,14 @@ public:
     ImageView* ImTlo;
     QWidget* PNagl;
     QLabel* ImNaglowek;
-    QWidget* PNastepny;
-    QLabel* ImNastepny;
     QWidget* PPodOkrogle;
     MenuHotspot* LMinimize;
     MenuHotspot* LClose;
 
-    QuizWindow* form2;
-    PuzzleWindow* formPuz;
-    CountryWindow* formGdzie;
-    CoordinatesWindow* fUklad;
-    ExplorersWindow* fOdkrywcy;
-    MapsWindow* fMapy;
-    AboutWindow* fAutor;
     PhotoSetChooser* fWyborZestawu;
     SettingsDialog* fUstawienia;
-    QPointer<HelpViewer> helpViewer;  // made at the first "Pomoc" without a desktop viewer
+    ResultsWiring* results = nullptr;  // made once the base folder is known
+    QPointer<HelpViewer> helpViewer;   // made at the first "Pomoc" without a desktop viewer
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -81,18 +70,16 @@ protected:
 private:
     void FormShow();
     void BuildMenuColumn();
-    void BuildWindowButtons();
-    void LaunchQuiz(int n);
-    void LaunchModule(int n);
+    void PutWindowButtonsLast();
+    void Launch(Module module);
+    void Switch(Module module);
     void CloseActiveModule();
-    void OpenActiveModule();
+    void ShowModuleHeader();
+    void SetActive(Module module);
     void FocusModule(QWidget* window);
-    QWidget* ModuleWindow(int n) const;
-    bool ProgramKey(QWidget* target, QKeyEvent* event);
     bool MenuKey(int entry, QKeyEvent* event);
-    bool QuizHasKeys(QWidget* target) const;
+    bool ModuleHasKeys(QWidget* target) const;
     void RunShortcut(ShortcutKeys::Action action);
-    void StopQuizCountdown();
     void OpenHelp();
 
     AppContext& ctx;
@@ -100,5 +87,6 @@ private:
     ShortcutKeys shortcuts;
     std::array<MenuHotspot*, 10> hotspots{};
     std::array<QLabel*, 10> texts{};
+    std::array<ModuleWindow*, 10> windows{};  // by Module
     QLabel* LPrzyciski;
 };

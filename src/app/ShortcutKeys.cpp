@@ -8,7 +8,7 @@
 namespace {
 
 bool IsLetter(int key) {
-    return key == Qt::Key_L || key == Qt::Key_U;
+    return key == Qt::Key_L || key == Qt::Key_U || key == Qt::Key_W;
 }
 
 }  // namespace
@@ -44,5 +44,12 @@ ShortcutKeys::Action ShortcutKeys::Release(int key, Qt::KeyboardModifiers modifi
     const bool acts = OnlyCtrl(modifiers) || lateCtrl;
     consumed = acts || armed;
     if (!acts) return Action::None;
-    return key == Qt::Key_L ? Action::Chooser : Action::Settings;
+    switch (key) {
+        case Qt::Key_L:
+            return Action::Chooser;
+        case Qt::Key_W:
+            return Action::Results;
+        default:
+            return Action::Settings;
+    }
 }

@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The program-wide keys: Ctrl+L (photo-set chooser), Ctrl+U (settings) and
-// F1 (help). A shortcut acts when its letter comes up with Ctrl held, and
-// also when the letter went down with Ctrl held and Ctrl came up a moment
-// (kGraceMs) before the letter.
+// The program-wide keys: Ctrl+L (photo-set chooser), Ctrl+U (settings),
+// Ctrl+W (the pupil's results) and F1 (help). A shortcut acts when its letter comes up with Ctrl
+// held, and also when the letter went down with Ctrl held and Ctrl came up a moment (kGraceMs)
+// before the letter.
 #include <Qt>
 
 class Clock;
 
 class ShortcutKeys {
 public:
-    enum class Action { None, Chooser, Settings, Help };
+    enum class Action { None, Chooser, Settings, Results, Help };
     static constexpr double kGraceMs = 400;
 
     explicit ShortcutKeys(Clock& clock) : clock(clock) {}

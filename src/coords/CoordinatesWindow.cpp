@@ -37,7 +37,8 @@ void SetParallelLabel(QLabel* label, int value) {
 
 }  // namespace
 
-CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {130, 180}), ctx(ctx) {
     setObjectName("CoordinatesWindow");
     setFixedSize(386, 261);
     Image1 = new QLabel(this);
@@ -46,7 +47,6 @@ CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent) : QWidget
     LoadJpegResourceToImage("TloUklad", Image1);
     BuildGrid();
     BuildAnswerArea();
-    hide();
 }
 
 void CoordinatesWindow::BuildGrid() {
@@ -102,12 +102,12 @@ void CoordinatesWindow::BuildAnswerArea() {
     OdpEdit->setAccessibleName("Stopnie");
     WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
-    Nastepny = FaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
+    Nastepny = ChildFaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
     connect(Nastepny, &QAbstractButton::clicked, this, &CoordinatesWindow::NastepnyClick);
 }
 
-class FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
-    class FaceButton* button = FaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
+FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
+    FaceButton* button = ChildFaceButton(this, name, {at.x(), at.y(), 20, 20}, name);
     button->installEventFilter(this);
     return button;
 }
@@ -131,11 +131,11 @@ void CoordinatesWindow::keyPressEvent(QKeyEvent* event) {
 // The letters of the compass rose press the button of that side while it
 // is enabled (E and W for the longitude, N and S for the latitude).
 bool CoordinatesWindow::SideKey(int key) {
-    class FaceButton* side = key == Qt::Key_E   ? E
-                             : key == Qt::Key_W ? W
-                             : key == Qt::Key_N ? N
-                             : key == Qt::Key_S ? S
-                                                : nullptr;
+    FaceButton* side = key == Qt::Key_E   ? E
+                       : key == Qt::Key_W ? W
+                       : key == Qt::Key_N ? N
+                       : key == Qt::Key_S ? S
+                                          : nullptr;
     if (!side || !side->isEnabled()) return false;
     side->click();
     return true;
@@ -148,8 +148,14 @@ void CoordinatesWindow::SetSides(bool longitude, bool latitude) {
     S->setEnabled(latitude);
 }
 
-void CoordinatesWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+// A run of tasks ends when the pupil leaves the exercise.
+void CoordinatesWindow::Closing() {
+    if (tasksDone == 0) return;
+    emit ExerciseFinished(ExerciseResult::Coordinates(tasksDone, tasksRight));
+    tasksDone = tasksRight = 0;
+}
+
+void CoordinatesWindow::Opening(Module) {
     SetSides(false, false);
     Nastepny->setEnabled(true);
     Punkt->hide();
@@ -202,6 +208,8 @@ void CoordinatesWindow::LatitudeGiven(int side) {
     answer.latSide = side;
     answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
     const bool right = answer.IsRight(task);
+    ++tasksDone;
+    tasksRight += right ? 1 : 0;
     NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
     Announce(NapWskaz);
     ctx.platform.sounds.play(right ? "Plum" : "Plim");

@@ -3,17 +3,17 @@
 
 #pragma once
 // The coordinates exercise: read a point of a grid square as longitude and latitude.
-#include <QWidget>
 
 #include "coords/CoordAnswer.h"
 #include "coords/CoordTask.h"
+#include "core/ModuleWindow.h"
 
 struct AppContext;
 class QLabel;
 class QLineEdit;
 class FaceButton;
 
-class CoordinatesWindow : public QWidget {
+class CoordinatesWindow : public ModuleWindow {
     Q_OBJECT
 public:
     CoordinatesWindow(AppContext& ctx, QWidget* parent);
@@ -27,7 +27,8 @@ public:
     QLineEdit* OdpEdit;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Opening(Module chosen) override;
+    void Closing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -46,4 +47,6 @@ private:
     AppContext& ctx;
     CoordTask task;
     CoordAnswer answer;
+    int tasksDone = 0;  // in this visit of the window
+    int tasksRight = 0;
 };

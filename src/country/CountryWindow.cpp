@@ -56,7 +56,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {100, 150}), ctx(ctx) {
     setObjectName("CountryWindow");
     setFixedSize(411, 329);
     setAutoFillBackground(true);
@@ -64,7 +65,6 @@ CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent) : QWidget(parent)
     pal.setColor(QPalette::Window, QColor(0x80, 0x00, 0x40));
     setPalette(pal);
     BuildControls();
-    hide();
 }
 
 void CountryWindow::BuildControls() {
@@ -106,13 +106,13 @@ void CountryWindow::BuildControls() {
     NazwaEdit->installEventFilter(this);
     connect(NazwaEdit, &QLineEdit::textChanged, this, &CountryWindow::CapitaliseName);
     connect(NazwaEdit, &QLineEdit::textEdited, this, [this] { promptShown = false; });
-    Sprawdz = FaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
+    Sprawdz = ChildFaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
     NrEdit = MakeEdit(Panel1, "NrEdit", {268, 276, 49, 21});
     NrEdit->setMaxLength(2);
     NrEdit->setText(QStringLiteral("1"));
     MakeNumberField(NrEdit);
-    NrBut = FaceButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
-    Nastepny = FaceButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
+    NrBut = ChildFaceButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
+    Nastepny = ChildFaceButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
     connect(Sprawdz, &QAbstractButton::clicked, this, &CountryWindow::SprawdzClick);
     connect(NrBut, &QAbstractButton::clicked, this, &CountryWindow::NrButClick);
     connect(Nastepny, &QAbstractButton::clicked, this, &CountryWindow::NastepnyClick);
@@ -152,11 +152,8 @@ bool CountryWindow::eventFilter(QObject* watched, QEvent* event) {
     return event->type() == QEvent::KeyRelease && IsEnter(event);
 }
 
-void CountryWindow::showEvent(QShowEvent* event) {
-    // A restored main window re-shows its children spontaneously; only a
-    // real opening of the module starts a new game.
-    if (!event->spontaneous()) FormShow();
-    QWidget::showEvent(event);
+void CountryWindow::Opening(Module) {
+    FormShow();
 }
 
 void CountryWindow::FormShow() {
@@ -323,6 +320,7 @@ void CountryWindow::Decide(bool won) {
     ctx.platform.sounds.play(won ? QStringLiteral("Plum") : QStringLiteral("Plim"));
     game.locked = true;
     EnableChoice(true);
+    emit ExerciseFinished(ExerciseResult::Country(game.answer, game.attempts, game.points, won));
 }
 
 void CountryWindow::EnableChoice(bool enabled) {

@@ -4,8 +4,8 @@
 #pragma once
 // Country recognition: a photo-set picture under a grey cover with six tiles
 // uncovered; the pupil uncovers more by clicking and types the country's name.
-#include <QWidget>
 
+#include "core/ModuleWindow.h"
 #include "country/CountryGame.h"
 #include "widgets/GridCursor.h"
 
@@ -16,7 +16,7 @@ class QLineEdit;
 class FaceButton;
 class Gauge;
 
-class CountryWindow : public QWidget {
+class CountryWindow : public ModuleWindow {
     Q_OBJECT
 public:
     CountryWindow(AppContext& ctx, QWidget* parent);
@@ -44,8 +44,9 @@ public:
     FaceButton* NrBut;
     FaceButton* Nastepny;
 
+
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Opening(Module chosen) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -34,7 +34,8 @@ bool IsPressKey(QEvent* event) {
 
 }  // namespace
 
-ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {60, 110}), ctx(ctx) {
     setObjectName("ExplorersWindow");
     setFixedSize(489, 366);
     ImTlo = new QLabel(this);
@@ -65,7 +66,6 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent) : QWidget(par
     WhiteCaption(this, "Label2", "Przesuwaj tekst, używając klawiszy <PageDown> <PageUp>",
                  {152, 351});
     BuildEnlargement();
-    hide();
 }
 
 void ExplorersWindow::BuildEnlargement() {
@@ -106,11 +106,7 @@ void ExplorersWindow::BuildTextArea() {
             [this](QPoint at) { ReMenu->popup(RE->viewport()->mapToGlobal(at)); });
 }
 
-void ExplorersWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // A restored main window re-shows its children spontaneously; only a
-    // real opening of the module starts again at the introduction.
-    if (event->spontaneous()) return;
+void ExplorersWindow::Opening(Module) {
     ListaKombo->setChosen(0);
     ShowExplorer(1);
 }

@@ -6,8 +6,8 @@
 // rich-text document and portrait, and copying either to the clipboard. A
 // click on the portrait, or Enter while it has the focus, shows it enlarged
 // over the window.
-#include <QWidget>
 
+#include "core/ModuleWindow.h"
 #include "widgets/BrowseList.h"
 
 struct AppContext;
@@ -16,7 +16,7 @@ class QLabel;
 class QMenu;
 class QTextEdit;
 
-class ExplorersWindow : public QWidget {
+class ExplorersWindow : public ModuleWindow {
     Q_OBJECT
 public:
     ExplorersWindow(AppContext& ctx, QWidget* parent);
@@ -38,7 +38,7 @@ public:
     QAction *KopiujTekst, *KopiujObraz;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void Opening(Module chosen) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -50,11 +50,11 @@ QRadioButton* ModeButton(QWidget* parent, const char* name, const QString& capti
 
 }  // namespace
 
-MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {40, 90}), ctx(ctx) {
     setObjectName("MapsWindow");
     setFixedSize(513, 415);
     BuildControls();
-    hide();
 }
 
 void MapsWindow::BuildControls() {
@@ -148,14 +148,12 @@ void MapsWindow::BuildOptions() {
     POpcje->hide();
 }
 
-void MapsWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+void MapsWindow::Opening(Module) {
+    FormShow();
 }
 
-void MapsWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous()) key = QImage();
+void MapsWindow::Closing() {
+    key = QImage();
 }
 
 bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -387,7 +385,7 @@ void MapsWindow::FailAndClose() {
     ctx.platform.messages.show(
         QStringLiteral("Błąd odczytu"),
         QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie tego modułu."));
-    hide();
+    Close();
 }
 
 void MapsWindow::ImKontynentuMouseMove(QPoint pos) {
@@ -415,6 +413,9 @@ void MapsWindow::AnswerTest(QRgb colour) {
     repaint();
     ctx.platform.waits.pause(kVerdictPauseMs);
     ImKontynentu->setOverlay({});
+    if (verdict.roundOver)
+        emit ExerciseFinished(ExerciseResult::MapTest(ContinentName(model.continent),
+                                                      model.questionCount, verdict.missed));
     if (!verdict.missed.isEmpty())
         ctx.platform.messages.show(
             QStringLiteral("Koniec rundy"),

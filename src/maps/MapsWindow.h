@@ -8,9 +8,9 @@
 // this window lays out the controls, loads the maps and forwards events.
 #include <QComboBox>
 #include <QImage>
-#include <QWidget>
 #include <functional>
 
+#include "core/ModuleWindow.h"
 #include "maps/MapModel.h"
 
 class ImageView;
@@ -20,7 +20,7 @@ class QRadioButton;
 class QTimer;
 struct AppContext;
 
-class MapsWindow : public QWidget {
+class MapsWindow : public ModuleWindow {
     Q_OBJECT
 public:
     MapsWindow(AppContext& ctx, QWidget* parent);
@@ -56,9 +56,10 @@ public:
     QWidget* PZnajdzPanswo;
     QTimer* markTimer;  // takes the Find mark off the map
 
+
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void Opening(Module chosen) override;
+    void Closing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -53,6 +53,7 @@ PuzzleBoard::Click PuzzleBoard::ClickAt(QPoint p) {
     }
     awaitingFirst = true;
     std::swap(order[firstCell], order[cell]);
+    ++swaps;
     return Click::Swapped;
 }
 
@@ -64,6 +65,8 @@ bool PuzzleBoard::IsSolved() const {
 
 void PuzzleBoard::Start(int seconds) {
     timeLeft = seconds;
+    timeLimit = seconds;
+    swaps = 0;
     locked = false;
 }
 

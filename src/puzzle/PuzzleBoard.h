@@ -52,6 +52,8 @@ public:
     bool AwaitingFirstClick() const { return awaitingFirst; }
 
     int timeLeft = 0;
+    int swaps = 0;      // in this game
+    int timeLimit = 0;  // seconds given to this game
     bool locked = false;
 
 private:

@@ -47,16 +47,17 @@ QImage LoadGlyph(const QString& name) {
     return DecodeBmp(file.readAll());
 }
 
-class FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry,
-                               const QString& caption, const QString& hint) {
-    class FaceButton* button = FaceButton(parent, name, geometry, caption);
+FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry, const QString& caption,
+                         const QString& hint) {
+    FaceButton* button = ChildFaceButton(parent, name, geometry, caption);
     button->setToolTip(hint);
     return button;
 }
 
 }  // namespace
 
-PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx(ctx) {
+PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent)
+    : ModuleWindow(parent, {50, 110}), ctx(ctx) {
     setObjectName("PuzzleWindow");
     setFixedSize(515, 407);
     setAutoFillBackground(true);
@@ -67,7 +68,6 @@ PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     glyphOff = LoadGlyph("Z2");
     glyphBusy = LoadGlyph("Z3");
     BuildControls();
-    hide();
 }
 
 PhotoSetRules::PuzzleLabels PuzzleWindow::Labels() {
@@ -125,16 +125,12 @@ void PuzzleWindow::BuildControls() {
     connect(Zeg1, &QTimer::timeout, this, &PuzzleWindow::Zeg1Timer);
 }
 
-void PuzzleWindow::showEvent(QShowEvent* event) {
-    // A restored main window re-shows its children spontaneously; only a
-    // real opening of the module resets it.
-    if (!event->spontaneous()) FormShow();
-    QWidget::showEvent(event);
+void PuzzleWindow::Opening(Module) {
+    FormShow();
 }
 
-void PuzzleWindow::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) Zeg1->stop();
-    QWidget::hideEvent(event);
+void PuzzleWindow::Closing() {
+    Zeg1->stop();
 }
 
 bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -301,6 +297,9 @@ void PuzzleWindow::Win() {
     ctx.platform.sounds.play(QStringLiteral("Plum"));
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
     board.locked = true;
+    emit ExerciseFinished(
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+                               board.timeLimit - board.timeLeft, board.swaps, true));
 }
 
 void PuzzleWindow::Zeg1Timer() {
@@ -320,6 +319,9 @@ void PuzzleWindow::Lose() {
     SetClockGlyph(glyphOn, true);
     EnableChoice(true);
     board.locked = true;
+    emit ExerciseFinished(
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+                               board.timeLimit, board.swaps, false));
 }
 
 void PuzzleWindow::bb1Click() {

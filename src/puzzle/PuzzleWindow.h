@@ -6,8 +6,8 @@
 // put back in order by swapping two pieces at a time, optionally against a
 // countdown of Tempo minutes.
 #include <QImage>
-#include <QWidget>
 
+#include "core/ModuleWindow.h"
 #include "data/PhotoSetRules.h"
 #include "puzzle/PuzzleBoard.h"
 #include "widgets/GridCursor.h"
@@ -19,7 +19,7 @@ class QLineEdit;
 class QTimer;
 class FaceButton;
 
-class PuzzleWindow : public QWidget {
+class PuzzleWindow : public ModuleWindow {
     Q_OBJECT
 public:
     // The labels of the picture's name and description. The photo-set rules
@@ -62,9 +62,10 @@ public:
     FaceButton* Nastepny;
     QTimer* Zeg1;
 
+
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void Opening(Module chosen) override;
+    void Closing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

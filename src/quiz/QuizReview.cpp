@@ -22,3 +22,9 @@ QStringList QuizReview::Paragraphs() const {
     }
     return paragraphs;
 }
+
+QStringList QuizReview::Questions() const {
+    QStringList questions;
+    for (const QuizMistake& mistake : mistakes) questions << mistake.question;
+    return questions;
+}

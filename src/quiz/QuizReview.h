@@ -23,6 +23,8 @@ public:
     // not the right one.
     void Record(const PresentedQuestion& question, int chosenPosition);
     const std::vector<QuizMistake>& Mistakes() const { return mistakes; }
+    // The questions answered wrongly: for the capitals quiz the countries.
+    QStringList Questions() const;
     // One paragraph per mistake: the question, the pupil's answer, the
     // right answer.
     QStringList Paragraphs() const;

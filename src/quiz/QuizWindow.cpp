@@ -18,6 +18,7 @@
 #include "widgets/FaceButton.h"
 #include "widgets/ImageView.h"
 #include "widgets/ListDialog.h"
+#include "widgets/PictureButton.h"
 
 namespace {
 const QColor kNeutral(0, 0, 0);
@@ -52,7 +53,7 @@ QPixmap Mark(bool right, qreal ratio) {
 }  // namespace
 
 QuizWindow::QuizWindow(AppContext& ctx, QWidget* parent)
-    : QWidget(parent),
+    : ModuleWindow(parent, {120, 110}),
       ctx(ctx),
       bank(QuestionBank::FromResource()),
       questions(bank, ctx.platform.random) {
@@ -66,7 +67,12 @@ QuizWindow::QuizWindow(AppContext& ctx, QWidget* parent)
     ZegF3->setInterval(1000);
     connect(ZegF3, &QTimer::timeout, this, &QuizWindow::ZegF3Timer);
     BuildControls();
-    hide();
+    // The Next arrow stands on the panel below the window.
+    nextArrow = new PictureButton(parent, "ImNastepny", {496, 454, 105, 52}, "Następne");
+    nextArrow->hide();
+    WhenFirstShown(nextArrow,
+                   [arrow = nextArrow] { arrow->setPicture(LoadJpegResource("Strzalka")); });
+    connect(nextArrow, &QAbstractButton::clicked, this, &QuizWindow::ShowNextQuestion);
 }
 
 QLabel* QuizWindow::AddLabel(const char* name, QRect geometry, QColor colour) {
@@ -120,7 +126,7 @@ void QuizWindow::BuildControls() {
     TimeLab->setAlignment(Qt::AlignCenter);
     LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 
-    BBledy = FaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
+    BBledy = ChildFaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
     BBledy->hide();
     connect(BBledy, &QAbstractButton::clicked, this, &QuizWindow::BBledyClick);
     mistakeList = new ListDialog(this);
@@ -148,7 +154,24 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QuizWindow::ShowNextArrow(bool shown) {
-    if (nextArrow) nextArrow->setVisible(shown);
+    nextArrow->setVisible(shown);
+}
+
+void QuizWindow::Opening(Module chosen) {
+    EnterQuiz(chosen == Module::CapitalsQuiz ? QuizMode::Capitals : QuizMode::Knowledge);
+}
+
+void QuizWindow::Closing() {
+    ZegF3->stop();
+    ShowNextArrow(false);
+}
+
+void QuizWindow::MenuChosen() {
+    ZegF3->stop();
+}
+
+bool QuizWindow::TakesKeysAt(const QWidget* focus) const {
+    return focus == this || focus == nextArrow;
 }
 
 void QuizWindow::SetRowColour(int row, QColor colour) {
@@ -200,7 +223,10 @@ void QuizWindow::ShowNextQuestion() {
     ZegF3->start();
     state.AnswerOpen = true;
     ++state.QuestionNumber;
-    if (state.QuestionNumber == 1) review.StartSeries();
+    if (state.QuestionNumber == 1) {
+        review.StartSeries();
+        seriesStartMs = ctx.platform.clock.nowMs();
+    }
     LNrPytania->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
     if (state.QuestionNumber == 1) LOcena->setText("Poprawnych: 0");
 }
@@ -242,6 +268,9 @@ void QuizWindow::TakeAnswer() {
     repaint();
     ctx.platform.sounds.playAndWait(right ? "Plum" : "Plim");
     if (state.QuestionNumber < kSeriesLength) return;
+    emit ExerciseFinished(ExerciseResult::Quiz(
+        state.mode == QuizMode::Capitals, state.CorrectCount,
+        int((ctx.platform.clock.nowMs() - seriesStartMs) / 1000), review.Questions()));
     ctx.platform.sounds.play("Plum");
     ShowNextArrow(false);
     ShowGrade();
@@ -290,7 +319,7 @@ void QuizWindow::BBledyClick() {
     mistakeList->Show("Błędne odpowiedzi w tej serii", review.Paragraphs());
 }
 
-bool QuizWindow::AnswerKey(int key) {
+bool QuizWindow::ModuleKey(int key) {
     switch (key) {
         case Qt::Key_1:
         case Qt::Key_2:
@@ -300,7 +329,7 @@ bool QuizWindow::AnswerKey(int key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            if (nextArrow && nextArrow->isVisible()) ShowNextQuestion();
+            if (nextArrow->isVisible()) ShowNextQuestion();
             return true;
         case Qt::Key_B:
             if (!BBledy->isVisible()) return false;

@@ -6,9 +6,9 @@
 // question at a time with three answer rows and a nine-second countdown, the
 // verdict in colours and sound, and a school grade after ten questions.
 #include <QTimer>
-#include <QWidget>
 #include <array>
 
+#include "core/ModuleWindow.h"
 #include "quiz/QuestionBank.h"
 #include "quiz/QuizQuestions.h"
 #include "quiz/QuizReview.h"
@@ -16,6 +16,7 @@
 class QLabel;
 class ImageView;
 class ListDialog;
+class PictureButton;
 class FaceButton;
 struct AppContext;
 
@@ -32,21 +33,23 @@ struct QuizState {
     bool AnswerOpen = false;  // the question still takes a click
 };
 
-class QuizWindow : public QWidget {
+class QuizWindow : public ModuleWindow {
     Q_OBJECT
 public:
     QuizWindow(AppContext& ctx, QWidget* parent);
 
-    // The main window's Next arrow, which this window shows and hides.
-    void setNextArrow(QWidget* PNastepny) { nextArrow = PNastepny; }
     void EnterQuiz(QuizMode mode);
     void ShowNextQuestion();
     // Keys 1, 2 and 3 answer the rows, Enter or Space stands for the Next
     // arrow while it shows and B opens the list of mistakes after a series.
     // True when the key is the quiz's.
-    bool AnswerKey(int key);
+    bool ModuleKey(int key) override;
+    bool TakesKeysAt(const QWidget* focus) const override;
+    // Every click on a menu entry stops the countdown.
+    void MenuChosen() override;
 
-    QTimer* ZegF3;  // the countdown, stopped by every click on a menu entry
+    QTimer* ZegF3;             // the countdown
+    PictureButton* nextArrow;  // below the window, on the panel
 
     const QuizState& State() const { return state; }
     const QuizQuestions& Questions() const { return questions; }
@@ -59,7 +62,10 @@ public:
     void ZegF3Timer();
     void BBledyClick();
 
+
 protected:
+    void Opening(Module chosen) override;
+    void Closing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -75,12 +81,12 @@ private:
     void AnnounceVerdict(bool right);
 
     AppContext& ctx;
-    QWidget* nextArrow = nullptr;
     QuestionBank bank;
     QuizQuestions questions;
     QuizState state;
     PresentedQuestion current;
     QuizReview review;
+    double seriesStartMs = 0;
 
     QWidget* PPytanie;
     ImageView* ImPytanie;

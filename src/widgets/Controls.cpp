@@ -64,9 +64,9 @@ QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPo
     return label;
 }
 
-class FaceButton* FaceButton(QWidget* parent, const char* name, QRect geometry,
-                             const QString& caption) {
-    auto* button = new class FaceButton(parent);
+FaceButton* ChildFaceButton(QWidget* parent, const char* name, QRect geometry,
+                            const QString& caption) {
+    auto* button = new FaceButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setColor(kButtonFace);

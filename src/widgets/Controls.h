@@ -36,8 +36,8 @@ QLabel* WhiteCaption(QWidget* parent, const char* name, const QString& text, QPo
                      int pixelSize, bool bold = false);
 
 // A button with the dark-blue face and the given caption.
-class FaceButton* FaceButton(QWidget* parent, const char* name, QRect geometry,
-                             const QString& caption);
+FaceButton* ChildFaceButton(QWidget* parent, const char* name, QRect geometry,
+                            const QString& caption);
 
 // A plain child panel with no background of its own.
 QWidget* ChildPanel(QWidget* parent, const char* name, QRect geometry);

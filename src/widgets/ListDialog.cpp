@@ -28,7 +28,7 @@ ListDialog::ListDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     list->setTextElideMode(Qt::ElideNone);
     list->setSpacing(3);
 
-    close = FaceButton(this, "BZamknij", {273, 298, 75, 20}, QStringLiteral("Zamknij"));
+    close = ChildFaceButton(this, "BZamknij", {273, 298, 75, 20}, QStringLiteral("Zamknij"));
     connect(close, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 

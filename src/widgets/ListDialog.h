@@ -19,5 +19,5 @@ public:
 
     QLabel* title;
     QListWidget* list;
-    class FaceButton* close;
+    FaceButton* close;
 };

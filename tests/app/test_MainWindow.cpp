@@ -27,6 +27,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "widgets/FaceButton.h"
+#include "widgets/PictureButton.h"
 
 namespace {
 
@@ -65,9 +66,9 @@ TEST(ZoomEffect, LeavesThePictureBitForBitAsItWas) {
 TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     Start();
     EXPECT_EQ(form->PTlo->pos(), QPoint(112, 94));
-    EXPECT_EQ(form->form2->pos(), QPoint(120, 110));
-    EXPECT_EQ(form->fMapy->pos(), QPoint(40, 90));
-    EXPECT_EQ(form->ActiveModule, 0);
+    EXPECT_EQ(Open<QuizWindow>()->pos(), QPoint(120, 110));
+    EXPECT_EQ(Open<MapsWindow>()->pos(), QPoint(40, 90));
+    EXPECT_EQ(form->ActiveModule, Module::None);
     EXPECT_EQ(form->ImTlo->image.size(), QSize(800, 580));
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
     EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
@@ -93,7 +94,7 @@ TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {
     const QImage background = form->ImTlo->image.convertToFormat(QImage::Format_RGB32);
     form->LaunchEntry(3);
     EXPECT_EQ(fp.waits.sleeps, 12);
-    EXPECT_EQ(form->ActiveModule, 3);
+    EXPECT_EQ(form->ActiveModule, Module::Puzzle);
     EXPECT_EQ(form->ZoomOrigin, QPoint(600, 200));
     EXPECT_EQ(form->ZoomTarget, QRect(QPoint(192, 234), QPoint(572, 504)));
     EXPECT_FALSE(form->PNagl->isHidden());
@@ -109,45 +110,77 @@ TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {
     EXPECT_EQ(fp.waits.sleeps, 36);
 }
 
+// A click travels through every filter on its way; each acts on it once.
+TEST_F(MainWindowTest, OneClickIsOneAction) {
+    Start();
+    QLabel* caption = form->findChild<QLabel*>(MainMenu::EntryAt(1).text);
+    QTest::mouseClick(caption, Qt::LeftButton);
+    ASSERT_EQ(form->ActiveModule, Module::KnowledgeQuiz);
+    const int frames = fp.waits.sleeps;
+    QuizWindow* quiz = Open<QuizWindow>();
+    for (int question = 1; question <= 3; ++question) {
+        QTest::mouseClick(quiz->nextArrow, Qt::LeftButton);
+        EXPECT_EQ(quiz->State().QuestionNumber, question);
+        QTest::mouseClick(quiz->findChild<QLabel*>("LOdp1"), Qt::LeftButton);
+        EXPECT_EQ(quiz->State().ChosenPosition, 1);
+    }
+    QTest::mouseClick(caption, Qt::LeftButton);  // the open module's caption
+    EXPECT_EQ(fp.waits.sleeps, frames);
+}
+
+// Minimising and restoring re-shows the module spontaneously; it keeps its task.
+TEST_F(MainWindowTest, EveryModuleKeepsItsStateAcrossMinimiseAndRestore) {
+    Start();
+    form->LaunchEntry(int(Module::Coordinates));
+    auto* coordinates = Open<CoordinatesWindow>();
+    coordinates->Nastepny->click();
+    const QString task = coordinates->NapWskaz->text();
+    form->showMinimized();
+    form->showNormal();
+    EXPECT_EQ(coordinates->NapWskaz->text(), task);
+    EXPECT_FALSE(coordinates->Nastepny->isEnabled());
+}
+
 TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     Start();
     form->LaunchEntry(1);
-    form->PNastepny->show();
+    Open<QuizWindow>()->nextArrow->show();
     const int frames = fp.waits.sleeps;
-    form->form2->ZegF3->start();
+    Open<QuizWindow>()->ZegF3->start();
     form->LaunchEntry(2);
-    EXPECT_FALSE(form->form2->ZegF3->isActive());
+    EXPECT_FALSE(Open<QuizWindow>()->ZegF3->isActive());
     EXPECT_EQ(fp.waits.sleeps, frames);
-    EXPECT_EQ(form->ActiveModule, 2);
-    EXPECT_FALSE(form->form2->isHidden());
+    EXPECT_EQ(form->ActiveModule, Module::CapitalsQuiz);
+    EXPECT_FALSE(Open<QuizWindow>()->isHidden());
     EXPECT_EQ(form->LabelColour(1), MainMenu::NormalColour);
     EXPECT_EQ(form->LabelColour(2), MainMenu::MarkColour);
 
     // The running quiz's entry and the help entry only stop the countdown.
     for (int entry : {2, 9}) {
-        form->form2->ZegF3->start();
+        Open<QuizWindow>()->ZegF3->start();
         form->LaunchEntry(entry);
-        EXPECT_FALSE(form->form2->ZegF3->isActive()) << entry;
+        EXPECT_FALSE(Open<QuizWindow>()->ZegF3->isActive()) << entry;
     }
     EXPECT_EQ(fp.waits.sleeps, frames);
-    EXPECT_EQ(form->ActiveModule, 2);
+    EXPECT_EQ(form->ActiveModule, Module::CapitalsQuiz);
 
     form->LaunchEntry(8);  // leaving the quiz hides the Next arrow
-    EXPECT_TRUE(form->PNastepny->isHidden());
-    EXPECT_TRUE(form->form2->isHidden());
+    EXPECT_TRUE(Open<QuizWindow>()->nextArrow->isHidden());
+    EXPECT_TRUE(Open<QuizWindow>()->isHidden());
 }
 
 TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
     Start();
     form->activateWindow();
-    const std::pair<int, QWidget*> modules[] = {{3, form->formPuz},
-                                                {4, form->formGdzie},
-                                                {5, form->fUklad},
-                                                {6, form->fOdkrywcy},
-                                                {7, form->fMapy}};
+    const std::pair<int, QWidget*> modules[] = {{3, Open<PuzzleWindow>()},
+                                                {4, Open<CountryWindow>()},
+                                                {5, Open<CoordinatesWindow>()},
+                                                {6, Open<ExplorersWindow>()},
+                                                {7, Open<MapsWindow>()}};
     for (const auto& [entry, module] : modules) {
         form->LaunchEntry(entry);
-        if (entry == 5) form->fUklad->Nastepny->click();  // the focus in the answer field
+        if (entry == 5)
+            Open<CoordinatesWindow>()->Nastepny->click();  // the focus in the answer field
         for (int tab = 0; tab < 6; ++tab) {
             QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
             QTest::keyClick(from, Qt::Key_Tab);
@@ -179,13 +212,13 @@ TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
 
 TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
     Start();
-    form->fMapy->ListaPanstw->addItems({"a", "b"});
-    form->fMapy->ListaPanstw->setCurrentIndex(1);
+    Open<MapsWindow>()->ListaPanstw->addItems({"a", "b"});
+    Open<MapsWindow>()->ListaPanstw->setCurrentIndex(1);
     form->LaunchEntry(7);
-    EXPECT_EQ(form->fMapy->ListaPanstw->currentIndex(), 0);
+    EXPECT_EQ(Open<MapsWindow>()->ListaPanstw->currentIndex(), 0);
     form->LaunchEntry(9);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
-    EXPECT_EQ(form->ActiveModule, 7);
+    EXPECT_EQ(form->ActiveModule, Module::Maps);
 }
 
 TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {

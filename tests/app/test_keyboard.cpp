@@ -28,6 +28,7 @@
 #include "support/Limits.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/PictureButton.h"
 
 namespace {
 
@@ -93,27 +94,27 @@ TEST_F(KeyboardTest, ArrowsWalkTheMenuAndEnterOrSpaceLaunches) {
     EXPECT_EQ(QApplication::focusWidget(), Hotspot(3));
     EXPECT_EQ(form->LabelColour(3), MainMenu::HoverColour);
     QTest::keyClick(Hotspot(3), Qt::Key_Return);
-    EXPECT_EQ(form->ActiveModule, 3);
+    EXPECT_EQ(form->ActiveModule, Module::Puzzle);
     // The launch hands the focus on into the module window.
-    EXPECT_TRUE(form->formPuz->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(Open<PuzzleWindow>()->isAncestorOf(QApplication::focusWidget()));
 
     Hotspot(5)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(5), Qt::Key_Space);
-    EXPECT_EQ(form->ActiveModule, 5);
+    EXPECT_EQ(form->ActiveModule, Module::Coordinates);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
 }
 
 TEST_F(KeyboardTest, CaptionClickLaunchesItsEntry) {
     QTest::mouseClick(Caption(6), Qt::LeftButton);
-    EXPECT_EQ(form->ActiveModule, 6);
+    EXPECT_EQ(form->ActiveModule, Module::Explorers);
     QTest::mouseMove(Caption(4));
     EXPECT_EQ(form->LabelColour(4), MainMenu::HoverColour);
 }
 
 TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
     form->LaunchEntry(5);
-    QLineEdit* field = form->fUklad->OdpEdit;
+    QLineEdit* field = Open<CoordinatesWindow>()->OdpEdit;
     field->setText("12");
     field->setFocus();
     bool opened = false;
@@ -131,19 +132,19 @@ TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
 TEST_F(KeyboardTest, QuizAnswersWithDigitsAndGoesOnWithSpace) {
     Hotspot(1)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(1), Qt::Key_Return);
-    ASSERT_EQ(form->ActiveModule, 1);
+    ASSERT_EQ(form->ActiveModule, Module::KnowledgeQuiz);
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus, Qt::Key_Space);
-    EXPECT_EQ(form->form2->State().QuestionNumber, 1);
-    EXPECT_FALSE(form->PNastepny->isVisible());
+    EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 1);
+    EXPECT_FALSE(Open<QuizWindow>()->nextArrow->isVisible());
     QTest::keyClick(focus, Qt::Key_Space);  // no arrow: no question skipped, no relaunch
-    EXPECT_EQ(form->form2->State().QuestionNumber, 1);
-    EXPECT_TRUE(form->form2->ZegF3->isActive());
+    EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 1);
+    EXPECT_TRUE(Open<QuizWindow>()->ZegF3->isActive());
     QTest::keyClick(focus, Qt::Key_2);
-    EXPECT_EQ(form->form2->State().ChosenPosition, 2);
-    EXPECT_TRUE(form->PNastepny->isVisible());
+    EXPECT_EQ(Open<QuizWindow>()->State().ChosenPosition, 2);
+    EXPECT_TRUE(Open<QuizWindow>()->nextArrow->isVisible());
     QTest::keyClick(focus, Qt::Key_Enter);
-    EXPECT_EQ(form->form2->State().QuestionNumber, 2);
+    EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 2);
 }
 
 TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
@@ -164,19 +165,17 @@ QList<QWidget*> FocusableControls(QWidget* module) {
 }
 
 TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
-    const std::pair<int, QWidget*> modules[] = {
-        {1, form->form2},     {3, form->formPuz}, {4, form->formGdzie}, {5, form->fUklad},
-        {6, form->fOdkrywcy}, {7, form->fMapy},   {8, form->fAutor}};
-    for (const auto& [entry, module] : modules) {
+    for (int entry : {1, 3, 4, 5, 6, 7, 8}) {
         Hotspot(entry)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Hotspot(entry), Qt::Key_Return);
-        ASSERT_EQ(form->ActiveModule, entry);
+        ASSERT_EQ(int(form->ActiveModule), entry);
         // The puzzle opens with the focus in its picture number field.
         if (entry == 3)
-            EXPECT_EQ(QApplication::focusWidget(), form->formPuz->Nr1Edit) << FocusName();
-        if (entry == 5) QTest::keyClick(form->fUklad->Nastepny, Qt::Key_Space);  // to the field
+            EXPECT_EQ(QApplication::focusWidget(), Open<PuzzleWindow>()->Nr1Edit) << FocusName();
+        if (entry == 5)  // on into the degrees field
+            QTest::keyClick(Open<CoordinatesWindow>()->Nastepny, Qt::Key_Space);
         QList<QWidget*> controls{QApplication::focusWidget()};
-        controls += FocusableControls(module);
+        controls += FocusableControls(form->WindowOf(form->ActiveModule));
         for (QWidget* control : controls) {
             control->setFocus(Qt::TabFocusReason);
             QTest::keyClick(control, Qt::Key_Escape);
@@ -188,7 +187,7 @@ TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
 
 TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
     form->LaunchEntry(3);
-    QLineEdit* field = form->formPuz->Nr1Edit;
+    QLineEdit* field = Open<PuzzleWindow>()->Nr1Edit;
     field->setText("12");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
     QApplication::sendEvent(field, &enter);

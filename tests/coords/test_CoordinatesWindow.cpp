@@ -27,7 +27,7 @@ struct UkladFixture : ::testing::Test {
     void SetUp() override {
         panel.resize(800, 580);
         panel.show();
-        form->show();
+        form->Open(Module::Coordinates);
     }
     // Starts the eastern, northern task 23°E 43°N.
     void StartExampleTask() {
@@ -118,8 +118,8 @@ TEST_F(UkladFixture, ShowingAgainKeepsLabelsAndHidesPoint) {
     StartExampleTask();
     Type("23");
     QTest::mouseClick(form->E, Qt::LeftButton);
-    form->hide();
-    form->show();
+    form->Close();
+    form->Open(Module::Coordinates);
     EXPECT_EQ(form->Szer1->text(), "20");
     EXPECT_EQ(form->Szer3->text(), "50");
     EXPECT_FALSE(form->Punkt->isVisible());

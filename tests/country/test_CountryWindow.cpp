@@ -19,15 +19,15 @@ namespace {
 
 const QStringList kLines{"WŁOCHY*Koloseum w Rzymie", "POLSKA*Wawel"};
 
-struct CountryWindow : PhotoSetFixture {
-    explicit CountryWindow(int pictures = 30, QList<int> missing = {}, bool withSet = true)
+struct CountryRig : PhotoSetFixture {
+    explicit CountryRig(int pictures = 30, QList<int> missing = {}, bool withSet = true)
         : PhotoSetFixture(pictures, kLines, missing, withSet) {
         parent.resize(800, 580);
         form = new CountryWindow(ctx, &parent);
         form->move(100, 150);
         parent.show();
         fp.random.script = {31};  // the game at show is picture 1
-        form->show();
+        form->Open(Module::Country);
     }
 
     void ClickAtWindowPoint(QPoint p) {
@@ -50,7 +50,7 @@ struct CountryWindow : PhotoSetFixture {
 }  // namespace
 
 TEST(CountryWindow, ShowStartsAGameWithSixTilesUncovered) {
-    CountryWindow w;
+    CountryRig w;
     EXPECT_EQ(w.form->pictureNumber, 1);
     EXPECT_EQ(w.form->NrEdit->text(), "1");
     EXPECT_EQ(w.form->game.answer, "WŁOCHY");
@@ -72,7 +72,7 @@ TEST(CountryWindow, ShowStartsAGameWithSixTilesUncovered) {
 }
 
 TEST(CountryWindow, RightNameAtOnceIsFantastic) {
-    CountryWindow w;
+    CountryRig w;
     w.form->NazwaEdit->clear();
     QTest::keyClicks(w.form->NazwaEdit, "abc");
     EXPECT_EQ(w.form->NazwaEdit->text(), "ABC");
@@ -91,7 +91,7 @@ TEST(CountryWindow, RightNameAtOnceIsFantastic) {
 }
 
 TEST(CountryWindow, ClickUncoversTheTileAtTheWindowPointAndCostsAPoint) {
-    CountryWindow w;
+    CountryRig w;
     w.ClickAtWindowPoint({100, 50});
     EXPECT_EQ(w.Shown({97, 33}), w.Picture({96, 32}));
     EXPECT_EQ(w.Shown({144, 64}), w.Picture({143, 63}));
@@ -107,7 +107,7 @@ TEST(CountryWindow, ClickUncoversTheTileAtTheWindowPointAndCostsAPoint) {
 }
 
 TEST(CountryWindow, ADoubleClickOnThePictureIsOneClick) {
-    CountryWindow w;
+    CountryRig w;
     const QPoint at(100, 50);  // in the window; Rys1 begins at (4, 5)
     w.fp.pointer.position = w.form->mapToGlobal(at);
     ImageView* picture = w.form->Rys1;
@@ -121,7 +121,7 @@ TEST(CountryWindow, ADoubleClickOnThePictureIsOneClick) {
 }
 
 TEST(CountryWindow, TheFirstCharacterTypedReplacesTheUntouchedPrompt) {
-    CountryWindow w;
+    CountryRig w;
     // A click into the field leaves the prompt unselected; typing still replaces it.
     QTest::mouseClick(w.form->NazwaEdit, Qt::LeftButton, {}, QPoint(30, 10));
     EXPECT_TRUE(w.form->NazwaEdit->selectedText().isEmpty());
@@ -136,7 +136,7 @@ TEST(CountryWindow, TheFirstCharacterTypedReplacesTheUntouchedPrompt) {
 }
 
 TEST(CountryWindow, FivePenaltiesThenTheRightNameIsNotBad) {
-    CountryWindow w;
+    CountryRig w;
     for (int i = 0; i < 4; ++i) w.ClickAtWindowPoint({100 + 48 * i, 50});
     w.Answer("TU WPISZ NAZWĘ");
     EXPECT_EQ(w.form->Nazwa->text(), "NIESTETY NIE");
@@ -145,7 +145,7 @@ TEST(CountryWindow, FivePenaltiesThenTheRightNameIsNotBad) {
 }
 
 TEST(CountryWindow, TheTwentyFirstPenaltyLosesTheGame) {
-    CountryWindow w;
+    CountryRig w;
     for (int i = 0; i < 19; ++i) w.ClickAtWindowPoint({100, 50});
     w.Answer("WLOCHY");
     EXPECT_EQ(w.form->game.points, 30);
@@ -161,14 +161,14 @@ TEST(CountryWindow, TheTwentyFirstPenaltyLosesTheGame) {
 }
 
 TEST(CountryWindow, TwentyPenaltiesStillLeaveAVerdict) {
-    CountryWindow w;
+    CountryRig w;
     for (int i = 0; i < 20; ++i) w.ClickAtWindowPoint({100, 50});
     w.Answer("WŁOCHY");
     EXPECT_EQ(w.form->Nazwa->text(), "Prób 20 - Bardzo słabo");
 }
 
 TEST(CountryWindow, StartingsDisableTheChoiceUntilDecided) {
-    CountryWindow w;
+    CountryRig w;
     w.fp.random.script = {32};
     w.form->NastepnyClick();
     EXPECT_EQ(w.form->game.answer, "POLSKA");
@@ -194,7 +194,7 @@ TEST(CountryWindow, StartingsDisableTheChoiceUntilDecided) {
 }
 
 TEST(CountryWindow, TabOrderRunsFromNastepnyToNrEdit) {
-    CountryWindow w;
+    CountryRig w;
     const QWidget* expected[] = {w.form->Nastepny, w.form->Sprawdz, w.form->NazwaEdit,
                                  w.form->NrBut, w.form->NrEdit};
     auto nextTabStop = [](const QWidget* w) {
@@ -206,14 +206,14 @@ TEST(CountryWindow, TabOrderRunsFromNastepnyToNrEdit) {
 }
 
 TEST(CountryWindow, WithoutPicturesOrWithABrokenOneTheModuleStaysUsable) {
-    CountryWindow none(0, {}, false);
+    CountryRig none(0, {}, false);
     EXPECT_EQ(none.fp.messages.shown.size(), 2);  // the data layer's and the module's
     none.form->SprawdzClick();
     none.ClickAtWindowPoint({100, 50});
     EXPECT_TRUE(none.form->Nastepny->isEnabled());
     EXPECT_EQ(none.form->Nazwa->text(), "");
 
-    CountryWindow broken(30, {2});
+    CountryRig broken(30, {2});
     broken.form->NrEdit->setText("2");
     broken.form->NrButClick();
     ASSERT_EQ(broken.fp.messages.shown.size(), 1);
@@ -227,7 +227,7 @@ TEST(CountryWindow, WithoutPicturesOrWithABrokenOneTheModuleStaysUsable) {
 }
 
 TEST(CountryWindow, KeyboardCursorUncoversTheTileUnderItAndKeepsTheFocus) {
-    CountryWindow w;
+    CountryRig w;
     w.form->Rys1->setFocus();
     for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
         QTest::keyClick(w.form->Rys1, Qt::Key(key));

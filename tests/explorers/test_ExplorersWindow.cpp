@@ -79,7 +79,7 @@ TEST(Explorers, TableOfTopics) {
 TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
     WriteArchive();
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     EXPECT_EQ(form->ListaKombo->count(), 20);
     EXPECT_EQ(form->ListaKombo->currentIndex(), 0);
     EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp\nTekst o łodziach.")));
@@ -94,8 +94,8 @@ TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
     panel.showNormal();
     EXPECT_EQ(form->ListaKombo->currentIndex(), 8);
     EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
-    form->hide();
-    form->show();
+    form->Close();
+    form->Open(Module::Explorers);
     EXPECT_EQ(form->ListaKombo->currentIndex(), 0);
     EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp")));
 }
@@ -103,7 +103,7 @@ TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
 TEST_F(OdkrywcyFixture, HillaryIsFoundUnderItsLowerCaseName) {
     WriteArchive();
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     Choose(19);
     EXPECT_TRUE(form->RE->toPlainText().startsWith("Hillary"));
     EXPECT_TRUE(fp.messages.shown.isEmpty());
@@ -111,7 +111,7 @@ TEST_F(OdkrywcyFixture, HillaryIsFoundUnderItsLowerCaseName) {
 
 TEST_F(OdkrywcyFixture, MissingArchiveGivesBothBoxesAndStaysUsable) {
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     const QStringList both{"Problem z odczytem|Błąd", kMissing};
     EXPECT_EQ(fp.messages.shown, both);
     EXPECT_TRUE(form->RE->toPlainText().isEmpty());
@@ -127,7 +127,7 @@ TEST_F(OdkrywcyFixture, MissingArchiveGivesBothBoxesAndStaysUsable) {
 TEST_F(OdkrywcyFixture, CopiesTextAndFullSizePicture) {
     WriteArchive();
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     QApplication::clipboard()->clear();
     form->KopiujTekstClick();
     const QMimeData* mime = QApplication::clipboard()->mimeData();
@@ -144,7 +144,7 @@ TEST_F(OdkrywcyFixture, CopiesTextAndFullSizePicture) {
 TEST_F(OdkrywcyFixture, ClickOnThePortraitEnlargesItUntilEscOrClick) {
     WriteArchive();
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     QLabel* big = form->ImPowiekszenie;
     EXPECT_FALSE(big->isVisible());
     QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
@@ -172,7 +172,7 @@ TEST_F(OdkrywcyFixture, ClickOnThePortraitEnlargesItUntilEscOrClick) {
 TEST_F(OdkrywcyFixture, ArrowsBrowseTheListEnterChoosesAndThePortraitEnlargesFromTheKeys) {
     WriteArchive();
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
     BrowseList* list = form->ListaKombo;

@@ -38,7 +38,7 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
     QWidget panel;
     auto* form = new ExplorersWindow(ctx, &panel);
     panel.show();
-    form->show();
+    form->Open(Module::Explorers);
     const QRegularExpression polish("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]");
     // A date broken across two lines reads badly: day, month and year are tied.
     const QRegularExpression brokenDate(

@@ -34,7 +34,7 @@ struct Shots : ScreenshotTest {
 
 TEST_F(Shots, Coordinates) {
     auto* form = new CoordinatesWindow(ctx, &panel);
-    form->show();
+    form->Open(Module::Explorers);
     fp.random.script = {2, 10, 13, 7, 25, 40};  // 23°E 43°N
     QTest::mouseClick(form->Nastepny, Qt::LeftButton);
     QTest::keyClicks(form->OdpEdit, "23");
@@ -51,7 +51,7 @@ TEST_F(Shots, Coordinates) {
 
 TEST_F(Shots, ExplorersAndAbout) {
     auto* reader = new ExplorersWindow(ctx, &panel);
-    reader->show();
+    reader->Open(Module::Explorers);
     Save(reader, "explorers-wstep.png");
     for (const auto& [index, file] : {std::pair{8, "explorers-kolumb.png"},
                                       {15, "explorers-livingstone.png"},
@@ -62,8 +62,8 @@ TEST_F(Shots, ExplorersAndAbout) {
     }
     QTest::mouseClick(reader->ImOdkr, Qt::LeftButton);
     Save(reader, "explorers-enlarged.png");
-    reader->hide();
+    reader->Close();
     auto* about = new AboutWindow(ctx, &panel);
-    about->show();
+    about->Open(Module::About);
     Save(about, "about.png");
 }

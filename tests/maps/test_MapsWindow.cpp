@@ -96,7 +96,7 @@ protected:
         if (!window) {
             window = std::make_unique<MapsWindow>(ctx, nullptr);
             window->move(100, 50);
-            window->show();
+            window->Open(Module::Maps);
         }
         return *window;
     }
@@ -257,7 +257,7 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     EXPECT_TRUE(w.KeyBitmap().isNull());
 
     // The same through Find: no pointer move.
-    w.show();
+    w.Open(Module::Maps);
     EXPECT_EQ(Label(), "Wybierz kontynent     --->");
     EXPECT_TRUE(w.NazwaKrajuL->isVisible());
     EXPECT_TRUE(w.Panel1->isHidden());
@@ -279,7 +279,7 @@ TEST_F(MapWindow, UnusableKeyBitmapIsAFailureToo) {
     for (int c : {7, 8}) {
         SCOPED_TRACE(c);
         fp.messages.shown.clear();
-        Window().show();
+        Window().Open(Module::Maps);
         ChooseContinent(c);
         EXPECT_EQ(fp.messages.shown.size(), 1);
         EXPECT_TRUE(Window().isHidden());

@@ -55,7 +55,7 @@ struct MapShots : ::testing::Test {
         panel.resize(800, 580);
         panel.show();
         w = new MapsWindow(ctx, &panel);
-        w->show();
+        w->Open(Module::Maps);
     }
     void Save(const QString& name) {
         QApplication::processEvents();

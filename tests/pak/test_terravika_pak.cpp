@@ -100,10 +100,10 @@ TEST(TerravikaPak, PhotosetRefusesWhatWouldBreakTheExerciseAndSaysWhy) {
               "Moja klasa\r\n*\r\n*Paryż\r\nFRANCJA*" + QString(60, u'W') + "\r\nFRANCJA\r\n");
     run = Pak({"photoset", dir.file("set"), dir.file("a.dat")});
     EXPECT_EQ(run.code, 2);
-    for (const char* problem :
-         {"Obrazek 1 (bez nazwy): Brak nazwy", "Obrazek 2 (FRANCJA): Opis nie mieści się w puzzlach",
-          "Wiersz 5 Spis.txt nie ma gwiazdki",
-          "Obrazek 3 (FRANCJA): Ta sama nazwa jest już przy obrazku nr 2"})
+    for (const char* problem : {"Obrazek 1 (bez nazwy): Brak nazwy",
+                                "Obrazek 2 (FRANCJA): Opis nie mieści się w puzzlach",
+                                "Wiersz 5 Spis.txt nie ma gwiazdki",
+                                "Obrazek 3 (FRANCJA): Ta sama nazwa jest już przy obrazku nr 2"})
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(problem))) << problem;
     EXPECT_TRUE(run.err.endsWith("terravika-pak: zestawu nie zapisano\n"));
 }

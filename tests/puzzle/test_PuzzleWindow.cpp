@@ -25,13 +25,13 @@ QImage Glyph(const char* name) {
     return DecodeBmp(file.readAll());
 }
 
-struct PuzzleGame : PhotoSetFixture {
-    explicit PuzzleGame(int pictures = 30, QList<int> missing = {}, bool withSet = true)
+struct PuzzleRig : PhotoSetFixture {
+    explicit PuzzleRig(int pictures = 30, QList<int> missing = {}, bool withSet = true)
         : PhotoSetFixture(pictures, {}, missing, withSet) {
         parent.resize(800, 580);
         form = new PuzzleWindow(ctx, &parent);
         parent.show();
-        form->show();
+        form->Open(Module::Puzzle);
     }
 
     // Every cell not yet holding its own piece gets it by one pair of clicks.
@@ -62,7 +62,7 @@ bool Playing(const PuzzleWindow* form) {
 }  // namespace
 
 TEST(PuzzleWindow, ShowPlacesTheWindowAndLeavesItIdle) {
-    PuzzleGame w;
+    PuzzleRig w;
     EXPECT_EQ(w.form->pos(), QPoint(50, 110));
     EXPECT_FALSE(w.form->Panel1->isVisible());
     EXPECT_FALSE(w.form->Panel2->isVisible());
@@ -73,7 +73,7 @@ TEST(PuzzleWindow, ShowPlacesTheWindowAndLeavesItIdle) {
 }
 
 TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.fp.random.script = {45};
     w.form->NastepnyClick();
     EXPECT_EQ(w.form->pictureNumber, 15);
@@ -93,7 +93,7 @@ TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
 }
 
 TEST(PuzzleWindow, FirstClickFramesTheCellAndTheSecondSwaps) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.form->NastepnyClick();
     const int before14 = w.form->board.PieceIn(14), before1 = w.form->board.PieceIn(1);
     w.form->ImPuzzleMouseDown({70, 130});
@@ -111,7 +111,7 @@ TEST(PuzzleWindow, FirstClickFramesTheCellAndTheSecondSwaps) {
 }
 
 TEST(PuzzleWindow, SolvedShuffleIsDetectedAtTheFirstClick) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.ScriptSolvedShuffle(45);
     w.form->NastepnyClick();
     EXPECT_TRUE(w.form->board.IsSolved());
@@ -125,7 +125,7 @@ TEST(PuzzleWindow, SolvedShuffleIsDetectedAtTheFirstClick) {
 }
 
 TEST(PuzzleWindow, BlokadaWithTheClockOffKeepsTheChoiceLockedUntilSolved) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.config.Blokada = 1;
     w.form->bb1Click();
     EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z2"));
@@ -144,7 +144,7 @@ TEST(PuzzleWindow, BlokadaWithTheClockOffKeepsTheChoiceLockedUntilSolved) {
 }
 
 TEST(PuzzleWindow, WithoutBlokadaANewGameRestartsTheCountdown) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.config.Blokada = 0;
     w.config.Tempo = 2;
     w.form->NastepnyClick();
@@ -159,7 +159,7 @@ TEST(PuzzleWindow, WithoutBlokadaANewGameRestartsTheCountdown) {
 
 TEST(PuzzleWindow, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
     for (const auto& [tempo, blokada] : {std::pair{0, 2}, std::pair{4, -1}}) {
-        PuzzleGame w;
+        PuzzleRig w;
         w.config.Tempo = tempo;
         w.config.Blokada = blokada;
         w.form->NastepnyClick();
@@ -169,7 +169,7 @@ TEST(PuzzleWindow, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
 }
 
 TEST(PuzzleWindow, TempoOneLosesAtZeroAndShowsTheSolution) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.config.Tempo = 1;
     w.form->NastepnyClick();
     w.form->Zeg1Timer();
@@ -190,20 +190,20 @@ TEST(PuzzleWindow, TempoOneLosesAtZeroAndShowsTheSolution) {
 }
 
 TEST(PuzzleWindow, ClosingStopsTheClockAndShowingAgainIsIdle) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.form->NastepnyClick();
     EXPECT_TRUE(w.form->Zeg1->isActive());
-    w.form->hide();
+    w.form->Close();
     EXPECT_FALSE(w.form->Zeg1->isActive());
     w.form->bb1Click();
-    w.form->show();
+    w.form->Open(Module::Puzzle);
     EXPECT_TRUE(w.form->clockOn);
     EXPECT_FALSE(w.form->Panel2->isVisible());
     EXPECT_TRUE(w.form->Nastepny->isEnabled());
 }
 
 TEST(PuzzleWindow, TypedNumbersOutsideTheSetGiveARandomPicture) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.form->Nr1Edit->setText("45");
     w.fp.random.script = {47};
     w.form->NrBut1Click();
@@ -222,7 +222,7 @@ TEST(PuzzleWindow, TypedNumbersOutsideTheSetGiveARandomPicture) {
 }
 
 TEST(PuzzleWindow, NumberFieldLetsOnlyDigitsThrough) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.form->Nr1Edit->clear();
     QTest::keyClicks(w.form->Nr1Edit, "a4-b56");
     EXPECT_EQ(w.form->Nr1Edit->text(), "45");
@@ -231,7 +231,7 @@ TEST(PuzzleWindow, NumberFieldLetsOnlyDigitsThrough) {
 }
 
 TEST(PuzzleWindow, WithoutPicturesTheModuleStaysIdle) {
-    PuzzleGame w(0, {}, false);
+    PuzzleRig w(0, {}, false);
     w.fp.messages.shown.clear();
     w.form->NastepnyClick();
     w.form->NrBut1Click();
@@ -240,13 +240,13 @@ TEST(PuzzleWindow, WithoutPicturesTheModuleStaysIdle) {
     EXPECT_FALSE(w.form->Panel2->isVisible());
     EXPECT_TRUE(w.form->Nastepny->isEnabled());
 
-    PuzzleGame empty(0);
+    PuzzleRig empty(0);
     empty.form->NastepnyClick();
     EXPECT_EQ(empty.fp.messages.shown, QStringList{"Brak obrazków w zestawie|Błąd"});
 }
 
 TEST(PuzzleWindow, APictureThatCannotBeLoadedEndsTheStartOnly) {
-    PuzzleGame w(30, {3});
+    PuzzleRig w(30, {3});
     w.config.Blokada = 1;
     w.form->Nr1Edit->setText("3");
     w.form->NrBut1Click();
@@ -262,7 +262,7 @@ TEST(PuzzleWindow, APictureThatCannotBeLoadedEndsTheStartOnly) {
 }
 
 TEST(PuzzleWindow, AClickDuringTheLoadStartsNoSecondGame) {
-    PuzzleGame w;
+    PuzzleRig w;
     const QPointF centre = w.form->Nastepny->rect().center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         QCoreApplication::postEvent(
@@ -275,7 +275,7 @@ TEST(PuzzleWindow, AClickDuringTheLoadStartsNoSecondGame) {
 }
 
 TEST(PuzzleWindow, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.form->Nastepny->setFocus();
     w.form->NastepnyClick();
     ASSERT_TRUE(w.form->ImPuzzle->hasFocus());  // the start hands the focus to the board
@@ -293,7 +293,7 @@ TEST(PuzzleWindow, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {
 }
 
 TEST(PuzzleWindow, TheChosenPiecesFrameShowsUnderTheKeyboardCursor) {
-    PuzzleGame w;
+    PuzzleRig w;
     w.form->Nastepny->setFocus();
     w.form->NastepnyClick();
     ASSERT_TRUE(w.form->ImPuzzle->hasFocus());

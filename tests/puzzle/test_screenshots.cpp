@@ -41,7 +41,7 @@ void ClickTile(CountryWindow* form, FakePointer& pointer, int tile) {
 
 TEST_F(PhotoShots, Puzzle) {
     auto* form = new PuzzleWindow(ctx, &panel);
-    form->show();
+    form->Open(Module::Puzzle);
     // Picture 6 of the first set has the longest name, "BOŚNIA I HERCEGOWINA".
     fp.random.script = {6};
     QTest::mouseClick(form->Nastepny, Qt::LeftButton);
@@ -72,7 +72,7 @@ TEST_F(PhotoShots, Country) {
     auto* form = new CountryWindow(ctx, &panel);
     form->move(100, 150);
     fp.random.script = {12};
-    form->show();
+    form->Open(Module::Puzzle);
     for (int tile : {27, 28, 35}) ClickTile(form, fp.pointer, tile);
     form->NazwaEdit->clear();
     QTest::keyClicks(form->NazwaEdit, "fran");

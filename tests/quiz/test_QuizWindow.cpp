@@ -19,6 +19,7 @@
 #include "quiz/QuizWindow.h"
 #include "widgets/FaceButton.h"
 #include "widgets/ListDialog.h"
+#include "widgets/PictureButton.h"
 
 namespace {
 
@@ -30,13 +31,11 @@ struct QuizFixture : ::testing::Test {
     DataAccess data{config, fp.services};
     AppContext ctx{fp.services, config, data};
     QWidget panel;
-    QWidget* arrow = new QWidget(&panel);
     QuizWindow* form = new QuizWindow(ctx, &panel);
+    PictureButton* arrow = form->nextArrow;
 
     void SetUp() override {
         panel.resize(800, 580);
-        form->move(120, 110);
-        form->setNextArrow(arrow);
         panel.show();
         form->show();
     }
@@ -227,11 +226,10 @@ TEST_F(QuizFixture, TheArrowIsHiddenDuringTheSeriesEndPause) {
         bool arrowShown = true;
     };
     WatchingWaits waits;
-    waits.arrow = arrow;
     Platform platform{fp.sounds, waits, fp.clock, fp.random, fp.pointer, fp.shell, fp.messages};
     AppContext watched{platform, config, data};
     QuizWindow quiz(watched, &panel);
-    quiz.setNextArrow(arrow);
+    waits.arrow = quiz.nextArrow;
     quiz.EnterQuiz(QuizMode::Knowledge);
     for (int q = 0; q < 10; ++q) {
         quiz.ShowNextQuestion();
@@ -239,7 +237,7 @@ TEST_F(QuizFixture, TheArrowIsHiddenDuringTheSeriesEndPause) {
     }
     EXPECT_EQ(waits.pauses, std::vector<int>{3000});
     EXPECT_FALSE(waits.arrowShown);
-    EXPECT_TRUE(arrow->isVisible());
+    EXPECT_TRUE(quiz.nextArrow->isVisible());
 }
 
 TEST_F(QuizFixture, SwitchingQuizzesMidQuestionStartsAfresh) {
@@ -272,7 +270,7 @@ TEST_F(QuizFixture, Screenshots) {
     if (folder.isEmpty()) GTEST_SKIP() << "TERRAVIKA_SCREENSHOTS not set";
     const QFont testFont = QApplication::font();
     TarvoApplication::UseBundledFont();  // the program's own look
-    form->hide();
+    form->Close();
     form = new QuizWindow(ctx, &panel);
     SetUp();
     auto save = [&](const char* name) {
@@ -351,7 +349,7 @@ TEST_F(QuizFixture, MistakesOfTheSeriesAreListedAfterTheGrade) {
     QTimer::singleShot(0, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
-    form->AnswerKey(Qt::Key_B);
+    form->ModuleKey(Qt::Key_B);
     auto* dialog = form->findChild<ListDialog*>();
     QStringList listed;
     for (int i = 0; i < dialog->list->count(); ++i)

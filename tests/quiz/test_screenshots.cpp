@@ -16,12 +16,12 @@
 TEST_F(ScreenshotTest, QuizSeriesEndWithMistakes) {
     auto* form = new QuizWindow(ctx, &panel);
     form->move(120, 110);
-    form->show();
+    form->Open(Module::KnowledgeQuiz);
     form->EnterQuiz(QuizMode::Knowledge);
     for (int q = 1; q <= 10; ++q) {
         form->ShowNextQuestion();
         const int right = form->State().CorrectPosition;
-        form->AnswerKey(Qt::Key_0 + (q % 3 == 0 ? right % 3 + 1 : right));
+        form->ModuleKey(Qt::Key_0 + (q % 3 == 0 ? right % 3 + 1 : right));
     }
     Save(form, "quiz-series-end.png");
     QTimer::singleShot(100, [&] {
@@ -29,5 +29,5 @@ TEST_F(ScreenshotTest, QuizSeriesEndWithMistakes) {
         Save(list, "quiz-mistakes.png");
         list->close->click();
     });
-    form->AnswerKey(Qt::Key_B);
+    form->ModuleKey(Qt::Key_B);
 }

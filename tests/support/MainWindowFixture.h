@@ -38,4 +38,9 @@ protected:
         form->show();
         form->PositionWindows(QRect(0, 0, 1024, 768));
     }
+    // A module's window, as the pupil meets it.
+    template <class Window>
+    Window* Open() const {
+        return form->findChild<Window*>();
+    }
 };

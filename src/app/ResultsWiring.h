@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// Connects the modules' finished exercises to the pupil's record in the base
+// folder, shows the comparison with the previous best under a finished
+// exercise where the window has room for it, and opens "Moje wyniki".
+#include <QObject>
+#include <QSet>
+#include <map>
+
+#include "core/ExerciseResult.h"
+#include "results/ResultRecorder.h"
+
+class MainWindow;
+class ComparisonNote;
+class MyResultsWindow;
+struct AppContext;
+
+class ResultsWiring : public QObject {
+public:
+    // After the settings are read: the database lies in the base folder.
+    ResultsWiring(MainWindow& main, AppContext& ctx);
+    void OpenMyResults();
+    ResultRecorder& Recorder() { return recorder; }
+
+private:
+    void AddEntryPoint(QWidget* panel);
+    void ShowComparison(const ExerciseResult& result, const QString& comparison);
+    void ShowFailure(const QString& note);
+
+    AppContext& ctx;
+    ResultRecorder recorder;
+    MyResultsWindow* myResults;
+    std::map<Exercise, ComparisonNote*> notes;
+    QSet<QString> failuresShown;  // each note once a run
+};

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Zespół Terravika
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/ModuleWindow.h"
+
+ModuleWindow::ModuleWindow(QWidget* panel, QPoint offset) : QWidget(panel), offset(offset) {
+    if (!offset.isNull()) move(offset);
+    hide();
+}
+
+void ModuleWindow::Open(Module chosen) {
+    show();
+    raise();
+    Opening(chosen);
+}
+
+void ModuleWindow::Close() {
+    hide();
+    Closing();
+}
+
+bool ModuleWindow::ModuleKey(int) {
+    return false;
+}
+
+bool ModuleWindow::TakesKeysAt(const QWidget* focus) const {
+    return focus == this;
+}
+
+void ModuleWindow::MenuChosen() {}
+
+void ModuleWindow::Closing() {}
