@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A bare Qt Widgets window of the same size as the program's main window,
-// quitting as soon as it is shown: the yardstick for the start-up time.
+// quitting as soon as it is shown: the yardstick for the start-up time. With
+// --stay it stays open, for bench/breakdown.py to read its memory.
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -16,5 +17,5 @@ int main(int argc, char** argv) {
     while (!window.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QApplication::processEvents();
-    return 0;
+    return app.arguments().contains("--stay") ? app.exec() : 0;
 }

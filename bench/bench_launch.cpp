@@ -21,7 +21,7 @@ const QString kContent = QStringLiteral(TERRAVIKA_SOURCE_DIR "/content");
 
 void BM_DecodePhoto(benchmark::State& state) {
     PackReader pak;
-    pak.Open(kContent + "/Data/Europa.dat", PackReader::ReadOnly);
+    pak.Open(kContent + "/Data/Europa.dat");
     const QByteArray jpeg = *pak.Extract("Im1.jpg");
     for (auto _ : state) benchmark::DoNotOptimize(DecodeJpeg(jpeg));
 }

@@ -14,7 +14,7 @@
 #include "data/PackReader.h"
 #include "maps/MapModel.h"
 #include "maps/MapTables.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ const QString kContent = QStringLiteral(TERRAVIKA_SOURCE_DIR "/content");
 
 QByteArray Entry(const QString& name) {
     PackReader archive;
-    if (!archive.Open(kContent + "/Maps/GeoMap.dat", PackReader::ReadOnly)) return {};
+    if (!archive.Open(kContent + "/Maps/GeoMap.dat")) return {};
     return archive.Extract(name).value_or(QByteArray());
 }
 

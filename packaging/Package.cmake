@@ -23,5 +23,7 @@ set(CPACK_PACKAGE_CONTACT "Zespół Terravika <zespol@terravika.invalid>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6sql6-sqlite)
+# libchm is loaded when the help opens and the SQLite driver when the first
+# result is kept, so no binary names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libqt6sql6-sqlite")
 include(CPack)

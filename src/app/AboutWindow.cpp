@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include "Version.h"
 #include "core/AppContext.h"
 #include "data/ResourceImages.h"
 #include "widgets/Controls.h"
@@ -39,10 +40,10 @@ AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, 316, 290);
-    LoadJpegResourceToImage("TloAutor", Image1);
+    WhenFirstShown(Image1, [this] { LoadJpegResourceToImage("TloAutor", Image1); });
     Label1 =
         WhiteCaption(this, "Label1", "Terravika świata " TERRAVIKA_VERSION, {24, 16}, 13, true);
-    Label4 = WhiteCaption(this, "Label4", "ResourceImages: Zespół Terravika", {24, 40}, 11);
+    Label4 = WhiteCaption(this, "Label4", "Grafika: Zespół Terravika", {24, 40}, 11);
     Label5 = WhiteCaption(this, "Label5", "Label5", {24, 56}, 11);
     Label6 = WhiteCaption(this, "Label6", "Label6", {24, 88}, 11);
     Label7 = WhiteCaption(this, "Label7", "Label7", {152, 88}, 11);

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTextStream>
 
+#include "Version.h"
+
 namespace {
 
 constexpr int kUsageError = 2;

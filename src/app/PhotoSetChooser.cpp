@@ -10,8 +10,8 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "data/TarvoError.h"
 #include "platform/Platform.h"
+#include "platform/TarvoError.h"
 #include "widgets/CentreOnScreen.h"
 
 PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)

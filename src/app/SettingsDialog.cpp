@@ -8,8 +8,8 @@
 
 #include "core/AppContext.h"
 #include "core/Config.h"
-#include "data/TarvoError.h"
 #include "platform/Platform.h"
+#include "platform/TarvoError.h"
 #include "widgets/CentreOnScreen.h"
 
 namespace {

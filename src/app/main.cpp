@@ -15,11 +15,11 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ScreenScale.h"
-#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "platform/RealPlatform.h"
+#include "platform/TarvoApplication.h"
 
 namespace {
 
@@ -60,7 +60,6 @@ int main(int argc, char** argv) {
     AppContext ctx{platform.services, config, data};
     MainWindow main(ctx);
     main.show();
-    platform.sounds.PrepareAfterFirstPaint(main.windowHandle());
     if (options.quitWhenShown) {
         while (!main.windowHandle()->isExposed())
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);

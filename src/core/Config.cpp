@@ -12,12 +12,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <cerrno>
 #include <optional>
 
-#include "data/RegularFile.h"
-#include "data/TarvoError.h"
+#include "platform/RegularFile.h"
+#include "platform/TarvoError.h"
+#include "platform/Windows1250.h"
 
 namespace {
 
@@ -134,8 +134,7 @@ int RewriteInPlace(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 Config ParseConfig(const QByteArray& text) {
-    QStringDecoder decoder("windows-1250");
-    QString decoded = decoder.decode(text);
+    QString decoded = Windows1250::Decode(text);
     // Lines end at CR LF, LF or a lone CR.
     decoded.replace("\r\n", "\n").replace('\r', '\n');
     const QStringList lines = decoded.split('\n');

@@ -10,10 +10,10 @@
 
 #include "core/AppContext.h"
 #include "data/DataAccess.h"
+#include "data/PictureChoice.h"
 #include "data/ResourceImages.h"
-#include "data/TarvoError.h"
 #include "platform/Platform.h"
-#include "puzzle/PictureChoice.h"
+#include "platform/TarvoError.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"

@@ -3,7 +3,6 @@
 
 #include "data/DataAccess.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -12,8 +11,10 @@
 #include "core/Config.h"
 #include "data/ImageCodecs.h"
 #include "data/PhotoSetFile.h"
-#include "data/TarvoError.h"
 #include "platform/Platform.h"
+#include "platform/PolishOrder.h"
+#include "platform/TarvoError.h"
+#include "platform/Windows1250.h"
 
 namespace {
 
@@ -48,22 +49,13 @@ QStringList DataAccess::FindPhotoSetFiles(const QString& folder) {
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo& entry : entries)
         if (entry.fileName().endsWith("dat", Qt::CaseInsensitive)) names.append(entry.fileName());
-    QCollator collator(QLocale(QLocale::Polish, QLocale::Poland));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(),
-              [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    std::sort(names.begin(), names.end(), PolishOrder::Less);
     return names;
 }
 
 QString DataAccess::SetName(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf('.');
     return dot < 0 ? fileName : fileName.left(dot);
-}
-
-QStringList DataAccess::FindFiles(const QString& folder) {
-    QStringList names = FindPhotoSetFiles(folder);
-    for (QString& name : names) name = SetName(name);
-    return names;
 }
 
 QStringList DataAccess::DecodeList(const QByteArray& data) {
@@ -78,8 +70,7 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
         if (nonAscii && !utf8.hasError()) {
             text = asUtf8;
         } else {
-            QStringDecoder ansi("windows-1250");
-            text = ansi.decode(data);
+            text = Windows1250::Decode(data);
         }
     }
     text.replace("\r\n", "\n").replace('\r', '\n');
@@ -139,7 +130,7 @@ bool DataAccess::OpenPhotoSet() {
     try {
         if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetList.size())
             throw TarvoError(kReadProblem);
-        if (!Archive.Open(PhotoSetPath(), PackReader::ReadOnly)) throw TarvoError(kReadProblem);
+        if (!Archive.Open(PhotoSetPath())) throw TarvoError(kReadProblem);
         const auto list = Archive.Extract("Spis.txt", kMaxListBytes);
         if (!list) throw TarvoError(kReadProblem);
         PictureList = DecodeList(*list);
@@ -160,7 +151,7 @@ void DataAccess::ChangePhotoSet(int index) {
 }
 
 QByteArray DataAccess::ReadEntry(const QString& archive, const QString& entry) {
-    if (!Archive.Open(archive, PackReader::ReadOnly))
+    if (!Archive.Open(archive))
         throw TarvoError(QStringLiteral("%1: to nie jest archiwum PACK").arg(archive));
     const auto bytes = Archive.Extract(entry);
     if (!bytes) throw TarvoError(QStringLiteral("Brak pozycji %1 w %2").arg(entry, archive));

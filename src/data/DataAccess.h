@@ -49,8 +49,6 @@ public:
     // File names in folder that end in "dat" (any case), folders and special
     // files skipped, sorted case-insensitively (Polish).
     static QStringList FindPhotoSetFiles(const QString& folder);
-    // The same names without their extension.
-    static QStringList FindFiles(const QString& folder);
     // A file name without its extension (the last "." and what follows).
     static QString SetName(const QString& fileName);
     // Decodes Spis.txt: Windows-1250, or UTF-8 when it starts with a byte-order

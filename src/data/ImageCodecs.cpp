@@ -8,7 +8,7 @@
 #include <csetjmp>
 #include <cstring>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 
 #include "data/PackReader.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 
-#include "data/RegularFile.h"
-#include "data/TarvoError.h"
+#include "platform/RegularFile.h"
+#include "platform/TarvoError.h"
+#include "platform/Windows1250.h"
 
 namespace {
 
@@ -24,8 +24,7 @@ bool ReadExactly(QFile& file, void* into, qint64 count) {
 
 QString PackReader::DecodeName(const char* field, int length) {
     const int end = int(std::find(field, field + length, '\0') - field);
-    QStringDecoder decoder("windows-1250");
-    return decoder.decode(QByteArrayView(field, end));
+    return Windows1250::Decode(QByteArrayView(field, end));
 }
 
 void PackReader::Close() {
@@ -40,26 +39,16 @@ void PackReader::Fail(const QString& message) {
     throw TarvoError(message);
 }
 
-bool PackReader::Open(const QString& name, Mode mode) {
+bool PackReader::Open(const QString& name) {
     Close();
     fileName = name;
     auto opened = std::make_unique<QFile>();
-    const auto flags = mode == ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly;
     QString why;
-    if (!OpenRegularFile(*opened, name, flags, why))
+    if (!OpenRegularFile(*opened, name, QIODevice::ReadOnly, why))
         throw TarvoError(QStringLiteral("%1: %2").arg(name, why));
     file = std::move(opened);
 
-    if (file->size() == 0) {
-        // An empty file becomes an archive without entries; one opened for
-        // reading only cannot be given its header.
-        if (mode == ReadOnly) Fail(QStringLiteral("%1: plik jest pusty").arg(name));
-        PackHeader fresh{{'P', 'A', 'C', 'K'}, 12, 0};
-        if (file->write(reinterpret_cast<const char*>(&fresh), sizeof fresh) != sizeof fresh ||
-            !file->flush())
-            Fail(QStringLiteral("%1: %2").arg(name, file->errorString()));
-        file->seek(0);
-    }
+    if (file->size() == 0) Fail(QStringLiteral("%1: plik jest pusty").arg(name));
     if (!ReadExactly(*file, &header, sizeof header) || std::memcmp(header.magic, "PACK", 4) != 0) {
         Close();
         return false;

@@ -27,19 +27,16 @@ static_assert(sizeof(PackHeader) == 12 && sizeof(PackDirEntry) == 128);
 
 class PackReader {
 public:
-    enum Mode { ReadOnly, ReadWrite };
-
     PackReader() = default;
     PackReader(const PackReader&) = delete;
     PackReader& operator=(const PackReader&) = delete;
 
-    // Opens an archive and reads its directory. Returns false when the file
-    // does not start with "PACK" (the reader is then empty). Throws TarvoError
-    // when the file cannot be opened or is no regular file, when an empty file
-    // cannot get its header (ReadWrite gives an empty file a fresh 12-byte
-    // header), when the directory lies outside the file or has more than
-    // 65536 entries, or when an entry has a negative offset or size.
-    bool Open(const QString& fileName, Mode mode);
+    // Opens an archive for reading and reads its directory. Returns false when
+    // the file does not start with "PACK" (the reader is then empty). Throws
+    // TarvoError when the file cannot be opened, is no regular file or is
+    // empty, when the directory lies outside the file or has more than 65536
+    // entries, or when an entry has a negative offset or size.
+    bool Open(const QString& fileName);
     void Close();
 
     int EntryCount() const;  // dirLength / 128 of the open archive

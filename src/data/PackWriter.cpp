@@ -4,10 +4,10 @@
 #include "data/PackWriter.h"
 
 #include <QSaveFile>
-#include <QStringEncoder>
 #include <QtEndian>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
+#include "platform/Windows1250.h"
 
 namespace {
 
@@ -18,11 +18,10 @@ void AppendInt(QByteArray& out, qint32 value) {
 }
 
 QByteArray EncodeName(const QString& name) {
-    QStringEncoder encoder("windows-1250");
-    const QByteArray encoded = encoder.encode(name);
-    if (encoder.hasError() || encoded.isEmpty() || encoded.size() > 120 || encoded.contains('\0'))
+    const std::optional<QByteArray> encoded = Windows1250::Encode(name);
+    if (!encoded || encoded->isEmpty() || encoded->size() > 120 || encoded->contains('\0'))
         throw TarvoError(QStringLiteral("Nazwy %1 nie da się zapisać w archiwum").arg(name));
-    return encoded;
+    return *encoded;
 }
 
 }  // namespace

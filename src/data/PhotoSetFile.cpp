@@ -6,12 +6,12 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QStringEncoder>
 
 #include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
 #include "data/PackReader.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
+#include "platform/Windows1250.h"
 
 namespace {
 
@@ -21,11 +21,10 @@ constexpr int kTitleLength = 80;
 constexpr int kPictureFileMegabytes = 256;  // decoded size a picture file may take
 
 QByteArray EncodeAnsi(const QString& text) {
-    QStringEncoder encoder("windows-1250");
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
+    const std::optional<QByteArray> bytes = Windows1250::Encode(text);
+    if (!bytes)
         throw TarvoError(QStringLiteral("Tekstu „%1” nie da się zapisać w Spis.txt").arg(text));
-    return bytes;
+    return *bytes;
 }
 
 QByteArray EncodeJpeg(const QImage& picture) {
@@ -60,7 +59,7 @@ QList<PackMember> PhotoSetMembers(const PhotoSetContent& set) {
 
 PhotoSetContent ReadPhotoSet(const QString& path) {
     PackReader pak;
-    if (!pak.Open(path, PackReader::ReadOnly))
+    if (!pak.Open(path))
         throw TarvoError(QStringLiteral("%1 nie jest zestawem obrazków").arg(path));
     const auto list = pak.Extract(QStringLiteral("Spis.txt"));
     if (!list) throw TarvoError(QStringLiteral("W zestawie brak pliku Spis.txt"));
@@ -86,7 +85,7 @@ PhotoSetContent ReadPhotoSet(const QString& path) {
 QString ReadPhotoSetTitle(const QString& path) {
     try {
         PackReader pak;
-        if (!pak.Open(path, PackReader::ReadOnly)) return {};
+        if (!pak.Open(path)) return {};
         const int index = pak.IndexOf(QStringLiteral("Spis.txt"));
         if (index < 0) return {};
         const QByteArray head = pak.ExtractHead(index, kTitleBytes);

@@ -5,24 +5,24 @@
 
 #include <QFontMetrics>
 #include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <cmath>
+
+#include "platform/BundledFont.h"
+#include "platform/Windows1250.h"
 
 namespace PhotoSetRules {
 
+PuzzleLabels PuzzleLabelMetrics() {
+    return {BundledFont(kPuzzleLabelPixelSize), kPuzzleLabelSize.width(), kPuzzleLabelSize.width()};
+}
+
 namespace {
 
-// The first character Windows-1250 cannot hold, or an empty text. The
-// encoder puts "?" for what it cannot hold, so the test is a round trip.
+// The first character Windows-1250 cannot hold, or a control, or an empty text.
 QString Unstorable(const QString& text) {
-    for (const QChar c : text) {
-        QStringEncoder encoder("windows-1250");
-        QStringDecoder decoder("windows-1250");
-        if (QString(decoder.decode(encoder.encode(QString(c)))) != QString(c) ||
-            c.category() == QChar::Other_Control)
+    for (const QChar c : text)
+        if (!Windows1250::Encode(QStringView(&c, 1)) || c.category() == QChar::Other_Control)
             return QString(c);
-    }
     return {};
 }
 

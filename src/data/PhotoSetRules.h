@@ -27,6 +27,13 @@ struct PuzzleLabels {
     int descriptionWidth = 0;
 };
 
+// Both labels are as wide as each other, so that the longest names
+// ("BOŚNIA I HERCEGOWINA") show whole, and use the bundled font.
+inline constexpr int kPuzzleLabelPixelSize = 11;
+inline constexpr QSize kPuzzleLabelSize{233, 13};
+// The labels with the bundled font; needs a QGuiApplication.
+PuzzleLabels PuzzleLabelMetrics();
+
 // A name as the set stores it: without surrounding spaces, in capitals
 // (Polish letters too: "łódź" gives "ŁÓDŹ"), since the answer field of
 // country recognition holds capitals and compares exactly.

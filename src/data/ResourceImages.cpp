@@ -10,8 +10,8 @@
 #include <QPixmap>
 
 #include "data/ImageCodecs.h"
-#include "data/TarvoError.h"
 #include "platform/FirstEvent.h"
+#include "platform/TarvoError.h"
 
 QString FindResource(const QString& folder, const QString& name) {
     const QDir dir(":/" + folder);

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 
 #include "data/PhotoSetFile.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 using namespace PhotoSetRules;
 

@@ -16,10 +16,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "data/TarvoError.h"
 #include "editor/CropView.h"
 #include "platform/Platform.h"
-#include "puzzle/PuzzleWindow.h"
+#include "platform/TarvoError.h"
 
 namespace {
 
@@ -43,7 +42,7 @@ QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
 }  // namespace
 
 PhotoSetEditor::PhotoSetEditor(Messages& messages, QWidget* parent)
-    : QWidget(parent), draft(PuzzleWindow::Labels()), messages(messages) {
+    : QWidget(parent), draft(PhotoSetRules::PuzzleLabelMetrics()), messages(messages) {
     setObjectName("PhotoSetEditor");
     setWindowTitle(kAppTitle);
     setAcceptDrops(true);
@@ -157,8 +156,8 @@ QWidget* PhotoSetEditor::BuildDetail() {
     OpisPodglad = new QLabel(box);
     OpisPodglad->setObjectName("OpisPodglad");
     OpisPodglad->setTextFormat(Qt::PlainText);
-    OpisPodglad->setFont(PuzzleWindow::Labels().font);
-    OpisPodglad->setFixedSize(PuzzleWindow::kNazwa2Geometry.size() + QSize(8, 8));
+    OpisPodglad->setFont(PhotoSetRules::PuzzleLabelMetrics().font);
+    OpisPodglad->setFixedSize(PhotoSetRules::kPuzzleLabelSize + QSize(8, 8));
     OpisPodglad->setContentsMargins(4, 4, 4, 4);
     OpisPodglad->setStyleSheet("background: #1B5C81; color: white;");
     Problemy = new QLabel(box);

@@ -5,9 +5,9 @@
 // country recognition.
 #include <QApplication>
 
-#include "app/TarvoApplication.h"
 #include "editor/PhotoSetEditor.h"
 #include "platform/RealPlatform.h"
+#include "platform/TarvoApplication.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -16,10 +16,10 @@
 #include "core/AppContext.h"
 #include "data/DataAccess.h"
 #include "data/ResourceImages.h"
-#include "data/TarvoError.h"
 #include "explorers/Explorers.h"
 #include "explorers/RtfReader.h"
 #include "platform/Platform.h"
+#include "platform/TarvoError.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 

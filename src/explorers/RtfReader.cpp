@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "data/ImageCodecs.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

@@ -13,8 +13,9 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "data/RegularFile.h"
-#include "data/TarvoError.h"
+#include "help/ChmLibrary.h"
+#include "platform/RegularFile.h"
+#include "platform/TarvoError.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ADDRESS_SANITIZER
@@ -66,6 +67,7 @@ bool SurvivesProbe(const QByteArray& chmPath) {
 ChmFile::ChmFile(const QString& path) {
     // The file is copied into memory first, so that the program opens exactly
     // the bytes the probe read, and a FIFO of the same name never blocks.
+    if (!LoadChmLibrary()) throw TarvoError("Pomocy nie można otworzyć: brak biblioteki libchm");
     QFile source;
     QString why;
     if (!OpenRegularFile(source, path, QIODevice::ReadOnly, why))

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kSwaps = 20;
+constexpr size_t kMinOrder = 51;  // positions 1..50 at least
 
 // Grows a mask of w x h cells by one cell in all eight directions.
 std::vector<bool> Dilate(const std::vector<bool>& mask, int w, int h) {
@@ -39,7 +40,6 @@ void MapModel::Reset() {
     mode = Learn;
     continent = 0;
     mapShown = false;
-    learnNumber = 0;
 }
 
 QRgb MapModel::KeyColourAt(const QImage& key, QPoint point) {
@@ -62,8 +62,9 @@ void MapModel::ResetScore() {
 
 void MapModel::ShuffleQuestions(Random& random) {
     random.seedFromClock();
-    std::iota(order.begin(), order.end(), 0);
     questionCount = ContinentInfo(continent).countries;
+    order.resize(std::max<size_t>(kMinOrder, questionCount + 1));
+    std::iota(order.begin(), order.end(), 0);
     if (questionCount < 2) return;
     for (int i = 0; i < kSwaps; ++i) {
         const int a = random.uniform(1, questionCount - 1);
@@ -80,8 +81,16 @@ QString MapModel::StartTest(Random& random) {
 }
 
 MapModel::Verdict MapModel::Judge(QRgb colour) {
-    ++answers;
     lastColour = colour;
+    // Land of no state is no answer: nothing is counted, the question stays.
+    if (IsLandOfNoState(colour)) {
+        countryText.clear();
+        Verdict verdict{false, QStringLiteral("To nie jest państwo."),
+                        QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
+        verdict.counted = false;
+        return verdict;
+    }
+    ++answers;
     countryText = CountryByColour(continent, colour);
     const bool correct = countryText == questionText;
     if (correct) ++correctAnswers;
@@ -89,8 +98,9 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     Verdict verdict{
         correct,
         correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
-        QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
-    verdict.roundOver = questionPosition >= questionCount;
+        QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
+        questionPosition >= questionCount,
+        {}};
     if (verdict.roundOver) verdict.missed = std::exchange(roundMisses, {});
     return verdict;
 }
@@ -118,23 +128,6 @@ QString MapModel::AskCurrent() {
 
 QRgb MapModel::QuestionColour() const {
     return CountryColour(continent, order[questionPosition]);
-}
-
-MapModel::Place MapModel::LearnStep(int step) {
-    const int count = ContinentInfo(continent).countries;
-    if (count == 0) return {};
-    // Before the first step the walk starts at either end.
-    if (learnNumber == 0) learnNumber = step > 0 ? 0 : count + 1;
-    learnNumber = ((learnNumber - 1 + step) % count + count) % count + 1;
-    Place place;
-    CountryByNumber(continent, learnNumber, place.name);
-    for (int p = 1; p <= kFindCount; ++p) {
-        const auto entry = FindEntry(p);
-        if (entry && entry->continent == continent && entry->name == place.name)
-            place.point = entry->point;
-    }
-    countryText = place.name;
-    return place;
 }
 
 QImage MapModel::Outline(const QImage& key, QRgb colour) {

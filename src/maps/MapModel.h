@@ -10,7 +10,7 @@
 #include <QRgb>
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <vector>
 
 class Random;
 
@@ -20,15 +20,11 @@ public:
 
     struct Verdict {
         bool correct;
-        QString message;         // "Poprawnie" or "Źle. Wskazane to: " + the country clicked
+        QString message;  // "Poprawnie", "Źle. Wskazane to: " + the country, "To nie jest państwo."
         QString effectiveness;   // "Skuteczność: " + percentage + "%"
         bool roundOver = false;  // the last country of the continent was asked
+        bool counted = true;     // false for a click on land of no state
         QStringList missed;      // at the end of a round: the countries missed in it
-    };
-
-    struct Place {
-        QString name;
-        QPoint point;  // map coordinates; null when the country has no Find point
     };
 
     struct FindTarget {
@@ -61,14 +57,11 @@ public:
     // correct × 100 ÷ answers, rounded half to even; 0 before any answer.
     int Effectiveness() const;
 
-    // Entry 1..156 of the Find list and whether its continent must be loaded.
+    // Entry 1..kFindCount of the Find list and whether its continent must be loaded.
     FindTarget FindChoice(int position);
 
     // The key colour of the country asked now.
     QRgb QuestionColour() const;
-    // Learn from the keyboard: the next (step 1) or previous (step -1)
-    // country of the continent, by number, with its Find point.
-    Place LearnStep(int step);
 
     // A transparent picture of the key bitmap's size with a yellow line
     // round every region of the colour and a black line outside it.
@@ -81,14 +74,13 @@ public:
     bool mapShown = false;
     QRgb lastColour = 0xFFFFFF;
     QString countryText;
-    std::array<int, 51> order{};  // positions 1..50 are used
+    std::vector<int> order = std::vector<int>(51);  // positions 1..N are used
     int questionCount = 0;
     int questionPosition = 1;
     int answers = 0;
     int correctAnswers = 0;
     QString questionText;
     QStringList roundMisses;  // countries missed in this round, in order
-    int learnNumber = 0;      // the country Learn last named from the keyboard
 
 private:
     QString AskCurrent();

@@ -3,18 +3,20 @@
 
 #pragma once
 // The fixed continent and country tables of the map module: the eight
-// continents with their image names and map offsets, each continent's
-// numbered country list with key colours, and the alphabetical Find list of
-// all 156 countries with the continent and map point where each is found.
+// regions with their image names and map offsets, each region's numbered
+// country list with key colours, and the alphabetical Find list of every
+// state and territory with the region and map point where each is found.
 // Pure lookups over constant data; nothing here keeps state or reads files.
+// The rows are generated from tools/maps/tables.json with the maps.
 #include <QPoint>
 #include <QRgb>
 #include <QString>
 #include <optional>
 
-inline constexpr int kContinentCount = 8;
-inline constexpr int kFindCount = 156;
-inline constexpr QRgb kKeyWhite = 0xFFFFFF;
+#include "maps/MapTableSizes.h"
+
+inline constexpr QRgb kKeyWhite = 0xFFFFFF;  // the sea
+inline constexpr QRgb kKeyGrey = 0xD8D8D8;   // land of no state: Antarctica, lone islands
 
 struct MapPlacement {
     QString base;   // image base name: base + ".jpg" is shown, base + ".bmp" is the key
@@ -36,10 +38,11 @@ MapPlacement ContinentInfo(int continent);
 // other number leaves name unchanged and returns false.
 bool CountryByNumber(int continent, int number, QString& name);
 // The country whose key colour equals colour (24-bit RRGGBB) exactly; the
-// empty text for white; "???" for any other colour, except on continent 8,
-// where every colour not in its table gives the empty text.
+// empty text for every other colour: the sea, land of no state, anything else.
 QString CountryByColour(int continent, QRgb colour);
-// Entry 1..156 of the Find list; nothing for other positions.
+// Whether a key colour is land that belongs to no state on the list.
+bool IsLandOfNoState(QRgb colour);
+// Entry 1..kFindCount of the Find list; nothing for other positions.
 std::optional<FindPlace> FindEntry(int position);
 // The key colour of country number 1..N (0 for others); lets tests and the
 // content check walk the tables without repeating them.

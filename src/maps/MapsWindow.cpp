@@ -3,6 +3,7 @@
 
 #include "maps/MapsWindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -10,13 +11,17 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QTimer>
+#include <iterator>
 #include <utility>
 
 #include "core/AppContext.h"
 #include "core/ZoomEffect.h"
 #include "data/DataAccess.h"
 #include "data/ResourceImages.h"
+#include "maps/KeyboardFocus.h"
 #include "maps/MapTables.h"
 #include "platform/Platform.h"
 #include "widgets/Accessibility.h"
@@ -26,6 +31,10 @@
 namespace {
 
 const QPoint kZoomOrigin{250, 200};
+// The right end of the dark box behind the message line in the background.
+constexpr int kMessageBoxRight = 358;
+// Room round the names of the dropped-down Find list: its frame and scroll bar.
+constexpr int kListMargin = 30;
 constexpr int kVerdictPauseMs = 2000;
 constexpr int kMarkMs = 2000;
 
@@ -48,10 +57,31 @@ QRadioButton* ModeButton(QWidget* parent, const char* name, const QString& capti
     return button;
 }
 
+// A drop-down list whose closed face ends a name too long for it with "…";
+// the list dropped down shows every name whole.
+class ElidingComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        option.currentText =
+            fontMetrics().elidedText(option.currentText, Qt::ElideRight, field.width() - 2);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
+
 }  // namespace
 
 MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {40, 90}), ctx(ctx) {
+    : ModuleWindow(parent, {40, 90}), ctx(ctx), input(new InputOrigin(this)) {
     setObjectName("MapsWindow");
     setFixedSize(513, 415);
     BuildControls();
@@ -73,7 +103,7 @@ void MapsWindow::BuildControls() {
     TrybL->installEventFilter(this);
     TrybL->setFocusPolicy(Qt::TabFocus);
     SetAccessible(TrybL, QAccessible::Button, QStringLiteral("Opcje"));
-    AddFocusRing(TrybL);
+    new KeyFocusRing(TrybL, *input);
     Lskutecznosc = WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
 
     Panel1 = ChildPanel(this, "Panel1", {8, 64, 465, 337});
@@ -84,6 +114,8 @@ void MapsWindow::BuildControls() {
     connect(ImKontynentu, &ImageView::pressed, this, &MapsWindow::ImKontynentuMouseDown);
     ImKontynentu->setFocusPolicy(Qt::TabFocus);
     ImKontynentu->installEventFilter(this);
+    ImKontynentu->setRingColour(Qt::transparent);  // mapRing shows the focus
+    mapRing = new KeyFocusRing(ImKontynentu, *input, [this] { return CursorRing(); });
     SetAccessible(ImKontynentu, QAccessible::Graphic, QStringLiteral("Mapa"));
     markTimer = new QTimer(this);
     markTimer->setSingleShot(true);
@@ -92,25 +124,47 @@ void MapsWindow::BuildControls() {
 
     BuildOptions();
 
+    BFokusowy = new QWidget(this);
+    BFokusowy->setObjectName("BFokusowy");
+    BFokusowy->setGeometry(-30, 40, 17, 17);
+    BFokusowy->setFocusPolicy(Qt::ClickFocus);  // lies outside the window: never clicked
+    BFokusowy->installEventFilter(this);
+    // A click anywhere in the window keeps the keyboard here, out of sight.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(BFokusowy);
+    setAccessibleName(QStringLiteral("Państwa świata na mapie"));
+    BFokusowy->setAccessibleName(QStringLiteral("Mapa"));
+
     PWyborKontynentu = ChildPanel(this, "PWyborKontynentu", {370, 12, 135, 21});
     ListaPanstw = new QComboBox(PWyborKontynentu);
     ListaPanstw->setObjectName("ListaPanstw");
     ListaPanstw->setGeometry(0, 0, 135, 21);
     ListaPanstw->setAccessibleName(QStringLiteral("Kontynent"));
+    ListaPanstw->setFocusPolicy(Qt::TabFocus);
+    new KeyFocusRing(ListaPanstw, *input);
     for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
     connect(ListaPanstw, &QComboBox::activated, this, &MapsWindow::ListaPanstwClick);
 
-    // Wide enough for the longest name ("Demokratyczna Republika Konga").
-    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {320, 12, 190, 23});
-    ListaZnajdz = new QComboBox(PZnajdzPanswo);
+    // In the light field of the background; the dropped-down list is as
+    // wide as the longest name, the closed one shortens a long name.
+    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {365, 12, 145, 23});
+    ListaZnajdz = new ElidingComboBox(PZnajdzPanswo);
     ListaZnajdz->setObjectName("ListaZnajdz");
-    ListaZnajdz->setGeometry(0, 0, 190, 21);
+    ListaZnajdz->setGeometry(0, 0, 145, 21);
     // A list popup, not a menu, so that it shows only its ten rows.
     ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
     ListaZnajdz->setMaxVisibleItems(10);
     ListaZnajdz->setAccessibleName(QStringLiteral("Państwo do znalezienia"));
+    ListaZnajdz->setFocusPolicy(Qt::TabFocus);
+    new KeyFocusRing(ListaZnajdz, *input);
     for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
+    ListaZnajdz->view()->setMinimumWidth(ListaZnajdz->view()->sizeHintForColumn(0) + kListMargin);
     connect(ListaZnajdz, &QComboBox::activated, this, &MapsWindow::ListaZnajdzClick);
+
+    // Tab goes from "Opcje" (and the modes while they show) to the lists and
+    // on to the map; Shift+Tab from a list comes back to "Opcje".
+    QWidget* chain[] = {TrybL, RNauka, RTest, RRwysz, ListaPanstw, ListaZnajdz, ImKontynentu};
+    for (size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MapsWindow::BuildOptions() {
@@ -132,7 +186,10 @@ void MapsWindow::BuildOptions() {
     RNauka = ModeButton(POpcje, "RNauka", QStringLiteral("Nauka"), 16);
     RTest = ModeButton(POpcje, "RTest", QStringLiteral("Test"), 32);
     RRwysz = ModeButton(POpcje, "RRwysz", QStringLiteral("Znajdź państwo"), 48);
-    for (QRadioButton* mode : {RNauka, RTest, RRwysz}) mode->installEventFilter(this);
+    for (QRadioButton* mode : {RNauka, RTest, RRwysz}) {
+        mode->installEventFilter(this);
+        new KeyFocusRing(mode, *input);
+    }
     RNauka->setChecked(true);
     // A mode's handler runs when its button becomes selected, not when the
     // selected one is pressed again.
@@ -160,6 +217,7 @@ bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (watched == ImKontynentu) return MapKey(key);
+        if (watched == BFokusowy) return FocusHolderKey(key);
         if (OptionsKey(watched, key)) return true;
     }
     // The second press of a double-click is a press like any other.
@@ -225,20 +283,46 @@ void MapsWindow::ShowOptions(bool shown) {
         if (mode->isChecked()) mode->setFocus();
 }
 
-// The map from the keyboard: in Learn the arrows name the continent's
-// countries one by one and mark each on the map; Test stays a pointing
-// exercise.
+// The map from the keyboard: in Learn and Test the arrows move the cursor
+// from country to country; Learn names the country under it, and in Test
+// Space or Enter points there.
 bool MapsWindow::MapKey(int key) {
-    if (model.mode != MapModel::Learn || !model.mapShown) return false;
-    int step = 0;
-    if (key == Qt::Key_Right || key == Qt::Key_Down) step = 1;
-    if (key == Qt::Key_Left || key == Qt::Key_Up) step = -1;
-    if (step == 0) return false;
-    const MapModel::Place place = model.LearnStep(step);
-    SetMessage(place.name);
-    Announce(NazwaKrajuL);
-    if (!place.point.isNull()) MarkPoint(place.point);
+    if (model.mode == MapModel::Find || !model.mapShown) return false;
+    if (cursor.Move(key)) {
+        ShowCursor();
+        return true;
+    }
+    if (!IsPress(key)) return false;
+    if (model.mode == MapModel::Test && cursor.HasPlace())
+        AnswerTest(MapModel::KeyColourAt(this->key, cursor.Point()));
     return true;
+}
+
+void MapsWindow::ShowCursor() {
+    mapRing->Refresh();
+    if (model.mode != MapModel::Learn || !cursor.HasPlace()) return;
+    SetMessage(model.LookUp(MapModel::KeyColourAt(key, cursor.Point())));
+    Announce(NazwaKrajuL);
+}
+
+QRect MapsWindow::CursorRing() const {
+    if (model.mode == MapModel::Find || !cursor.HasPlace()) return {};
+    constexpr int kRadius = 12;
+    return QRect(cursor.Point() - QPoint(kRadius, kRadius),
+                 QSize(2 * kRadius + 1, 2 * kRadius + 1));
+}
+
+// Keys pressed after a click on a list carry on where the keyboard plays.
+bool MapsWindow::FocusHolderKey(int key) {
+    if (!model.mapShown || model.mode == MapModel::Find) return false;
+    if (!IsPress(key) && !(key >= Qt::Key_Left && key <= Qt::Key_Down)) return false;
+    ImKontynentu->setFocus(Qt::TabFocusReason);
+    return MapKey(key);
+}
+
+void MapsWindow::FocusAfterChoice(QWidget* list) {
+    if (input->FromKeys() && list->hasFocus()) return;
+    BFokusowy->setFocus(Qt::OtherFocusReason);
 }
 
 // A ring round a map point for a moment, where the pointer may not move.
@@ -273,11 +357,11 @@ void MapsWindow::FormShow() {
 
 void MapsWindow::SetMessage(const QString& text) {
     // A message too long for its room (up to the effectiveness in Test mode,
-    // up to the lists otherwise) wraps onto a second line.
+    // to the end of its dark box otherwise) wraps onto a second line.
     NazwaKrajuL->setText(text);
     NazwaKrajuL->setWordWrap(false);
     QSize size = NazwaKrajuL->sizeHint();
-    const int right = model.mode == MapModel::Test ? Lskutecznosc->x() : PZnajdzPanswo->x();
+    const int right = model.mode == MapModel::Test ? Lskutecznosc->x() : kMessageBoxRight;
     const int room = right - 4 - NazwaKrajuL->x();
     if (size.width() > room) {
         NazwaKrajuL->setWordWrap(true);
@@ -307,7 +391,7 @@ void MapsWindow::ListaPanstwClick(int index) {
         if (!LoadContinent(model.continent)) return;
         TrybL->show();
         if (model.mode == MapModel::Test) StartTest();
-        ImKontynentu->setFocus();
+        FocusAfterChoice(ListaPanstw);
     });
 }
 
@@ -324,7 +408,7 @@ void MapsWindow::ListaZnajdzClick(int index) {
         MarkPoint(target.point);
         SetMessage(target.name);
         Announce(NazwaKrajuL);
-        ImKontynentu->setFocus();
+        FocusAfterChoice(ListaZnajdz);
     });
 }
 
@@ -344,12 +428,12 @@ bool MapsWindow::LoadContinent(int c) {
     }
     markTimer->stop();
     ImKontynentu->setOverlay({});
-    model.learnNumber = 0;
     const MapPlacement place = ContinentInfo(c);
     if (!LoadImages(place.base)) {
         FailAndClose();
         return false;
     }
+    cursor.SetPlaces(MapCursor::CountryPlaces(c, key), key.size());
     Panel1->setGeometry(QRect(place.offset, key.size()));
     ImKontynentu->resize(key.size());
     ZoomOpen({&Image1->image, Image1}, ctx.platform, kZoomOrigin.x(), kZoomOrigin.y(),
@@ -362,6 +446,7 @@ bool MapsWindow::LoadContinent(int c) {
         SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
     if (model.mode == MapModel::Find) SetMessage(QStringLiteral("Patrz na wskaźnik myszy"));
     model.mapShown = true;
+    mapRing->Refresh();
     return true;
 }
 
@@ -403,6 +488,14 @@ void MapsWindow::AnswerTest(QRgb colour) {
     const MapModel::Verdict verdict = model.Judge(colour);
     SetMessage(verdict.message);
     Announce(NazwaKrajuL);
+    if (!verdict.counted) {
+        // No sound and no score: the same question follows the pause.
+        NazwaKrajuL->repaint();
+        ctx.platform.waits.pause(kVerdictPauseMs);
+        SetMessage(QStringLiteral("Wskaż: ") + model.questionText);
+        Announce(NazwaKrajuL);
+        return;
+    }
     // A miss shows the right country outlined for the pause.
     if (!verdict.correct) ImKontynentu->setOverlay(MapModel::Outline(key, right));
     NazwaKrajuL->repaint();
@@ -445,6 +538,7 @@ void MapsWindow::RNaukaClick() {
     ShowContinentInChooser();
     SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
     if (fromKeys) FocusModeList();
+    mapRing->Refresh();
 }
 
 void MapsWindow::RTestClick() {
@@ -457,6 +551,7 @@ void MapsWindow::RTestClick() {
     ShowContinentInChooser();
     StartTest();
     if (fromKeys) FocusModeList();
+    mapRing->Refresh();
 }
 
 void MapsWindow::RRwyszClick() {
@@ -468,4 +563,5 @@ void MapsWindow::RRwyszClick() {
     PZnajdzPanswo->show();
     SetMessage(QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
     if (fromKeys) FocusModeList();
+    mapRing->Refresh();
 }

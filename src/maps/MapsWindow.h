@@ -11,9 +11,12 @@
 #include <functional>
 
 #include "core/ModuleWindow.h"
+#include "maps/MapCursor.h"
 #include "maps/MapModel.h"
 
 class ImageView;
+class InputOrigin;
+class KeyFocusRing;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -55,6 +58,12 @@ public:
     QWidget* PWyborKontynentu;
     QWidget* PZnajdzPanswo;
     QTimer* markTimer;  // takes the Find mark off the map
+    // Holds the focus after a click in the window or a choice made with the
+    // mouse, so that no focus ring shows; an arrow key pressed there goes on
+    // to the map.
+    QWidget* BFokusowy;
+    KeyFocusRing* mapRing;  // the map's focus, round the cursor in Learn and Test
+    const MapCursor& Cursor() const { return cursor; }
 
 
 protected:
@@ -81,6 +90,13 @@ private:
     // Runs a continent or Find choice now, or after the load under way ends.
     void RunChoice(std::function<void()> choice);
     bool MapKey(int key);
+    bool FocusHolderKey(int key);
+    void ShowCursor();
+    QRect CursorRing() const;
+    // The focus after a list choice: it stays on a list browsed with the
+    // keys; after a choice from the dropped-down list it goes out of sight,
+    // from where the arrows carry on to the map.
+    void FocusAfterChoice(QWidget* list);
     bool OptionsKey(QObject* watched, int key);
     void ShowOptions(bool shown);
     bool CloseOptions();
@@ -89,6 +105,8 @@ private:
 
     AppContext& ctx;
     MapModel model;
+    MapCursor cursor;
+    InputOrigin* input;
     QImage key;  // the key bitmap of the shown continent, never drawn
     bool loading = false;
     std::function<void()> pendingChoice;

@@ -4,7 +4,6 @@
 #include "platform/RealPlatform.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
@@ -13,49 +12,53 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 #include <QtEndian>
 #include <algorithm>
 #include <functional>
 
-#include "platform/FirstEvent.h"
+#include "platform/SoundOutput.h"
+
+namespace {
+
+// The sound plugin beside the program (in a build) or in the program's
+// library folder (installed); null when it is in neither place or finds no
+// audio output.
+std::unique_ptr<SoundOutput> LoadSoundOutput() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& folder :
+         {programFolder.path(), programFolder.filePath(TERRAVIKA_PLUGIN_FOLDER)}) {
+        QLibrary plugin(QDir(folder).filePath("terravika-sound"));
+        if (auto make = reinterpret_cast<MakeSoundOutputFunction>(plugin.resolve(kMakeSoundOutput)))
+            return std::unique_ptr<SoundOutput>(make());
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 QtSounds::QtSounds(Waits& waits) : waits(waits) {}
+
+QtSounds::~QtSounds() = default;
 
 void QtSounds::Prepare() {
     if (prepared) return;
     prepared = true;
-    const bool haveOutput = !QMediaDevices::audioOutputs().isEmpty();
+    output = LoadSoundOutput();
     const QDir dir(":/sounds");
     for (const QString& entry : dir.entryList(QDir::Files)) {
         QFile file(dir.filePath(entry));
         if (!file.open(QIODevice::ReadOnly)) continue;
-        Sound sound;
-        sound.durationMs = WavDurationMs(file.readAll());
-        if (haveOutput) {
-            sound.effect = new QSoundEffect;
-            sound.effect->setSource(QUrl("qrc" + dir.filePath(entry)));
-        }
-        sounds.insert(QFileInfo(entry).completeBaseName().toLower(), sound);
+        const QString name = QFileInfo(entry).completeBaseName().toLower();
+        durations.insert(name, WavDurationMs(file.readAll()));
+        if (output) output->add(name, QUrl("qrc" + dir.filePath(entry)));
     }
-}
-
-void QtSounds::PrepareAfterFirstPaint(QWindow* window) {
-    // The exposure is painted as the event is handled; the set-up follows it.
-    AtFirstEvent(window, QEvent::Expose,
-                 [this, window] { QTimer::singleShot(0, window, [this] { Prepare(); }); });
-}
-
-QtSounds::~QtSounds() {
-    for (Sound& sound : sounds) delete sound.effect;
 }
 
 int QtSounds::WavDurationMs(const QByteArray& wav) {
@@ -76,21 +79,21 @@ int QtSounds::WavDurationMs(const QByteArray& wav) {
     return 0;
 }
 
-QtSounds::Sound* QtSounds::Find(const QString& name) {
+const int* QtSounds::DurationOf(const QString& name) {
     Prepare();
-    auto it = sounds.find(name.toLower());
-    return it == sounds.end() ? nullptr : &*it;
+    auto it = durations.constFind(name.toLower());
+    return it == durations.constEnd() ? nullptr : &*it;
 }
 
 void QtSounds::play(const QString& name) {
-    if (Sound* sound = Find(name); sound && sound->effect) sound->effect->play();
+    if (output && DurationOf(name)) output->play(name.toLower());
 }
 
 void QtSounds::playAndWait(const QString& name) {
-    Sound* sound = Find(name);
-    if (!sound || !sound->effect) return;
-    sound->effect->play();
-    waits.pause(sound->durationMs + 20);
+    const int* durationMs = DurationOf(name);
+    if (!output || !durationMs) return;
+    output->play(name.toLower());
+    waits.pause(*durationMs + 20);
 }
 
 void QtWaits::processEvents() {

@@ -5,17 +5,17 @@
 // The platform services of the running program, on Qt.
 #include <QElapsedTimer>
 #include <QHash>
+#include <memory>
 #include <random>
 
 #include "platform/Platform.h"
 
-class QSoundEffect;
+class SoundOutput;
 
-// Plays the WAV resources in resources/sounds. With no audio output the sound
+// Plays the WAV resources in resources/sounds through the sound plugin,
+// loaded with the first sound. With no plugin or no audio output the sound
 // is skipped; a wait for a sound is bounded by its duration read from the WAV
 // header, since an effect without a device may claim to play forever.
-class QWindow;
-
 class QtSounds : public Sounds {
 public:
     explicit QtSounds(Waits& waits);
@@ -23,24 +23,20 @@ public:
     void play(const QString& name) override;
     void playAndWait(const QString& name) override;
 
-    // Sets the audio output and the sounds up, once. The first sound does it
-    // at the latest; the program asks for it after its window is painted, so
-    // that the audio system's start-up does not hold the window back.
+    // Loads the plugin and sets the sounds up, once: at the first sound, so
+    // that a program that plays none never loads the audio system.
     void Prepare();
-    void PrepareAfterFirstPaint(QWindow* window);
 
     // Milliseconds of sound in a WAV file's bytes; 0 when the header is unusable.
     static int WavDurationMs(const QByteArray& wav);
 
 private:
-    struct Sound {
-        QSoundEffect* effect = nullptr;
-        int durationMs = 0;
-    };
-    Sound* Find(const QString& name);
+    // The duration of a sound by its lower-case name; null when there is none.
+    const int* DurationOf(const QString& name);
 
     Waits& waits;
-    QHash<QString, Sound> sounds;  // by lower-case name
+    std::unique_ptr<SoundOutput> output;  // null without plugin or audio output
+    QHash<QString, int> durations;        // by lower-case name
     bool prepared = false;
 };
 

@@ -46,7 +46,6 @@ public:
     bool Tick();
 
     int PieceIn(int cell) const { return order[cell]; }
-    void SetPieceIn(int cell, int piece) { order[cell] = quint8(piece); }
     int FirstCell() const { return firstCell; }
     int LastCell() const { return lastCell; }
     bool AwaitingFirstClick() const { return awaitingFirst; }

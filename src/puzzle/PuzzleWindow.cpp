@@ -16,12 +16,11 @@
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
+#include "data/PictureChoice.h"
 #include "data/ResourceImages.h"
-#include "data/TarvoError.h"
 #include "platform/Platform.h"
-#include "puzzle/PictureChoice.h"
+#include "platform/TarvoError.h"
 #include "widgets/Accessibility.h"
-#include "widgets/BundledFont.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"
 #include "widgets/ImageView.h"
@@ -70,18 +69,15 @@ PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent)
     BuildControls();
 }
 
-PhotoSetRules::PuzzleLabels PuzzleWindow::Labels() {
-    return {BundledFont(kLabelPixelSize), kNazwaGeometry.width(), kNazwa2Geometry.width()};
-}
-
 void PuzzleWindow::BuildControls() {
     Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
     WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
 
     ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
     ZegLabel->setAlignment(Qt::AlignCenter);
-    Nazwa = WhiteLabel(this, "Nazwa", kNazwaGeometry, kLabelPixelSize, false);
-    Nazwa2 = WhiteLabel(this, "Nazwa2", kNazwa2Geometry, kLabelPixelSize, false);
+    Nazwa = WhiteLabel(this, "Nazwa", kNazwaGeometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
+    Nazwa2 =
+        WhiteLabel(this, "Nazwa2", kNazwa2Geometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
 
     Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
     Image1 = new QLabel(Panel1);

@@ -22,16 +22,10 @@ class FaceButton;
 class PuzzleWindow : public ModuleWindow {
     Q_OBJECT
 public:
-    // The labels of the picture's name and description. The photo-set rules
-    // measure every name and description against them, so that no set holds
-    // one they would cut.
-    static constexpr int kLabelPixelSize = 11;
-    // The name label is as wide as the description below it, so that the
-    // longest names ("BOŚNIA I HERCEGOWINA") show whole.
-    static constexpr QRect kNazwaGeometry{104, 56, 233, 13};
-    static constexpr QRect kNazwa2Geometry{104, 72, 233, 13};
-    // Their font and widths, for the photo-set rules.
-    static PhotoSetRules::PuzzleLabels Labels();
+    // The labels of the picture's name and description, as wide as the
+    // photo-set rules measure every name and description.
+    static constexpr QRect kNazwaGeometry{QPoint(104, 56), PhotoSetRules::kPuzzleLabelSize};
+    static constexpr QRect kNazwa2Geometry{QPoint(104, 72), PhotoSetRules::kPuzzleLabelSize};
 
     PuzzleWindow(AppContext& ctx, QWidget* parent);
 

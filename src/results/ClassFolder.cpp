@@ -17,7 +17,7 @@
 #include <cstring>
 #include <set>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "results/ClassFolder.h"
 
 ResultRecorder::ResultRecorder(const QString& databasePath, const QString& login,

@@ -10,7 +10,7 @@
 #include <QVariant>
 #include <algorithm>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

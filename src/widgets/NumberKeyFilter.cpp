@@ -5,7 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <algorithm>
 
 namespace {
@@ -34,12 +34,24 @@ bool KeyPasses(const QKeyEvent& key) {
     return std::all_of(text.begin(), text.end(), CharacterPasses);
 }
 
+// Keeps pasted text to the digits 0-9, as the key filter keeps typed keys;
+// plain code rather than a regular expression, so that the windows holding
+// such fields start no regular-expression engine.
+class DigitsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        const bool digits =
+            std::all_of(input.begin(), input.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return digits ? Acceptable : Invalid;
+    }
+};
+
 }  // namespace
 
 void MakeNumberField(QLineEdit* edit) {
     edit->installEventFilter(new NumberKeyFilter(edit));
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setValidator(new DigitsValidator(edit));
 }
 
 bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {

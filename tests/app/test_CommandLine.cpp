@@ -5,6 +5,7 @@
 
 #include <QTextStream>
 
+#include "Version.h"
 #include "app/CommandLine.h"
 #include "app/ScreenScale.h"
 
@@ -25,7 +26,7 @@ Outcome Read(QStringList arguments) {
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndExit) {
-    for (const QString& option : {"--help", "-h"}) {
+    for (const QString option : {"--help", "-h"}) {
         const Outcome o = Read({option});
         EXPECT_EQ(o.exit, 0);
         EXPECT_TRUE(o.out.startsWith("Użycie: terravika [opcje]\n")) << o.out.toStdString();
@@ -33,7 +34,7 @@ TEST(CommandLine, HelpAndVersionPrintAndExit) {
         EXPECT_FALSE(o.out.contains("quit-when-shown"));
         EXPECT_TRUE(o.err.isEmpty());
     }
-    for (const QString& option : {"--version", "-v"}) {
+    for (const QString option : {"--version", "-v"}) {
         const Outcome o = Read({option, "--scale", "2"});
         EXPECT_EQ(o.exit, 0);
         EXPECT_EQ(o.out, "Terravika świata " TERRAVIKA_VERSION "\n");

@@ -12,8 +12,8 @@
 #include "app/MainWindow.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
 #include "quiz/QuizWindow.h"
+#include "support/FakePlatform.h"
 #include "support/TestFiles.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 #include "widgets/FaceButton.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "coords/CoordAnswer.h"
 #include "coords/CoordTask.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QFile>
 
 #include "core/Config.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
 

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "country/CountryGame.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 TEST(CountryGame, ClickAtWindowPointUncoversTheTileAsIs) {
     EXPECT_EQ(CountryGame::TileAt({100, 50}), 10);

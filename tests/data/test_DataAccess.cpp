@@ -9,8 +9,8 @@
 
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "data/TarvoError.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoError.h"
+#include "support/FakePlatform.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
 

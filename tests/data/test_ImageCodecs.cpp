@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "data/ImageCodecs.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "support/TestFiles.h"
 
 namespace {

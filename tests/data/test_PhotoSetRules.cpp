@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 
 #include "data/PhotoSetRules.h"
-#include "puzzle/PuzzleWindow.h"
 
 using namespace PhotoSetRules;
 
@@ -26,7 +25,7 @@ Entry Good(const QString& name) {
 
 QStringList Texts(const QList<Entry>& entries) {
     QStringList texts;
-    for (const Problem& problem : Check(entries, PuzzleWindow::Labels()))
+    for (const Problem& problem : Check(entries, PhotoSetRules::PuzzleLabelMetrics()))
         texts << QStringLiteral("%1: %2").arg(problem.picture).arg(problem.text);
     return texts;
 }

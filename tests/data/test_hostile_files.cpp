@@ -18,10 +18,10 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "data/TarvoError.h"
 #include "explorers/RtfReader.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoError.h"
 #include "puzzle/PuzzleWindow.h"
+#include "support/FakePlatform.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
 

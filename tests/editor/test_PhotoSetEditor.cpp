@@ -20,10 +20,10 @@
 #include "core/Config.h"
 #include "country/CountryWindow.h"
 #include "data/DataAccess.h"
+#include "data/PictureChoice.h"
 #include "editor/CropView.h"
 #include "editor/PhotoSetEditor.h"
-#include "platform/FakePlatform.h"
-#include "puzzle/PictureChoice.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

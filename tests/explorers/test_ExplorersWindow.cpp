@@ -20,7 +20,7 @@
 #include "data/PackWriter.h"
 #include "explorers/Explorers.h"
 #include "explorers/ExplorersWindow.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "explorers/Explorers.h"
 #include "explorers/ExplorersWindow.h"
 #include "explorers/RtfReader.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
 TEST(GeoMenContent, HillaryIsStoredInLowerCase) {
     if (!HaveArchive()) GTEST_SKIP() << "content/Maps/GeoMen.dat is not there yet";
     PackReader pak;
-    ASSERT_TRUE(pak.Open(kContent + "/Maps/GeoMen.dat", PackReader::ReadOnly));
+    ASSERT_TRUE(pak.Open(kContent + "/Maps/GeoMen.dat"));
     EXPECT_TRUE(pak.Names().contains("hillary.rtf"));
     QTextDocument doc;
     EXPECT_TRUE(ReadRtf(pak.Extract(ExplorerAt(20).document).value_or(""), doc));

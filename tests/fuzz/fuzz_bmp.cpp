@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "data/ImageCodecs.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

@@ -7,9 +7,9 @@
 #include <QTemporaryFile>
 #include <cstdint>
 
-#include "data/TarvoError.h"
 #include "help/ChmFile.h"
 #include "help/HelpContents.h"
+#include "platform/TarvoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryFile file;

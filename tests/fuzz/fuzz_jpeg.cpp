@@ -20,7 +20,7 @@
 #include <cstring>
 
 #include "data/ImageCodecs.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void Fail(j_common_ptr cinfo) {
 // feature of its own; one instantiation per property keeps them apart.
 template <int Property>
 __attribute__((noinline)) void Note(long long value) {
-    static volatile long long sink;
+    [[maybe_unused]] static volatile long long sink;
     if (value == -1) sink = value;
 }
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "data/PackReader.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QTemporaryFile file;
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.flush();
     PackReader pak;
     try {
-        if (pak.Open(file.fileName(), PackReader::ReadOnly))
+        if (pak.Open(file.fileName()))
             for (int i = 0; i < pak.Names().size(); ++i) pak.Extract(pak.Names()[i]);
     } catch (const TarvoError&) {
     }

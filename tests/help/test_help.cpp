@@ -13,10 +13,10 @@
 #include "app/MainWindow.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "data/TarvoError.h"
 #include "help/ChmFile.h"
 #include "help/HelpViewer.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoError.h"
+#include "support/FakePlatform.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 

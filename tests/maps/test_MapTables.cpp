@@ -12,14 +12,21 @@
 
 TEST(MapTables, SameColourNamesDifferentCountriesPerContinent) {
     EXPECT_EQ(CountryByColour(1, 0xFF0000), "Brazylia");
-    EXPECT_EQ(CountryByColour(2, 0xFF0000), "USA");
+    EXPECT_EQ(CountryByColour(2, 0xFF0000), "Stany Zjednoczone");
     EXPECT_EQ(CountryByColour(4, 0xFF0000), "Polska");
     EXPECT_EQ(CountryByColour(5, 0xFF0000), "Tunezja");
-    EXPECT_EQ(CountryByColour(7, 0xFF0000), "???");
-    EXPECT_EQ(CountryByColour(8, 0xFF0000), "");
-    EXPECT_EQ(CountryByColour(1, 0xFE0000), "???");
+    // A colour in no table names nothing, never "???".
+    EXPECT_EQ(CountryByColour(7, 0xFF0000), "");
+    EXPECT_EQ(CountryByColour(1, 0xFE0000), "");
     // The alpha byte of a pixel read does not take part in the comparison.
     EXPECT_EQ(CountryByColour(4, 0xFFFF0000), "Polska");
+}
+
+TEST(MapTables, GreyLandIsNoStateAndNamesNothing) {
+    for (int c = 1; c <= kContinentCount; ++c) EXPECT_EQ(CountryByColour(c, kKeyGrey), "") << c;
+    EXPECT_TRUE(IsLandOfNoState(0xFF000000 | kKeyGrey));
+    EXPECT_FALSE(IsLandOfNoState(kKeyWhite));
+    EXPECT_FALSE(IsLandOfNoState(0xFF0000));
 }
 
 TEST(MapTables, WhiteIsNoCountryAnywhere) {
@@ -29,27 +36,26 @@ TEST(MapTables, WhiteIsNoCountryAnywhere) {
 TEST(MapTables, RussiaOnTwoContinentsWithOneFindEntry) {
     EXPECT_EQ(CountryByColour(4, 0xB7B7FF), "Rosja");
     EXPECT_EQ(CountryByColour(7, 0x0303FC), "Rosja");
-    const auto rosja = FindEntry(118);
+    const auto rosja = FindEntry(146);
     ASSERT_TRUE(rosja);
     EXPECT_EQ(rosja->name, "Rosja");
     EXPECT_EQ(rosja->continent, 4);
-    EXPECT_EQ(rosja->point, QPoint(354, 144));
+    EXPECT_EQ(rosja->point, QPoint(416, 130));
 }
 
 TEST(MapTables, FindEntriesAtTheEndsAndInTheMiddle) {
-    const auto first = FindEntry(1), kuba = FindEntry(80), last = FindEntry(156);
+    const auto first = FindEntry(1), kuba = FindEntry(95), last = FindEntry(kFindCount);
     ASSERT_TRUE(first && kuba && last);
     EXPECT_EQ(first->name, "Afganistan");
     EXPECT_EQ(first->continent, 7);
-    EXPECT_EQ(first->point, QPoint(143, 186));
+    EXPECT_EQ(first->point, QPoint(143, 166));
     EXPECT_EQ(kuba->name, "Kuba");
     EXPECT_EQ(kuba->continent, 3);
-    EXPECT_EQ(kuba->point, QPoint(194, 22));
-    EXPECT_EQ(last->name, "Zimbabwe");
-    EXPECT_EQ(last->continent, 6);
-    EXPECT_EQ(last->point, QPoint(173, 202));
+    EXPECT_EQ(kuba->point, QPoint(203, 97));
+    EXPECT_EQ(last->name, "Zjednoczone Emiraty Arabskie");
+    EXPECT_EQ(last->continent, 7);
     EXPECT_FALSE(FindEntry(0));
-    EXPECT_FALSE(FindEntry(157));
+    EXPECT_FALSE(FindEntry(kFindCount + 1));
 }
 
 TEST(MapTables, ContinentsOutsideOneToEight) {
@@ -59,7 +65,8 @@ TEST(MapTables, ContinentsOutsideOneToEight) {
     const MapPlacement europa = ContinentInfo(4);
     EXPECT_EQ(europa.base, "Europa");
     EXPECT_EQ(europa.offset, QPoint(35, 67));
-    EXPECT_EQ(europa.countries, 34);
+    EXPECT_EQ(europa.countries, 45);
+    EXPECT_EQ(ContinentName(8), "Australia i Oceania");
 }
 
 TEST(MapTables, NumberOutsideTheListLeavesTheNameUnchanged) {
@@ -68,13 +75,19 @@ TEST(MapTables, NumberOutsideTheListLeavesTheNameUnchanged) {
     EXPECT_FALSE(CountryByNumber(2, 5, name));
     EXPECT_EQ(name, "bez zmian");
     EXPECT_TRUE(CountryByNumber(2, 4, name));
-    EXPECT_EQ(name, "Grenlandia");
+    EXPECT_EQ(name, "Grenlandia (terytorium Danii)");
 }
 
 TEST(MapTables, EveryListedNameIsFoundByExactlyOneColour) {
-    const char* lastNames[] = {"Paragwaj", "Grenlandia", "Puerto Rico", "Chorwacja",
-                               "Dżibuti",  "Madagaskar", "Tadżykistan", "Papua-Nowa Gwinea"};
-    const int counts[] = {13, 4, 12, 34, 28, 20, 39, 7};
+    const char* lastNames[] = {"Paragwaj",
+                               "Grenlandia (terytorium Danii)",
+                               "Trynidad i Tobago",
+                               "Malta",
+                               "Republika Zielonego Przylądka",
+                               "Seszele",
+                               "Timor Wschodni",
+                               "Vanuatu"};
+    const int counts[] = {13, 4, 21, 45, 32, 23, 49, 14};
     for (int c = 1; c <= kContinentCount; ++c) {
         SCOPED_TRACE(c);
         const int n = ContinentInfo(c).countries;
@@ -128,7 +141,7 @@ TEST(MapTables, FindListHoldsEveryCountryOnceOnItsContinent) {
         EXPECT_TRUE(onItsContinent);
     }
     EXPECT_EQ(found, listed);
-    const int expected[] = {0, 13, 4, 12, 34, 28, 20, 38, 7};
+    const int expected[] = {0, 13, 4, 21, 45, 32, 23, 48, 14};
     for (int c = 1; c <= kContinentCount; ++c) EXPECT_EQ(perContinent[c], expected[c]) << c;
 }
 

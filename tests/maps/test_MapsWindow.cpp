@@ -20,15 +20,16 @@
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "data/PackWriter.h"
+#include "maps/KeyboardFocus.h"
 #include "maps/MapTables.h"
 #include "maps/MapsWindow.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 #include "support/TextFit.h"
 #include "widgets/ImageView.h"
 
 namespace {
 
-const QSize kMapSize(420, 340);
+const QSize kMapSize(470, 345);
 
 QByteArray Encode(const QImage& image, const char* format) {
     QByteArray bytes;
@@ -36,6 +37,12 @@ QByteArray Encode(const QImage& image, const char* format) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
+}
+
+int FindPosition(const QString& name) {
+    for (int p = 1; p <= kFindCount; ++p)
+        if (FindEntry(p)->name == name) return p;
+    return 0;
 }
 
 // Where country k of continent c can be clicked: its Find point, or for a
@@ -58,6 +65,9 @@ QImage KeyBitmap(int c, QSize size) {
             for (int x = p.x() - 4; x <= p.x() + 4; ++x)
                 if (key.rect().contains(x, y)) key.setPixel(x, y, 0xFF000000 | CountryColour(c, k));
     }
+    // Land of no state in the bottom-left corner.
+    for (int y = size.height() - 10; y < size.height() - 4; ++y)
+        for (int x = 2; x < 8; ++x) key.setPixel(x, y, 0xFF000000 | kKeyGrey);
     // Neighbours' squares overlap; the click points themselves always keep their colour.
     for (int k = 1; k <= n; ++k) key.setPixel(ClickPoint(c, k), 0xFF000000 | CountryColour(c, k));
     return key;
@@ -106,7 +116,7 @@ protected:
         emit list->activated(index);
     }
     void ChooseContinent(int c) { Choose(Window().ListaPanstw, c - 1); }
-    void ChooseFind(int position) { Choose(Window().ListaZnajdz, position - 1); }
+    void ChooseFind(const QString& name) { Choose(Window().ListaZnajdz, FindPosition(name) - 1); }
     void Click(QPoint mapPoint) {
         QTest::mouseClick(Window().ImKontynentu, Qt::LeftButton, {}, mapPoint);
     }
@@ -195,12 +205,12 @@ TEST_F(MapWindow, FindRussiaFromAsiaLoadsEuropeAndMovesThePointer) {
     EXPECT_TRUE(w.PWyborKontynentu->isHidden());
     EXPECT_EQ(w.ListaZnajdz->currentText(), "Afganistan");
 
-    ChooseFind(118);
+    ChooseFind("Rosja");
     EXPECT_EQ(w.Model().continent, 4);
     EXPECT_EQ(w.ListaPanstw->currentIndex(), 3);
     EXPECT_EQ(w.Panel1->pos(), QPoint(35, 67));
     ASSERT_EQ(fp.pointer.moves.size(), 1u);
-    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(389, 211)));
+    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 416, 67 + 130)));
     EXPECT_EQ(Label(), "Rosja");
     // Moving the pointer names nothing outside Learn mode.
     QTest::mouseMove(w.ImKontynentu, QPoint(214, 206));
@@ -219,12 +229,12 @@ TEST_F(MapWindow, FindOnTheShownContinentDoesNotReload) {
     const int frames = fp.waits.sleeps;
     // Without the archive a reload would fail with a message box.
     ASSERT_TRUE(QFile::remove(ArchivePath()));
-    ChooseFind(114);  // "Polska"
+    ChooseFind("Polska");
     EXPECT_TRUE(fp.messages.shown.isEmpty());
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(Label(), "Polska");
     ASSERT_EQ(fp.pointer.moves.size(), 1u);
-    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 214, 67 + 206)));
+    EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 276, 67 + 192)));
     EXPECT_EQ(fp.waits.sleeps, frames);  // no zoom effect
     EXPECT_EQ(w.Image1->image, background);
 }
@@ -264,7 +274,7 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     EXPECT_EQ(w.Model().continent, 0);
     ChooseContinent(1);
     w.RRwysz->setChecked(true);
-    ChooseFind(114);
+    ChooseFind("Polska");
     EXPECT_EQ(fp.messages.shown.size(), 2);
     EXPECT_TRUE(fp.pointer.moves.empty());
     EXPECT_TRUE(w.isHidden());
@@ -342,6 +352,7 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
         SCOPED_TRACE(text.toStdString());
         w.SetMessage(text);
         EXPECT_LT(message->geometry().right(), right->x());
+        EXPECT_FALSE(message->geometry().intersects(w.PZnajdzPanswo->geometry()));
         EXPECT_LT(message->geometry().bottom(), w.Panel1->y());
         const QRect wrapped = message->fontMetrics().boundingRect(
             QRect(0, 0, message->width(), 1000), Qt::TextWordWrap, text);
@@ -365,13 +376,18 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c)) expectFits(name, w.PZnajdzPanswo);
     expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.PZnajdzPanswo);
-    // The Find list shows every name whole, closed and dropped down.
+    // The lists keep to the light field, clear of the message and of the
+    // effectiveness; the Find list dropped down shows every name whole.
+    w.Lskutecznosc->setText("Skuteczność: 100%");
+    w.Lskutecznosc->adjustSize();
+    for (const QWidget* list : {w.PZnajdzPanswo, w.PWyborKontynentu})
+        EXPECT_FALSE(w.Lskutecznosc->geometry().intersects(list->geometry()));
+    EXPECT_LE(w.PZnajdzPanswo->geometry().right(), w.width());
     for (int p = 1; p <= kFindCount; ++p) {
         const QString name = FindEntry(p)->name;
         SCOPED_TRACE(name.toStdString());
-        EXPECT_LE(Overflow(w.ListaZnajdz, name), 0);
         EXPECT_LE(w.ListaZnajdz->view()->fontMetrics().horizontalAdvance(name),
-                  w.ListaZnajdz->view()->width() - 8);
+                  w.ListaZnajdz->view()->width() - 24);
     }
 }
 
@@ -397,7 +413,7 @@ TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMis
                                                 asked + "\n"));
 }
 
-TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
+TEST_F(MapWindow, KeyboardOpensTheOptionsNamesCountriesAndFindMarksThePoint) {
     MapsWindow& w = Window();
     ChooseContinent(2);
     QTest::keyClick(w.TrybL, Qt::Key_Return);
@@ -412,16 +428,103 @@ TEST_F(MapWindow, KeyboardOpensTheOptionsLearnsCountriesAndFindMarksThePoint) {
     EXPECT_TRUE(w.POpcje->isHidden());
     w.RNauka->setChecked(true);
 
-    QTest::keyClick(w.ImKontynentu, Qt::Key_Right);
+    QTest::keyClick(w.ImKontynentu, Qt::Key_Up);  // from "Stany Zjednoczone", nearest the centre
     EXPECT_EQ(Label(), "Kanada");
-    EXPECT_FALSE(w.ImKontynentu->Overlay().isNull());
 
     w.RRwysz->setChecked(true);
-    ChooseFind(118);  // Rosja
+    ChooseFind("Rosja");
     const QImage mark = w.ImKontynentu->Overlay();
     ASSERT_FALSE(mark.isNull());
-    EXPECT_EQ(mark.pixel(QPoint(354, 144) + QPoint(0, 8)), qRgb(255, 255, 0));
+    EXPECT_EQ(mark.pixel(QPoint(416, 130) + QPoint(0, 8)), qRgb(255, 255, 0));
     EXPECT_TRUE(w.markTimer->isActive());
     QMetaObject::invokeMethod(w.markTimer, "timeout");
     EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());
+}
+
+// The arrow keys that take the cursor onto a place, found on copies of it.
+QList<int> KeysTo(const MapCursor& from, QPoint place) {
+    const int arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+    QList<std::pair<MapCursor, QList<int>>> paths{{from, {}}};
+    for (int at = 0; at < paths.size() && at < 500; ++at) {
+        if (paths[at].first.Point() == place) return paths[at].second;
+        for (int arrow : arrows) {
+            auto [cursor, keys] = paths[at];
+            cursor.Move(arrow);
+            paths.append({cursor, keys << arrow});
+        }
+    }
+    return {};
+}
+
+TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
+    MapsWindow& w = Window();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    ChooseContinent(2);  // a choice with the mouse: the focus is out of sight
+    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    EXPECT_FALSE(w.mapRing->isVisible());
+
+    w.RTest->setChecked(true);
+    // The first key goes on from the hidden holder to the map.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_TRUE(w.mapRing->isVisible());
+    for (int round = 0; round < 2; ++round) {
+        QString asked = Asked();
+        int number = 1;
+        for (QString name; CountryByNumber(2, number, name) && name != asked;) ++number;
+        for (int key : KeysTo(w.Cursor(), ClickPoint(2, number)))
+            QTest::keyClick(w.ImKontynentu, key);
+        EXPECT_EQ(w.Cursor().Point(), ClickPoint(2, number));
+        QTest::keyClick(w.ImKontynentu, round == 0 ? Qt::Key_Return : Qt::Key_Space);
+        EXPECT_EQ(fp.sounds.played.last(), "Plum!") << asked.toStdString();
+    }
+    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+
+    QTest::mouseClick(w.ImKontynentu, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(w.mapRing->isVisible());  // the mouse hides the ring at once
+    // After a click on the options the arrows still reach the map.
+    QTest::mouseClick(w.TrybL, Qt::LeftButton);
+    QTest::mouseClick(w.RNauka, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    QTest::keyClick(w.BFokusowy, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_FALSE(Label().startsWith("Przesuwaj"));  // Learn names the country under the cursor
+
+    // Browsing the continents with the keys keeps the focus, and its ring,
+    // on the list.
+    w.ListaPanstw->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Up);
+    EXPECT_EQ(w.Model().continent, 1);
+    EXPECT_EQ(QApplication::focusWidget(), w.ListaPanstw);
+    const auto rings = w.ListaPanstw->findChildren<KeyFocusRing*>();
+    ASSERT_EQ(rings.size(), 1);
+    EXPECT_TRUE(rings[0]->isVisible());
+    EXPECT_FALSE(w.mapRing->isVisible());
+    // Shift+Tab from the list reaches "Opcje", Tab goes back and on to the map.
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), w.TrybL);
+    QTest::keyClick(w.TrybL, Qt::Key_Tab);
+    QTest::keyClick(w.ListaPanstw, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+}
+
+TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
+    MapsWindow& w = Window();
+    ChooseContinent(2);
+    w.RTest->setChecked(true);
+    const QString asked = Label();
+    QString duringPause;
+    fp.waits.duringPause = [&] { duringPause = Label(); };
+    Click(QPoint(5, kMapSize.height() - 7));
+    EXPECT_EQ(duringPause, "To nie jest państwo.");
+    EXPECT_EQ(Label(), asked);  // the same question again
+    EXPECT_TRUE(fp.sounds.played.isEmpty());
+    EXPECT_EQ(w.Model().answers, 0);
+    // Learn names nothing there.
+    w.RNauka->setChecked(true);
+    QTest::mouseMove(w.ImKontynentu, ClickPoint(2, 1));
+    EXPECT_EQ(Label(), "Kanada");
+    QTest::mouseMove(w.ImKontynentu, QPoint(4, kMapSize.height() - 6));
+    EXPECT_EQ(Label(), "");
 }

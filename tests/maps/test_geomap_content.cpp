@@ -3,12 +3,15 @@
 
 // The bundled map archive against the continent tables: both images of every
 // continent decode at the same size and fit the window, the key bitmaps use
-// exactly the key colours of their continent, and every Find point lies on
-// its own country.
+// exactly the key colours of their continent, every country has an 8 × 8
+// block to point at and its Find point lies on it; and every state of the
+// official Polish list is found once.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 #include <vector>
 
@@ -50,7 +53,7 @@ class GeoMapContent : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!QFile::exists(ArchivePath())) GTEST_SKIP() << "no bundled map archive yet";
-        ASSERT_TRUE(archive.Open(ArchivePath(), PackReader::ReadOnly));
+        ASSERT_TRUE(archive.Open(ArchivePath()));
     }
     QImage Load(const QString& entry) {
         const auto bytes = archive.Extract(entry);
@@ -107,4 +110,21 @@ TEST_F(GeoMapContent, KeyBitmapsUseExactlyTheirContinentsColours) {
                 << entry->point.y();
         }
     }
+}
+
+// With the checks above (an 8 × 8 block and the Find point on its colour),
+// one Find entry a state means one map where it can be pointed at.
+TEST(GeoMapStates, EveryStateOfTheListIsFoundOnceAndEveryOtherNameIsATerritory) {
+    QFile file(TERRAVIKA_SOURCE_DIR "/tools/maps/states.json");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QSet<QString> states;
+    for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll()).array())
+        states.insert(v.toString());
+    ASSERT_EQ(states.size(), 196);
+    QHash<QString, int> found;
+    for (int p = 1; p <= kFindCount; ++p) ++found[FindEntry(p)->name];
+    for (const QString& state : states) EXPECT_EQ(found.value(state), 1) << state.toStdString();
+    for (auto it = found.begin(); it != found.end(); ++it)
+        if (!states.contains(it.key()))
+            EXPECT_TRUE(it.key().contains(" (terytorium ")) << it.key().toStdString();
 }

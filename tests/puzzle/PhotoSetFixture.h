@@ -13,7 +13,7 @@
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "data/PackWriter.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 // A 384 x 256 picture whose colour tells the position, different per number.
 inline QImage TestPicture(int n) {

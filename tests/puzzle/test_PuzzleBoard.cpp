@@ -7,8 +7,8 @@
 
 #include <set>
 
-#include "platform/FakePlatform.h"
 #include "puzzle/PuzzleBoard.h"
+#include "support/FakePlatform.h"
 
 namespace {
 // Records the ranges asked for; returns lo so that every exchange is empty.

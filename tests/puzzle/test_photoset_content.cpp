@@ -30,7 +30,7 @@ constexpr int kMinPictures = 17;
 
 QStringList PhotoSetLines(const QString& file) {
     PackReader pak;
-    if (!pak.Open(file, PackReader::ReadOnly)) return {};
+    if (!pak.Open(file)) return {};
     const auto spis = pak.Extract("Spis.txt");
     return spis ? DataAccess::DecodeList(*spis).mid(1) : QStringList();
 }
@@ -75,7 +75,7 @@ TEST(PhotoSetContent, EveryLineAndPictureIsFitForBothModules) {
     for (const QString& file : PhotoSetFiles()) {
         SCOPED_TRACE(file.toStdString());
         PackReader pak;
-        ASSERT_TRUE(pak.Open(file, PackReader::ReadOnly));
+        ASSERT_TRUE(pak.Open(file));
         const auto spis = pak.Extract("Spis.txt");
         ASSERT_TRUE(spis);
         const QStringList lines = DataAccess::DecodeList(*spis);
@@ -155,7 +155,8 @@ TEST(PhotoSetContent, EverySetPassesTheRulesOfTeachersSets) {
     for (const QString& file : PhotoSetFiles()) {
         SCOPED_TRACE(file.toStdString());
         const PhotoSetContent set = ReadPhotoSet(file);
-        for (const auto& problem : PhotoSetRules::Check(set.entries, PuzzleWindow::Labels()))
+        for (const auto& problem :
+             PhotoSetRules::Check(set.entries, PhotoSetRules::PuzzleLabelMetrics()))
             ADD_FAILURE() << problem.picture << ": " << problem.text.toStdString();
     }
 }

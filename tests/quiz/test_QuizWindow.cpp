@@ -10,13 +10,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoApplication.h"
 #include "quiz/QuizReview.h"
 #include "quiz/QuizWindow.h"
+#include "support/FakePlatform.h"
 #include "widgets/FaceButton.h"
 #include "widgets/ListDialog.h"
 #include "widgets/PictureButton.h"
@@ -202,7 +202,9 @@ TEST_F(QuizFixture, EverySeriesEndsWithTheGradeForItsCount) {
             } else {
                 Answer(q <= right);
             }
-            if (q < 10) EXPECT_EQ(Text("LNrPytania"), "Pytanie numer: " + QString::number(q));
+            if (q < 10) {
+                EXPECT_EQ(Text("LNrPytania"), "Pytanie numer: " + QString::number(q));
+            }
         }
         EXPECT_EQ(Text("LOcena"), lines[right]);
         EXPECT_EQ(Text("LPytanie"), comments[right]);

@@ -8,7 +8,7 @@
 #include <QMap>
 #include <QSet>
 
-#include "app/TarvoApplication.h"
+#include "platform/TarvoApplication.h"
 #include "quiz/QuestionBank.h"
 
 namespace {

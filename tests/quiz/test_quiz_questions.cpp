@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/FakePlatform.h"
 #include "quiz/QuizQuestions.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -160,7 +160,9 @@ TEST(QuizQuestions, CapitalWalkAsksEntries2To107AndNeverOffersKingstonAsWrong) {
             EXPECT_EQ(shown.rows[shown.CorrectPosition - 1], quiz.CapitalTable[n].capital);
             EXPECT_EQ(QSet<QString>(shown.rows.begin(), shown.rows.end()).size(), 3);
             for (int row = 1; row <= 3; ++row)
-                if (row != shown.CorrectPosition) EXPECT_NE(shown.rows[row - 1], "Kingston");
+                if (row != shown.CorrectPosition) {
+                    EXPECT_NE(shown.rows[row - 1], "Kingston");
+                }
         }
     }
 }

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "results/ResultStore.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 #include "results/ClassFolder.h"
 #include "results/ClassFolderSetting.h"
 #include "results/ResultsSummary.h"

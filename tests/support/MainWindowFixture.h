@@ -14,7 +14,7 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 #include "support/TestFiles.h"
 
 // The widget with the keyboard focus, by class and name, for failure messages.

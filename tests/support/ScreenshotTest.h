@@ -12,11 +12,11 @@
 #include <QDir>
 #include <QWidget>
 
-#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoApplication.h"
+#include "support/FakePlatform.h"
 
 struct ScreenshotTest : ::testing::Test {
     QString folder = qEnvironmentVariable("TERRAVIKA_SHOTS");

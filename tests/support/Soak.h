@@ -13,7 +13,7 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/FakePlatform.h"
+#include "support/FakePlatform.h"
 
 // The whole program with fake platform services, on a copy of the bundled
 // photo sets and maps in base (made the working folder), shown on a

@@ -12,7 +12,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 
-#include "app/TarvoApplication.h"
+#include "platform/TarvoApplication.h"
 
 // Makes the bundled font the application font while it lives, so that windows
 // built meanwhile measure and draw as the program does.

@@ -52,4 +52,17 @@ TEST(NumberField, EditingKeysWorkAndOnlyDigitsAreTyped) {
     }
 }
 
+// Pasted text passes the validator only when it is all ASCII digits.
+TEST(NumberField, PastedTextIsKeptToDigits) {
+    QLineEdit edit;
+    MakeNumberField(&edit);
+    edit.insert("12");
+    edit.insert("3a");
+    edit.insert(QStringLiteral("٣"));  // a digit, but not one the field takes
+    edit.insert("-4");
+    EXPECT_EQ(edit.text(), "12");
+    edit.insert("34");
+    EXPECT_EQ(edit.text(), "1234");
+}
+
 }  // namespace

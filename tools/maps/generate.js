@@ -12,12 +12,16 @@ import jpeg from 'jpeg-js';
 import { drawAtlas } from './lib/atlas.js';
 import { writeBmp8 } from './lib/bmp.js';
 import { loadUnits } from './lib/geodata.js';
-import { layoutShapes, makeClickable, rasterise } from './lib/keymap.js';
+import { layoutShapes, makeClickable, placeFinds, rasterise } from './lib/keymap.js';
 import { writePack } from './lib/pack.js';
 import { mapProjection } from './lib/projections.js';
+import { assignColours, findList, writeCppTables, writeTables } from './lib/tables.js';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const ARCHIVE = join(here, '../../content/Maps/GeoMap.dat');
+const TABLES = join(here, 'tables.json');
+const CPP_SIZES = join(here, '../../src/maps/MapTableSizes.h');
+const CPP_DATA = join(here, '../../src/maps/MapTableData.inc');
 export const UNLISTED_GREY = 'D8D8D8';
 const JPEG_QUALITY = 90;
 
@@ -34,8 +38,10 @@ function keyBitmap(continent, shapes, grid) {
 function buildContinent(continent, units) {
   const proj = mapProjection(continent.base);
   const { width, height } = proj;
+  assignColours(continent);
   const shapes = layoutShapes(continent, units, proj);
   const grid = rasterise(shapes, width, height, 1);
+  placeFinds(continent, shapes, grid, width, height);
   const { patches, markers } = makeClickable(continent, shapes, grid, width, height);
   for (const m of patches) console.log(`  patch ${m.shape.name} at ${m.x},${m.y}`);
   for (const m of markers) console.log(`  marker ${m.shape.name} at ${m.x},${m.y}`);
@@ -50,7 +56,7 @@ function buildContinent(continent, units) {
 function main() {
   const previewAt = process.argv.indexOf('--preview');
   const previewDir = previewAt > 0 ? process.argv[previewAt + 1] : null;
-  const tables = JSON.parse(readFileSync(join(here, 'tables.json'), 'utf8'));
+  const tables = JSON.parse(readFileSync(TABLES, 'utf8'));
   const units = loadUnits();
   const entries = [];
   for (const continent of tables.continents) {
@@ -63,6 +69,9 @@ function main() {
       writeFileSync(join(previewDir, `${continent.base}.bmp`), bmp);
     }
   }
+  tables.findList = findList(tables);
+  writeTables(TABLES, tables);
+  writeCppTables(CPP_SIZES, CPP_DATA, tables);
   mkdirSync(dirname(ARCHIVE), { recursive: true });
   writeFileSync(ARCHIVE, writePack(entries));
   console.log(`wrote ${ARCHIVE}`);

@@ -10,7 +10,7 @@
 #include "PhotosetFolder.h"
 #include "data/PackReader.h"
 #include "data/PackWriter.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ QByteArray ReadFile(const QString& path) {
 
 // Opens an archive read-only; a file that is not a PACK archive is an error.
 void OpenArchive(PackReader& pak, const QString& path) {
-    if (!pak.Open(path, PackReader::ReadOnly))
+    if (!pak.Open(path))
         throw TarvoError(QStringLiteral("%1: to nie jest archiwum PACK").arg(path));
 }
 

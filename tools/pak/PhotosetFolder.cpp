@@ -9,8 +9,7 @@
 #include <QRegularExpression>
 
 #include "data/DataAccess.h"
-#include "data/TarvoError.h"
-#include "puzzle/PuzzleWindow.h"
+#include "platform/TarvoError.h"
 
 namespace {
 
@@ -116,7 +115,8 @@ PhotosetFolder ReadPhotosetFolder(const QString& path) {
                                    .arg(line);
         result.set.entries.append(ReadEntry(folder, n, line, pictures.value(n), result.notes));
     }
-    for (const auto& problem : PhotoSetRules::Check(result.set.entries, PuzzleWindow::Labels())) {
+    for (const auto& problem :
+         PhotoSetRules::Check(result.set.entries, PhotoSetRules::PuzzleLabelMetrics())) {
         if (problem.picture == 0) {
             result.problems << problem.text;
             continue;

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "PakCommands.h"
-#include "data/TarvoError.h"
+#include "platform/TarvoError.h"
 
 namespace {
 

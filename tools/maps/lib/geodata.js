@@ -18,11 +18,11 @@ const POLISH_NAMES = {
   Bolivia: 'Boliwia', Peru: 'Peru', Ecuador: 'Ekwador', Colombia: 'Kolumbia',
   Venezuela: 'Wenezuela', Guyana: 'Gujana', Suriname: 'Surinam', Paraguay: 'Paragwaj',
   // North and Central America
-  Canada: 'Kanada', 'United States of America': 'USA', Mexico: 'Meksyk',
-  Greenland: 'Grenlandia', Guatemala: 'Gwatemala', Belize: 'Belize',
+  Canada: 'Kanada', 'United States of America': 'Stany Zjednoczone', Mexico: 'Meksyk',
+  Greenland: 'Grenlandia (terytorium Danii)', Guatemala: 'Gwatemala', Belize: 'Belize',
   'El Salvador': 'Salwador', Honduras: 'Honduras', Nicaragua: 'Nikaragua',
   'Costa Rica': 'Kostaryka', Panama: 'Panama', Jamaica: 'Jamajka', Haiti: 'Haiti',
-  'Dominican Rep.': 'Dominikana', Cuba: 'Kuba', 'Puerto Rico': 'Puerto Rico',
+  'Dominican Rep.': 'Dominikana', Cuba: 'Kuba', 'Puerto Rico': 'Portoryko (terytorium Stanów Zjednoczonych)',
   // Europe
   Portugal: 'Portugalia', Spain: 'Hiszpania', France: 'Francja',
   'United Kingdom': 'Wielka Brytania', 'Isle of Man': 'Wielka Brytania',
@@ -37,28 +37,28 @@ const POLISH_NAMES = {
   Italy: 'Włochy', Slovenia: 'Słowenia', Croatia: 'Chorwacja',
   // Africa
   Morocco: 'Maroko', Algeria: 'Algieria', Tunisia: 'Tunezja', Libya: 'Libia',
-  Egypt: 'Egipt', 'W. Sahara': 'Sahara Zachodnia', Mauritania: 'Mauretania',
+  Egypt: 'Egipt', 'W. Sahara': 'Sahara Zachodnia (terytorium sporne)', Mauritania: 'Mauretania',
   Mali: 'Mali', Niger: 'Niger', Chad: 'Czad', Sudan: 'Sudan', Ethiopia: 'Etiopia',
   Somalia: 'Somalia', Somaliland: 'Somalia',
   'Central African Rep.': 'Republika Środkowoafrykańska', Cameroon: 'Kamerun',
   Nigeria: 'Nigeria', Benin: 'Benin', Togo: 'Togo', Ghana: 'Ghana',
   'Burkina Faso': 'Burkina Faso', "Côte d'Ivoire": 'Wybrzeże Kości Słoniowej',
   Liberia: 'Liberia', 'Sierra Leone': 'Sierra Leone', Guinea: 'Gwinea',
-  'Guinea-Bissau': 'Gwinea-Bissau', Senegal: 'Senegal', Eritrea: 'Erytrea',
+  'Guinea-Bissau': 'Gwinea Bissau', Senegal: 'Senegal', Eritrea: 'Erytrea',
   Djibouti: 'Dżibuti', 'Eq. Guinea': 'Gwinea Równikowa', Gabon: 'Gabon',
   Congo: 'Kongo', 'Dem. Rep. Congo': 'Demokratyczna Republika Konga', Uganda: 'Uganda', Kenya: 'Kenia',
-  Tanzania: 'Tanzania', Rwanda: 'Ruanda', Burundi: 'Burundi', Mozambique: 'Mozambik',
+  Tanzania: 'Tanzania', Rwanda: 'Rwanda', Burundi: 'Burundi', Mozambique: 'Mozambik',
   Malawi: 'Malawi', Zambia: 'Zambia', Angola: 'Angola', Namibia: 'Namibia',
   Botswana: 'Botswana', Zimbabwe: 'Zimbabwe', eSwatini: 'Eswatini', Lesotho: 'Lesotho',
-  'South Africa': 'RPA', Madagascar: 'Madagaskar',
+  'South Africa': 'Republika Południowej Afryki', Madagascar: 'Madagaskar',
   // Asia
   Kazakhstan: 'Kazachstan', Mongolia: 'Mongolia', China: 'Chiny', 'Hong Kong': 'Chiny',
   Macao: 'Chiny', 'North Korea': 'Korea Północna', 'South Korea': 'Korea Południowa',
   Japan: 'Japonia', Vietnam: 'Wietnam', Laos: 'Laos', Cambodia: 'Kambodża',
-  Thailand: 'Tajlandia', Myanmar: 'Mjanma (Birma)', Bangladesh: 'Bangladesz', Bhutan: 'Bhutan',
+  Thailand: 'Tajlandia', Myanmar: 'Mjanma', Bangladesh: 'Bangladesz', Bhutan: 'Bhutan',
   Nepal: 'Nepal', India: 'Indie', 'Siachen Glacier': 'Indie', 'Sri Lanka': 'Sri Lanka',
   Pakistan: 'Pakistan', Afghanistan: 'Afganistan', Iran: 'Iran', Iraq: 'Irak',
-  'Saudi Arabia': 'Arabia Saudyjska', 'United Arab Emirates': 'ZEA', Oman: 'Oman',
+  'Saudi Arabia': 'Arabia Saudyjska', 'United Arab Emirates': 'Zjednoczone Emiraty Arabskie', Oman: 'Oman',
   Yemen: 'Jemen', Kuwait: 'Kuwejt', Jordan: 'Jordania', Syria: 'Syria',
   Israel: 'Izrael', Lebanon: 'Liban', Cyprus: 'Cypr', 'N. Cyprus': 'Cypr',
   Turkey: 'Turcja', Georgia: 'Gruzja', Armenia: 'Armenia', Azerbaijan: 'Azerbejdżan',
@@ -68,6 +68,22 @@ const POLISH_NAMES = {
   Australia: 'Australia', Indonesia: 'Indonezja', Malaysia: 'Malezja',
   Philippines: 'Filipiny', Brunei: 'Brunei', 'New Zealand': 'Nowa Zelandia',
   'Papua New Guinea': 'Papua-Nowa Gwinea',
+  // The states added to the first tables: Caribbean, Europe, Africa, Asia, Oceania
+  Bahamas: 'Bahamy', 'Antigua and Barb.': 'Antigua i Barbuda', Barbados: 'Barbados',
+  Dominica: 'Dominika', Grenada: 'Grenada', 'St. Kitts and Nevis': 'Saint Kitts i Nevis',
+  'Saint Lucia': 'Saint Lucia', 'St. Vin. and Gren.': 'Saint Vincent i Grenadyny',
+  'Trinidad and Tobago': 'Trynidad i Tobago',
+  Moldova: 'Mołdawia', Montenegro: 'Czarnogóra', Kosovo: 'Kosowo', Luxembourg: 'Luksemburg',
+  Iceland: 'Islandia', Andorra: 'Andora', Monaco: 'Monako', 'San Marino': 'San Marino',
+  Vatican: 'Watykan', Liechtenstein: 'Liechtenstein', Malta: 'Malta',
+  Gambia: 'Gambia', 'S. Sudan': 'Sudan Południowy',
+  'São Tomé and Principe': 'Wyspy Świętego Tomasza i Książęca', 'Cabo Verde': 'Republika Zielonego Przylądka',
+  Comoros: 'Komory', Mauritius: 'Mauritius', Seychelles: 'Seszele',
+  Qatar: 'Katar', Bahrain: 'Bahrajn', Palestine: 'Palestyna', Maldives: 'Malediwy',
+  Singapore: 'Singapur', 'Timor-Leste': 'Timor Wschodni',
+  Fiji: 'Fidżi', Kiribati: 'Kiribati', 'Marshall Is.': 'Wyspy Marshalla', Micronesia: 'Mikronezja',
+  Nauru: 'Nauru', Palau: 'Palau', Samoa: 'Samoa', 'Solomon Is.': 'Wyspy Salomona', Tonga: 'Tonga',
+  Vanuatu: 'Vanuatu',
 };
 
 // Morocco and Western Sahara meet on the parallel 27°40′N; the data draws
@@ -81,7 +97,7 @@ const EUROPE = [-12, 34, 35, 72];
 // Which unit a polygon of a Natural Earth country belongs to.
 function unitOf(neName, polygon) {
   const outer = polygon[0];
-  if (neName === 'France' && inBox(outer, [-55, 1, -51, 7])) return 'Gujana Francuska';
+  if (neName === 'France' && inBox(outer, [-55, 1, -51, 7])) return 'Gujana Francuska (terytorium Francji)';
   if (['France', 'Spain', 'Portugal', 'Netherlands'].includes(neName) && !inBox(outer, EUROPE))
     return `${neName} (overseas)`;
   if (neName === 'Russia' && inBox(outer, [32, 44, 37, 46.5])) return 'Ukraina'; // Crimea
@@ -129,7 +145,7 @@ export function loadUnits() {
         const north = clipPolygonAtLat(polygon, SAHARA_BORDER_LAT, true);
         const south = clipPolygonAtLat(polygon, SAHARA_BORDER_LAT, false);
         if (north) add('Maroko', north);
-        if (south) add('Sahara Zachodnia', south);
+        if (south) add(POLISH_NAMES['W. Sahara'], south);
       } else {
         add(unitOf(neName, polygon), polygon);
       }

@@ -18,6 +18,11 @@ export function layoutShapes(continent, units, proj) {
     if (!rings.some((r) => reachesFrame(r, proj.width, proj.height))) continue;
     shapes.push({ name: unit.name, country: listed.has(unit.name) ? listed.get(unit.name) : -1, rings });
   }
+  // A state the data has no shape of is placed by its coordinates alone.
+  continent.countries.forEach((c, k) => {
+    if (c.lonlat && !shapes.some((s) => s.name === c.name))
+      shapes.push({ name: c.name, country: k, rings: [], point: proj.point(c.lonlat) });
+  });
   shapes.sort((a, b) => (a.country >= 0) - (b.country >= 0));
   shapes.forEach((s, k) => (s.id = k + 1));
   const missing = continent.countries.filter((c) => !shapes.some((s) => s.name === c.name));
@@ -61,9 +66,20 @@ export function largestSquare(grid, width, height, id) {
 // with an outline on the visible map. Both are painted into the grid; returns
 // { patches, markers } as [{ shape, x, y, size }] (top-left corners).
 export function makeClickable(continent, shapes, grid, width, height) {
+  const patches = [], markers = [];
+  // A marker may cut into a neighbour; the next pass mends that neighbour.
+  for (let pass = 0; pass < 3; pass++) {
+    const before = patches.length + markers.length;
+    clickablePass(continent, shapes, grid, width, height, patches, markers);
+    if (patches.length + markers.length === before) break;
+  }
+  return { patches, markers };
+}
+
+function clickablePass(continent, shapes, grid, width, height, patches, markers) {
   const byCountry = new Map(shapes.filter((s) => s.country >= 0).map((s) => [s.country, s]));
   const finds = continent.countries.map((c) => c.find);
-  const patches = [], markers = [];
+  const added = [];
   const area = (k) => grid.reduce((n, id) => n + (id === byCountry.get(k).id), 0);
   // Smallest first: tiny countries get the best spots for their markers.
   const small = continent.countries
@@ -80,16 +96,21 @@ export function makeClickable(continent, shapes, grid, width, height) {
     const patch = bestPatch(ctx);
     if (patch && patch.own >= PATCH_MIN_OWN) {
       patches.push({ shape, x: patch.x, y: patch.y, size: MIN_BLOCK });
+      added.push(patches.at(-1));
       continue;
     }
     if (!c.find) throw new Error(`${c.name} is too small and has no Find point`);
-    const marker = bestMarker(ctx, c.find);
+    let marker = bestMarker(ctx, c.find);
+    // Where a neighbour's point leaves no room, the marker moves off into
+    // the sea nearby and takes the Find point along to its middle.
+    for (let reach = 2; !marker && reach <= MARKER_REACH; reach += 2) marker = nearbyMarker(ctx, c.find, reach);
     if (!marker) throw new Error(`no room for a marker of ${c.name}`);
+    if (marker.moved) c.find = [marker.x + MARKER / 2, marker.y + MARKER / 2];
     markers.push({ shape, x: marker.x, y: marker.y, size: MARKER });
+    added.push(markers.at(-1));
   }
-  for (const m of [...patches, ...markers])
+  for (const m of added)
     for (let y = m.y; y < m.y + m.size; y++) grid.fill(m.shape.id, y * width + m.x, y * width + m.x + m.size);
-  return { patches, markers };
 }
 
 const PATCH_MIN_OWN = 40; // of the MIN_BLOCK² pixels
@@ -105,6 +126,21 @@ function bestPatch(ctx) {
     for (let x = x0 - MIN_BLOCK + 1; x <= x1; x++) {
       const r = squareCost(x, y, MIN_BLOCK, ctx);
       if (r && (!best || r.own > best.own || (r.own === best.own && r.cost < best.cost))) best = { x, y, ...r };
+    }
+  }
+  return best;
+}
+
+const MARKER_REACH = 16; // how far a marker may move from its country
+
+function nearbyMarker(ctx, [fx, fy], reach) {
+  let best = null;
+  for (let y = fy - reach - MARKER; y <= fy + reach; y++) {
+    for (let x = fx - reach - MARKER; x <= fx + reach; x++) {
+      const r = squareCost(x, y, MARKER, ctx);
+      if (!r) continue;
+      const cost = r.cost + 4 * Math.hypot(x + MARKER / 2 - fx, y + MARKER / 2 - fy);
+      if (!best || cost < best.cost) best = { x, y, cost, moved: true };
     }
   }
   return best;
@@ -144,3 +180,55 @@ function squareCost(x, y, size, { k, shape, finds, placed, reserved, grid, width
   }
   return { own, cost };
 }
+
+// The Find point of a country whose row has none: its pixel farthest from
+// every other country and the sea; for a country with no pixel, the middle of
+// its largest ring (or its coordinates). Rows with "find": null are found on
+// another continent and keep no point here.
+export function placeFinds(continent, shapes, grid, width, height) {
+  const depth = chamferDepth(grid, width, height);
+  continent.countries.forEach((c, k) => {
+    if ('find' in c) return;
+    const shape = shapes.find((s) => s.country === k);
+    let best = -1, at = null;
+    for (let i = 0; i < grid.length; i++)
+      if (grid[i] === shape.id && depth[i] > best) (best = depth[i]), (at = [i % width, Math.floor(i / width)]);
+    c.find = at ?? middleOf(shape, width, height);
+  });
+}
+
+// Distance in pixels (chamfer 1/1, 8 neighbours) from each pixel to the
+// nearest pixel of another id or the map's edge.
+function chamferDepth(grid, width, height) {
+  const d = new Float32Array(grid.length).fill(Infinity);
+  const at = (x, y) => (x < 0 || y < 0 || x >= width || y >= height ? 0 : null);
+  const pass = (ys, xs, steps) => {
+    for (const y of ys)
+      for (const x of xs) {
+        const i = y * width + x;
+        for (const [dx, dy] of steps) {
+          const nx = x + dx, ny = y + dy;
+          const edge = at(nx, ny);
+          const n = edge === 0 ? 0 : grid[ny * width + nx] === grid[i] ? d[ny * width + nx] : 0;
+          d[i] = Math.min(d[i], n + 1);
+        }
+      }
+  };
+  const range = (n) => [...Array(n).keys()];
+  pass(range(height), range(width), [[-1, 0], [0, -1], [-1, -1], [1, -1]]);
+  pass(range(height).reverse(), range(width).reverse(), [[1, 0], [0, 1], [1, 1], [-1, 1]]);
+  return d;
+}
+
+function middleOf(shape, width, height) {
+  if (shape.point) return clampPoint(shape.point, width, height);
+  const area = (r) => Math.abs(r.reduce((a, p, i) => a + p[0] * r[(i + 1) % r.length][1] - r[(i + 1) % r.length][0] * p[1], 0));
+  const ring = shape.rings.reduce((a, r) => (area(r) > area(a) ? r : a), shape.rings[0]);
+  const mean = [0, 1].map((j) => ring.reduce((a, p) => a + p[j], 0) / ring.length);
+  return clampPoint(mean, width, height);
+}
+
+const clampPoint = ([x, y], width, height) => [
+  Math.min(width - 6, Math.max(5, Math.floor(x))),
+  Math.min(height - 6, Math.max(5, Math.floor(y))),
+];

@@ -5,8 +5,8 @@
 // fallbacks and the split of a list line.
 #include <gtest/gtest.h>
 
-#include "platform/FakePlatform.h"
-#include "puzzle/PictureChoice.h"
+#include "data/PictureChoice.h"
+#include "support/FakePlatform.h"
 
 namespace {
 int Draw(int r, int count) {

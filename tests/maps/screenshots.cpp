@@ -14,13 +14,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/TarvoApplication.h"
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "maps/MapTables.h"
 #include "maps/MapsWindow.h"
-#include "platform/FakePlatform.h"
+#include "platform/TarvoApplication.h"
+#include "support/FakePlatform.h"
 #include "widgets/ImageView.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zespół Terravika
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "data/RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Zespół Terravika
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/TarvoApplication.h"
+#include "platform/TarvoApplication.h"
 
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 
-#include "data/TarvoError.h"
-#include "widgets/BundledFont.h"
+#include "Version.h"
+#include "platform/BundledFont.h"
+#include "platform/TarvoError.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name gives the windows their X11 class "Terravika", which the

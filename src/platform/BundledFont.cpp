@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zespół Terravika
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/BundledFont.h"
+#include "platform/BundledFont.h"
 
 #include <QDir>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/TarvoApplication.h"
+#include "platform/TarvoApplication.h"
 
 TEST(WindowSystem, WaylandUsesXWaylandOnlyWhenPresentAndNotOverridden) {
     EXPECT_EQ(TarvoApplication::PlatformFor("wayland", "wayland-0", ":0", ""), "xcb");
