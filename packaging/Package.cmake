@@ -23,7 +23,8 @@ set(CPACK_PACKAGE_CONTACT "Zespół Terravika <zespol@terravika.invalid>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libchm is loaded when the help opens and the SQLite driver when the first
-# result is kept, so no binary names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libqt6sql6-sqlite")
+# Qt's own texts in Polish, libchm (loaded when the help opens) and the
+# results' database driver: no binary names them, so they are added to the
+# libraries' packages here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libchm1, libqt6sql6-sqlite")
 include(CPack)

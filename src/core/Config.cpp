@@ -111,9 +111,10 @@ int ReplaceFile(const QString& path, const QByteArray& bytes) {
 
 // For a folder where no new file may be made but the file itself is
 // writable: overwrites the file in place, putting the old bytes back when the
-// write fails. Returns 0 or the error number.
+// write fails. A link is never written through: its target may be anyone's
+// file. Returns 0 or the error number.
 int RewriteInPlace(const QString& path, const QByteArray& bytes) {
-    const int fd = open(FileName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    const int fd = open(FileName(path).constData(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return errno;
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxConfigBytes) {

@@ -46,8 +46,9 @@ public:
     // One uncovered tile or one wrong answer.
     void Penalty();
     bool IsLost() const { return points < kLeastPoints; }
-    // Exact and case-sensitive: no trimming, no other normalisation.
-    bool Matches(const QString& typed) const { return typed == answer; }
+    // Exact and case-sensitive, except that spaces at the ends and repeated
+    // spaces between words do not count.
+    bool Matches(const QString& typed) const { return typed.simplified() == answer.simplified(); }
     // The verdict shown when the game is decided.
     QString ResultText() const;
 

@@ -5,6 +5,9 @@
 
 #include <jpeglib.h>
 
+#include <QBuffer>
+#include <QImageReader>
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 
@@ -25,6 +28,10 @@ struct JpegErrors {
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];  // libjpeg's words
     const char* refusal;            // the program's own reason, or null
+    int maxScans;
+    int scans;  // scans begun
+    bool keepDamaged;
+    bool damaged;  // libjpeg warned about the data
 };
 
 JpegErrors& ErrorsOf(j_common_ptr cinfo) {
@@ -36,13 +43,28 @@ JpegErrors& ErrorsOf(j_common_ptr cinfo) {
     std::longjmp(ErrorsOf(cinfo).jump, 1);
 }
 
-// Warnings (corrupt or truncated data) end the decoding like errors do.
+// Warnings (corrupt or truncated data) end the decoding like errors do,
+// unless what could be read is wanted.
 void JpegMessage(j_common_ptr cinfo, int level) {
-    if (level < 0) JpegFail(cinfo);
+    if (level >= 0) return;
+    if (!ErrorsOf(cinfo).keepDamaged) JpegFail(cinfo);
+    ErrorsOf(cinfo).damaged = true;
+}
+
+// The largest DCT reduction (1/2, 1/4, 1/8) whose output still covers needed.
+unsigned ScaleDenominator(const jpeg_decompress_struct& cinfo, QSize needed) {
+    if (needed.isEmpty()) return 1;
+    for (unsigned d = 8; d > 1; d /= 2)
+        if (cinfo.image_width / d >= unsigned(needed.width()) &&
+            cinfo.image_height / d >= unsigned(needed.height()))
+            return d;
+    return 1;
 }
 
 void JpegProgress(j_common_ptr cinfo) {
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans) {
+    JpegErrors& errors = ErrorsOf(cinfo);
+    errors.scans = reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number;
+    if (errors.scans > errors.maxScans) {
         ErrorsOf(cinfo).refusal = "za dużo przebiegów";
         std::longjmp(ErrorsOf(cinfo).jump, 1);
     }
@@ -51,7 +73,7 @@ void JpegProgress(j_common_ptr cinfo) {
 // Kept free of objects with destructors because longjmp may leave it. The
 // size is judged from the header, before libjpeg buffers anything.
 bool DecodeInto(jpeg_decompress_struct& cinfo, JpegErrors& errors, const QByteArray& data,
-                qint64 maxPixels, QImage& image) {
+                const JpegRequest& request, QImage& image) {
     if (setjmp(errors.jump)) return false;
     jpeg_create_decompress(&cinfo);
     cinfo.mem->max_memory_to_use = kJpegWorkMemory;
@@ -59,10 +81,12 @@ bool DecodeInto(jpeg_decompress_struct& cinfo, JpegErrors& errors, const QByteAr
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
-    if (qint64(cinfo.image_width) * cinfo.image_height > maxPixels) {
+    if (qint64(cinfo.image_width) * cinfo.image_height > request.maxPixels) {
         errors.refusal = "obraz jest za duży";
         return false;
     }
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = ScaleDenominator(cinfo, request.neededSize);
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
     image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB888);
@@ -91,7 +115,9 @@ quint16 U16(const uchar* p) {
 
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& data, qint64 maxPixels) {
+namespace {
+JpegPicture DecodeJpeg(const QByteArray& data, const JpegRequest& request, int maxScans,
+                       int& scans) {
     jpeg_decompress_struct cinfo;
     JpegErrors errors;
     std::memset(&cinfo, 0, sizeof cinfo);
@@ -102,14 +128,78 @@ QImage DecodeJpeg(const QByteArray& data, qint64 maxPixels) {
     errors.progress.progress_monitor = JpegProgress;
     errors.message[0] = 0;
     errors.refusal = nullptr;
+    errors.maxScans = maxScans;
+    errors.scans = 0;
+    errors.keepDamaged = request.keepDamaged;
+    errors.damaged = false;
     QImage image;
-    const bool ok = DecodeInto(cinfo, errors, data, maxPixels, image);
+    const bool ok = DecodeInto(cinfo, errors, data, request, image);
     jpeg_destroy_decompress(&cinfo);
-    if (ok) return image;
+    scans = std::max(errors.scans, 1);
+    if (ok) return {image, errors.damaged};
     // The library's own words are English; they go in brackets after ours.
     const QString why =
         errors.refusal ? QString::fromUtf8(errors.refusal) : QString::fromLatin1(errors.message);
     throw TarvoError(QStringLiteral("Niepoprawny obraz JPEG (%1)").arg(why));
+}
+
+[[noreturn]] void OverBudget() {
+    throw TarvoError(QStringLiteral("Za dużo obrazków na jednej stronie"));
+}
+
+// PNG and GIF through Qt's readers, whose declared size is checked first.
+QImage DecodeWithQt(const QByteArray& data, const QByteArray& format, qint64 maxPixels) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > maxPixels) OverBudget();
+    const QImage image = reader.read();
+    if (image.isNull()) throw TarvoError(QStringLiteral("Niepoprawny obraz"));
+    return image;
+}
+}  // namespace
+
+QImage DecodeJpeg(const QByteArray& data, qint64 maxPixels) {
+    int scans = 0;
+    return DecodeJpeg(data, JpegRequest{maxPixels, {}, false}, kMaxJpegScans, scans).image;
+}
+
+JpegPicture DecodeJpeg(const QByteArray& data, const JpegRequest& request) {
+    int scans = 0;
+    return DecodeJpeg(data, request, kMaxJpegScans, scans);
+}
+
+QImage DecodeBudgetedPicture(const QByteArray& data, PictureBudget& budget) {
+    if (budget.pictures <= 0 || data.size() > budget.bytes) OverBudget();
+    --budget.pictures;
+    budget.bytes -= data.size();
+    const qint64 maxPixels = std::min(budget.pixels, kMaxPicturePixels);
+    QImage image;
+    if (data.startsWith("\xff\xd8")) {
+        int scans = 0;
+        const int maxScans = std::min(budget.jpegScans, kMaxJpegScans);
+        try {
+            image = DecodeJpeg(data, JpegRequest{maxPixels, {}, false}, maxScans, scans).image;
+        } catch (const TarvoError&) {
+            budget.jpegScans -= scans;
+            throw;
+        }
+        budget.jpegScans -= scans;
+    } else if (data.startsWith("BM")) {
+        image = DecodeBmp(data);
+    } else if (data.startsWith("\x89PNG")) {
+        image = DecodeWithQt(data, "png", maxPixels);
+    } else if (data.startsWith("GIF8")) {
+        image = DecodeWithQt(data, "gif", maxPixels);
+    } else {
+        throw TarvoError(QStringLiteral("Nieznany format obrazka"));
+    }
+    const qint64 pixels = qint64(image.width()) * image.height();
+    if (pixels > budget.pixels) OverBudget();
+    budget.pixels -= pixels;
+    return image;
 }
 
 QImage DecodeBmp(const QByteArray& data) {

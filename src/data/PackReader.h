@@ -41,6 +41,8 @@ public:
 
     int EntryCount() const;  // dirLength / 128 of the open archive
     const QStringList& Names() const { return names; }
+    // The size a member's record gives, without reading it.
+    qint64 MemberSize(int index) const { return records.value(index).size; }
     bool Contains(const QString& name) const;
     int IndexOf(const QString& name) const;  // first match, case-insensitive; -1 if none
 

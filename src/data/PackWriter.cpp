@@ -5,9 +5,11 @@
 
 #include <QSaveFile>
 #include <QtEndian>
+#include <cerrno>
 
 #include "platform/TarvoError.h"
 #include "platform/Windows1250.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -49,6 +51,11 @@ QByteArray BuildPack(const QList<PackMember>& members) {
 void WritePack(const QString& path, const QList<PackMember>& members) {
     const QByteArray bytes = BuildPack(members);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TarvoError(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    // Qt's own reasons are English; the system's error number gives a Polish one.
+    const int error = file.error() == QFileDevice::ResourceError ? ENOSPC : errno ? errno : EIO;
+    throw TarvoError(
+        QStringLiteral("Nie można zapisać pliku %1: %2").arg(path, SystemErrorText(error)));
 }

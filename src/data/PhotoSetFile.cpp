@@ -4,12 +4,16 @@
 #include "data/PhotoSetFile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
+#include <QTransform>
 
 #include "data/DataAccess.h"
 #include "data/ImageCodecs.h"
 #include "data/PackReader.h"
+#include "platform/RegularFile.h"
 #include "platform/TarvoError.h"
 #include "platform/Windows1250.h"
 
@@ -18,7 +22,11 @@ namespace {
 constexpr int kJpegQuality = 90;
 constexpr qint64 kTitleBytes = 4096;
 constexpr int kTitleLength = 80;
-constexpr int kPictureFileMegabytes = 256;  // decoded size a picture file may take
+constexpr int kPictureFileMegabytes = 128;  // decoded size a PNG file may take
+constexpr qint64 kMaxPictureFileBytes = 64 << 20;
+constexpr qint64 kMaxPhotoPixels = 120 << 20;  // a 12000 x 10000 camera photo
+// A photo is kept only as large as its cut may need, whichever way it turns.
+constexpr QSize kKeptSize{768, 768};
 
 QByteArray EncodeAnsi(const QString& text) {
     const std::optional<QByteArray> bytes = Windows1250::Encode(text);
@@ -38,6 +46,48 @@ QByteArray EncodeJpeg(const QImage& picture) {
 
 QString PictureLine(const PhotoSetRules::Entry& entry) {
     return entry.name + u'*' + entry.description;
+}
+
+// A set's picture as the editor keeps it: the 384 x 256 the set shows.
+QImage SetPicture(const QByteArray& jpeg) {
+    const QImage picture = DecodeJpeg(jpeg, {kMaxPicturePixels, PhotoSetRules::kPictureSize}).image;
+    if (!PhotoSetRules::UsualProportions(picture.size()))
+        throw TarvoError(PhotoSetRules::kOddProportions);
+    return PhotoSetRules::FitPicture(picture);
+}
+
+QImage OnWhite(const QImage& image) {
+    if (!image.hasAlphaChannel()) return image;
+    QImage white(image.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QPainter(&white).drawImage(0, 0, image);
+    return white;
+}
+
+// At most kKeptSize's shorter side on the picture's shorter side.
+QImage Kept(const QImage& image) {
+    const int shorter = std::min(image.width(), image.height());
+    if (shorter <= kKeptSize.width()) return image;
+    return image.scaled(image.size() * (double(kKeptSize.width()) / shorter), Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation);
+}
+
+QImage Upright(QImage image, QImageIOHandler::Transformations turn) {
+    if (turn & QImageIOHandler::TransformationMirror) image = image.mirrored(true, false);
+    if (turn & QImageIOHandler::TransformationFlip) image = image.mirrored(false, true);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+QByteArray ReadPictureBytes(const QString& path, const QString& name) {
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, QIODevice::ReadOnly, why))
+        throw TarvoError(QStringLiteral("%1: %2").arg(name, why));
+    if (file.size() > kMaxPictureFileBytes)
+        throw TarvoError(QStringLiteral("%1: plik jest za duży").arg(name));
+    return file.read(kMaxPictureFileBytes);
 }
 
 }  // namespace
@@ -73,7 +123,7 @@ PhotoSetContent ReadPhotoSet(const QString& path) {
         try {
             const auto bytes = pak.Extract(QStringLiteral("Im%1.jpg").arg(n));
             if (!bytes) throw TarvoError(QStringLiteral("Brak obrazka Im%1.jpg").arg(n));
-            entry.picture = DecodeJpeg(*bytes);
+            entry.picture = SetPicture(*bytes);
         } catch (const TarvoError& error) {
             entry.pictureProblem = error.message();
         }
@@ -98,16 +148,38 @@ QString ReadPhotoSetTitle(const QString& path) {
     }
 }
 
-QImage LoadPictureFile(const QString& path) {
+PictureFile LoadPictureFile(const QString& path) {
     const QString name = QFileInfo(path).fileName();
-    QImageReader reader(path);
+    const QByteArray bytes = ReadPictureBytes(path, name);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     const QByteArray format = reader.format();
     if (format != "jpeg" && format != "png")
         throw TarvoError(QStringLiteral("%1: to nie jest zdjęcie JPEG ani PNG").arg(name));
-    reader.setAutoTransform(true);
-    reader.setAllocationLimit(kPictureFileMegabytes);
-    const QImage image = reader.read();
-    if (image.isNull())
-        throw TarvoError(QStringLiteral("%1: nie da się odczytać obrazka").arg(name));
-    return image;
+    const QSize size = reader.size();
+    if (!size.isEmpty() && !PhotoSetRules::UsualProportions(size))
+        throw TarvoError(QStringLiteral("%1: %2").arg(name, PhotoSetRules::kOddProportions));
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    PictureFile picture;
+    bool damaged = false;
+    if (format == "jpeg") {
+        const JpegPicture jpeg = DecodeJpeg(bytes, {kMaxPhotoPixels, kKeptSize, true});
+        picture.image = jpeg.image;
+        damaged = jpeg.damaged;
+    } else {
+        reader.setAllocationLimit(kPictureFileMegabytes);
+        picture.image = reader.read();
+        if (picture.image.isNull())
+            throw TarvoError(QStringLiteral("%1: nie da się odczytać obrazka").arg(name));
+    }
+    picture.image = Upright(Kept(OnWhite(picture.image)), turn);
+    picture.size = (turn & QImageIOHandler::TransformationRotate90) ? size.transposed() : size;
+    if (damaged)
+        picture.warning = QStringLiteral("Obrazek jest niekompletny");
+    else if (picture.size.width() < PhotoSetRules::kPictureSize.width() ||
+             picture.size.height() < PhotoSetRules::kPictureSize.height())
+        picture.warning = QStringLiteral("Obrazek jest mały i będzie nieostry");
+    return picture;
 }

@@ -37,13 +37,18 @@ QString Characters(int count) {
 
 void CheckText(QList<Problem>& problems, int n, const QString& text, const QString& what) {
     const QString bad = Unstorable(text);
-    if (!bad.isEmpty())
-        problems.append(
-            {n, QStringLiteral("%1 zawiera znak „%2”, którego nie da się zapisać").arg(what, bad)});
+    if (bad.isEmpty()) return;
+    // An invisible character is named by its number.
+    const QString shown = bad[0].category() == QChar::Other_Control
+                              ? QStringLiteral("znak sterujący U+%1")
+                                    .arg(bad[0].unicode(), 4, 16, QChar('0'))
+                                    .toUpper()
+                              : QStringLiteral("znak „%1”").arg(bad);
+    problems.append(
+        {n, QStringLiteral("%1 zawiera %2, którego nie da się zapisać").arg(what, shown)});
 }
 
-void CheckName(QList<Problem>& problems, int n, const QString& name, const PuzzleLabels& label,
-               QHash<QString, int>& firstWithName) {
+void CheckName(QList<Problem>& problems, int n, const QString& name, const PuzzleLabels& label) {
     if (name.isEmpty()) {
         problems.append({n, QStringLiteral("Brak nazwy")});
         return;
@@ -56,12 +61,6 @@ void CheckName(QList<Problem>& problems, int n, const QString& name, const Puzzl
     CheckText(problems, n, name, QStringLiteral("Nazwa"));
     if (QFontMetrics(label.font).horizontalAdvance(name) > label.nameWidth)
         problems.append({n, QStringLiteral("Nazwa nie mieści się w puzzlach: skróć ją")});
-    const auto first = firstWithName.constFind(name);
-    if (first != firstWithName.constEnd())
-        problems.append(
-            {n, QStringLiteral("Ta sama nazwa jest już przy obrazku nr %1").arg(first.value())});
-    else
-        firstWithName.insert(name, n);
 }
 
 void CheckDescription(QList<Problem>& problems, int n, const QString& description,
@@ -71,10 +70,17 @@ void CheckDescription(QList<Problem>& problems, int n, const QString& descriptio
         problems.append({n, QStringLiteral("Opis ma %1 znaków; mieści się najwyżej %2")
                                 .arg(description.size())
                                 .arg(kMaxDescriptionLength)});
+    // The longest beginning that fits, found by halving: a long description
+    // costs a few measurements, not one per character.
     const QFontMetrics metrics(label.font);
-    qsizetype fits = description.size();
-    while (fits > 0 && metrics.horizontalAdvance(description.left(fits)) > label.descriptionWidth)
-        --fits;
+    qsizetype fits = 0, over = description.size() + 1;
+    while (over - fits > 1) {
+        const qsizetype middle = (fits + over) / 2;
+        if (metrics.horizontalAdvance(description.left(middle)) > label.descriptionWidth)
+            over = middle;
+        else
+            fits = middle;
+    }
     if (fits < description.size())
         problems.append({n, QStringLiteral("Opis nie mieści się w puzzlach: skróć go o %1")
                                 .arg(Characters(int(description.size() - fits)))});
@@ -94,6 +100,12 @@ void CheckPicture(QList<Problem>& problems, int n, const Entry& entry) {
 
 QString StoredName(const QString& typed) {
     return typed.trimmed().toUpper();
+}
+
+bool UsualProportions(QSize source) {
+    constexpr qint64 kMaxRatio = 8;
+    return !source.isEmpty() && qint64(source.width()) <= kMaxRatio * source.height() &&
+           qint64(source.height()) <= kMaxRatio * source.width();
 }
 
 QSize CoverSize(QSize source) {
@@ -131,17 +143,41 @@ QImage FitPicture(const QImage& source) {
     return FitPicture(source, CentredCrop(source.size()));
 }
 
-QList<Problem> Check(const QList<Entry>& entries, const PuzzleLabels& label) {
+QStringList EntryProblems(const Entry& entry, const PuzzleLabels& label) {
     QList<Problem> problems;
-    if (entries.size() < kMinPictures)
+    CheckName(problems, 1, entry.name, label);
+    CheckDescription(problems, 1, entry.description, label);
+    CheckPicture(problems, 1, entry);
+    return ProblemsOf(problems, 1);
+}
+
+QList<Problem> SetProblems(const QStringList& names, const QList<QStringList>& entryProblems) {
+    QList<Problem> problems;
+    if (names.size() < kMinPictures)
         problems.append({0, QStringLiteral("Zestaw potrzebuje co najmniej dwóch obrazków")});
     QHash<QString, int> firstWithName;
-    for (int i = 0; i < entries.size(); ++i) {
-        CheckName(problems, i + 1, entries[i].name, label, firstWithName);
-        CheckDescription(problems, i + 1, entries[i].description, label);
-        CheckPicture(problems, i + 1, entries[i]);
+    for (int i = 0; i < names.size(); ++i) {
+        for (const QString& text : entryProblems.value(i)) problems.append({i + 1, text});
+        if (names[i].isEmpty()) continue;
+        const auto first = firstWithName.constFind(names[i]);
+        if (first != firstWithName.constEnd())
+            problems.append(
+                {i + 1,
+                 QStringLiteral("Ta sama nazwa jest już przy obrazku nr %1").arg(first.value())});
+        else
+            firstWithName.insert(names[i], i + 1);
     }
     return problems;
+}
+
+QList<Problem> Check(const QList<Entry>& entries, const PuzzleLabels& label) {
+    QStringList names;
+    QList<QStringList> own;
+    for (const Entry& entry : entries) {
+        names.append(entry.name);
+        own.append(EntryProblems(entry, label));
+    }
+    return SetProblems(names, own);
 }
 
 QStringList ProblemsOf(const QList<Problem>& problems, int picture) {

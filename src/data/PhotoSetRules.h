@@ -39,6 +39,12 @@ PuzzleLabels PuzzleLabelMetrics();
 // country recognition holds capitals and compares exactly.
 QString StoredName(const QString& typed);
 
+// Whether a picture is neither too narrow nor too flat to be cut: one side at
+// most eight times the other. Scaling a 1 x 60,000 picture to cover 384 x 256
+// would take gigabytes.
+bool UsualProportions(QSize source);
+inline const QString kOddProportions = QStringLiteral("Obrazek ma nietypowe proporcje");
+
 // The size a picture is scaled to so that it covers 384 x 256 with its
 // proportions kept; the cut then takes 384 x 256 out of it.
 QSize CoverSize(QSize source);
@@ -64,6 +70,10 @@ struct Problem {
 
 // Every problem that keeps the set from working, in picture order.
 QList<Problem> Check(const QList<Entry>& entries, const PuzzleLabels& label);
+// The same in two steps, so that an editor checks again only the picture
+// that changed: the problems of one picture on its own, then the set's.
+QStringList EntryProblems(const Entry& entry, const PuzzleLabels& label);
+QList<Problem> SetProblems(const QStringList& names, const QList<QStringList>& entryProblems);
 // The problems of one picture (1-based) among them.
 QStringList ProblemsOf(const QList<Problem>& problems, int picture);
 

@@ -37,7 +37,9 @@ void PhotoSetDraft::Open(const QString& file) {
 QStringList PhotoSetDraft::AddFiles(const QStringList& files) {
     QStringList failures;
     for (const QString& file : files) try {
-            AddPicture(LoadPictureFile(file));
+            const PictureFile picture = LoadPictureFile(file);
+            AddPicture(picture.image);
+            pictures.last().warning = picture.warning;
         } catch (const TarvoError& error) {
             failures.append(error.message());
         }
@@ -46,12 +48,15 @@ QStringList PhotoSetDraft::AddFiles(const QStringList& files) {
 
 void PhotoSetDraft::AddPicture(const QImage& source, const QString& name) {
     Picture picture;
-    if (!source.isNull()) {
+    if (!source.isNull() && !UsualProportions(source.size())) {
+        picture.problem = kOddProportions;
+    } else if (!source.isNull()) {
         picture.cover = source.size() == kPictureSize
                             ? source
                             : source.scaled(CoverSize(source.size()), Qt::IgnoreAspectRatio,
                                             Qt::SmoothTransformation);
         picture.crop = CentredCrop(source.size());
+        picture.fitted = FitPicture(picture.cover, picture.crop);
     }
     picture.name = StoredName(name);
     pictures.append(picture);
@@ -69,11 +74,15 @@ void PhotoSetDraft::Move(int from, int to) {
 void PhotoSetDraft::SetName(int index, const QString& typed) {
     // Kept as typed but in capitals; spaces at the ends go when the set is
     // checked and saved, so that a space typed between words stays.
-    if (index >= 0 && index < pictures.size()) pictures[index].name = typed.toUpper();
+    if (index < 0 || index >= pictures.size()) return;
+    pictures[index].name = typed.toUpper();
+    pictures[index].checked = false;
 }
 
 void PhotoSetDraft::SetDescription(int index, const QString& text) {
-    if (index >= 0 && index < pictures.size()) pictures[index].description = text;
+    if (index < 0 || index >= pictures.size()) return;
+    pictures[index].description = text;
+    pictures[index].checked = false;
 }
 
 void PhotoSetDraft::MoveCrop(int index, QPoint delta) {
@@ -81,23 +90,32 @@ void PhotoSetDraft::MoveCrop(int index, QPoint delta) {
     Picture& picture = pictures[index];
     // The cover picture is its own source here, so the clamp uses its size.
     picture.crop = ClampCrop(picture.cover.size(), picture.crop + delta);
+    picture.fitted = FitPicture(picture.cover, picture.crop);
 }
 
-QImage PhotoSetDraft::Fitted(int index) const {
-    const Picture& picture = pictures.at(index);
-    return FitPicture(picture.cover, picture.crop);
+Entry PhotoSetDraft::EntryOf(const Picture& picture) const {
+    return {StoredName(picture.name), picture.description.trimmed(), picture.fitted,
+            picture.problem};
 }
 
 QList<Entry> PhotoSetDraft::Entries() const {
     QList<Entry> entries;
-    for (int i = 0; i < pictures.size(); ++i)
-        entries.append({StoredName(pictures[i].name), pictures[i].description.trimmed(), Fitted(i),
-                        pictures[i].problem});
+    for (const Picture& picture : pictures) entries.append(EntryOf(picture));
     return entries;
 }
 
 QList<Problem> PhotoSetDraft::Problems() const {
-    return Check(Entries(), label);
+    QStringList names;
+    QList<QStringList> own;
+    for (const Picture& picture : pictures) {
+        if (!picture.checked) {
+            picture.problems = EntryProblems(EntryOf(picture), label);
+            picture.checked = true;
+        }
+        names.append(StoredName(picture.name));
+        own.append(picture.problems);
+    }
+    return SetProblems(names, own);
 }
 
 void PhotoSetDraft::Save(const QString& file) {

@@ -21,6 +21,11 @@ public:
         QString name;  // in capitals, as typed
         QString description;
         QString problem;  // why the picture could not be read
+        QString warning;  // what the teacher should know, not stopping the save
+        QImage fitted;    // the cut, as the set will hold it
+        // The picture's own problems, checked again only after it changed.
+        mutable QStringList problems;
+        mutable bool checked = false;
     };
 
     explicit PhotoSetDraft(PhotoSetRules::PuzzleLabels label);
@@ -30,7 +35,8 @@ public:
     // Empties the draft.
     void Clear();
     // Adds picture files (JPEG or PNG, any size) at the end, cut from the
-    // centre. Returns the messages of files that could not be read.
+    // centre. Returns the messages of files that could not be read; damaged
+    // and small pictures are added with their warning.
     QStringList AddFiles(const QStringList& files);
     void AddPicture(const QImage& source, const QString& name = {});
 
@@ -41,7 +47,7 @@ public:
     // Moves the cut by delta pixels of the cover picture, kept inside it.
     void MoveCrop(int index, QPoint delta);
     // The picture as the set will hold it: the 384 x 256 cut.
-    QImage Fitted(int index) const;
+    QImage Fitted(int index) const { return pictures.at(index).fitted; }
 
     QList<PhotoSetRules::Problem> Problems() const;
     bool CanSave() const { return Problems().isEmpty(); }
@@ -60,6 +66,7 @@ public:
 
 private:
     QList<PhotoSetRules::Entry> Entries() const;
+    PhotoSetRules::Entry EntryOf(const Picture& picture) const;
 
     PhotoSetRules::PuzzleLabels label;
 };

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include "editor/CropView.h"
 #include "platform/Platform.h"
@@ -58,17 +59,30 @@ PhotoSetEditor::PhotoSetEditor(Messages& messages, QWidget* parent)
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 2);
     resize(980, 640);
-    confirmDiscard = [this] {
-        return QMessageBox::question(
-                   this, kAppTitle, QStringLiteral("Zestaw ma niezapisane zmiany. Porzucić je?")) ==
-               QMessageBox::Yes;
-    };
+    confirmDiscard = [this] { return AskAboutChanges(); };
     Refresh();
 }
 
 void PhotoSetEditor::Changed() {
     modified = true;
     Refresh();
+}
+
+// "Zapisz" saves first (and goes on only when that worked), "Nie zapisuj"
+// drops the changes, "Anuluj" and Esc stay.
+bool PhotoSetEditor::AskAboutChanges() {
+    QMessageBox box(QMessageBox::Question, kAppTitle,
+                    QStringLiteral("Zestaw ma niezapisane zmiany. Zapisać je?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QStringLiteral("Zapisz"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Nie zapisuj"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == cancel) return false;
+    if (box.clickedButton() == save) ZapiszClick();
+    return !modified || box.clickedButton() != save;
 }
 
 bool PhotoSetEditor::MayDiscard() {
@@ -125,7 +139,7 @@ QWidget* PhotoSetEditor::BuildList() {
     WyzejBut = Button(box, "WyzejBut", QStringLiteral("W&yżej"));
     NizejBut = Button(box, "NizejBut", QStringLiteral("N&iżej"));
     UsunBut = Button(box, "UsunBut", QStringLiteral("&Usuń"));
-    layout->addWidget(Caption(box, QStringLiteral("&Obrazki (przeciągnij tu zdjęcia):"), Lista), 0,
+    layout->addWidget(Caption(box, QStringLiteral("O&brazki (przeciągnij tu zdjęcia):"), Lista), 0,
                       0, 1, 3);
     layout->addWidget(Lista, 1, 0, 1, 3);
     layout->addWidget(WyzejBut, 2, 0);
@@ -212,28 +226,39 @@ void PhotoSetEditor::Refresh() {
 }
 
 void PhotoSetEditor::RefreshList() {
-    const QList<PhotoSetRules::Problem> problems = draft.Problems();
+    QList<QStringList> problems(draft.pictures.size());
+    for (const PhotoSetRules::Problem& problem : draft.Problems())
+        if (problem.picture > 0) problems[problem.picture - 1].append(problem.text);
     const int current = Selected();
     refreshing = true;
     const QSignalBlocker block(Lista);
-    // Items are updated in place, so that the list keeps its scroll position.
+    // Items are updated in place and only where they changed, so that the
+    // list keeps its scroll position and a key costs little in a long list.
     while (Lista->count() > draft.pictures.size()) delete Lista->takeItem(Lista->count() - 1);
-    while (Lista->count() < draft.pictures.size()) new QListWidgetItem(Lista);
+    if (Lista->count() < draft.pictures.size())  // in one insertion, not one per item
+        Lista->addItems(QStringList(draft.pictures.size() - Lista->count(), QString()));
+    listed.resize(draft.pictures.size());
     for (int i = 0; i < draft.pictures.size(); ++i) {
         const auto& picture = draft.pictures[i];
-        const QStringList own = PhotoSetRules::ProblemsOf(problems, i + 1);
-        QString text = QStringLiteral("%1. %2").arg(i + 1).arg(
-            picture.name.isEmpty() ? QStringLiteral("(bez nazwy)") : picture.name);
-        for (const QString& problem : own) text += QStringLiteral("\n⚠ ") + problem;
-        QListWidgetItem* item = Lista->item(i);
-        item->setText(text);
-        item->setIcon(picture.cover.isNull()
-                          ? QIcon()
-                          : QIcon(QPixmap::fromImage(draft.Fitted(i).scaled(kThumb))));
-        item->setForeground(own.isEmpty() ? palette().color(QPalette::Text) : QColor(0xB0, 0, 0));
+        const Listed now{picture.name, problems[i], picture.warning, picture.fitted.cacheKey()};
+        if (listed[i] == now) continue;
+        ShowItem(Lista->item(i), i, now);
+        listed[i] = now;
     }
     Lista->setCurrentRow(std::min(std::max(current, 0), int(draft.pictures.size()) - 1));
     refreshing = false;
+}
+
+void PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& shown) {
+    const QImage& fitted = draft.pictures[index].fitted;
+    QString text = QStringLiteral("%1. %2").arg(index + 1).arg(
+        shown.name.isEmpty() ? QStringLiteral("(bez nazwy)") : shown.name);
+    for (const QString& problem : shown.problems) text += QStringLiteral("\n⚠ ") + problem;
+    if (!shown.warning.isEmpty()) text += QStringLiteral("\nⓘ ") + shown.warning;
+    item->setText(text);
+    item->setIcon(fitted.isNull() ? QIcon() : QIcon(QPixmap::fromImage(fitted.scaled(kThumb))));
+    item->setForeground(shown.problems.isEmpty() ? palette().color(QPalette::Text)
+                                                 : QColor(0xB0, 0, 0));
 }
 
 void PhotoSetEditor::RefreshDetail() {
@@ -256,7 +281,9 @@ void PhotoSetEditor::RefreshDetail() {
     if (NazwaEdit->text() != picture.name) NazwaEdit->setText(picture.name);
     if (OpisEdit->text() != picture.description) OpisEdit->setText(picture.description);
     OpisPodglad->setText(picture.description);
-    Problemy->setText(PhotoSetRules::ProblemsOf(draft.Problems(), index + 1).join('\n'));
+    QStringList notes = PhotoSetRules::ProblemsOf(draft.Problems(), index + 1);
+    if (!picture.warning.isEmpty()) notes << picture.warning;
+    Problemy->setText(notes.join('\n'));
 }
 
 void PhotoSetEditor::RefreshState() {
@@ -301,8 +328,9 @@ void PhotoSetEditor::OpenSet(const QString& path) {
 }
 
 void PhotoSetEditor::DodajClick() {
-    const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("Dodaj obrazki"),
-                                                            QDir::homePath(), kPictureFilter);
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Dodaj obrazki"),
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), kPictureFilter);
     if (!files.isEmpty()) AddFiles(files);
 }
 

@@ -5,6 +5,7 @@
 // The set editor's window: the list of pictures with their problems on the
 // left, the chosen picture's cut, name and description on the right, the
 // set's title and the file buttons on top. Pictures may be dropped onto it.
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -15,6 +16,7 @@ class Messages;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 class PhotoSetEditor : public QWidget {
@@ -73,7 +75,19 @@ private:
     int Selected() const;
     void Changed();
     bool MayDiscard();
+    bool AskAboutChanges();
+
+    // What a list item shows; an item is drawn again only when it changes.
+    struct Listed {
+        QString name;
+        QStringList problems;
+        QString warning;
+        qint64 picture = -1;
+        bool operator==(const Listed&) const = default;
+    };
+    void ShowItem(QListWidgetItem* item, int index, const Listed& shown);
 
     Messages& messages;
     bool refreshing = false;
+    QList<Listed> listed;
 };

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "core/AppContext.h"
@@ -114,9 +115,7 @@ void ExplorersWindow::Opening(Module) {
 void ExplorersWindow::ShowExplorer(int n) {
     CloseEnlargement();
     ImPowiekszenie->clear();
-    RE->clear();
-    const QByteArray rtf = ctx.data.LoadExplorerText(ExplorerAt(n).document);
-    if (!rtf.isEmpty()) ReadRtf(rtf, *RE->document());
+    ShowText(ctx.data.LoadExplorerText(ExplorerAt(n).document));
     RE->moveCursor(QTextCursor::Start);
     RE->verticalScrollBar()->setValue(0);
     try {
@@ -133,6 +132,20 @@ void ExplorersWindow::ShowExplorer(int n) {
         ShowMissingData();
     }
     RE->setFocus();
+}
+
+// The document is built off screen and handed to the view whole, so that the
+// view lays it out once rather than after every paragraph.
+void ExplorersWindow::ShowText(const QByteArray& rtf) {
+    auto* text = new QTextDocument(RE);
+    QTextDocument* shown = RE->document();
+    text->setDefaultFont(shown->defaultFont());
+    text->setDocumentMargin(shown->documentMargin());
+    if (!rtf.isEmpty()) ReadRtf(rtf, *text);
+    // The view deletes the document it made itself; the earlier ones are ours.
+    const bool ours = shown->parent() == RE;
+    RE->setDocument(text);
+    if (ours) delete shown;
 }
 
 void ExplorersWindow::ImOdkrClick() {

@@ -46,6 +46,7 @@ private:
     void BuildEnlargement();
     void CloseEnlargement();
     void ShowMissingData();
+    void ShowText(const QByteArray& rtf);
 
     AppContext& ctx;
     QWidget* focusBeforeEnlargement = nullptr;

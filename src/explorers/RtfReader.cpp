@@ -27,6 +27,13 @@ namespace {
 
 constexpr qsizetype kMaxInput = 8 << 20;  // bytes read; the rest is ignored
 constexpr qint64 kMaxText = 256 << 10;    // characters and paragraphs shown
+constexpr int kMaxParagraphs = 10000;     // text after the last one is dropped
+// A paragraph's layout costs more than its length: longer ones are broken,
+// and later changes of letter format within one keep the last format.
+constexpr int kMaxParagraphChars = 4000;
+constexpr int kMaxParagraphFormats = 100;
+constexpr int kMaxHalfPoints = 144;       // 72-point letters; larger ones are shrunk
+constexpr double kMaxPictureSide = 1024;  // pixels a picture is shown at
 constexpr int kMaxDepth = 256;            // deeper groups share the deepest state
 constexpr int kMaxTableEntries = 1024;    // fonts and colours kept
 constexpr int kMaxTabs = 64;              // tab stops per paragraph
@@ -319,8 +326,11 @@ private:
     qsizetype pictureBytes = 0;  // picture data kept so far
     qint64 pixelsLeft = kMaxDocumentPixels;
     qint64 textLeft = kMaxText;
+    int paragraphsLeft = kMaxParagraphs;
     QString pending;
     CharState pendingFormat;
+    int formatsLeft = kMaxParagraphFormats;  // in the current paragraph
+    int paragraphChars = 0;
 };
 
 int Clamp(int v, int lo, int hi) {
@@ -552,7 +562,7 @@ bool Reader::ApplyChar(Word word, bool hasParam, int param) {
             ch.strike = on;
             break;
         case Word::FontSize:
-            ch.halfPoints = hasParam ? Clamp(param, 2, 600) : 24;
+            ch.halfPoints = hasParam ? Clamp(param, 2, kMaxHalfPoints) : 24;
             break;
         case Word::Font:
             ch.font = param;
@@ -745,8 +755,11 @@ int Reader::CodePageNow() const {
 
 void Reader::Append(char16_t c) {
     if (c == 0 || textLeft <= 0) return;
+    if (paragraphChars >= kMaxParagraphChars) EndParagraph();
+    ++paragraphChars;
     --textLeft;
-    if (!(st.ch == pendingFormat)) {
+    if (!(st.ch == pendingFormat) && formatsLeft > 0) {
+        --formatsLeft;
         Flush();
         pendingFormat = st.ch;
     }
@@ -772,6 +785,9 @@ void Reader::EndParagraph() {
     Flush();
     if (textLeft <= 0) return;
     --textLeft;
+    if (--paragraphsLeft <= 0) textLeft = 0;  // the rest is not shown
+    formatsLeft = kMaxParagraphFormats;
+    paragraphChars = 0;
     cursor.setBlockFormat(BlockFormat());
     cursor.insertBlock(BlockFormat(), CharFormat(st.ch));
 }
@@ -831,7 +847,7 @@ QImage DecodePicture(const Picture& picture, qint64 maxPixels) {
 // The shown size: the goal size in twips when given, scaled by percent.
 double ShownSize(int goal, int scale, int natural) {
     const double base = goal > 0 ? goal / kTwipsPerPixel : natural;
-    return std::clamp(base * (scale > 0 ? scale / 100.0 : 1.0), 1.0, 4000.0);
+    return std::clamp(base * (scale > 0 ? scale / 100.0 : 1.0), 1.0, kMaxPictureSide);
 }
 
 void Reader::FinishPicture() {

@@ -11,9 +11,10 @@
 //
 // The input is untrusted: the reader works in one pass with an explicit
 // group stack of bounded depth, never recurses, and caps what it keeps (256 Ki
-// characters and paragraphs, 64 pictures of 4096 x 2048 pixels together), so
-// any byte string gives a document in time linear in its size and a layout
-// of bounded cost.
+// characters, 10,000 paragraphs, letters of 72 points, 64 pictures of
+// 4096 x 2048 pixels together, each shown at most 1024 pixels wide), so any
+// byte string gives a document in time linear in its size and a layout of
+// bounded cost.
 #include <QByteArray>
 
 class QTextDocument;

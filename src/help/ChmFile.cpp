@@ -64,6 +64,21 @@ bool SurvivesProbe(const QByteArray& chmPath) {
 }
 }  // namespace
 
+namespace {
+// The in-memory copy of the help file: libchm opens it again by name, so it
+// is closed as soon as chm_open has returned, whatever happened.
+struct MemoryCopy {
+    int fd = memfd_create("terravika-help", MFD_CLOEXEC);
+    ~MemoryCopy() {
+        if (fd >= 0) close(fd);
+    }
+    QByteArray Path() const { return "/proc/self/fd/" + QByteArray::number(fd); }
+};
+
+// More objects than any help file has; the rest of a larger list is ignored.
+constexpr int kMaxObjects = 20000;
+}  // namespace
+
 ChmFile::ChmFile(const QString& path) {
     // The file is copied into memory first, so that the program opens exactly
     // the bytes the probe read, and a FIFO of the same name never blocks.
@@ -73,17 +88,35 @@ ChmFile::ChmFile(const QString& path) {
     if (!OpenRegularFile(source, path, QIODevice::ReadOnly, why))
         throw TarvoError("Brak pliku pomocy " + path);
     const QByteArray bytes = source.read(kMaxFileBytes + 1);
-    memory = memfd_create("terravika-help", MFD_CLOEXEC);
-    if (bytes.size() > kMaxFileBytes || memory < 0 ||
-        write(memory, bytes.constData(), bytes.size()) != bytes.size())
-        throw TarvoError("Plik pomocy " + path + " jest uszkodzony");
-    const QByteArray copy = "/proc/self/fd/" + QByteArray::number(memory);
-    if (SurvivesProbe(copy)) handle = chm_open(copy.constData());
+    {
+        const MemoryCopy copy;
+        if (bytes.size() <= kMaxFileBytes && copy.fd >= 0 &&
+            write(copy.fd, bytes.constData(), bytes.size()) == bytes.size() &&
+            SurvivesProbe(copy.Path()))
+            handle = chm_open(copy.Path().constData());
+    }
+    if (handle) ListObjects();
     if (!handle || !SaneCompression()) {
         if (handle) chm_close(handle);
-        close(memory);
         throw TarvoError("Plik pomocy " + path + " jest uszkodzony");
     }
+}
+
+// The list is walked page by page along its links, as in the probe, which
+// has shown that the walk ends.
+void ChmFile::ListObjects() {
+    chm_enumerate(
+        handle, CHM_ENUMERATE_ALL,
+        [](chmFile*, chmUnitInfo* unit, void* context) {
+            auto& self = *static_cast<ChmFile*>(context);
+            if (self.objects.size() >= kMaxObjects) return CHM_ENUMERATOR_SUCCESS;
+            const QString name = QString::fromUtf8(unit->path);
+            self.objects.insert(name.toLower(), {unit->start, unit->length, unit->space});
+            if ((unit->flags & CHM_ENUMERATE_NORMAL) && (unit->flags & CHM_ENUMERATE_FILES))
+                self.fileList.append(name);
+            return CHM_ENUMERATOR_CONTINUE;
+        },
+        this);
 }
 
 namespace {
@@ -122,13 +155,11 @@ bool ChmFile::SaneCompression() const {
 }
 
 QByteArray ChmFile::Head(const char* objectPath, int bytes) const {
-    chmUnitInfo unit{};
-    if (chm_resolve_object(handle, objectPath, &unit) != CHM_RESOLVE_SUCCESS) return {};
-    if (unit.space != CHM_UNCOMPRESSED) return QByteArray("");
-    QByteArray data(int(std::min<LONGUINT64>(unit.length, bytes)), Qt::Uninitialized);
-    const LONGINT64 got = chm_retrieve_object(
-        handle, &unit, reinterpret_cast<unsigned char*>(data.data()), 0, data.size());
-    return got == data.size() ? data : QByteArray("");
+    const auto found = objects.constFind(QString::fromLatin1(objectPath).toLower());
+    if (found == objects.cend()) return {};
+    if (found->space != CHM_UNCOMPRESSED) return QByteArray("");
+    const QByteArray data = Retrieve(*found, std::min<quint64>(found->length, bytes));
+    return data.isNull() ? QByteArray("") : data;
 }
 
 ChmFile::~ChmFile() {
@@ -136,29 +167,18 @@ ChmFile::~ChmFile() {
 }
 
 QByteArray ChmFile::read(const QString& objectPath) const {
+    const auto found = objects.constFind(objectPath.toLower());
+    if (found == objects.cend() || found->length > quint64(kMaxObject)) return {};
+    return Retrieve(*found, found->length);
+}
+
+QByteArray ChmFile::Retrieve(const Object& object, quint64 bytes) const {
     chmUnitInfo unit{};
-    const QByteArray name = objectPath.toUtf8();
-    if (name.size() > CHM_MAX_PATHLEN ||
-        chm_resolve_object(handle, name.constData(), &unit) != CHM_RESOLVE_SUCCESS)
-        return {};
-    if (unit.length > static_cast<LONGUINT64>(kMaxObject)) return {};
-    QByteArray data(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
+    unit.start = object.start;
+    unit.length = object.length;
+    unit.space = object.space;
+    QByteArray data(qsizetype(bytes), Qt::Uninitialized);
     const LONGINT64 got = chm_retrieve_object(
-        handle, &unit, reinterpret_cast<unsigned char*>(data.data()), 0, unit.length);
-    if (got != static_cast<LONGINT64>(unit.length)) return {};
-    return data;
-}
-
-namespace {
-int CollectFile(chmFile*, chmUnitInfo* unit, void* context) {
-    auto* list = static_cast<QStringList*>(context);
-    if (list->size() < 10000) list->append(QString::fromUtf8(unit->path));
-    return CHM_ENUMERATOR_CONTINUE;
-}
-}  // namespace
-
-QStringList ChmFile::files() const {
-    QStringList list;
-    chm_enumerate(handle, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, CollectFile, &list);
-    return list;
+        handle, &unit, reinterpret_cast<unsigned char*>(data.data()), 0, LONGINT64(bytes));
+    return got == LONGINT64(bytes) ? data : QByteArray();
 }

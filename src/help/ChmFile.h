@@ -5,8 +5,11 @@
 // Read access to a compiled help file through libchm. The file comes from the
 // base folder, so it is untrusted: only regular files of at most 64 MiB are
 // opened, first in a child process with limits (see ChmFile.cpp), and every
-// object read is bounded in size.
+// object read is bounded in size. Names are looked up in the list of objects
+// made at opening, never through the file's own index, whose pages may point
+// at each other in a loop.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -28,14 +31,23 @@ public:
     // when it is missing, unreadable or larger than kMaxObject.
     QByteArray read(const QString& objectPath) const;
     // Paths of the ordinary (non-system) files it holds.
-    QStringList files() const;
+    QStringList files() const { return fileList; }
+
+    // Where an object lies; names compare without regard to letter case.
+    struct Object {
+        quint64 start = 0, length = 0;
+        int space = 0;
+    };
 
 private:
+    void ListObjects();
     bool SaneCompression() const;
     // At most the first bytes of an object of the uncompressed section; null
     // when there is no such object, empty when it cannot be read so.
     QByteArray Head(const char* objectPath, int bytes) const;
+    QByteArray Retrieve(const Object& object, quint64 bytes) const;
 
     chmFile* handle = nullptr;
-    int memory = -1;  // the in-memory copy of the file that libchm reads
+    QHash<QString, Object> objects;  // by lower-case path
+    QStringList fileList;
 };

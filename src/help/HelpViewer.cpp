@@ -3,22 +3,21 @@
 
 #include "help/HelpViewer.h"
 
-#include <QBuffer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
-#include <QImageReader>
 #include <QScreen>
 #include <QSplitter>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "platform/TarvoError.h"
 #include "help/ChmFile.h"
+#include "help/HelpPage.h"
 
 namespace {
 constexpr int kPageRole = Qt::UserRole;
-constexpr int kMaxPicturePixels = 4096 * 4096;
 }  // namespace
 
 HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(parent), file(file) {
@@ -26,29 +25,46 @@ HelpBrowser::HelpBrowser(const ChmFile& file, QWidget* parent) : QTextBrowser(pa
     setAccessibleName(QStringLiteral("Treść pomocy"));
 }
 
+// Every answer is a valid value, empty when there is nothing to show: an
+// invalid one would make QTextDocument look for the name on the local disk.
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    if (name.scheme() != QLatin1String("chm")) return {};
-    const QByteArray bytes = file.read(name.path());
-    if (bytes.isEmpty()) return {};
+    const QVariant nothing =
+        type == QTextDocument::ImageResource ? QVariant(QImage()) : QVariant(QString());
+    const QUrl url = source().resolved(name);
+    if (url.scheme() != QLatin1String("chm")) return nothing;
+    const QByteArray bytes = file.read(url.path());
+    if (bytes.isEmpty()) return nothing;
     switch (type) {
         case QTextDocument::HtmlResource:
+            return Page(bytes);
         case QTextDocument::StyleSheetResource:
             return DecodeHelpText(bytes);
         case QTextDocument::ImageResource:
-            return DecodePicture(bytes);
+            return Picture(bytes);
         default:
-            return {};
+            return nothing;
     }
 }
 
-QImage HelpBrowser::DecodePicture(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    // The declared size is checked before any pixel is decoded.
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels) return {};
-    return reader.read();
+// The page is parsed once off screen to check it before the view lays it out.
+QString HelpBrowser::Page(const QByteArray& bytes) {
+    pictures = PictureBudget{};
+    const QString html = DecodeHelpText(bytes);
+    QString why = HelpPageProblem(html);
+    if (why.isEmpty()) {
+        QTextDocument parsed(this);  // whose resources come from here too
+        parsed.setHtml(html);
+        why = HelpLayoutProblem(parsed);
+    }
+    return why.isEmpty() ? html : HelpPageNote(why);
+}
+
+QImage HelpBrowser::Picture(const QByteArray& bytes) {
+    try {
+        return DecodeBudgetedPicture(bytes, pictures);
+    } catch (const TarvoError&) {
+        return {};
+    }
 }
 
 HelpViewer::HelpViewer(const QString& chmPath, QWidget* parent)

@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <memory>
 
+#include "data/ImageCodecs.h"
 #include "help/HelpContents.h"
 
 class ChmFile;
@@ -15,7 +16,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // A text browser whose every page, style sheet and picture comes from the
-// help file ("chm:/page.html"); nothing is read from disk or the network.
+// help file ("chm:/page.html"); nothing is read from disk or the network. A
+// page over the layout bounds is replaced by a note, and the pictures of one
+// page share one budget.
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT
 public:
@@ -23,8 +26,10 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    static QImage DecodePicture(const QByteArray& bytes);
+    QString Page(const QByteArray& bytes);
+    QImage Picture(const QByteArray& bytes);
     const ChmFile& file;
+    PictureBudget pictures;
 };
 
 class HelpViewer : public QDialog {

@@ -85,10 +85,12 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     // Land of no state is no answer: nothing is counted, the question stays.
     if (IsLandOfNoState(colour)) {
         countryText.clear();
-        Verdict verdict{false, QStringLiteral("To nie jest państwo."),
-                        QStringLiteral("Skuteczność: %1%").arg(Effectiveness())};
-        verdict.counted = false;
-        return verdict;
+        return {false,
+                QStringLiteral("To nie jest państwo."),
+                QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
+                false,
+                false,
+                {}};
     }
     ++answers;
     countryText = CountryByColour(continent, colour);
@@ -100,6 +102,7 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
         correct ? QStringLiteral("Poprawnie") : QStringLiteral("Źle. Wskazane to: ") + countryText,
         QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
         questionPosition >= questionCount,
+        true,
         {}};
     if (verdict.roundOver) verdict.missed = std::exchange(roundMisses, {});
     return verdict;

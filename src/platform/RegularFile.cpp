@@ -25,6 +25,10 @@ QString SystemErrorText(int error) {
             return QStringLiteral("brak miejsca na dysku");
         case EISDIR:
             return QStringLiteral("to jest folder");
+        case EIO:
+            return QStringLiteral("błąd odczytu lub zapisu na dysku");
+        case ELOOP:
+            return QStringLiteral("to jest dowiązanie symboliczne");
         default:
             return QStringLiteral("błąd systemu (%1)").arg(QString::fromLocal8Bit(strerror(error)));
     }

@@ -5,20 +5,31 @@
 
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
+#include <new>
 
 #include "Version.h"
 #include "platform/BundledFont.h"
 #include "platform/TarvoError.h"
 
-TarvoApplication::TarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+TarvoApplication::TarvoApplication(int& argc, char** argv, Role role) : QApplication(argc, argv) {
+    setApplicationVersion(TERRAVIKA_VERSION);
+    UseWindowIcon();
+    UsePolishQtTexts();
+    if (role == Role::SetEditor) {
+        setApplicationName("terravika-zestawy");
+        setApplicationDisplayName(QStringLiteral("Terravika – zestawy obrazków"));
+        setDesktopFileName("pl.terravika.Zestawy");
+        return;
+    }
     // The name gives the windows their X11 class "Terravika", which the
     // desktop entry's StartupWMClass names. No display name: Qt would append
     // it to every window title, and the boxes' titles are exactly their own.
     setApplicationName("Terravika");
-    setApplicationVersion(TERRAVIKA_VERSION);
     setDesktopFileName("pl.terravika.Terravika");
-    UseWindowIcon();
     UseBundledFont();
 }
 
@@ -27,6 +38,15 @@ void TarvoApplication::UseWindowIcon() {
     const QDir icons(":/icons");
     for (const QString& entry : icons.entryList(QDir::Files)) icon.addFile(icons.filePath(entry));
     setWindowIcon(icon);
+}
+
+void TarvoApplication::UsePolishQtTexts() {
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Polish, QLocale::Poland), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
 }
 
 void TarvoApplication::UseBundledFont() {
@@ -60,8 +80,11 @@ bool TarvoApplication::notify(QObject* receiver, QEvent* event) {
         return QApplication::notify(receiver, event);
     } catch (const TarvoError& error) {
         ShowError(error.message());
-    } catch (const std::exception& error) {
-        ShowError(QString::fromLocal8Bit(error.what()));
+    } catch (const std::bad_alloc&) {
+        ShowError(QStringLiteral("Za mało pamięci, by to wykonać."));
+    } catch (const std::exception&) {
+        // The library's words are English and mean nothing to a pupil.
+        ShowError(QStringLiteral("Wystąpił nieoczekiwany błąd programu."));
     }
     return false;
 }

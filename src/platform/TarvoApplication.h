@@ -8,7 +8,10 @@
 
 class TarvoApplication : public QApplication {
 public:
-    TarvoApplication(int& argc, char** argv);
+    // The program names itself "Terravika" and draws in the bundled font; the
+    // set editor keeps the desktop's font.
+    enum class Role { Program, SetEditor };
+    TarvoApplication(int& argc, char** argv, Role role = Role::Program);
     bool notify(QObject* receiver, QEvent* event) override;
 
     static void ShowError(const QString& message);
@@ -22,6 +25,9 @@ public:
                                   const QByteArray& x11Display, const QByteArray& requested);
     // The program's icon on every window, in all its sizes.
     static void UseWindowIcon();
+    // Qt's own texts (file dialogs, standard buttons) in Polish, from Qt's
+    // translations when they are installed.
+    static void UsePolishQtTexts();
     // Registers the bundled fonts and makes the interface font the default.
     static void UseBundledFont();
 };

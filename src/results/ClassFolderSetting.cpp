@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include "platform/Windows1250.h"
+
 namespace {
 
 constexpr qint64 kMaxSettingsBytes = 64 * 1024;
@@ -15,8 +17,7 @@ QString Decode(const QByteArray& text) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8(text);
     if (!utf8.hasError()) return decoded;
-    QStringDecoder ansi("windows-1250");
-    return ansi(text);
+    return Windows1250::Decode(text);
 }
 
 }  // namespace

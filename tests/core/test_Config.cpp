@@ -143,6 +143,24 @@ TEST(Config, ReadOnlyFolderRewritesAWritableFileInPlace) {
     EXPECT_TRUE(FolderContent(dir).isEmpty());
 }
 
+TEST(Config, ReadOnlyFolderNeverWritesThroughALink) {
+    TempWorkDir dir;
+    dir.write("elsewhere/target.ini", "mine");
+    chmod(QFile::encodeName(dir.file("elsewhere/target.ini")).constData(), 0666);
+    ASSERT_TRUE(QFile::link(dir.file("elsewhere/target.ini"), dir.file("Tarvo.ini")));
+    chmod(QFile::encodeName(dir.path()).constData(), 0555);
+    Config config;
+    config.BaseFolder = dir.path();
+    EXPECT_EQ(RunUnprivileged([&] {
+                  return WriteFailure(config).endsWith("Tarvo.ini: to jest dowiązanie symboliczne")
+                             ? 0
+                             : 1;
+              }),
+              0);
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_EQ(dir.read("elsewhere/target.ini"), "mine");
+}
+
 TEST(Config, StartRemovesOnlyStaleTemporariesOfItsOwnPattern) {
     TempWorkDir dir;
     const QStringList kept = {"Tarvo.ini", "Tarvo.ini.abc", "Tarvo.ini.1234567", "Tarvo.ini.ab_d12",

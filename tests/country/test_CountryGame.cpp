@@ -78,11 +78,11 @@ TEST(CountryGame, VerdictFollowsThePointsLeft) {
     }
 }
 
-TEST(CountryGame, AnswerMustMatchExactly) {
+TEST(CountryGame, AnswerMustMatchExactlyButForSpaces) {
     CountryGame game;
-    game.answer = QStringLiteral("WŁOCHY");
-    EXPECT_TRUE(game.Matches(QStringLiteral("WŁOCHY")));
-    EXPECT_FALSE(game.Matches(QStringLiteral("WŁOCHY ")));
-    EXPECT_FALSE(game.Matches(QStringLiteral("WLOCHY")));
-    EXPECT_FALSE(game.Matches(QStringLiteral("Włochy")));
+    game.answer = QStringLiteral("KOREA POŁUDNIOWA");
+    for (const char* typed : {"KOREA POŁUDNIOWA", "KOREA POŁUDNIOWA ", "  KOREA   POŁUDNIOWA"})
+        EXPECT_TRUE(game.Matches(QString::fromUtf8(typed))) << typed;
+    for (const char* typed : {"KOREAPOŁUDNIOWA", "KOREA POLUDNIOWA", "Korea Południowa", ""})
+        EXPECT_FALSE(game.Matches(QString::fromUtf8(typed))) << typed;
 }

@@ -151,7 +151,7 @@ TEST(CountryWindow, TheTwentyFirstPenaltyLosesTheGame) {
     EXPECT_EQ(w.form->game.points, 30);
     EXPECT_EQ(w.form->Postep->progress(), 0);
     EXPECT_FALSE(w.form->game.locked);
-    w.Answer("WŁOCHY ");
+    w.Answer("WŁOCH");
     EXPECT_EQ(w.form->Postep->progress(), 0);
     EXPECT_EQ(w.form->Nazwa->text(), "Niestety - nie udało się");
     EXPECT_EQ(w.form->NazwaEdit->text(), "WŁOCHY");

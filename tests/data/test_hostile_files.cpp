@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QtEndian>
 #include <cstring>
 #include <functional>
@@ -18,6 +19,8 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
+#include "platform/TarvoError.h"
+#include "explorers/ExplorersWindow.h"
 #include "explorers/RtfReader.h"
 #include "platform/TarvoError.h"
 #include "puzzle/PuzzleWindow.h"
@@ -134,6 +137,22 @@ int ExplorerPicturesAtMost(DataAccess& data, int shown) {
     return pictures <= shown && document.toPlainText().startsWith("Wstep") ? 0 : 20 + pictures;
 }
 
+// Shows Wstep.rtf in the explorers' window and paints it; 0 when it shows.
+int ExplorerWindowShows(DataAccess& data, FakePlatform& fp, Config& config) {
+    AppContext ctx{fp.services, config, data};
+    QWidget parent;
+    ExplorersWindow form(ctx, &parent);
+    parent.show();
+    form.show();
+    form.ShowExplorer(1);
+    form.grab();
+    return form.RE->toPlainText().startsWith("Wstep") ? 0 : 30;
+}
+
+QByteArray RtfParagraphs(const QByteArray& paragraph, int count) {
+    return "{\\rtf1\\ansi Wstep\\par " + paragraph.repeated(count) + "}";
+}
+
 void WriteSet(TempWorkDir& dir, const QByteArray& list, const QByteArray& picture) {
     dir.write("Data/Zestaw.dat", BuildPack({{"Spis.txt", list}, {"Im1.jpg", picture}}));
 }
@@ -167,6 +186,17 @@ const Hostile kHostile[] = {
          WriteExplorerText(dir, rtf);
      },
      [](DataAccess& data, FakePlatform&, Config&) { return ExplorerPicturesAtMost(data, 0); }},
+    {"RtfWithHugeLetters",
+     [](TempWorkDir& dir) {
+         WriteExplorerText(dir, RtfParagraphs("{\\fs600 Wielki tekst akapitu}\\par ", 100));
+     },
+     ExplorerWindowShows},
+    {"RtfWithManyParagraphs",
+     [](TempWorkDir& dir) { WriteExplorerText(dir, RtfParagraphs("a\\par ", 200000)); },
+     ExplorerWindowShows},
+    {"RtfWithALetterFormatPerCharacter",
+     [](TempWorkDir& dir) { WriteExplorerText(dir, RtfParagraphs("{\\b a}{\\i b}", 50000)); },
+     ExplorerWindowShows},
     {"BmpKeyDeclaringHugeSize",
      [](TempWorkDir& dir) {
          QByteArray bmp = MonochromeBmp(8, 8);

@@ -87,4 +87,23 @@ rm "$T/local/terravika/Data/Klasa.dat" "$T/local/terravika/Data/Swiat.dat"
 lab
 [ ! -L "$T/ewa/terravika/Data/Klasa.dat" ] || fail "the link of a removed set stayed"
 [ "$(readlink "$T/ewa/terravika/Data/Swiat.dat")" = "$PREFIX/share/terravika/Data/Swiat.dat" ] || fail "relink"
+
+# Folders another user made are never used: a fresh private one instead. An
+# unreadable lab template gives the defaults, said on stderr.
+if [ "$(id -u)" = 0 ]; then
+    mkdir -p "$T/sq/run/terravika" "$T/sq/cache/terravika" "$T/sq/terravika-0"
+    chown nobody "$T/sq/run/terravika" "$T/sq/cache/terravika" "$T/sq/terravika-0"
+    ro XDG_RUNTIME_DIR="$T/sq/run" XDG_CACHE_HOME="$T/sq/cache" TMPDIR="$T/sq"
+    base=$(sed -n 's/.*ustawienia i zestawy zdjęć są w \(.*\) (przetrwają.*/\1/p' "$T/err")
+    case "$base" in "$T/sq/terravika-0."*) ;; *) fail "squatted folder used: $(cat "$T/err")" ;; esac
+    [ "$(stat -c %U "$base")" = root ] || fail "base not our own"
+fi
+mkdir -p "$T/noread/etc/terravika" # unreadable only for a user other than root
+echo "$lab_ini" >"$T/noread/etc/terravika/Tarvo.ini"
+chmod 000 "$T/noread/etc/terravika/Tarvo.ini"
+if [ ! -r "$T/noread/etc/terravika/Tarvo.ini" ]; then
+    start XDG_DATA_HOME="$T/noread/data" XDG_CONFIG_DIRS="$T/noread/etc"
+    check "$T/noread/data/terravika"
+    grep -q "nie można odczytać wzoru ustawień" "$T/err" || fail "no note of the template"
+fi
 echo "install: 1 passed, 0 failed"

@@ -4,6 +4,8 @@
 // terravika-pak run as a teacher's script would run it: Polish messages
 // only, and photo sets built from folders as cameras and editors leave them.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QFileInfo>
 #include <QImage>
@@ -106,4 +108,42 @@ TEST(TerravikaPak, PhotosetRefusesWhatWouldBreakTheExerciseAndSaysWhy) {
                                 "Obrazek 3 (FRANCJA): Ta sama nazwa jest już przy obrazku nr 2"})
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(problem))) << problem;
     EXPECT_TRUE(run.err.endsWith("terravika-pak: zestawu nie zapisano\n"));
+}
+
+// A FIFO never blocks the tool, and a picture of extreme proportions is
+// refused by its header, never scaled to gigabytes (the tool may take at
+// most 1 GiB of address space here).
+TEST(TerravikaPak, PhotosetRefusesFifosAndExtremePicturesWithinItsMemory) {
+    TempWorkDir dir;
+    CameraFolder(dir);
+    WritePicture(dir, "set/Im4.png", {60000, 1}, "PNG");
+    WriteList(dir, "set/Spis.txt", "Klasa\r\nA*a\r\nA*a\r\nB*b\r\nC*c\r\nD*d\r\n");
+    QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit limit{1ULL << 30, 1ULL << 30};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+    process.start(TERRAVIKA_PAK, {"photoset", dir.file("set"), dir.file("a.dat")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
+                    .contains("Obrazek 4 (D): Im4.png: Obrazek ma nietypowe proporcje"));
+
+    QFile::remove(dir.file("set/Spis.txt"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("set/Spis.txt")).constData(), 0600), 0);
+    const PakRun run = Pak({"photoset", dir.file("set"), dir.file("a.dat")});
+    EXPECT_NE(run.code, 0);
+    EXPECT_TRUE(run.err.contains("brak pliku Spis.txt")) << run.err.toStdString();
+}
+
+// Names are listed with control characters escaped, so an archive cannot
+// drive the teacher's terminal; a FIFO given to create never blocks.
+TEST(TerravikaPak, ListEscapesControlCharactersAndCreateTakesRegularFilesOnly) {
+    TempWorkDir dir;
+    dir.write("a.dat", BuildPack({{"Im\x1b[2J.jpg", "x"}}));
+    EXPECT_EQ(Pak({"list", dir.file("a.dat")}).out, "Im\\x1b[2J.jpg\t1\n");
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("fifo")).constData(), 0600), 0);
+    const PakRun run = Pak({"create", dir.file("b.dat"), dir.file("fifo")});
+    EXPECT_NE(run.code, 0);
+    EXPECT_TRUE(run.err.contains("to nie jest zwykły plik")) << run.err.toStdString();
 }

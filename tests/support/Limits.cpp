@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QThreadPool>
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -45,7 +47,17 @@ int Wait(pid_t child, int timeoutMs) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Qt paints large areas and scales pictures with pools of threads, which do
+// not survive fork: a child would wait for them for ever. The pools are
+// emptied first; they start new threads when next needed.
+void EmptyThreadPools() {
+    QThreadPool::globalInstance()->waitForDone();
+    if (qApp)
+        for (QThreadPool* pool : qApp->findChildren<QThreadPool*>()) pool->waitForDone();
+}
+
 int Fork(const std::function<void()>& prepare, const std::function<int()>& body, int timeoutMs) {
+    EmptyThreadPools();
     const pid_t child = fork();
     if (child < 0) return -1;
     if (child == 0) {

@@ -31,3 +31,10 @@ private:
 QByteArray MakeJpeg(int width, int height, QColor colour = Qt::darkGreen);
 // A photo set archive with the given list text and pictures Im1..ImN.
 QByteArray MakePhotoSet(const QByteArray& list, int pictures);
+
+// A compiled help file holding the given objects uncompressed ("/index.html"
+// and the like). With indexLoop its directory has an index page that sends
+// every "/..." name back to itself, as a crafted file can.
+QByteArray MakeHelpFile(const QList<PackMember>& objects, bool indexLoop = false);
+// A PNG of the given size in one colour.
+QByteArray MakePng(int width, int height);

@@ -11,6 +11,7 @@
 #include "data/PackReader.h"
 #include "data/PackWriter.h"
 #include "platform/TarvoError.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -22,11 +23,27 @@ int Usage(PakIo io, const char* text) {
     return kBad;
 }
 
+// Regular files only, so that a FIFO never blocks, and no larger than an
+// archive member may be.
 QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TarvoError(QStringLiteral("%1: nie można otworzyć pliku").arg(path));
-    return file.readAll();
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, QIODevice::ReadOnly, why))
+        throw TarvoError(QStringLiteral("%1: nie można otworzyć pliku: %2").arg(path, why));
+    if (file.size() > PackReader::kMaxMemberBytes)
+        throw TarvoError(QStringLiteral("%1: plik jest za duży").arg(path));
+    return file.read(PackReader::kMaxMemberBytes);
+}
+
+// A name from an archive as the terminal may show it: control characters,
+// which could move the cursor or change colours, are written as \xNN.
+QString Printable(const QString& name) {
+    QString shown;
+    for (const QChar c : name)
+        shown += c.category() == QChar::Other_Control
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar('0'))
+                     : QString(c);
+    return shown;
 }
 
 // Opens an archive read-only; a file that is not a PACK archive is an error.
@@ -51,7 +68,7 @@ int PakList(const QStringList& args, PakIo io) {
     PackReader pak;
     OpenArchive(pak, args[0]);
     for (int i = 0; i < pak.Names().size(); ++i)
-        io.out << pak.Names()[i] << '\t' << pak.ExtractByIndex(i).size() << '\n';
+        io.out << Printable(pak.Names()[i]) << '\t' << pak.MemberSize(i) << '\n';
     return 0;
 }
 

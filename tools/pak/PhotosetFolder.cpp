@@ -9,9 +9,12 @@
 #include <QRegularExpression>
 
 #include "data/DataAccess.h"
+#include "platform/RegularFile.h"
 #include "platform/TarvoError.h"
 
 namespace {
+
+constexpr qint64 kMaxListBytes = 1 << 20;  // as the program reads Spis.txt
 
 // The folder's files by their lower-case names, so that IM1.JPG and
 // spis.txt are found as well as Im1.jpg and Spis.txt.
@@ -41,10 +44,13 @@ QMap<int, QString> PictureFiles(const QMap<QString, QString>& files, QStringList
 QStringList ReadLines(const QDir& folder, const QMap<QString, QString>& files) {
     const QString name = files.value("spis.txt");
     if (name.isEmpty()) throw TarvoError(QStringLiteral("W folderze brak pliku Spis.txt"));
-    QFile file(folder.filePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        throw TarvoError(QStringLiteral("Nie można odczytać pliku %1").arg(name));
-    QStringList lines = DataAccess::DecodeList(file.readAll());
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, folder.filePath(name), QIODevice::ReadOnly, why))
+        throw TarvoError(QStringLiteral("Nie można odczytać pliku %1: %2").arg(name, why));
+    if (file.size() > kMaxListBytes)
+        throw TarvoError(QStringLiteral("Plik %1 jest za duży (więcej niż 1 MiB)").arg(name));
+    QStringList lines = DataAccess::DecodeList(file.read(kMaxListBytes));
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
     return lines;
 }
@@ -78,13 +84,15 @@ PhotoSetRules::Entry ReadEntry(const QDir& folder, int n, const QString& line, c
         return entry;
     }
     try {
-        const QImage picture = LoadPictureFile(folder.filePath(file));
-        entry.picture = PhotoSetRules::FitPicture(picture);
-        if (picture.size() != PhotoSetRules::kPictureSize)
+        const PictureFile picture = LoadPictureFile(folder.filePath(file));
+        entry.picture = PhotoSetRules::FitPicture(picture.image);
+        if (picture.size != PhotoSetRules::kPictureSize)
             notes << QStringLiteral("%1: %2 × %3 pikseli, przeskalowano i przycięto do 384 × 256")
                          .arg(file)
-                         .arg(picture.width())
-                         .arg(picture.height());
+                         .arg(picture.size.width())
+                         .arg(picture.size.height());
+        if (!picture.warning.isEmpty())
+            notes << QStringLiteral("%1: %2").arg(file, picture.warning);
         if (!file.endsWith(".jpg", Qt::CaseInsensitive))
             notes << QStringLiteral("%1: zapisano jako Im%2.jpg").arg(file).arg(n);
     } catch (const TarvoError& error) {
