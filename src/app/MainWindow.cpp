@@ -183,9 +183,21 @@ void MainWindow::FormShow() {
         ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
     }
     results = new ResultsWiring(*this, ctx);
+    PutWindowButtonsLast();
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
     fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
+}
+
+// Minimise and close are the last stops of the Tab key, after every control
+// made before them, the results link included: no Tab and Enter from
+// start-up ends the program.
+void MainWindow::PutWindowButtonsLast() {
+    QWidget* last = previousInFocusChain();
+    while (last == LMinimize || last == LClose || last->focusPolicy() == Qt::NoFocus)
+        last = last->previousInFocusChain();
+    setTabOrder(last, LMinimize);
+    setTabOrder(LMinimize, LClose);
 }
 
 void MainWindow::PositionWindows(const QRect& workArea) {

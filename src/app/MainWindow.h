@@ -70,6 +70,7 @@ protected:
 private:
     void FormShow();
     void BuildMenuColumn();
+    void PutWindowButtonsLast();
     void Launch(Module module);
     void Switch(Module module);
     void CloseActiveModule();

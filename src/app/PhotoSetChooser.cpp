@@ -10,6 +10,8 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
+#include "platform/Platform.h"
+#include "platform/TarvoError.h"
 #include "widgets/Accessibility.h"
 #include "widgets/CentreOnScreen.h"
 
@@ -37,13 +39,13 @@ PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
     Label1->move(8, 16);
     Label1->adjustSize();
 
-    CWyborZestawu = new QComboBox(this);
+    CWyborZestawu = new BrowseList(this);
     CWyborZestawu->setObjectName("CWyborZestawu");
     CWyborZestawu->setGeometry(16, 40, kListWidth, 21);
     CWyborZestawu->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     NameByPurpose(CWyborZestawu, QStringLiteral("Zestaw obrazków"));
     // Every pick closes the chooser, also a pick of the set already chosen.
-    connect(CWyborZestawu, &QComboBox::activated, this, &PhotoSetChooser::CWyborZestawuChange);
+    connect(CWyborZestawu, &BrowseList::chosen, this, &PhotoSetChooser::CWyborZestawuChange);
 }
 
 void PhotoSetChooser::Fill(const QStringList& titles) {
@@ -65,10 +67,7 @@ void PhotoSetChooser::FitWidth() {
 }
 
 void PhotoSetChooser::Choose() {
-    {
-        const QSignalBlocker block(CWyborZestawu);
-        CWyborZestawu->setCurrentIndex(ctx.config.PhotoSetIndex);
-    }
+    CWyborZestawu->setChosen(ctx.config.PhotoSetIndex);
     CentreOnScreen(this);
     exec();
 }
@@ -77,8 +76,11 @@ void PhotoSetChooser::CWyborZestawuChange(int index) {
     if (index < 0) return;
     accept();
     if (index == ctx.config.PhotoSetIndex) return;  // no change, nothing to write
-    ctx.config.PhotoSetIndex = index;
-    ctx.data.ChangePhotoSet();
+    try {
+        ctx.data.ChangePhotoSet(index);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+    }
 }
 
 void PhotoSetChooser::mouseReleaseEvent(QMouseEvent* event) {

@@ -5,11 +5,13 @@
 // The photo-set chooser: a small modal dialog with a list "Zestaw nr k – "
 // followed by each set's title, as wide as its longest item.
 // Picking another item opens that set and stores the choice; a click on the
-// dialog's panel closes it without a change.
-#include <QComboBox>
+// dialog's panel closes it without a change. The arrow keys browse the list,
+// Enter picks.
 #include <QDialog>
 #include <QLabel>
 #include <QStringList>
+
+#include "widgets/BrowseList.h"
 
 struct AppContext;
 
@@ -26,7 +28,7 @@ public:
 
     QWidget* Panel1;
     QLabel* Label1;
-    QComboBox* CWyborZestawu;
+    BrowseList* CWyborZestawu;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -3,10 +3,13 @@
 
 #include "app/SettingsDialog.h"
 
+#include <QKeyEvent>
 #include <QRadioButton>
 
 #include "core/AppContext.h"
 #include "core/Config.h"
+#include "platform/Platform.h"
+#include "platform/TarvoError.h"
 #include "widgets/CentreOnScreen.h"
 
 namespace {
@@ -60,6 +63,7 @@ SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
         auto* radio = new QRadioButton(items[i], RTempo);
         radio->setGeometry(8, 16 + 18 * i, 190, 17);
         SetChoiceColours(radio);
+        radio->installEventFilter(this);
         tempoItems->addButton(radio, i);
     }
 
@@ -100,11 +104,46 @@ void SettingsDialog::FormShow() {
     if (ctx.config.Tempo >= 1)
         tempoItems->button(std::min(ctx.config.Tempo, 3) - 1)->setChecked(true);
     CBlokuj->setChecked(ctx.config.Blokada == 1);
+    // The keyboard starts on the selected pace, or on the first when none is.
+    QAbstractButton* selected = tempoItems->checkedButton();
+    (selected ? selected : tempoItems->button(0))->setFocus(Qt::TabFocusReason);
 }
 
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* item = qobject_cast<QAbstractButton*>(watched);
+    if (event->type() == QEvent::KeyPress && item &&
+        TempoKey(item, static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+// The arrows select within the pace group, as in any radio group: Up and Left
+// the previous item, Down and Right the next, round from the last to the first.
+bool SettingsDialog::TempoKey(QAbstractButton* item, int key) {
+    int step = 0;
+    if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+    if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+    if (step == 0) return false;
+    const int count = int(tempoItems->buttons().size());
+    QAbstractButton* next = tempoItems->button((tempoItems->id(item) + step + count) % count);
+    next->setChecked(true);
+    next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    return true;
+}
+
+// The new values take effect only once they are written. A failed write is
+// told and leaves the dialog open with the settings unchanged, so "Anuluj"
+// then gives up the dialog's changes.
 void SettingsDialog::BWprowadzClick() {
-    ctx.config.Tempo = tempoItems->checkedId() + 1;  // 0 when nothing is selected
-    ctx.config.Blokada = CBlokuj->isChecked() ? 1 : 0;
-    WriteConfig(ctx.config);  // a failure leaves the dialog open
+    Config chosen = ctx.config;
+    chosen.Tempo = tempoItems->checkedId() + 1;  // 0 when nothing is selected
+    chosen.Blokada = CBlokuj->isChecked() ? 1 : 0;
+    try {
+        WriteConfig(chosen);
+    } catch (const TarvoError& e) {
+        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        return;
+    }
+    ctx.config = chosen;
     accept();
 }

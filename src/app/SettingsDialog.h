@@ -33,7 +33,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool TempoKey(QAbstractButton* item, int key);
+
     AppContext& ctx;
 };

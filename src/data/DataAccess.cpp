@@ -143,9 +143,12 @@ bool DataAccess::OpenPhotoSet() {
     }
 }
 
-void DataAccess::ChangePhotoSet() {
+void DataAccess::ChangePhotoSet(int index) {
+    Config chosen = config;
+    chosen.PhotoSetIndex = index;
+    WriteConfig(chosen);
+    config.PhotoSetIndex = index;
     OpenPhotoSet();
-    WriteConfig(config);
 }
 
 QByteArray DataAccess::ReadEntry(const QString& archive, const QString& entry) {

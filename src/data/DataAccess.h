@@ -25,8 +25,9 @@ public:
     // Opens the chosen set and reads its Spis.txt; on failure shows
     // "Problem z odczytem" and keeps the previous list. Returns success.
     bool OpenPhotoSet();
-    // OpenPhotoSet, then WriteConfig.
-    void ChangePhotoSet();
+    // Stores set `index` as the chosen one, then opens it. Throws TarvoError
+    // when the configuration cannot be written; nothing changes then.
+    void ChangePhotoSet(int index);
 
     // Loads picture n of the chosen set into PictureBitmap. Throws TarvoError.
     void LoadPhotoSetPicture(int n);

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -25,6 +24,17 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 
+namespace {
+
+// Enter or Space on the portrait acts as a click on it.
+bool IsPressKey(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+}  // namespace
+
 ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
     : ModuleWindow(parent, {60, 110}), ctx(ctx) {
     setObjectName("ExplorersWindow");
@@ -35,22 +45,22 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
     LoadJpegResourceToImage("TloOdkrywcy", ImTlo);
 
     WhiteCaption(this, "Label1", "Dokonaj wyboru", {288, 0});
-    ListaKombo = new QComboBox(this);
+    ListaKombo = new BrowseList(this);
     ListaKombo->setObjectName("ListaKombo");
     ListaKombo->setGeometry(286, 12, 140, 21);
     for (int n = 1; n <= kExplorerCount; ++n) ListaKombo->addItem(ExplorerCaption(n));
     ListaKombo->setMaxVisibleItems(kExplorerCount);
     NameByPurpose(ListaKombo, QStringLiteral("Odkrywca"));
-    connect(ListaKombo, &QComboBox::activated, this,
-            [this](int index) { ShowExplorer(index + 1); });
+    connect(ListaKombo, &BrowseList::chosen, this, [this](int index) { ShowExplorer(index + 1); });
 
     Panel1 = ColourPanel(this, "Panel1", {8, 8, 98, 119}, QColor(0, 56, 113));
     ImOdkr = new QLabel(Panel1);
     ImOdkr->setObjectName("ImOdkr");
     ImOdkr->setGeometry(1, 1, 96, 117);
     ImOdkr->setAccessibleName("Mapka wyprawy");
-    ImOdkr->setAccessibleDescription("Kliknij, aby powiększyć mapkę.");
+    ImOdkr->setAccessibleDescription("Kliknij albo naciśnij Enter, aby powiększyć mapkę.");
     ImOdkr->setCursor(Qt::PointingHandCursor);
+    ImOdkr->setFocusPolicy(Qt::TabFocus);
     ImOdkr->installEventFilter(this);
 
     BuildTextArea();
@@ -98,7 +108,7 @@ void ExplorersWindow::BuildTextArea() {
 }
 
 void ExplorersWindow::Opening(Module) {
-    ListaKombo->setCurrentIndex(0);
+    ListaKombo->setChosen(0);
     ShowExplorer(1);
 }
 
@@ -140,6 +150,8 @@ void ExplorersWindow::ShowText(const QByteArray& rtf) {
 
 void ExplorersWindow::ImOdkrClick() {
     if (ImPowiekszenie->pixmap().isNull()) return;
+    focusBeforeEnlargement =
+        QApplication::focusWidget() == ImOdkr ? static_cast<QWidget*>(ImOdkr) : RE;
     ImPowiekszenie->raise();
     ImPowiekszenie->show();
     ImPowiekszenie->setFocus();
@@ -148,13 +160,13 @@ void ExplorersWindow::ImOdkrClick() {
 void ExplorersWindow::CloseEnlargement() {
     if (!ImPowiekszenie->isVisible()) return;
     ImPowiekszenie->hide();
-    RE->setFocus();
+    focusBeforeEnlargement->setFocus();
 }
 
 bool ExplorersWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool click = event->type() == QEvent::MouseButtonRelease &&
                        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (watched == ImOdkr && click) {
+    if (watched == ImOdkr && (click || IsPressKey(event))) {
         ImOdkrClick();
         return true;
     }
@@ -178,7 +190,7 @@ void ExplorersWindow::KopiujTekstClick() {
 
 void ExplorersWindow::KopiujObrazClick() {
     try {
-        const int n = ListaKombo->currentIndex() + 1;
+        const int n = ListaKombo->Chosen() + 1;
         QApplication::clipboard()->setImage(ctx.data.LoadExplorerPicture(ExplorerPictureName(n)));
     } catch (const TarvoError&) {
         ShowMissingData();

@@ -4,13 +4,14 @@
 #pragma once
 // The reader of texts about great explorers: a topic list, the topic's
 // rich-text document and portrait, and copying either to the clipboard. A
-// click on the portrait shows it enlarged over the window.
+// click on the portrait, or Enter while it has the focus, shows it enlarged
+// over the window.
 
 #include "core/ModuleWindow.h"
+#include "widgets/BrowseList.h"
 
 struct AppContext;
 class QAction;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QTextEdit;
@@ -25,11 +26,12 @@ public:
     void KopiujTekstClick();
     void KopiujObrazClick();
     // Shows the portrait at its stored size over the window (shrunk only if
-    // larger than the window); Esc or a click closes it.
+    // larger than the window); Esc or a click closes it and the focus goes
+    // back where it was.
     void ImOdkrClick();
 
     QLabel *ImTlo, *ImOdkr, *ImPowiekszenie;
-    QComboBox* ListaKombo;
+    BrowseList* ListaKombo;
     QWidget *Panel1, *Panel2;
     QTextEdit* RE;
     QMenu* ReMenu;
@@ -47,4 +49,5 @@ private:
     void ShowText(const QByteArray& rtf);
 
     AppContext& ctx;
+    QWidget* focusBeforeEnlargement = nullptr;
 };

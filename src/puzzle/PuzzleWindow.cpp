@@ -33,6 +33,12 @@ const QColor kEditColour{0xC6, 0xE2, 0xFF};
 const QColor kFrameColour{0xFF, 0xFF, 0x00};
 const QString kError = QStringLiteral("Błąd");
 
+// The keyboard cursor's ring lies inside its cell, clear of the edge pixels
+// where the frame of a chosen piece is drawn, so that both show.
+QRect CursorRing(int cell) {
+    return PuzzleBoard::CellRect(cell).adjusted(2, 2, -2, -2);
+}
+
 QImage LoadGlyph(const QString& name) {
     QFile file(FindResource(QStringLiteral("glyphs"), name));
     if (!file.open(QIODevice::ReadOnly))
@@ -134,7 +140,7 @@ bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool PuzzleWindow::BoardKey(int key) {
     if (cursor.Move(key)) {
-        ImPuzzle->setCursorRect(PuzzleBoard::CellRect(cursor.Index(1)));
+        ImPuzzle->setCursorRect(CursorRing(cursor.Index(1)));
         ImPuzzle->setAccessibleDescription(QString("Pole %1").arg(cursor.Index(1)));
         return true;
     }
@@ -227,7 +233,7 @@ void PuzzleWindow::BeginGame() {
         ImPuzzle->setFocus(Qt::OtherFocusReason);
     }
     cursor.Reset();
-    ImPuzzle->setCursorRect(PuzzleBoard::CellRect(1));
+    ImPuzzle->setCursorRect(CursorRing(1));
     board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
     if (clockOn) Zeg1->start();

@@ -14,11 +14,14 @@ bool CharacterPasses(QChar c) {
     return (c >= u'0' && c <= u'9') || c == QChar(8) || c == QChar(7);
 }
 
+// Keys the field leaves to its window: Escape goes back to the menu, and
+// Enter types nothing.
+bool GoesToWindow(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Escape || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 bool KeyPasses(const QKeyEvent& key) {
     switch (key.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return false;
         case Qt::Key_Delete:  // Qt gives it the character 127, yet it types nothing
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -53,5 +56,10 @@ void MakeNumberField(QLineEdit* edit) {
 
 bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-    return !KeyPasses(*static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (GoesToWindow(*key)) {
+        key->ignore();  // unhandled, so the key travels on to the field's parents
+        return true;
+    }
+    return !KeyPasses(*key);
 }

@@ -4,8 +4,9 @@
 #pragma once
 // Number entry fields: of the typed characters only the digits, backspace
 // and character 7 get through. Editing keys (Delete, arrows, Home, End),
-// Tab and shortcuts held with Ctrl work as in any edit field; pasting is
-// refused by a digits-only validator.
+// Tab and shortcuts held with Ctrl work as in any edit field; Escape and
+// Enter pass the field by, on to its window. Pasting is refused by a
+// digits-only validator.
 #include <QObject>
 
 class QLineEdit;

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <optional>
 
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
@@ -319,14 +320,48 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     dialog.tempoItems->button(1)->setChecked(true);
     {
         FileSizeLimit full(0);
-        EXPECT_THROW(dialog.BWprowadzClick(), TarvoError);
+        dialog.BWprowadzClick();
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
+    EXPECT_EQ(config.Tempo, 1);
     QComboBox* sets = form->fWyborZestawu->CWyborZestawu;
     sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
     emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
     EXPECT_EQ(OtherFiles(dir), before);
+}
+
+TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet) {
+    dir.write("Data/a.dat", MakePhotoSet("S\r\nZ*z\r\nA*a\r\n", 1));
+    dir.write("Data/b.dat", MakePhotoSet("S\r\nZ*z\r\nB*b\r\nC*c\r\n", 2));
+    Start();
+    QApplication::setActiveWindow(form.get());
+    BrowseList* sets = form->fWyborZestawu->CWyborZestawu;
+    const auto chooseSecondSet = [&](bool diskFull) {
+        QTimer::singleShot(0, [&, diskFull] {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(form->fWyborZestawu));
+            EXPECT_EQ(QApplication::focusWidget(), sets) << FocusName();
+            QTest::keyClick(sets, Qt::Key_Down);
+            EXPECT_EQ(sets->currentIndex(), 1);
+            EXPECT_EQ(config.PhotoSetIndex, 0);  // browsing opens nothing
+            std::optional<FileSizeLimit> full;
+            if (diskFull) full.emplace(0);
+            QTest::keyClick(sets, Qt::Key_Return);
+        });
+        QTest::keyRelease(form.get(), Qt::Key_L, Qt::ControlModifier);
+        EXPECT_FALSE(form->fWyborZestawu->isVisible());
+    };
+    chooseSecondSet(true);
+    ASSERT_EQ(fp.messages.shown.size(), 1);
+    EXPECT_TRUE(fp.messages.shown[0].endsWith(": brak miejsca na dysku|Błąd"));
+    EXPECT_EQ(config.PhotoSetIndex, 0);
+    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=0\r\n"));
+
+    chooseSecondSet(false);
+    EXPECT_EQ(config.PhotoSetIndex, 1);
+    EXPECT_EQ(data.PictureCount, 2);
+    EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));
 }
 
 }  // namespace

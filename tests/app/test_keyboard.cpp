@@ -10,16 +10,22 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/AboutWindow.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
+#include "app/MenuHotspot.h"
 #include "app/SettingsDialog.h"
 #include "app/ShortcutKeys.h"
 #include "coords/CoordinatesWindow.h"
 #include "core/Config.h"
+#include "country/CountryWindow.h"
 #include "data/DataAccess.h"
+#include "explorers/ExplorersWindow.h"
+#include "maps/MapsWindow.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
 #include "support/FakePlatform.h"
+#include "support/Limits.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "widgets/PictureButton.h"
@@ -139,6 +145,90 @@ TEST_F(KeyboardTest, QuizAnswersWithDigitsAndGoesOnWithSpace) {
     EXPECT_TRUE(Open<QuizWindow>()->nextArrow->isVisible());
     QTest::keyClick(focus, Qt::Key_Enter);
     EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 2);
+}
+
+TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
+    QTest::keyClick(form.get(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Hotspot(1)) << FocusName();
+    QTest::keyClick(Hotspot(1), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), form->LClose) << FocusName();
+    QTest::keyClick(form->LClose, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), form->LMinimize) << FocusName();
+}
+
+// Each control of each module that can hold the focus, in sight and enabled.
+QList<QWidget*> FocusableControls(QWidget* module) {
+    QList<QWidget*> controls;
+    for (QWidget* w : module->findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->isEnabled()) controls.append(w);
+    return controls;
+}
+
+TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
+    for (int entry : {1, 3, 4, 5, 6, 7, 8}) {
+        Hotspot(entry)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Hotspot(entry), Qt::Key_Return);
+        ASSERT_EQ(int(form->ActiveModule), entry);
+        // The puzzle opens with the focus in its picture number field.
+        if (entry == 3)
+            EXPECT_EQ(QApplication::focusWidget(), Open<PuzzleWindow>()->Nr1Edit) << FocusName();
+        if (entry == 5)  // on into the degrees field
+            QTest::keyClick(Open<CoordinatesWindow>()->Nastepny, Qt::Key_Space);
+        QList<QWidget*> controls{QApplication::focusWidget()};
+        controls += FocusableControls(form->WindowOf(form->ActiveModule));
+        for (QWidget* control : controls) {
+            control->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(control, Qt::Key_Escape);
+            EXPECT_EQ(QApplication::focusWidget(), Hotspot(entry))
+                << FocusName() << " after " << entry << " " << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
+    form->LaunchEntry(3);
+    QLineEdit* field = Open<PuzzleWindow>()->Nr1Edit;
+    field->setText("12");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(field, &enter);
+    EXPECT_EQ(field->text(), "12");
+    EXPECT_FALSE(enter.isAccepted());  // no control took it on its way up
+}
+
+TEST_F(KeyboardTest, SettingsArrowsSelectWithinThePaceAndAFailedWriteChangesNothing) {
+    SettingsDialog* dialog = form->fUstawienia;
+    const auto pace = [&](int id) { return dialog->tempoItems->button(id); };
+    const auto step = [&](Qt::Key key, int expected) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(pace(expected)->isChecked()) << key;
+        EXPECT_EQ(QApplication::focusWidget(), pace(expected)) << key << FocusName();
+    };
+    const QByteArray before = dir.read("Tarvo.ini");
+    fp.messages.shown.clear();  // the start's word on the missing photo sets
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_EQ(QApplication::focusWidget(), pace(2));  // "Wolne", the stored pace
+        step(Qt::Key_Down, 0);                            // round from the last to the first
+        step(Qt::Key_Right, 1);
+        step(Qt::Key_Left, 0);
+        step(Qt::Key_Up, 2);
+        step(Qt::Key_Up, 1);
+        {
+            FileSizeLimit full(0);
+            QTest::mouseClick(dialog->BWprowadz, Qt::LeftButton);
+        }
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(config.Tempo, 3);
+        EXPECT_EQ(fp.messages.shown.size(), 1);
+        EXPECT_TRUE(fp.messages.shown.value(0).endsWith(": brak miejsca na dysku|Błąd"));
+        QTest::mouseClick(dialog->BAnuluj, Qt::LeftButton);
+    });
+    QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(config.Tempo, 3);
+    EXPECT_EQ(dir.read("Tarvo.ini"), before);
+    dialog->FormShow();  // shown again, it offers the stored pace
+    EXPECT_TRUE(pace(2)->isChecked());
 }
 
 }  // namespace

@@ -136,8 +136,7 @@ TEST_F(DataTest, UnreadableSetKeepsThePreviousList) {
     dir.write("Data/b.dat", "not an archive");
     Start();
     ASSERT_EQ(data.PictureCount, 3);
-    config.PhotoSetIndex = 1;
-    data.ChangePhotoSet();
+    data.ChangePhotoSet(1);
     EXPECT_EQ(fp.messages.shown, QStringList{"Problem z odczytem|Błąd"});
     EXPECT_EQ(data.PictureCount, 3);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));
@@ -219,7 +218,10 @@ TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
     EXPECT_EQ(config.PhotoSetIndex, 0);
     EXPECT_EQ(dir.read("Tarvo.ini"), stored);
 
-    EXPECT_TRUE(PickAndClose(chooser, [list] { QTest::keyClick(list, Qt::Key_Down); }));
+    EXPECT_TRUE(PickAndClose(chooser, [list] {
+        QTest::keyClick(list, Qt::Key_Down);  // browses only
+        QTest::keyClick(list, Qt::Key_Return);
+    }));
     EXPECT_EQ(config.PhotoSetIndex, 1);
     EXPECT_EQ(data.PictureCount, 4);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));

@@ -168,3 +168,35 @@ TEST_F(OdkrywcyFixture, ClickOnThePortraitEnlargesItUntilEscOrClick) {
     QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
     EXPECT_FALSE(big->isVisible());
 }
+
+TEST_F(OdkrywcyFixture, ArrowsBrowseTheListEnterChoosesAndThePortraitEnlargesFromTheKeys) {
+    WriteArchive();
+    panel.show();
+    form->Open(Module::Explorers);
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    BrowseList* list = form->ListaKombo;
+    list->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 19; ++i) QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), 19);
+    EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp")));  // nothing loaded yet
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(form->RE->toPlainText().startsWith("Hillary"));
+    EXPECT_EQ(QApplication::focusWidget(), form->RE);  // ready for PageDown
+
+    // Browsing on to Columbus and leaving the list shows the chosen topic again.
+    list->setFocus(Qt::BacktabFocusReason);
+    for (int i = 0; i < 11; ++i) QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->ImOdkr);
+    EXPECT_EQ(list->currentIndex(), 19);
+    EXPECT_TRUE(fp.messages.shown.isEmpty());  // Columbus, with no portrait, was never loaded
+
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        QTest::keyClick(form->ImOdkr, key);
+        ASSERT_TRUE(form->ImPowiekszenie->isVisible());
+        QTest::keyClick(form->ImPowiekszenie, Qt::Key_Escape);
+        EXPECT_FALSE(form->ImPowiekszenie->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), form->ImOdkr);
+    }
+}

@@ -281,13 +281,27 @@ TEST(PuzzleWindow, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {
     ASSERT_TRUE(w.form->ImPuzzle->hasFocus());  // the start hands the focus to the board
     const int first = w.form->board.PieceIn(1), second = w.form->board.PieceIn(2);
     for (int key : {Qt::Key_Left, Qt::Key_Up}) QTest::keyClick(w.form->ImPuzzle, Qt::Key(key));
-    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(1));
+    EXPECT_TRUE(PuzzleBoard::CellRect(1).contains(w.form->ImPuzzle->CursorRect()));
     QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);
     QTest::keyClick(w.form->ImPuzzle, Qt::Key_Right);
-    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(2));
+    EXPECT_TRUE(PuzzleBoard::CellRect(2).contains(w.form->ImPuzzle->CursorRect()));
     QTest::keyClick(w.form->ImPuzzle, Qt::Key_Return);
     EXPECT_EQ(w.form->board.PieceIn(1), second);
     EXPECT_EQ(w.form->board.PieceIn(2), first);
     for (int i = 0; i < 8; ++i) QTest::keyClick(w.form->ImPuzzle, Qt::Key_Down);
-    EXPECT_EQ(w.form->ImPuzzle->CursorRect(), PuzzleBoard::CellRect(20));
+    EXPECT_TRUE(PuzzleBoard::CellRect(20).contains(w.form->ImPuzzle->CursorRect()));
+}
+
+TEST(PuzzleWindow, TheChosenPiecesFrameShowsUnderTheKeyboardCursor) {
+    PuzzleRig w;
+    w.form->Nastepny->setFocus();
+    w.form->NastepnyClick();
+    ASSERT_TRUE(w.form->ImPuzzle->hasFocus());
+    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);  // chooses cell 1, under the cursor
+    const QImage seen = w.form->ImPuzzle->grab().toImage();
+    const QRect cell = PuzzleBoard::CellRect(1);
+    const int middle = cell.center().y();
+    EXPECT_EQ(seen.pixelColor(cell.left(), middle), QColor(Qt::yellow));    // the frame
+    EXPECT_EQ(seen.pixelColor(cell.left() + 3, middle), QColor(Qt::cyan));  // the cursor
+    EXPECT_EQ(seen.pixelColor(cell.center().x(), cell.bottom()), QColor(Qt::yellow));
 }

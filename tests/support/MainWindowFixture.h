@@ -6,7 +6,9 @@
 // platform services; Start() makes and shows it on a 1024 x 768 work area.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <memory>
+#include <string>
 
 #include "app/MainWindow.h"
 #include "core/AppContext.h"
@@ -14,6 +16,13 @@
 #include "data/DataAccess.h"
 #include "support/FakePlatform.h"
 #include "support/TestFiles.h"
+
+// The widget with the keyboard focus, by class and name, for failure messages.
+inline std::string FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus) return "no focus";
+    return std::string(focus->metaObject()->className()) + " " + focus->objectName().toStdString();
+}
 
 class MainWindowFixture : public ::testing::Test {
 protected:
