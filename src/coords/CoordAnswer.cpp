@@ -17,17 +17,19 @@ int Signed(int degrees, bool positiveSide) {
 }  // namespace
 
 bool CoordAnswer::IsRight(const CoordTask& task) const {
-    if (lonSide == 0 || latSide == 0) return false;
-    const int lon = Signed(task.longitude, task.east) - Signed(lonGiven, lonSide == 1);
-    const int lat = Signed(task.latitude, task.north) - Signed(latGiven, latSide == 1);
+    if (lonSide == LonSide::None || latSide == LatSide::None) return false;
+    const int lon = Signed(task.longitude, task.east) - Signed(lonGiven, lonSide == LonSide::East);
+    const int lat = Signed(task.latitude, task.north) - Signed(latGiven, latSide == LatSide::North);
     return std::abs(lon) <= 1 && std::abs(lat) <= 1;
 }
 
 QString CoordAnswer::Text() const {
     QString text = QString::number(lonGiven);
-    if (lonSide != 0) text += lonSide == 1 ? QStringLiteral("°E ") : QStringLiteral("°W ");
+    if (lonSide != LonSide::None)
+        text += lonSide == LonSide::East ? QStringLiteral("°E ") : QStringLiteral("°W ");
     text += QString::number(latGiven);
-    if (latSide != 0) text += latSide == 1 ? QStringLiteral("°N") : QStringLiteral("°S");
+    if (latSide != LatSide::None)
+        text += latSide == LatSide::North ? QStringLiteral("°N") : QStringLiteral("°S");
     return text;
 }
 

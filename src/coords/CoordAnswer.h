@@ -8,8 +8,12 @@
 struct CoordTask;
 
 struct CoordAnswer {
-    int lonSide = 0;   // 0 none yet, 1 E, 2 W
-    int latSide = 0;   // 0 none yet, 1 N, 2 S
+    // The side chosen for each coordinate; None until its button is pressed.
+    enum class LonSide { None, East, West };
+    enum class LatSide { None, North, South };
+
+    LonSide lonSide = LonSide::None;
+    LatSide latSide = LatSide::None;
     int lonGiven = 0;  // value typed before E or W
     int latGiven = 0;  // value typed before N or S
 

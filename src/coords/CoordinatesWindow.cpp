@@ -41,76 +41,80 @@ CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent)
     : ModuleWindow(parent, {130, 180}), ctx(ctx) {
     setObjectName("CoordinatesWindow");
     setFixedSize(386, 261);
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(0, 0, 386, 261);
-    LoadJpegResourceToImage("TloUklad", Image1);
+    background = new QLabel(this);
+    background->setObjectName("Image1");
+    background->setGeometry(0, 0, 386, 261);
+    LoadJpegResourceToImage("TloUklad", background);
     BuildGrid();
     BuildAnswerArea();
 }
 
 void CoordinatesWindow::BuildGrid() {
-    Szer1 = CentredLabel(this, "Szer1", {43, 2, 39, 16}, 13);
-    Szer1->setText("0");
-    Szer2 = CentredLabel(this, "Szer2", {142, 2, 39, 16}, 13);
-    Szer2->setText("10");
-    Szer3 = WhiteLabel(this, "Szer3", 13, true);
-    Szer3->move(188, 28);
-    SetParallelLabel(Szer3, 0);
-    Szer4 = WhiteLabel(this, "Szer4", 13, true);
-    Szer4->move(188, 129);
-    SetParallelLabel(Szer4, 10);
+    leftMeridianLabel = CentredLabel(this, "Szer1", {43, 2, 39, 16}, 13);
+    leftMeridianLabel->setText("0");
+    rightMeridianLabel = CentredLabel(this, "Szer2", {142, 2, 39, 16}, 13);
+    rightMeridianLabel->setText("10");
+    topParallelLabel = WhiteLabel(this, "Szer3", 13, true);
+    topParallelLabel->move(188, 28);
+    SetParallelLabel(topParallelLabel, 0);
+    bottomParallelLabel = WhiteLabel(this, "Szer4", 13, true);
+    bottomParallelLabel->move(188, 129);
+    SetParallelLabel(bottomParallelLabel, 10);
     const QColor blue(0x00, 0x00, 0xFF);
-    Panel3 = ColourPanel(this, "Panel3", {60, 20, 4, 136}, blue);
-    Panel2 = ColourPanel(this, "Panel2", {160, 20, 4, 136}, blue);
-    Panel4 = ColourPanel(this, "Panel4", {45, 36, 136, 4}, blue);
-    Panel5 = ColourPanel(this, "Panel5", {45, 136, 136, 4}, blue);
-    Punkt = ColourPanel(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
-    Punkt->hide();
-    SetAccessible(Punkt, QAccessible::Graphic, QStringLiteral("Punkt do odczytania"));
-    NameWithContext(Szer1, QStringLiteral("Południk lewy"));
-    NameWithContext(Szer2, QStringLiteral("Południk prawy"));
-    NameWithContext(Szer3, QStringLiteral("Równoleżnik górny"));
-    NameWithContext(Szer4, QStringLiteral("Równoleżnik dolny"));
+    leftMeridianLine = ColourPanel(this, "Panel3", {60, 20, 4, 136}, blue);
+    rightMeridianLine = ColourPanel(this, "Panel2", {160, 20, 4, 136}, blue);
+    topParallelLine = ColourPanel(this, "Panel4", {45, 36, 136, 4}, blue);
+    bottomParallelLine = ColourPanel(this, "Panel5", {45, 136, 136, 4}, blue);
+    point = ColourPanel(this, "Punkt", {59, 35, 6, 6}, QColor(0xFF, 0x00, 0x00));
+    point->hide();
+    SetAccessible(point, QAccessible::Graphic, QStringLiteral("Punkt do odczytania"));
+    NameWithContext(leftMeridianLabel, QStringLiteral("Południk lewy"));
+    NameWithContext(rightMeridianLabel, QStringLiteral("Południk prawy"));
+    NameWithContext(topParallelLabel, QStringLiteral("Równoleżnik górny"));
+    NameWithContext(bottomParallelLabel, QStringLiteral("Równoleżnik dolny"));
 }
 
 void CoordinatesWindow::BuildAnswerArea() {
     WhiteCaption(this, "Label3", "Poprawnie:", {240, 16}, 11);
-    Odp = CentredLabel(this, "Odp", {240, 32, 121, 17}, 11);
+    rightAnswerLabel = CentredLabel(this, "Odp", {240, 32, 121, 17}, 11);
     WhiteCaption(this, "Label4", "Twoja odpowiedź:", {240, 56}, 11);
-    JegoOdp = CentredLabel(this, "JegoOdp", {240, 72, 121, 13}, 11);
-    NameWithContext(Odp, QStringLiteral("Poprawnie"));
-    NameWithContext(JegoOdp, QStringLiteral("Twoja odpowiedź"));
+    pupilAnswerLabel = CentredLabel(this, "JegoOdp", {240, 72, 121, 13}, 11);
+    NameWithContext(rightAnswerLabel, QStringLiteral("Poprawnie"));
+    NameWithContext(pupilAnswerLabel, QStringLiteral("Twoja odpowiedź"));
 
-    N = SideButton("N", {295, 96});
-    W = SideButton("W", {240, 147});
-    E = SideButton("E", {346, 147});
-    S = SideButton("S", {295, 198});
-    N->setAccessibleName("N, szerokość północna");
-    S->setAccessibleName("S, szerokość południowa");
-    E->setAccessibleName("E, długość wschodnia");
-    W->setAccessibleName("W, długość zachodnia");
-    connect(E, &QAbstractButton::clicked, this, [this] { LongitudeGiven(1); });
-    connect(W, &QAbstractButton::clicked, this, [this] { LongitudeGiven(2); });
-    connect(N, &QAbstractButton::clicked, this, [this] { LatitudeGiven(1); });
-    connect(S, &QAbstractButton::clicked, this, [this] { LatitudeGiven(2); });
+    northButton = SideButton("N", {295, 96});
+    westButton = SideButton("W", {240, 147});
+    eastButton = SideButton("E", {346, 147});
+    southButton = SideButton("S", {295, 198});
+    northButton->setAccessibleName("N, szerokość północna");
+    southButton->setAccessibleName("S, szerokość południowa");
+    eastButton->setAccessibleName("E, długość wschodnia");
+    westButton->setAccessibleName("W, długość zachodnia");
+    connect(eastButton, &QAbstractButton::clicked, this,
+            [this] { LongitudeGiven(CoordAnswer::LonSide::East); });
+    connect(westButton, &QAbstractButton::clicked, this,
+            [this] { LongitudeGiven(CoordAnswer::LonSide::West); });
+    connect(northButton, &QAbstractButton::clicked, this,
+            [this] { LatitudeGiven(CoordAnswer::LatSide::North); });
+    connect(southButton, &QAbstractButton::clicked, this,
+            [this] { LatitudeGiven(CoordAnswer::LatSide::South); });
 
-    NapWskaz = CentredLabel(this, "NapWskaz", {32, 204, 185, 13}, 11);
-    OdpEdit = new QLineEdit(this);
-    OdpEdit->setObjectName("OdpEdit");
-    OdpEdit->setGeometry(96, 220, 57, 18);
-    OdpEdit->setMaxLength(3);
-    OdpEdit->setFocusPolicy(Qt::ClickFocus);
-    OdpEdit->setStyleSheet(
+    promptLabel = CentredLabel(this, "NapWskaz", {32, 204, 185, 13}, 11);
+    degreesField = new QLineEdit(this);
+    degreesField->setObjectName("OdpEdit");
+    degreesField->setGeometry(96, 220, 57, 18);
+    degreesField->setMaxLength(3);
+    degreesField->setFocusPolicy(Qt::ClickFocus);
+    degreesField->setStyleSheet(
         "QLineEdit { background: #C6E2FF; color: black; border: 1px solid "
         "#00004A; padding: 0px 1px; }");
-    MakeNumberField(OdpEdit);
-    OdpEdit->installEventFilter(this);  // after the number filter, so it sees letters first
-    OdpEdit->setAccessibleName("Stopnie");
+    MakeNumberField(degreesField);
+    degreesField->installEventFilter(this);  // after the number filter, so it sees letters first
+    degreesField->setAccessibleName("Stopnie");
     WhiteCaption(this, "Label5", "°", {158, 215}, 19);
 
-    Nastepny = ChildFaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
-    connect(Nastepny, &QAbstractButton::clicked, this, &CoordinatesWindow::NastepnyClick);
+    nextButton = ChildFaceButton(this, "Nastepny", {248, 220, 113, 20}, "Następny");
+    connect(nextButton, &QAbstractButton::clicked, this, &CoordinatesWindow::NextClick);
 }
 
 FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
@@ -120,11 +124,12 @@ FaceButton* CoordinatesWindow::SideButton(const char* name, QPoint at) {
 }
 
 bool CoordinatesWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == OdpEdit && event->type() == QEvent::KeyPress &&
+    if (watched == degreesField && event->type() == QEvent::KeyPress &&
         SideKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        if (watched == N || watched == W || watched == E || watched == S)
+        if (watched == northButton || watched == westButton || watched == eastButton ||
+            watched == southButton)
             SetCaptionColour(static_cast<QWidget*>(watched),
                              event->type() == QEvent::FocusIn ? Qt::red : Qt::white);
     }
@@ -138,10 +143,10 @@ void CoordinatesWindow::keyPressEvent(QKeyEvent* event) {
 // The letters of the compass rose press the button of that side while it
 // is enabled (E and W for the longitude, N and S for the latitude).
 bool CoordinatesWindow::SideKey(int key) {
-    FaceButton* side = key == Qt::Key_E   ? E
-                       : key == Qt::Key_W ? W
-                       : key == Qt::Key_N ? N
-                       : key == Qt::Key_S ? S
+    FaceButton* side = key == Qt::Key_E   ? eastButton
+                       : key == Qt::Key_W ? westButton
+                       : key == Qt::Key_N ? northButton
+                       : key == Qt::Key_S ? southButton
                                           : nullptr;
     if (!side || !side->isEnabled()) return false;
     side->click();
@@ -149,10 +154,10 @@ bool CoordinatesWindow::SideKey(int key) {
 }
 
 void CoordinatesWindow::SetSides(bool longitude, bool latitude) {
-    E->setEnabled(longitude);
-    W->setEnabled(longitude);
-    N->setEnabled(latitude);
-    S->setEnabled(latitude);
+    eastButton->setEnabled(longitude);
+    westButton->setEnabled(longitude);
+    northButton->setEnabled(latitude);
+    southButton->setEnabled(latitude);
 }
 
 // A run of tasks ends when the pupil leaves the exercise.
@@ -164,64 +169,64 @@ void CoordinatesWindow::Closing() {
 
 void CoordinatesWindow::Opening(Module) {
     SetSides(false, false);
-    Nastepny->setEnabled(true);
-    Punkt->hide();
-    NapWskaz->setText("Wybierz \"Następny\"");
-    answer.lonSide = 0;
-    answer.latSide = 0;
-    Odp->clear();
-    JegoOdp->clear();
-    OdpEdit->clear();
-    Nastepny->setFocus();
+    nextButton->setEnabled(true);
+    point->hide();
+    promptLabel->setText("Wybierz \"Następny\"");
+    answer.lonSide = CoordAnswer::LonSide::None;
+    answer.latSide = CoordAnswer::LatSide::None;
+    rightAnswerLabel->clear();
+    pupilAnswerLabel->clear();
+    degreesField->clear();
+    nextButton->setFocus();
 }
 
-void CoordinatesWindow::NastepnyClick() {
-    Nastepny->setEnabled(false);
-    NapWskaz->setText("Podaj długość geograficzną:");
+void CoordinatesWindow::NextClick() {
+    nextButton->setEnabled(false);
+    promptLabel->setText("Podaj długość geograficzną:");
     SetSides(true, false);
     answer = CoordAnswer();
     task = DrawCoordTask(ctx.platform.random);
     ShowTask();
-    Odp->clear();
-    JegoOdp->clear();
+    rightAnswerLabel->clear();
+    pupilAnswerLabel->clear();
     FocusField();
 }
 
 void CoordinatesWindow::ShowTask() {
-    Szer1->setText(QString::number(task.LeftMeridian()));
-    Szer2->setText(QString::number(task.RightMeridian()));
-    SetParallelLabel(Szer3, task.TopParallel());
-    SetParallelLabel(Szer4, task.BottomParallel());
-    Punkt->move(task.PointCorner());
-    Punkt->show();
-    Punkt->raise();
+    leftMeridianLabel->setText(QString::number(task.LeftMeridian()));
+    rightMeridianLabel->setText(QString::number(task.RightMeridian()));
+    SetParallelLabel(topParallelLabel, task.TopParallel());
+    SetParallelLabel(bottomParallelLabel, task.BottomParallel());
+    point->move(task.PointCorner());
+    point->show();
+    point->raise();
 }
 
 void CoordinatesWindow::FocusField() {
-    OdpEdit->selectAll();
-    OdpEdit->setFocus();
+    degreesField->selectAll();
+    degreesField->setFocus();
 }
 
-void CoordinatesWindow::LongitudeGiven(int side) {
+void CoordinatesWindow::LongitudeGiven(CoordAnswer::LonSide side) {
     SetSides(false, true);
     answer.lonSide = side;
-    answer.lonGiven = CoordAnswer::ReadField(OdpEdit->text());
-    NapWskaz->setText("Podaj szerokość geograficzną:");
+    answer.lonGiven = CoordAnswer::ReadField(degreesField->text());
+    promptLabel->setText("Podaj szerokość geograficzną:");
     FocusField();
 }
 
-void CoordinatesWindow::LatitudeGiven(int side) {
+void CoordinatesWindow::LatitudeGiven(CoordAnswer::LatSide side) {
     SetSides(false, false);
     answer.latSide = side;
-    answer.latGiven = CoordAnswer::ReadField(OdpEdit->text());
+    answer.latGiven = CoordAnswer::ReadField(degreesField->text());
     const bool right = answer.IsRight(task);
     ++tasksDone;
     tasksRight += right ? 1 : 0;
-    NapWskaz->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
-    Announce(NapWskaz, NapWskaz->text() + ". Poprawnie: " + task.RightAnswer());
+    promptLabel->setText(right ? "Odpowiedziałeś poprawnie" : "Odpowiedziałeś błędnie");
+    Announce(promptLabel, promptLabel->text() + ". Poprawnie: " + task.RightAnswer());
     ctx.platform.sounds.play(right ? "Plum" : "Plim");
-    Nastepny->setEnabled(true);
-    JegoOdp->setText(answer.Text());
-    Odp->setText(task.RightAnswer());
-    Nastepny->setFocus();
+    nextButton->setEnabled(true);
+    pupilAnswerLabel->setText(answer.Text());
+    rightAnswerLabel->setText(task.RightAnswer());
+    nextButton->setFocus();
 }

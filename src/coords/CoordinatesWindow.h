@@ -21,10 +21,11 @@ public:
     const CoordTask& Task() const { return task; }
     const CoordAnswer& Answer() const { return answer; }
 
-    QLabel *Image1, *Szer1, *Szer2, *Szer3, *Szer4, *Odp, *JegoOdp, *NapWskaz;
-    QWidget *Panel2, *Panel3, *Panel4, *Panel5, *Punkt;
-    FaceButton *N, *W, *E, *S, *Nastepny;
-    QLineEdit* OdpEdit;
+    QLabel *background, *leftMeridianLabel, *rightMeridianLabel, *topParallelLabel,
+        *bottomParallelLabel, *rightAnswerLabel, *pupilAnswerLabel, *promptLabel;
+    QWidget *leftMeridianLine, *rightMeridianLine, *topParallelLine, *bottomParallelLine, *point;
+    FaceButton *northButton, *westButton, *eastButton, *southButton, *nextButton;
+    QLineEdit* degreesField;
 
 protected:
     void Opening(Module chosen) override;
@@ -36,9 +37,9 @@ private:
     void BuildGrid();
     void BuildAnswerArea();
     FaceButton* SideButton(const char* name, QPoint at);
-    void NastepnyClick();
-    void LongitudeGiven(int side);
-    void LatitudeGiven(int side);
+    void NextClick();
+    void LongitudeGiven(CoordAnswer::LonSide side);
+    void LatitudeGiven(CoordAnswer::LatSide side);
     void ShowTask();
     void FocusField();
     void SetSides(bool longitude, bool latitude);

@@ -68,87 +68,87 @@ CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent)
 }
 
 void CountryWindow::BuildControls() {
-    Panel1 = ChildPanel(this, "Panel1", {0, 0, 411, 329});
-    ImTlo = ChildImageView(Panel1, "ImTlo", {0, 0, 411, 329});
-    WhenFirstShown(ImTlo, [this] { ImTlo->setImage(LoadJpegResource("TloGdzie")); });
+    panel = ChildPanel(this, "Panel1", {0, 0, 411, 329});
+    background = ChildImageView(panel, "ImTlo", {0, 0, 411, 329});
+    WhenFirstShown(background, [this] { background->setImage(LoadJpegResource("TloGdzie")); });
 
-    PPuzel = ChildPanel(Panel1, "PPuzel", {4, 5, 386, 258});
-    Rys1 = ChildImageView(PPuzel, "Rys1", {0, 0, 386, 258});
-    Rys1->image = QImage(386, 258, QImage::Format_RGB32);
+    picturePanel = ChildPanel(panel, "PPuzel", {4, 5, 386, 258});
+    pictureView = ChildImageView(picturePanel, "Rys1", {0, 0, 386, 258});
+    pictureView->image = QImage(386, 258, QImage::Format_RGB32);
     Cover();
-    connect(Rys1, &ImageView::clicked, this, &CountryWindow::Rys1Click);
-    Rys1->setFocusPolicy(Qt::TabFocus);
-    Rys1->installEventFilter(this);
-    Rys1->setCursorRect(QRect(CountryGame::TileDrawPos(0), CountryGame::TileRect(0).size()));
-    SetAccessible(Rys1, QAccessible::Graphic, "Zakryty obrazek");
+    connect(pictureView, &ImageView::clicked, this, &CountryWindow::PictureClick);
+    pictureView->setFocusPolicy(Qt::TabFocus);
+    pictureView->installEventFilter(this);
+    pictureView->setCursorRect(QRect(CountryGame::TileDrawPos(0), CountryGame::TileRect(0).size()));
+    SetAccessible(pictureView, QAccessible::Graphic, "Zakryty obrazek");
 
-    Postep = new Gauge(Panel1);
-    Postep->setObjectName("Postep");
-    Postep->setGeometry(400, 6, 5, 258);
-    Postep->setKind(Gauge::Kind::Vertical);
-    Postep->setBorder(false);
-    Postep->setColors(QColor(0x00, 0x00, 0x4A), Qt::white);
-    Postep->setRange(0, kGaugeFull);
-    Postep->setAccessibleName(QStringLiteral("Punkty"));
+    pointsGauge = new Gauge(panel);
+    pointsGauge->setObjectName("Postep");
+    pointsGauge->setGeometry(400, 6, 5, 258);
+    pointsGauge->setKind(Gauge::Kind::Vertical);
+    pointsGauge->setBorder(false);
+    pointsGauge->setColors(QColor(0x00, 0x00, 0x4A), Qt::white);
+    pointsGauge->setRange(0, kGaugeFull);
+    pointsGauge->setAccessibleName(QStringLiteral("Punkty"));
 
-    Nazwa = new QLabel(Panel1);
-    Nazwa->setObjectName("Nazwa");
-    Nazwa->setTextFormat(Qt::PlainText);  // shows the answer from Spis.txt
-    Nazwa->setGeometry(16, 280, 169, 13);
-    Nazwa->setAlignment(Qt::AlignCenter);
-    QFont bold = Nazwa->font();
+    verdictLabel = new QLabel(panel);
+    verdictLabel->setObjectName("Nazwa");
+    verdictLabel->setTextFormat(Qt::PlainText);  // shows the answer from Spis.txt
+    verdictLabel->setGeometry(16, 280, 169, 13);
+    verdictLabel->setAlignment(Qt::AlignCenter);
+    QFont bold = verdictLabel->font();
     bold.setBold(true);
-    Nazwa->setFont(bold);
-    QPalette white = Nazwa->palette();
+    verdictLabel->setFont(bold);
+    QPalette white = verdictLabel->palette();
     white.setColor(QPalette::WindowText, Qt::white);
-    Nazwa->setPalette(white);
+    verdictLabel->setPalette(white);
 
-    NazwaEdit = MakeEdit(Panel1, "NazwaEdit", {16, 296, 169, 21});
-    NazwaEdit->installEventFilter(this);
-    connect(NazwaEdit, &QLineEdit::textChanged, this, &CountryWindow::CapitaliseName);
-    connect(NazwaEdit, &QLineEdit::textEdited, this, [this] { promptShown = false; });
-    Sprawdz = ChildFaceButton(Panel1, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
-    NrEdit = MakeEdit(Panel1, "NrEdit", {268, 276, 49, 21});
-    NrEdit->setMaxLength(2);
-    NrEdit->setText(QStringLiteral("1"));
-    MakeNumberField(NrEdit);
-    NrBut = ChildFaceButton(Panel1, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
-    Nastepny = ChildFaceButton(Panel1, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
-    connect(Sprawdz, &QAbstractButton::clicked, this, &CountryWindow::SprawdzClick);
-    connect(NrBut, &QAbstractButton::clicked, this, &CountryWindow::NrButClick);
-    connect(Nastepny, &QAbstractButton::clicked, this, &CountryWindow::NastepnyClick);
+    nameField = MakeEdit(panel, "NazwaEdit", {16, 296, 169, 21});
+    nameField->installEventFilter(this);
+    connect(nameField, &QLineEdit::textChanged, this, &CountryWindow::CapitaliseName);
+    connect(nameField, &QLineEdit::textEdited, this, [this] { promptShown = false; });
+    checkButton = ChildFaceButton(panel, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
+    pictureNumberField = MakeEdit(panel, "NrEdit", {268, 276, 49, 21});
+    pictureNumberField->setMaxLength(2);
+    pictureNumberField->setText(QStringLiteral("1"));
+    MakeNumberField(pictureNumberField);
+    enterButton = ChildFaceButton(panel, "NrBut", {260, 298, 65, 20}, QStringLiteral("Wprowadź"));
+    nextButton = ChildFaceButton(panel, "Nastepny", {328, 275, 73, 43}, QStringLiteral("Następny"));
+    connect(checkButton, &QAbstractButton::clicked, this, &CountryWindow::CheckClick);
+    connect(enterButton, &QAbstractButton::clicked, this, &CountryWindow::EnterNumberClick);
+    connect(nextButton, &QAbstractButton::clicked, this, &CountryWindow::NextClick);
 
-    NazwaEdit->setAccessibleName("Nazwa państwa");
-    NrEdit->setAccessibleName("Numer obrazka");
-    Nazwa->setAccessibleDescription(QStringLiteral("Wynik"));
-    setTabOrder(Rys1, Nastepny);
-    setTabOrder(Nastepny, Sprawdz);
-    setTabOrder(Sprawdz, NazwaEdit);
-    setTabOrder(NazwaEdit, NrBut);
-    setTabOrder(NrBut, NrEdit);
+    nameField->setAccessibleName("Nazwa państwa");
+    pictureNumberField->setAccessibleName("Numer obrazka");
+    verdictLabel->setAccessibleDescription(QStringLiteral("Wynik"));
+    setTabOrder(pictureView, nextButton);
+    setTabOrder(nextButton, checkButton);
+    setTabOrder(checkButton, nameField);
+    setTabOrder(nameField, enterButton);
+    setTabOrder(enterButton, pictureNumberField);
 }
 
 // The name field holds capitals only, whether typed, pasted or set.
 void CountryWindow::CapitaliseName() {
-    const QString upper = NazwaEdit->text().toUpper();
-    if (upper == NazwaEdit->text()) return;
-    const int cursor = NazwaEdit->cursorPosition();
-    NazwaEdit->setText(upper);
-    NazwaEdit->setCursorPosition(cursor);
+    const QString upper = nameField->text().toUpper();
+    if (upper == nameField->text()) return;
+    const int cursor = nameField->cursorPosition();
+    nameField->setText(upper);
+    nameField->setCursorPosition(cursor);
 }
 
 bool CountryWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Rys1)
+    if (watched == pictureView)
         return event->type() == QEvent::KeyPress &&
                PictureKey(static_cast<QKeyEvent*>(event)->key());
-    if (watched != NazwaEdit) return QWidget::eventFilter(watched, event);
+    if (watched != nameField) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && TypesCharacter(event) && PromptUntouched())
-        NazwaEdit->clear();  // the first character typed replaces the prompt
+        nameField->clear();  // the first character typed replaces the prompt
     if (event->type() == QEvent::KeyPress && IsEnter(event)) {
-        Sprawdz->setFocus();
-        SprawdzClick();
-        NazwaEdit->setFocus();
-        NazwaEdit->selectAll();
+        checkButton->setFocus();
+        CheckClick();
+        nameField->setFocus();
+        nameField->selectAll();
         return true;
     }
     return event->type() == QEvent::KeyRelease && IsEnter(event);
@@ -161,26 +161,26 @@ void CountryWindow::Opening(Module) {
 void CountryWindow::FormShow() {
     if (!CanChoosePicture()) return;
     if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
-    NrEdit->setText(QString::number(pictureNumber));
+    pictureNumberField->setText(QString::number(pictureNumber));
     EnableChoice(true);
     PromptForName();
 }
 
-void CountryWindow::NastepnyClick() {
+void CountryWindow::NextClick() {
     if (loading || !CanChoosePicture()) return;
     if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
-    NrEdit->setText(QString::number(pictureNumber));
+    pictureNumberField->setText(QString::number(pictureNumber));
     EnableChoice(false);
     PromptForName();
 }
 
-void CountryWindow::NrButClick() {
+void CountryWindow::EnterNumberClick() {
     if (loading || !CanChoosePicture()) return;
     const TypedPicture typed =
-        TypedPictureNumber(NrEdit->text(), ctx.platform.random, ctx.data.PictureCount);
-    if (typed.showNumber) NrEdit->setText(QString::number(typed.number));
+        TypedPictureNumber(pictureNumberField->text(), ctx.platform.random, ctx.data.PictureCount);
+    if (typed.showNumber) pictureNumberField->setText(QString::number(typed.number));
     if (!StartGame(typed.number)) return;
-    NazwaEdit->selectAll();
+    nameField->selectAll();
     EnableChoice(false);
 }
 
@@ -189,10 +189,10 @@ void CountryWindow::NrButClick() {
 // and the pupil may choose another picture.
 bool CountryWindow::StartGame(int n) {
     game.Start();
-    Postep->setProgress(kGaugeFull);
+    pointsGauge->setProgress(kGaugeFull);
     pictureNumber = n;
     Cover();
-    Nazwa->clear();
+    verdictLabel->clear();
     game.answer = SplitPictureLine(ctx.data.PictureList, n).name;
     // Loading lets pending input be handled; clicks meanwhile must neither
     // start another game nor count against this one.
@@ -216,7 +216,7 @@ bool CountryWindow::StartGame(int n) {
 bool CountryWindow::CanChoosePicture() {
     if (ctx.data.PictureCount > 0) return true;
     Cover();
-    Nazwa->clear();
+    verdictLabel->clear();
     game.locked = true;
     EnableChoice(true);
     ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
@@ -227,62 +227,62 @@ bool CountryWindow::CanChoosePicture() {
 }
 
 void CountryWindow::PromptForName() {
-    NazwaEdit->setText(kPrompt);
+    nameField->setText(kPrompt);
     promptShown = true;
-    NazwaEdit->selectAll();
-    NazwaEdit->setFocus();
+    nameField->selectAll();
+    nameField->setFocus();
 }
 
 // The field still holds the prompt as it was put there, whether or not it is
 // selected: a click into the field or the Tab key leave it unselected.
 bool CountryWindow::PromptUntouched() const {
-    return promptShown && NazwaEdit->text() == kPrompt.toUpper();
+    return promptShown && nameField->text() == kPrompt.toUpper();
 }
 
 void CountryWindow::Cover() {
-    QImage& image = Rys1->image;
+    QImage& image = pictureView->image;
     image.fill(kCoverColour);
     QPainter p(&image);
     p.setPen(Qt::black);
     p.drawRect(0, 0, image.width() - 1, image.height() - 1);
-    Rys1->update();
+    pictureView->update();
 }
 
 void CountryWindow::DrawTile(int tile) {
-    QPainter(&Rys1->image)
+    QPainter(&pictureView->image)
         .drawImage(CountryGame::TileDrawPos(tile), ctx.data.PictureBitmap,
                    CountryGame::TileRect(tile));
-    Rys1->update();
+    pictureView->update();
 }
 
 void CountryWindow::DrawWholePicture() {
-    QPainter(&Rys1->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap);
-    Rys1->update();
+    QPainter(&pictureView->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap);
+    pictureView->update();
 }
 
 void CountryWindow::Penalize() {
     game.Penalty();
-    Postep->setProgress(Postep->progress() - kGaugeStep);
+    pointsGauge->setProgress(pointsGauge->progress() - kGaugeStep);
 }
 
 bool CountryWindow::PictureKey(int key) {
     if (cursor.Move(key)) {
         const int tile = cursor.Index();
-        Rys1->setCursorRect(
+        pictureView->setCursorRect(
             QRect(CountryGame::TileDrawPos(tile), CountryGame::TileRect(tile).size()));
-        Rys1->setAccessibleDescription(
+        pictureView->setAccessibleDescription(
             QString("Kolumna %1, wiersz %2").arg(cursor.Column() + 1).arg(cursor.Row() + 1));
         return true;
     }
     if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     // From the keyboard the focus stays on the picture, so that more tiles
     // can be uncovered before the name is typed.
-    if (Uncover(cursor.Index())) Rys1->setFocus();
+    if (Uncover(cursor.Index())) pictureView->setFocus();
     return true;
 }
 
-void CountryWindow::Rys1Click() {
-    const QPoint origin = mapToGlobal(Panel1->pos());
+void CountryWindow::PictureClick() {
+    const QPoint origin = mapToGlobal(panel->pos());
     Uncover(CountryGame::TileAt(CountryGame::WindowPoint(ctx.platform.pointer.pos(), origin)));
 }
 
@@ -292,22 +292,22 @@ bool CountryWindow::Uncover(int tile) {
     if (game.locked || loading || tile < 0) return false;
     DrawTile(tile);
     Penalize();
-    Nazwa->clear();
-    NazwaEdit->setFocus();
-    NazwaEdit->selectAll();
+    verdictLabel->clear();
+    nameField->setFocus();
+    nameField->selectAll();
     if (game.IsLost()) Decide(false);
     return true;
 }
 
-void CountryWindow::SprawdzClick() {
+void CountryWindow::CheckClick() {
     if (game.locked || loading) return;
-    if (game.Matches(NazwaEdit->text())) {
+    if (game.Matches(nameField->text())) {
         Decide(true);
         return;
     }
     Penalize();
-    Nazwa->setText(QStringLiteral("NIESTETY NIE"));
-    Announce(Nazwa);
+    verdictLabel->setText(QStringLiteral("NIESTETY NIE"));
+    Announce(verdictLabel);
     ctx.platform.sounds.play(QStringLiteral("Plim"));
     if (game.IsLost()) Decide(false);
 }
@@ -315,9 +315,9 @@ void CountryWindow::SprawdzClick() {
 // The game is decided: the verdict, the whole picture, the sound; a lost
 // game also shows the answer.
 void CountryWindow::Decide(bool won) {
-    Nazwa->setText(game.ResultText());
-    Announce(Nazwa);
-    if (!won) NazwaEdit->setText(game.answer);
+    verdictLabel->setText(game.ResultText());
+    Announce(verdictLabel);
+    if (!won) nameField->setText(game.answer);
     DrawWholePicture();
     ctx.platform.sounds.play(won ? QStringLiteral("Plum") : QStringLiteral("Plim"));
     game.locked = true;
@@ -326,6 +326,6 @@ void CountryWindow::Decide(bool won) {
 }
 
 void CountryWindow::EnableChoice(bool enabled) {
-    Nastepny->setEnabled(enabled);
-    NrBut->setEnabled(enabled);
+    nextButton->setEnabled(enabled);
+    enterButton->setEnabled(enabled);
 }

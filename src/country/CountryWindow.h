@@ -21,10 +21,10 @@ class CountryWindow : public ModuleWindow {
 public:
     CountryWindow(AppContext& ctx, QWidget* parent);
 
-    void NastepnyClick();
-    void NrButClick();
-    void Rys1Click();
-    void SprawdzClick();
+    void NextClick();
+    void EnterNumberClick();
+    void PictureClick();
+    void CheckClick();
     // Arrows move the picture's cursor; Space or Enter uncovers its tile.
     bool PictureKey(int key);
 
@@ -32,18 +32,17 @@ public:
     GridCursor cursor{CountryGame::kColumns, CountryGame::kColumns};
     int pictureNumber = 0;
 
-    QWidget* Panel1;
-    ImageView* ImTlo;
-    QWidget* PPuzel;
-    ImageView* Rys1;
-    Gauge* Postep;
-    QLabel* Nazwa;
-    QLineEdit* NazwaEdit;
-    FaceButton* Sprawdz;
-    QLineEdit* NrEdit;
-    FaceButton* NrBut;
-    FaceButton* Nastepny;
-
+    QWidget* panel;
+    ImageView* background;
+    QWidget* picturePanel;
+    ImageView* pictureView;
+    Gauge* pointsGauge;
+    QLabel* verdictLabel;
+    QLineEdit* nameField;
+    FaceButton* checkButton;
+    QLineEdit* pictureNumberField;
+    FaceButton* enterButton;
+    FaceButton* nextButton;
 
 protected:
     void Opening(Module chosen) override;

@@ -70,57 +70,58 @@ PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent)
 }
 
 void PuzzleWindow::BuildControls() {
-    Image2 = ChildImageView(this, "Image2", {0, 0, 515, 407});
-    WhenFirstShown(Image2, [this] { Image2->setImage(LoadJpegResource("TloPuzzle")); });
+    background = ChildImageView(this, "Image2", {0, 0, 515, 407});
+    WhenFirstShown(background, [this] { background->setImage(LoadJpegResource("TloPuzzle")); });
 
-    ZegLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
-    ZegLabel->setAlignment(Qt::AlignCenter);
-    NameWithContext(ZegLabel, QStringLiteral("Pozostało sekund"));
-    Nazwa = WhiteLabel(this, "Nazwa", kNazwaGeometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
-    Nazwa2 =
-        WhiteLabel(this, "Nazwa2", kNazwa2Geometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
+    secondsLabel = WhiteLabel(this, "ZegLabel", {38, 44, 41, 13}, 13, true);
+    secondsLabel->setAlignment(Qt::AlignCenter);
+    NameWithContext(secondsLabel, QStringLiteral("Pozostało sekund"));
+    nameLabel =
+        WhiteLabel(this, "Nazwa", kNameLabelGeometry, PhotoSetRules::kPuzzleLabelPixelSize, false);
+    descriptionLabel = WhiteLabel(this, "Nazwa2", kDescriptionLabelGeometry,
+                                  PhotoSetRules::kPuzzleLabelPixelSize, false);
 
-    Panel1 = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
-    Image1 = new QLabel(Panel1);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(0, 0, 115, 75);
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Podgląd obrazka"));
+    previewPanel = ColourPanel(this, "Panel1", {357, 10, 115, 75}, Qt::white);
+    preview = new QLabel(previewPanel);
+    preview->setObjectName("Image1");
+    preview->setGeometry(0, 0, 115, 75);
+    preview->setScaledContents(true);
+    preview->setAccessibleName(QStringLiteral("Podgląd obrazka"));
 
-    Panel2 = ChildPanel(this, "Panel2", {12, 102, 393, 265});
-    ImPuzzle = ChildImageView(Panel2, "ImPuzzle", {0, 0, 393, 265});
-    ImPuzzle->image = QImage(393, 265, QImage::Format_RGB32);
-    ImPuzzle->image.fill(Qt::white);
-    connect(ImPuzzle, &ImageView::pressed, this, [this](QPoint pos) { ImPuzzleMouseDown(pos); });
-    ImPuzzle->setFocusPolicy(Qt::TabFocus);
-    ImPuzzle->setRingColour(Qt::cyan);  // unlike the yellow frame of a chosen piece
-    ImPuzzle->installEventFilter(this);
-    SetAccessible(ImPuzzle, QAccessible::Graphic, "Plansza puzzli");
+    boardPanel = ChildPanel(this, "Panel2", {12, 102, 393, 265});
+    boardView = ChildImageView(boardPanel, "ImPuzzle", {0, 0, 393, 265});
+    boardView->image = QImage(393, 265, QImage::Format_RGB32);
+    boardView->image.fill(Qt::white);
+    connect(boardView, &ImageView::pressed, this, [this](QPoint pos) { BoardPressed(pos); });
+    boardView->setFocusPolicy(Qt::TabFocus);
+    boardView->setRingColour(Qt::cyan);  // unlike the yellow frame of a chosen piece
+    boardView->installEventFilter(this);
+    SetAccessible(boardView, QAccessible::Graphic, "Plansza puzzli");
 
-    Nr1Edit = new QLineEdit(QStringLiteral("1"), this);
-    Nr1Edit->setObjectName("Nr1Edit");
-    Nr1Edit->setGeometry(422, 290, 41, 21);
-    Nr1Edit->setMaxLength(2);
-    Nr1Edit->setAccessibleName(QStringLiteral("Numer obrazka"));
-    QPalette edit = Nr1Edit->palette();
+    pictureNumberField = new QLineEdit(QStringLiteral("1"), this);
+    pictureNumberField->setObjectName("Nr1Edit");
+    pictureNumberField->setGeometry(422, 290, 41, 21);
+    pictureNumberField->setMaxLength(2);
+    pictureNumberField->setAccessibleName(QStringLiteral("Numer obrazka"));
+    QPalette edit = pictureNumberField->palette();
     edit.setColor(QPalette::Base, kEditColour);
-    Nr1Edit->setPalette(edit);
-    MakeNumberField(Nr1Edit);
+    pictureNumberField->setPalette(edit);
+    MakeNumberField(pictureNumberField);
 
-    bb1 =
+    clockButton =
         HintedButton(this, "bb1", {473, 288, 24, 24}, {}, QStringLiteral("Włącza i wyłącza zegar"));
-    NrBut1 = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
-                          QStringLiteral("Wybór obrazka o podanym numerze"));
-    Nastepny = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
-                            QStringLiteral("Losowy wybór obrazka"));
-    bb1->setAccessibleName("Zegar");
-    connect(bb1, &QAbstractButton::clicked, this, &PuzzleWindow::bb1Click);
-    connect(NrBut1, &QAbstractButton::clicked, this, &PuzzleWindow::NrBut1Click);
-    connect(Nastepny, &QAbstractButton::clicked, this, &PuzzleWindow::NastepnyClick);
+    enterButton = HintedButton(this, "NrBut1", {422, 316, 75, 20}, QStringLiteral("Wprowadź"),
+                               QStringLiteral("Wybór obrazka o podanym numerze"));
+    nextButton = HintedButton(this, "Nastepny", {422, 340, 75, 20}, QStringLiteral("Następny"),
+                              QStringLiteral("Losowy wybór obrazka"));
+    clockButton->setAccessibleName("Zegar");
+    connect(clockButton, &QAbstractButton::clicked, this, &PuzzleWindow::ClockButtonClick);
+    connect(enterButton, &QAbstractButton::clicked, this, &PuzzleWindow::EnterNumberClick);
+    connect(nextButton, &QAbstractButton::clicked, this, &PuzzleWindow::NextClick);
 
-    Zeg1 = new QTimer(this);
-    Zeg1->setInterval(1000);
-    connect(Zeg1, &QTimer::timeout, this, &PuzzleWindow::Zeg1Timer);
+    countdown = new QTimer(this);
+    countdown->setInterval(1000);
+    connect(countdown, &QTimer::timeout, this, &PuzzleWindow::CountdownTick);
 }
 
 void PuzzleWindow::Opening(Module) {
@@ -128,11 +129,11 @@ void PuzzleWindow::Opening(Module) {
 }
 
 void PuzzleWindow::Closing() {
-    Zeg1->stop();
+    countdown->stop();
 }
 
 bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ImPuzzle && event->type() == QEvent::KeyPress &&
+    if (watched == boardView && event->type() == QEvent::KeyPress &&
         BoardKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
     return QWidget::eventFilter(watched, event);
@@ -140,45 +141,45 @@ bool PuzzleWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool PuzzleWindow::BoardKey(int key) {
     if (cursor.Move(key)) {
-        ImPuzzle->setCursorRect(CursorRing(cursor.Index(1)));
-        ImPuzzle->setAccessibleDescription(QString("Pole %1").arg(cursor.Index(1)));
+        boardView->setCursorRect(CursorRing(cursor.Index(1)));
+        boardView->setAccessibleDescription(QString("Pole %1").arg(cursor.Index(1)));
         return true;
     }
     if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    ImPuzzleMouseDown(PuzzleBoard::CellRect(cursor.Index(1)).center());
+    BoardPressed(PuzzleBoard::CellRect(cursor.Index(1)).center());
     return true;
 }
 
 void PuzzleWindow::FormShow() {
     move(kPlaceInPanel);
-    Zeg1->stop();
+    countdown->stop();
     board.timeLeft = PuzzleSeconds(ctx.config);
-    Panel1->hide();
-    Panel2->hide();
-    Image1->hide();
+    previewPanel->hide();
+    boardPanel->hide();
+    preview->hide();
     board.locked = false;
     EnableChoice(true);
     clockOn = true;
     SetClockGlyph(glyphOn, true);
-    ZegLabel->clear();
-    Nazwa->clear();
-    Nazwa2->clear();
+    secondsLabel->clear();
+    nameLabel->clear();
+    descriptionLabel->clear();
 }
 
-void PuzzleWindow::NastepnyClick() {
+void PuzzleWindow::NextClick() {
     if (loading || !CanChoosePicture()) return;
     pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount);
     if (!LoadPicture(pictureNumber)) return;
-    Nr1Edit->setText(QString::number(pictureNumber));
+    pictureNumberField->setText(QString::number(pictureNumber));
     BeginGame();
 }
 
-void PuzzleWindow::NrBut1Click() {
+void PuzzleWindow::EnterNumberClick() {
     if (loading || !CanChoosePicture()) return;
     const TypedPicture typed =
-        TypedPictureNumber(Nr1Edit->text(), ctx.platform.random, ctx.data.PictureCount);
+        TypedPictureNumber(pictureNumberField->text(), ctx.platform.random, ctx.data.PictureCount);
     pictureNumber = typed.number;
-    if (typed.showNumber) Nr1Edit->setText(QString::number(pictureNumber));
+    if (typed.showNumber) pictureNumberField->setText(QString::number(pictureNumber));
     if (!LoadPicture(pictureNumber)) return;
     BeginGame();
 }
@@ -207,20 +208,20 @@ bool PuzzleWindow::LoadPicture(int n) {
         return false;
     }
     loading = false;
-    Nazwa->setText(line.name);
-    Nazwa2->setText(line.description);
+    nameLabel->setText(line.name);
+    descriptionLabel->setText(line.description);
     board.Shuffle(ctx.platform.random);
     return true;
 }
 
 // A start that could not get its picture leaves the module idle and usable.
 void PuzzleWindow::AbandonStart() {
-    Zeg1->stop();
+    countdown->stop();
     board.locked = true;
-    Panel1->hide();
-    Panel2->hide();
-    Nazwa->clear();
-    Nazwa2->clear();
+    previewPanel->hide();
+    boardPanel->hide();
+    nameLabel->clear();
+    descriptionLabel->clear();
     EnableChoice(true);
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
 }
@@ -229,33 +230,33 @@ void PuzzleWindow::BeginGame() {
     // A start from the keyboard hands the focus on to the board, where the
     // arrow keys play; it would otherwise leave with a disabled button.
     if (isAncestorOf(QApplication::focusWidget())) {
-        Panel2->show();
-        ImPuzzle->setFocus(Qt::OtherFocusReason);
+        boardPanel->show();
+        boardView->setFocus(Qt::OtherFocusReason);
     }
     cursor.Reset();
-    ImPuzzle->setCursorRect(CursorRing(1));
+    boardView->setCursorRect(CursorRing(1));
     board.Start(PuzzleSeconds(ctx.config));
     ShowPicture();
-    if (clockOn) Zeg1->start();
+    if (clockOn) countdown->start();
     SetClockGlyph(glyphBusy, false);
     EnableChoice(!PuzzleChoiceLocked(ctx.config));
     DrawBoard();
-    Panel1->show();
-    Panel2->show();
+    previewPanel->show();
+    boardPanel->show();
 }
 
 void PuzzleWindow::ShowPicture() {
-    Image1->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, Image1));
-    Image1->show();
+    preview->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, preview));
+    preview->show();
 }
 
 void PuzzleWindow::DrawBoard() {
     for (int cell = 1; cell <= PuzzleBoard::kPieces; ++cell) DrawCell(cell);
-    ImPuzzle->update();
+    boardView->update();
 }
 
 void PuzzleWindow::DrawCell(int cell) {
-    QPainter p(&ImPuzzle->image);
+    QPainter p(&boardView->image);
     p.drawImage(PuzzleBoard::CellRect(cell).topLeft(), ctx.data.PictureBitmap,
                 PuzzleBoard::PieceRect(board.PieceIn(cell)));
 }
@@ -263,7 +264,7 @@ void PuzzleWindow::DrawCell(int cell) {
 // A one-pixel frame on the outermost pixels of the cell.
 void PuzzleWindow::DrawFrame(int cell) {
     const QRect r = PuzzleBoard::CellRect(cell);
-    QPainter p(&ImPuzzle->image);
+    QPainter p(&boardView->image);
     p.setPen(kFrameColour);
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topRight(), r.bottomRight());
@@ -271,7 +272,7 @@ void PuzzleWindow::DrawFrame(int cell) {
     p.drawLine(r.bottomLeft(), r.topLeft());
 }
 
-void PuzzleWindow::ImPuzzleMouseDown(QPoint pos) {
+void PuzzleWindow::BoardPressed(QPoint pos) {
     if (loading) return;
     switch (board.ClickAt(pos)) {
         case PuzzleBoard::Click::Ignored:
@@ -284,14 +285,14 @@ void PuzzleWindow::ImPuzzleMouseDown(QPoint pos) {
             DrawCell(board.LastCell());
             break;
     }
-    ImPuzzle->update();
+    boardView->update();
     if (board.IsSolved()) Win();
 }
 
 void PuzzleWindow::Win() {
-    Nazwa->setText(QStringLiteral("FANTASTYCZNIE!"));
-    Announce(Nazwa);
-    Zeg1->stop();
+    nameLabel->setText(QStringLiteral("FANTASTYCZNIE!"));
+    Announce(nameLabel);
+    countdown->stop();
     EnableChoice(true);
     ctx.platform.sounds.play(QStringLiteral("Plum"));
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
@@ -301,21 +302,21 @@ void PuzzleWindow::Win() {
                                board.timeLimit - board.timeLeft, board.swaps, true));
 }
 
-void PuzzleWindow::Zeg1Timer() {
+void PuzzleWindow::CountdownTick() {
     const bool timeUp = board.Tick();
-    ZegLabel->setText(QString::number(board.timeLeft));
+    secondsLabel->setText(QString::number(board.timeLeft));
     if (timeUp) Lose();
 }
 
 // Time is up: the solution is drawn over the board.
 void PuzzleWindow::Lose() {
     ctx.platform.sounds.play(QStringLiteral("Plim"));
-    Zeg1->stop();
-    Nazwa->setText(QStringLiteral("NIESTETY"));
-    Announce(Nazwa);
-    QPainter(&ImPuzzle->image)
+    countdown->stop();
+    nameLabel->setText(QStringLiteral("NIESTETY"));
+    Announce(nameLabel);
+    QPainter(&boardView->image)
         .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap);
-    ImPuzzle->update();
+    boardView->update();
     SetClockGlyph(glyphOn, true);
     EnableChoice(true);
     board.locked = true;
@@ -324,18 +325,18 @@ void PuzzleWindow::Lose() {
                                board.timeLimit, board.swaps, false));
 }
 
-void PuzzleWindow::bb1Click() {
+void PuzzleWindow::ClockButtonClick() {
     clockOn = !clockOn;
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
-    ZegLabel->clear();
+    secondsLabel->clear();
 }
 
 void PuzzleWindow::SetClockGlyph(const QImage& glyph, bool enabled) {
-    bb1->setGlyph(glyph);
-    bb1->setEnabled(enabled);
+    clockButton->setGlyph(glyph);
+    clockButton->setEnabled(enabled);
 }
 
 void PuzzleWindow::EnableChoice(bool enabled) {
-    Nastepny->setEnabled(enabled);
-    NrBut1->setEnabled(enabled);
+    nextButton->setEnabled(enabled);
+    enterButton->setEnabled(enabled);
 }

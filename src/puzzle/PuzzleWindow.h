@@ -24,16 +24,17 @@ class PuzzleWindow : public ModuleWindow {
 public:
     // The labels of the picture's name and description, as wide as the
     // photo-set rules measure every name and description.
-    static constexpr QRect kNazwaGeometry{QPoint(104, 56), PhotoSetRules::kPuzzleLabelSize};
-    static constexpr QRect kNazwa2Geometry{QPoint(104, 72), PhotoSetRules::kPuzzleLabelSize};
+    static constexpr QRect kNameLabelGeometry{QPoint(104, 56), PhotoSetRules::kPuzzleLabelSize};
+    static constexpr QRect kDescriptionLabelGeometry{QPoint(104, 72),
+                                                     PhotoSetRules::kPuzzleLabelSize};
 
     PuzzleWindow(AppContext& ctx, QWidget* parent);
 
-    void NastepnyClick();
-    void NrBut1Click();
-    void bb1Click();
-    void Zeg1Timer();
-    void ImPuzzleMouseDown(QPoint pos);
+    void NextClick();
+    void EnterNumberClick();
+    void ClockButtonClick();
+    void CountdownTick();
+    void BoardPressed(QPoint pos);
     // Arrows move the board's cursor; Space or Enter clicks the cell under it.
     bool BoardKey(int key);
 
@@ -42,20 +43,19 @@ public:
     int pictureNumber = 0;
     bool clockOn = true;
 
-    ImageView* Image2;
-    QLabel* ZegLabel;
-    QLabel* Nazwa;
-    QLabel* Nazwa2;
-    QWidget* Panel1;
-    QLabel* Image1;
-    QWidget* Panel2;
-    ImageView* ImPuzzle;
-    QLineEdit* Nr1Edit;
-    FaceButton* bb1;
-    FaceButton* NrBut1;
-    FaceButton* Nastepny;
-    QTimer* Zeg1;
-
+    ImageView* background;
+    QLabel* secondsLabel;
+    QLabel* nameLabel;
+    QLabel* descriptionLabel;
+    QWidget* previewPanel;
+    QLabel* preview;
+    QWidget* boardPanel;
+    ImageView* boardView;
+    QLineEdit* pictureNumberField;
+    FaceButton* clockButton;
+    FaceButton* enterButton;
+    FaceButton* nextButton;
+    QTimer* countdown;
 
 protected:
     void Opening(Module chosen) override;

@@ -134,12 +134,12 @@ TEST_F(MainWindowTest, EveryModuleKeepsItsStateAcrossMinimiseAndRestore) {
     Start();
     form->LaunchEntry(int(Module::Coordinates));
     auto* coordinates = Open<CoordinatesWindow>();
-    coordinates->Nastepny->click();
-    const QString task = coordinates->NapWskaz->text();
+    coordinates->nextButton->click();
+    const QString task = coordinates->promptLabel->text();
     form->showMinimized();
     form->showNormal();
-    EXPECT_EQ(coordinates->NapWskaz->text(), task);
-    EXPECT_FALSE(coordinates->Nastepny->isEnabled());
+    EXPECT_EQ(coordinates->promptLabel->text(), task);
+    EXPECT_FALSE(coordinates->nextButton->isEnabled());
 }
 
 TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) 
     for (const auto& [entry, module] : modules) {
         form->LaunchEntry(entry);
         if (entry == 5)
-            Open<CoordinatesWindow>()->Nastepny->click();  // the focus in the answer field
+            Open<CoordinatesWindow>()->nextButton->click();  // the focus in the answer field
         for (int tab = 0; tab < 6; ++tab) {
             QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
             QTest::keyClick(from, Qt::Key_Tab);

@@ -114,7 +114,7 @@ TEST_F(KeyboardTest, CaptionClickLaunchesItsEntry) {
 
 TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
     form->LaunchEntry(5);
-    QLineEdit* field = Open<CoordinatesWindow>()->OdpEdit;
+    QLineEdit* field = Open<CoordinatesWindow>()->degreesField;
     field->setText("12");
     field->setFocus();
     bool opened = false;
@@ -171,9 +171,10 @@ TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
         ASSERT_EQ(int(form->ActiveModule), entry);
         // The puzzle opens with the focus in its picture number field.
         if (entry == 3)
-            EXPECT_EQ(QApplication::focusWidget(), Open<PuzzleWindow>()->Nr1Edit) << FocusName();
+            EXPECT_EQ(QApplication::focusWidget(), Open<PuzzleWindow>()->pictureNumberField)
+                << FocusName();
         if (entry == 5)  // on into the degrees field
-            QTest::keyClick(Open<CoordinatesWindow>()->Nastepny, Qt::Key_Space);
+            QTest::keyClick(Open<CoordinatesWindow>()->nextButton, Qt::Key_Space);
         QList<QWidget*> controls{QApplication::focusWidget()};
         controls += FocusableControls(form->WindowOf(form->ActiveModule));
         for (QWidget* control : controls) {
@@ -187,7 +188,7 @@ TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
 
 TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
     form->LaunchEntry(3);
-    QLineEdit* field = Open<PuzzleWindow>()->Nr1Edit;
+    QLineEdit* field = Open<PuzzleWindow>()->pictureNumberField;
     field->setText("12");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
     QApplication::sendEvent(field, &enter);

@@ -32,112 +32,112 @@ struct UkladFixture : ::testing::Test {
     // Starts the eastern, northern task 23°E 43°N.
     void StartExampleTask() {
         fp.random.script = {2, 10, 13, 7, 25, 40};
-        QTest::mouseClick(form->Nastepny, Qt::LeftButton);
+        QTest::mouseClick(form->nextButton, Qt::LeftButton);
     }
     void Type(const QString& text) {
-        form->OdpEdit->selectAll();
-        QTest::keyClicks(form->OdpEdit, text);
+        form->degreesField->selectAll();
+        QTest::keyClicks(form->degreesField, text);
     }
 };
 
 }  // namespace
 
 TEST_F(UkladFixture, IdleAfterShow) {
-    EXPECT_FALSE(form->E->isEnabled());
-    EXPECT_FALSE(form->N->isEnabled());
-    EXPECT_TRUE(form->Nastepny->isEnabled());
-    EXPECT_FALSE(form->Punkt->isVisible());
-    EXPECT_EQ(form->NapWskaz->text(), QString("Wybierz \"Następny\""));
+    EXPECT_FALSE(form->eastButton->isEnabled());
+    EXPECT_FALSE(form->northButton->isEnabled());
+    EXPECT_TRUE(form->nextButton->isEnabled());
+    EXPECT_FALSE(form->point->isVisible());
+    EXPECT_EQ(form->promptLabel->text(), QString("Wybierz \"Następny\""));
 }
 
 TEST_F(UkladFixture, RightAnswerRoundTrip) {
     StartExampleTask();
-    EXPECT_EQ(form->Szer1->text(), "20");
-    EXPECT_EQ(form->Szer2->text(), "30");
-    EXPECT_EQ(form->Szer3->text(), "50");
-    EXPECT_EQ(form->Szer4->text(), "40");
-    EXPECT_EQ(form->Punkt->pos(), QPoint(89, 105));
-    EXPECT_TRUE(form->Punkt->isVisible());
-    EXPECT_FALSE(form->Nastepny->isEnabled());
-    EXPECT_EQ(form->NapWskaz->text(), QString("Podaj długość geograficzną:"));
+    EXPECT_EQ(form->leftMeridianLabel->text(), "20");
+    EXPECT_EQ(form->rightMeridianLabel->text(), "30");
+    EXPECT_EQ(form->topParallelLabel->text(), "50");
+    EXPECT_EQ(form->bottomParallelLabel->text(), "40");
+    EXPECT_EQ(form->point->pos(), QPoint(89, 105));
+    EXPECT_TRUE(form->point->isVisible());
+    EXPECT_FALSE(form->nextButton->isEnabled());
+    EXPECT_EQ(form->promptLabel->text(), QString("Podaj długość geograficzną:"));
 
     Type("24");
-    QTest::mouseClick(form->E, Qt::LeftButton);
-    EXPECT_FALSE(form->E->isEnabled());
-    EXPECT_TRUE(form->N->isEnabled());
-    EXPECT_EQ(form->NapWskaz->text(), QString("Podaj szerokość geograficzną:"));
-    EXPECT_EQ(form->OdpEdit->selectedText(), "24");  // the latitude replaces it
+    QTest::mouseClick(form->eastButton, Qt::LeftButton);
+    EXPECT_FALSE(form->eastButton->isEnabled());
+    EXPECT_TRUE(form->northButton->isEnabled());
+    EXPECT_EQ(form->promptLabel->text(), QString("Podaj szerokość geograficzną:"));
+    EXPECT_EQ(form->degreesField->selectedText(), "24");  // the latitude replaces it
 
-    QTest::keyClicks(form->OdpEdit, "43");
-    QTest::mouseClick(form->N, Qt::LeftButton);
-    EXPECT_EQ(form->NapWskaz->text(), QString("Odpowiedziałeś poprawnie"));
-    EXPECT_EQ(form->Odp->text(), QString("23°E 43°N"));
-    EXPECT_EQ(form->JegoOdp->text(), QString("24°E 43°N"));
+    QTest::keyClicks(form->degreesField, "43");
+    QTest::mouseClick(form->northButton, Qt::LeftButton);
+    EXPECT_EQ(form->promptLabel->text(), QString("Odpowiedziałeś poprawnie"));
+    EXPECT_EQ(form->rightAnswerLabel->text(), QString("23°E 43°N"));
+    EXPECT_EQ(form->pupilAnswerLabel->text(), QString("24°E 43°N"));
     EXPECT_EQ(fp.sounds.played, QStringList{"Plum"});
-    EXPECT_TRUE(form->Nastepny->isEnabled());
-    EXPECT_FALSE(form->N->isEnabled());
+    EXPECT_TRUE(form->nextButton->isEnabled());
+    EXPECT_FALSE(form->northButton->isEnabled());
 }
 
 TEST_F(UkladFixture, WrongAnswerAndEmptyFieldCountsAsZero) {
     StartExampleTask();
-    form->OdpEdit->clear();
-    QTest::mouseClick(form->W, Qt::LeftButton);
+    form->degreesField->clear();
+    QTest::mouseClick(form->westButton, Qt::LeftButton);
     Type("43");
-    QTest::mouseClick(form->N, Qt::LeftButton);
-    EXPECT_EQ(form->NapWskaz->text(), QString("Odpowiedziałeś błędnie"));
-    EXPECT_EQ(form->JegoOdp->text(), QString("0°W 43°N"));
+    QTest::mouseClick(form->northButton, Qt::LeftButton);
+    EXPECT_EQ(form->promptLabel->text(), QString("Odpowiedziałeś błędnie"));
+    EXPECT_EQ(form->pupilAnswerLabel->text(), QString("0°W 43°N"));
     EXPECT_EQ(fp.sounds.played, QStringList{"Plim"});
 }
 
 TEST_F(UkladFixture, KeyFilterLetsOnlyDigitsAndBackspaceThrough) {
     StartExampleTask();
-    form->OdpEdit->clear();
-    QTest::keyClicks(form->OdpEdit, "1a-2 .3");
-    EXPECT_EQ(form->OdpEdit->text(), "123");
-    QTest::keyClick(form->OdpEdit, Qt::Key_Backspace);
-    EXPECT_EQ(form->OdpEdit->text(), "12");
-    QTest::keyClick(form->OdpEdit, Qt::Key_Return);
-    QTest::keyClick(form->OdpEdit, Qt::Key_Enter);
-    EXPECT_EQ(form->OdpEdit->text(), "12");
-    EXPECT_TRUE(form->E->isEnabled());  // Enter chose nothing
-    EXPECT_EQ(form->NapWskaz->text(), QString("Podaj długość geograficzną:"));
+    form->degreesField->clear();
+    QTest::keyClicks(form->degreesField, "1a-2 .3");
+    EXPECT_EQ(form->degreesField->text(), "123");
+    QTest::keyClick(form->degreesField, Qt::Key_Backspace);
+    EXPECT_EQ(form->degreesField->text(), "12");
+    QTest::keyClick(form->degreesField, Qt::Key_Return);
+    QTest::keyClick(form->degreesField, Qt::Key_Enter);
+    EXPECT_EQ(form->degreesField->text(), "12");
+    EXPECT_TRUE(form->eastButton->isEnabled());  // Enter chose nothing
+    EXPECT_EQ(form->promptLabel->text(), QString("Podaj długość geograficzną:"));
 }
 
 TEST_F(UkladFixture, CompassCaptionTurnsRedWithFocus) {
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
     StartExampleTask();
-    form->E->setFocus();
-    EXPECT_EQ(form->E->palette().color(QPalette::ButtonText), QColor(Qt::red));
-    form->W->setFocus();
-    EXPECT_EQ(form->E->palette().color(QPalette::ButtonText), QColor(Qt::white));
-    EXPECT_EQ(form->W->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    form->eastButton->setFocus();
+    EXPECT_EQ(form->eastButton->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    form->westButton->setFocus();
+    EXPECT_EQ(form->eastButton->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    EXPECT_EQ(form->westButton->palette().color(QPalette::ButtonText), QColor(Qt::red));
 }
 
 TEST_F(UkladFixture, ShowingAgainKeepsLabelsAndHidesPoint) {
     StartExampleTask();
     Type("23");
-    QTest::mouseClick(form->E, Qt::LeftButton);
+    QTest::mouseClick(form->eastButton, Qt::LeftButton);
     form->Close();
     form->Open(Module::Coordinates);
-    EXPECT_EQ(form->Szer1->text(), "20");
-    EXPECT_EQ(form->Szer3->text(), "50");
-    EXPECT_FALSE(form->Punkt->isVisible());
-    EXPECT_FALSE(form->N->isEnabled());
-    EXPECT_TRUE(form->Nastepny->isEnabled());
-    EXPECT_TRUE(form->OdpEdit->text().isEmpty());
-    EXPECT_TRUE(form->Odp->text().isEmpty());
+    EXPECT_EQ(form->leftMeridianLabel->text(), "20");
+    EXPECT_EQ(form->topParallelLabel->text(), "50");
+    EXPECT_FALSE(form->point->isVisible());
+    EXPECT_FALSE(form->northButton->isEnabled());
+    EXPECT_TRUE(form->nextButton->isEnabled());
+    EXPECT_TRUE(form->degreesField->text().isEmpty());
+    EXPECT_TRUE(form->rightAnswerLabel->text().isEmpty());
 }
 
 TEST_F(UkladFixture, CompassLettersPressTheirButtonOnlyWhileItIsWanted) {
     StartExampleTask();
     Type("23n");  // N is not wanted yet: neither pressed nor typed
-    EXPECT_EQ(form->OdpEdit->text(), "23");
-    EXPECT_EQ(form->Answer().latSide, 0);
-    QTest::keyClick(form->OdpEdit, Qt::Key_E);
-    EXPECT_EQ(form->Answer().lonSide, 1);
-    QTest::keyClicks(form->OdpEdit, "43w");  // W is no longer wanted
-    EXPECT_EQ(form->Answer().lonSide, 1);
-    QTest::keyClick(form->OdpEdit, Qt::Key_N);
-    EXPECT_EQ(form->NapWskaz->text(), QString("Odpowiedziałeś poprawnie"));
+    EXPECT_EQ(form->degreesField->text(), "23");
+    EXPECT_EQ(form->Answer().latSide, CoordAnswer::LatSide::None);
+    QTest::keyClick(form->degreesField, Qt::Key_E);
+    EXPECT_EQ(form->Answer().lonSide, CoordAnswer::LonSide::East);
+    QTest::keyClicks(form->degreesField, "43w");  // W is no longer wanted
+    EXPECT_EQ(form->Answer().lonSide, CoordAnswer::LonSide::East);
+    QTest::keyClick(form->degreesField, Qt::Key_N);
+    EXPECT_EQ(form->promptLabel->text(), QString("Odpowiedziałeś poprawnie"));
 }

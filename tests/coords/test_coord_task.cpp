@@ -15,7 +15,12 @@ CoordTask Task(int lonBase, bool east, int latBase, bool north, int column, int 
     return t;
 }
 
-CoordAnswer Answer(int lon, int lonSide, int lat, int latSide) {
+constexpr auto E = CoordAnswer::LonSide::East;
+constexpr auto W = CoordAnswer::LonSide::West;
+constexpr auto N = CoordAnswer::LatSide::North;
+constexpr auto S = CoordAnswer::LatSide::South;
+
+CoordAnswer Answer(int lon, CoordAnswer::LonSide lonSide, int lat, CoordAnswer::LatSide latSide) {
     return CoordAnswer{lonSide, latSide, lon, lat};
 }
 
@@ -84,18 +89,18 @@ TEST(CoordTask, DrawnTasksStayInRange) {
 
 TEST(CoordAnswer, ToleranceIsOneDegree) {
     const CoordTask t = Task(20, true, 40, true, 3, 7);  // 23°E 43°N
-    EXPECT_TRUE(Answer(23, 1, 43, 1).IsRight(t));
-    EXPECT_TRUE(Answer(22, 1, 44, 1).IsRight(t));
-    EXPECT_TRUE(Answer(24, 1, 42, 1).IsRight(t));
-    EXPECT_FALSE(Answer(25, 1, 43, 1).IsRight(t));
-    EXPECT_FALSE(Answer(23, 1, 41, 1).IsRight(t));
+    EXPECT_TRUE(Answer(23, E, 43, N).IsRight(t));
+    EXPECT_TRUE(Answer(22, E, 44, N).IsRight(t));
+    EXPECT_TRUE(Answer(24, E, 42, N).IsRight(t));
+    EXPECT_FALSE(Answer(25, E, 43, N).IsRight(t));
+    EXPECT_FALSE(Answer(23, E, 41, N).IsRight(t));
 }
 
 TEST(CoordAnswer, WrongHemisphereIsWrong) {
     const CoordTask t = Task(100, false, 30, false, 3, 7);  // 107°W 37°S
-    EXPECT_TRUE(Answer(107, 2, 37, 2).IsRight(t));
-    EXPECT_FALSE(Answer(107, 1, 37, 2).IsRight(t));
-    EXPECT_FALSE(Answer(107, 2, 37, 1).IsRight(t));
+    EXPECT_TRUE(Answer(107, W, 37, S).IsRight(t));
+    EXPECT_FALSE(Answer(107, E, 37, S).IsRight(t));
+    EXPECT_FALSE(Answer(107, W, 37, N).IsRight(t));
 }
 
 TEST(CoordAnswer, ZeroMeridianAndEquatorBelongToBothHemispheres) {
@@ -103,19 +108,19 @@ TEST(CoordAnswer, ZeroMeridianAndEquatorBelongToBothHemispheres) {
     const CoordTask t = Task(0, true, 0, false, 0, 0);  // 0°E 0°S
     EXPECT_EQ(t.longitude, 0);
     EXPECT_EQ(t.latitude, 0);
-    EXPECT_TRUE(Answer(0, 1, 0, 2).IsRight(t));
-    EXPECT_TRUE(Answer(0, 2, 0, 1).IsRight(t));
-    EXPECT_TRUE(Answer(1, 2, 1, 1).IsRight(t));  // one degree across the line
-    EXPECT_FALSE(Answer(2, 2, 0, 2).IsRight(t));
+    EXPECT_TRUE(Answer(0, E, 0, S).IsRight(t));
+    EXPECT_TRUE(Answer(0, W, 0, N).IsRight(t));
+    EXPECT_TRUE(Answer(1, W, 1, N).IsRight(t));  // one degree across the line
+    EXPECT_FALSE(Answer(2, W, 0, S).IsRight(t));
     // Away from the lines the hemisphere must match: 1°E is two degrees from 1°W.
     const CoordTask near = Task(0, true, 0, true, 1, 9);  // 1°E 1°N
-    EXPECT_FALSE(Answer(1, 2, 1, 1).IsRight(near));
-    EXPECT_TRUE(Answer(0, 2, 0, 2).IsRight(near));
+    EXPECT_FALSE(Answer(1, W, 1, N).IsRight(near));
+    EXPECT_TRUE(Answer(0, W, 0, S).IsRight(near));
 }
 
 TEST(CoordAnswer, TextsAndField) {
-    EXPECT_EQ(Answer(23, 1, 43, 1).Text(), QString("23°E 43°N"));
-    EXPECT_EQ(Answer(5, 2, 0, 2).Text(), QString("5°W 0°S"));
+    EXPECT_EQ(Answer(23, E, 43, N).Text(), QString("23°E 43°N"));
+    EXPECT_EQ(Answer(5, W, 0, S).Text(), QString("5°W 0°S"));
     EXPECT_EQ(CoordAnswer::ReadField(""), 0);
     EXPECT_EQ(CoordAnswer::ReadField("007"), 7);
     EXPECT_EQ(CoordAnswer::ReadField("999"), 999);

@@ -19,7 +19,6 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "platform/TarvoError.h"
 #include "explorers/ExplorersWindow.h"
 #include "explorers/RtfReader.h"
 #include "platform/TarvoError.h"
@@ -245,13 +244,13 @@ const Hostile kHostile[] = {
          QWidget parent;
          PuzzleWindow form(ctx, &parent);
          parent.show();
-         form.NastepnyClick();
-         (void)form.Nazwa->sizeHint();
-         (void)form.Nazwa2->sizeHint();
-         return form.Nazwa->text() == "<img src=\"/dev/zero\">" &&
-                        form.Nazwa2->text() == "<b>opis</b>" &&
-                        form.Nazwa->textFormat() == Qt::PlainText &&
-                        form.Nazwa2->textFormat() == Qt::PlainText
+         form.NextClick();
+         (void)form.nameLabel->sizeHint();
+         (void)form.descriptionLabel->sizeHint();
+         return form.nameLabel->text() == "<img src=\"/dev/zero\">" &&
+                        form.descriptionLabel->text() == "<b>opis</b>" &&
+                        form.nameLabel->textFormat() == Qt::PlainText &&
+                        form.descriptionLabel->textFormat() == Qt::PlainText
                     ? 0
                     : 1;
      }},

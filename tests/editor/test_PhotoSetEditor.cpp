@@ -123,12 +123,12 @@ TEST(PhotoSetEditor, BuildsASetTheProgramOpensAndWhoseNamesCanBeAnswered) {
     CountryWindow country(ctx, &parent);
     parent.show();
     country.show();
-    country.NrEdit->setText("3");
-    country.NrButClick();
-    country.NazwaEdit->clear();
-    Keys(country.NazwaEdit, "łotwa");
-    country.SprawdzClick();
-    EXPECT_EQ(country.Nazwa->text(), "Prób 0 - Fantastycznie");
+    country.pictureNumberField->setText("3");
+    country.EnterNumberClick();
+    country.nameField->clear();
+    Keys(country.nameField, "łotwa");
+    country.CheckClick();
+    EXPECT_EQ(country.verdictLabel->text(), "Prób 0 - Fantastycznie");
 }
 
 TEST(PhotoSetEditor, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {

@@ -23,9 +23,9 @@ namespace {
 struct Shots : ScreenshotTest {
     void Answer(CoordinatesWindow* form, const QString& lon, FaceButton* side, const QString& lat,
                 FaceButton* pole) {
-        QTest::keyClicks(form->OdpEdit, lon);
+        QTest::keyClicks(form->degreesField, lon);
         QTest::mouseClick(side, Qt::LeftButton);
-        QTest::keyClicks(form->OdpEdit, lat);
+        QTest::keyClicks(form->degreesField, lat);
         QTest::mouseClick(pole, Qt::LeftButton);
     }
 };
@@ -36,16 +36,16 @@ TEST_F(Shots, Coordinates) {
     auto* form = new CoordinatesWindow(ctx, &panel);
     form->Open(Module::Explorers);
     fp.random.script = {2, 10, 13, 7, 25, 40};  // 23°E 43°N
-    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
-    QTest::keyClicks(form->OdpEdit, "23");
+    QTest::mouseClick(form->nextButton, Qt::LeftButton);
+    QTest::keyClicks(form->degreesField, "23");
     Save(form, "coords-asking.png");
-    QTest::mouseClick(form->E, Qt::LeftButton);
-    QTest::keyClicks(form->OdpEdit, "44");
-    QTest::mouseClick(form->N, Qt::LeftButton);
+    QTest::mouseClick(form->eastButton, Qt::LeftButton);
+    QTest::keyClicks(form->degreesField, "44");
+    QTest::mouseClick(form->northButton, Qt::LeftButton);
     Save(form, "coords-right.png");
     fp.random.script = {10, 1, 3, 0, 3, 7};  // 107°W 37°S
-    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
-    Answer(form, "107", form->E, "37", form->S);
+    QTest::mouseClick(form->nextButton, Qt::LeftButton);
+    Answer(form, "107", form->eastButton, "37", form->southButton);
     Save(form, "coords-wrong.png");
 }
 

@@ -28,13 +28,13 @@ struct PhotoShots : ScreenshotTest {
 };
 
 void ClickCell(PuzzleWindow* form, int cell) {
-    QTest::mouseClick(form->ImPuzzle, Qt::LeftButton, {}, PuzzleBoard::CellRect(cell).center());
+    QTest::mouseClick(form->boardView, Qt::LeftButton, {}, PuzzleBoard::CellRect(cell).center());
 }
 
 void ClickTile(CountryWindow* form, FakePointer& pointer, int tile) {
     const QPoint at = CountryGame::TileRect(tile).center() + QPoint(4, 5);
     pointer.position = form->mapToGlobal(at);
-    QTest::mouseClick(form->Rys1, Qt::LeftButton, {}, at - QPoint(4, 5));
+    QTest::mouseClick(form->pictureView, Qt::LeftButton, {}, at - QPoint(4, 5));
 }
 
 }  // namespace
@@ -44,8 +44,8 @@ TEST_F(PhotoShots, Puzzle) {
     form->Open(Module::Puzzle);
     // Picture 6 of the first set has the longest name, "BOŚNIA I HERCEGOWINA".
     fp.random.script = {6};
-    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
-    for (int i = 0; i < 12; ++i) form->Zeg1Timer();
+    QTest::mouseClick(form->nextButton, Qt::LeftButton);
+    for (int i = 0; i < 12; ++i) form->CountdownTick();
     ClickCell(form, 9);
     Save(form, "puzzle-playing.png");
 
@@ -61,10 +61,10 @@ TEST_F(PhotoShots, Puzzle) {
 
     config.Tempo = 1;
     fp.random.script = {22};
-    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
+    QTest::mouseClick(form->nextButton, Qt::LeftButton);
     ClickCell(form, 3);
     ClickCell(form, 8);
-    while (!form->board.locked) form->Zeg1Timer();
+    while (!form->board.locked) form->CountdownTick();
     Save(form, "puzzle-lost.png");
 }
 
@@ -74,21 +74,21 @@ TEST_F(PhotoShots, Country) {
     fp.random.script = {12};
     form->Open(Module::Puzzle);
     for (int tile : {27, 28, 35}) ClickTile(form, fp.pointer, tile);
-    form->NazwaEdit->clear();
-    QTest::keyClicks(form->NazwaEdit, "fran");
+    form->nameField->clear();
+    QTest::keyClicks(form->nameField, "fran");
     Save(form, "country-playing.png");
 
     for (int tile : {36, 19}) ClickTile(form, fp.pointer, tile);
-    form->NazwaEdit->setText(form->game.answer.toLower());
-    QTest::keyClick(form->NazwaEdit, Qt::Key_Return);
+    form->nameField->setText(form->game.answer.toLower());
+    QTest::keyClick(form->nameField, Qt::Key_Return);
     Save(form, "country-won.png");
 
     fp.random.script = {6};
-    QTest::mouseClick(form->Nastepny, Qt::LeftButton);
+    QTest::mouseClick(form->nextButton, Qt::LeftButton);
     for (int tile = 0; tile < 18; ++tile) ClickTile(form, fp.pointer, tile);
     for (const char* guess : {"NIEMCY", "AUSTRIA", "SZWAJCARIA"}) {
-        form->NazwaEdit->setText(guess);
-        QTest::keyClick(form->NazwaEdit, Qt::Key_Return);
+        form->nameField->setText(guess);
+        QTest::keyClick(form->nameField, Qt::Key_Return);
     }
     Save(form, "country-lost.png");
 }

@@ -40,8 +40,8 @@ struct PuzzleRig : PhotoSetFixture {
             if (form->board.PieceIn(cell) == cell) continue;
             int from = cell + 1;
             while (form->board.PieceIn(from) != cell) ++from;
-            form->ImPuzzleMouseDown(PuzzleBoard::CellRect(cell).center());
-            form->ImPuzzleMouseDown(PuzzleBoard::CellRect(from).center());
+            form->BoardPressed(PuzzleBoard::CellRect(cell).center());
+            form->BoardPressed(PuzzleBoard::CellRect(from).center());
         }
     }
 
@@ -56,7 +56,7 @@ struct PuzzleRig : PhotoSetFixture {
 };
 
 bool Playing(const PuzzleWindow* form) {
-    return form->Panel2->isVisible() && !form->board.locked;
+    return form->boardPanel->isVisible() && !form->board.locked;
 }
 
 }  // namespace
@@ -64,26 +64,26 @@ bool Playing(const PuzzleWindow* form) {
 TEST(PuzzleWindow, ShowPlacesTheWindowAndLeavesItIdle) {
     PuzzleRig w;
     EXPECT_EQ(w.form->pos(), QPoint(50, 110));
-    EXPECT_FALSE(w.form->Panel1->isVisible());
-    EXPECT_FALSE(w.form->Panel2->isVisible());
-    EXPECT_TRUE(w.form->Nastepny->isEnabled());
-    EXPECT_TRUE(w.form->bb1->isEnabled());
-    EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z1"));
-    EXPECT_EQ(w.form->Nr1Edit->text(), "1");
+    EXPECT_FALSE(w.form->previewPanel->isVisible());
+    EXPECT_FALSE(w.form->boardPanel->isVisible());
+    EXPECT_TRUE(w.form->nextButton->isEnabled());
+    EXPECT_TRUE(w.form->clockButton->isEnabled());
+    EXPECT_EQ(w.form->clockButton->Glyph(), Glyph("Z1"));
+    EXPECT_EQ(w.form->pictureNumberField->text(), "1");
 }
 
 TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
     PuzzleRig w;
     w.fp.random.script = {45};
-    w.form->NastepnyClick();
+    w.form->NextClick();
     EXPECT_EQ(w.form->pictureNumber, 15);
-    EXPECT_EQ(w.form->Nr1Edit->text(), "15");
-    EXPECT_EQ(w.form->Nazwa->text(), "KRAJ 15");
-    EXPECT_EQ(w.form->Nazwa2->text(), "Opis 15");
-    EXPECT_TRUE(w.form->Panel1->isVisible());
+    EXPECT_EQ(w.form->pictureNumberField->text(), "15");
+    EXPECT_EQ(w.form->nameLabel->text(), "KRAJ 15");
+    EXPECT_EQ(w.form->descriptionLabel->text(), "Opis 15");
+    EXPECT_TRUE(w.form->previewPanel->isVisible());
     EXPECT_TRUE(Playing(w.form));
     EXPECT_EQ(w.form->board.PieceIn(24), 24);
-    const QImage& board = w.form->ImPuzzle->image;
+    const QImage& board = w.form->boardView->image;
     const QImage& picture = w.data.PictureBitmap;
     for (int cell = 1; cell <= 24; ++cell) {
         const QRect piece = PuzzleBoard::PieceRect(w.form->board.PieceIn(cell));
@@ -94,17 +94,17 @@ TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
 
 TEST(PuzzleWindow, FirstClickFramesTheCellAndTheSecondSwaps) {
     PuzzleRig w;
-    w.form->NastepnyClick();
+    w.form->NextClick();
     const int before14 = w.form->board.PieceIn(14), before1 = w.form->board.PieceIn(1);
-    w.form->ImPuzzleMouseDown({70, 130});
-    const QImage& board = w.form->ImPuzzle->image;
+    w.form->BoardPressed({70, 130});
+    const QImage& board = w.form->boardView->image;
     const QRgb yellow = qRgb(255, 255, 0);
     for (QPoint p : {QPoint(68, 132), QPoint(131, 132), QPoint(68, 195), QPoint(131, 195)})
         EXPECT_EQ(board.pixel(p), yellow);
     EXPECT_NE(board.pixel(100, 160), yellow);
     EXPECT_NE(board.pixel(132, 132), yellow);
 
-    w.form->ImPuzzleMouseDown({10, 10});
+    w.form->BoardPressed({10, 10});
     EXPECT_EQ(w.form->board.PieceIn(14), before1);
     EXPECT_EQ(w.form->board.PieceIn(1), before14);
     EXPECT_NE(board.pixel(68, 132), yellow);
@@ -113,48 +113,48 @@ TEST(PuzzleWindow, FirstClickFramesTheCellAndTheSecondSwaps) {
 TEST(PuzzleWindow, SolvedShuffleIsDetectedAtTheFirstClick) {
     PuzzleRig w;
     w.ScriptSolvedShuffle(45);
-    w.form->NastepnyClick();
+    w.form->NextClick();
     EXPECT_TRUE(w.form->board.IsSolved());
     EXPECT_TRUE(w.fp.sounds.played.isEmpty());
-    w.form->ImPuzzleMouseDown({100, 100});
-    EXPECT_EQ(w.form->Nazwa->text(), "FANTASTYCZNIE!");
+    w.form->BoardPressed({100, 100});
+    EXPECT_EQ(w.form->nameLabel->text(), "FANTASTYCZNIE!");
     EXPECT_EQ(w.fp.sounds.played, QStringList{"Plum"});
     EXPECT_TRUE(w.form->board.locked);
-    w.form->ImPuzzleMouseDown({200, 100});  // a locked board ignores clicks
+    w.form->BoardPressed({200, 100});  // a locked board ignores clicks
     EXPECT_EQ(w.fp.sounds.played.size(), 1);
 }
 
 TEST(PuzzleWindow, BlokadaWithTheClockOffKeepsTheChoiceLockedUntilSolved) {
     PuzzleRig w;
     w.config.Blokada = 1;
-    w.form->bb1Click();
-    EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z2"));
-    w.form->NastepnyClick();
-    EXPECT_FALSE(w.form->Zeg1->isActive());
-    EXPECT_FALSE(w.form->Nastepny->isEnabled());
-    EXPECT_FALSE(w.form->NrBut1->isEnabled());
-    EXPECT_FALSE(w.form->bb1->isEnabled());
-    EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z3"));
+    w.form->ClockButtonClick();
+    EXPECT_EQ(w.form->clockButton->Glyph(), Glyph("Z2"));
+    w.form->NextClick();
+    EXPECT_FALSE(w.form->countdown->isActive());
+    EXPECT_FALSE(w.form->nextButton->isEnabled());
+    EXPECT_FALSE(w.form->enterButton->isEnabled());
+    EXPECT_FALSE(w.form->clockButton->isEnabled());
+    EXPECT_EQ(w.form->clockButton->Glyph(), Glyph("Z3"));
     w.Solve();
     EXPECT_TRUE(w.form->board.IsSolved());
-    EXPECT_TRUE(w.form->Nastepny->isEnabled());
-    EXPECT_TRUE(w.form->NrBut1->isEnabled());
-    EXPECT_TRUE(w.form->bb1->isEnabled());
-    EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z2"));
+    EXPECT_TRUE(w.form->nextButton->isEnabled());
+    EXPECT_TRUE(w.form->enterButton->isEnabled());
+    EXPECT_TRUE(w.form->clockButton->isEnabled());
+    EXPECT_EQ(w.form->clockButton->Glyph(), Glyph("Z2"));
 }
 
 TEST(PuzzleWindow, WithoutBlokadaANewGameRestartsTheCountdown) {
     PuzzleRig w;
     w.config.Blokada = 0;
     w.config.Tempo = 2;
-    w.form->NastepnyClick();
-    EXPECT_TRUE(w.form->Zeg1->isActive());
-    EXPECT_TRUE(w.form->Nastepny->isEnabled());
-    w.form->Zeg1Timer();
-    EXPECT_EQ(w.form->ZegLabel->text(), "119");
-    w.form->NrBut1Click();
+    w.form->NextClick();
+    EXPECT_TRUE(w.form->countdown->isActive());
+    EXPECT_TRUE(w.form->nextButton->isEnabled());
+    w.form->CountdownTick();
+    EXPECT_EQ(w.form->secondsLabel->text(), "119");
+    w.form->EnterNumberClick();
     EXPECT_EQ(w.form->board.timeLeft, 120);
-    EXPECT_EQ(w.form->ZegLabel->text(), "119");  // until the next tick
+    EXPECT_EQ(w.form->secondsLabel->text(), "119");  // until the next tick
 }
 
 TEST(PuzzleWindow, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
@@ -162,143 +162,144 @@ TEST(PuzzleWindow, OddSettingsOfAnEditedFileGiveTheDefaultTimeAndTheLock) {
         PuzzleRig w;
         w.config.Tempo = tempo;
         w.config.Blokada = blokada;
-        w.form->NastepnyClick();
+        w.form->NextClick();
         EXPECT_EQ(w.form->board.timeLeft, 180);
-        EXPECT_FALSE(w.form->Nastepny->isEnabled());
+        EXPECT_FALSE(w.form->nextButton->isEnabled());
     }
 }
 
 TEST(PuzzleWindow, TempoOneLosesAtZeroAndShowsTheSolution) {
     PuzzleRig w;
     w.config.Tempo = 1;
-    w.form->NastepnyClick();
-    w.form->Zeg1Timer();
-    EXPECT_EQ(w.form->ZegLabel->text(), "59");
-    for (int i = 0; i < 58; ++i) w.form->Zeg1Timer();
-    EXPECT_EQ(w.form->ZegLabel->text(), "1");
+    w.form->NextClick();
+    w.form->CountdownTick();
+    EXPECT_EQ(w.form->secondsLabel->text(), "59");
+    for (int i = 0; i < 58; ++i) w.form->CountdownTick();
+    EXPECT_EQ(w.form->secondsLabel->text(), "1");
     EXPECT_FALSE(w.form->board.locked);
-    w.form->Zeg1Timer();
-    EXPECT_EQ(w.form->ZegLabel->text(), "0");
-    EXPECT_EQ(w.form->Nazwa->text(), "NIESTETY");
+    w.form->CountdownTick();
+    EXPECT_EQ(w.form->secondsLabel->text(), "0");
+    EXPECT_EQ(w.form->nameLabel->text(), "NIESTETY");
     EXPECT_EQ(w.fp.sounds.played, QStringList{"Plim"});
-    EXPECT_FALSE(w.form->Zeg1->isActive());
+    EXPECT_FALSE(w.form->countdown->isActive());
     EXPECT_TRUE(w.form->board.locked);
-    EXPECT_TRUE(w.form->Nastepny->isEnabled());
-    EXPECT_EQ(w.form->bb1->Glyph(), Glyph("Z1"));
-    const QImage solution = w.form->ImPuzzle->image.copy(4, 4, 384, 256);
+    EXPECT_TRUE(w.form->nextButton->isEnabled());
+    EXPECT_EQ(w.form->clockButton->Glyph(), Glyph("Z1"));
+    const QImage solution = w.form->boardView->image.copy(4, 4, 384, 256);
     EXPECT_EQ(solution, w.data.PictureBitmap.convertToFormat(solution.format()));
 }
 
 TEST(PuzzleWindow, ClosingStopsTheClockAndShowingAgainIsIdle) {
     PuzzleRig w;
-    w.form->NastepnyClick();
-    EXPECT_TRUE(w.form->Zeg1->isActive());
+    w.form->NextClick();
+    EXPECT_TRUE(w.form->countdown->isActive());
     w.form->Close();
-    EXPECT_FALSE(w.form->Zeg1->isActive());
-    w.form->bb1Click();
+    EXPECT_FALSE(w.form->countdown->isActive());
+    w.form->ClockButtonClick();
     w.form->Open(Module::Puzzle);
     EXPECT_TRUE(w.form->clockOn);
-    EXPECT_FALSE(w.form->Panel2->isVisible());
-    EXPECT_TRUE(w.form->Nastepny->isEnabled());
+    EXPECT_FALSE(w.form->boardPanel->isVisible());
+    EXPECT_TRUE(w.form->nextButton->isEnabled());
 }
 
 TEST(PuzzleWindow, TypedNumbersOutsideTheSetGiveARandomPicture) {
     PuzzleRig w;
-    w.form->Nr1Edit->setText("45");
+    w.form->pictureNumberField->setText("45");
     w.fp.random.script = {47};
-    w.form->NrBut1Click();
+    w.form->EnterNumberClick();
     EXPECT_EQ(w.form->pictureNumber, 17);
-    EXPECT_EQ(w.form->Nr1Edit->text(), "17");
+    EXPECT_EQ(w.form->pictureNumberField->text(), "17");
 
-    w.form->Nr1Edit->setText("0");
+    w.form->pictureNumberField->setText("0");
     w.fp.random.script = {44};
-    w.form->NrBut1Click();
+    w.form->EnterNumberClick();
     EXPECT_EQ(w.form->pictureNumber, 14);
-    EXPECT_EQ(w.form->Nr1Edit->text(), "14");
+    EXPECT_EQ(w.form->pictureNumberField->text(), "14");
 
-    w.form->Nr1Edit->setText("8");
-    w.form->NrBut1Click();
-    EXPECT_EQ(w.form->Nazwa->text(), "KRAJ 8");
+    w.form->pictureNumberField->setText("8");
+    w.form->EnterNumberClick();
+    EXPECT_EQ(w.form->nameLabel->text(), "KRAJ 8");
 }
 
 TEST(PuzzleWindow, NumberFieldLetsOnlyDigitsThrough) {
     PuzzleRig w;
-    w.form->Nr1Edit->clear();
-    QTest::keyClicks(w.form->Nr1Edit, "a4-b56");
-    EXPECT_EQ(w.form->Nr1Edit->text(), "45");
-    QTest::keyClick(w.form->Nr1Edit, Qt::Key_Backspace);
-    EXPECT_EQ(w.form->Nr1Edit->text(), "4");
+    w.form->pictureNumberField->clear();
+    QTest::keyClicks(w.form->pictureNumberField, "a4-b56");
+    EXPECT_EQ(w.form->pictureNumberField->text(), "45");
+    QTest::keyClick(w.form->pictureNumberField, Qt::Key_Backspace);
+    EXPECT_EQ(w.form->pictureNumberField->text(), "4");
 }
 
 TEST(PuzzleWindow, WithoutPicturesTheModuleStaysIdle) {
     PuzzleRig w(0, {}, false);
     w.fp.messages.shown.clear();
-    w.form->NastepnyClick();
-    w.form->NrBut1Click();
+    w.form->NextClick();
+    w.form->EnterNumberClick();
     EXPECT_EQ(w.fp.messages.shown,
               QStringList({"Brak pliku z fotografiami|Błąd", "Brak pliku z fotografiami|Błąd"}));
-    EXPECT_FALSE(w.form->Panel2->isVisible());
-    EXPECT_TRUE(w.form->Nastepny->isEnabled());
+    EXPECT_FALSE(w.form->boardPanel->isVisible());
+    EXPECT_TRUE(w.form->nextButton->isEnabled());
 
     PuzzleRig empty(0);
-    empty.form->NastepnyClick();
+    empty.form->NextClick();
     EXPECT_EQ(empty.fp.messages.shown, QStringList{"Brak obrazków w zestawie|Błąd"});
 }
 
 TEST(PuzzleWindow, APictureThatCannotBeLoadedEndsTheStartOnly) {
     PuzzleRig w(30, {3});
     w.config.Blokada = 1;
-    w.form->Nr1Edit->setText("3");
-    w.form->NrBut1Click();
+    w.form->pictureNumberField->setText("3");
+    w.form->EnterNumberClick();
     ASSERT_EQ(w.fp.messages.shown.size(), 1);
     EXPECT_TRUE(w.fp.messages.shown[0].contains("Im3.jpg"));
-    EXPECT_FALSE(w.form->Panel2->isVisible());
-    EXPECT_FALSE(w.form->Zeg1->isActive());
-    EXPECT_TRUE(w.form->NrBut1->isEnabled());
-    EXPECT_TRUE(w.form->bb1->isEnabled());
-    w.form->Nr1Edit->setText("4");
-    w.form->NrBut1Click();
+    EXPECT_FALSE(w.form->boardPanel->isVisible());
+    EXPECT_FALSE(w.form->countdown->isActive());
+    EXPECT_TRUE(w.form->enterButton->isEnabled());
+    EXPECT_TRUE(w.form->clockButton->isEnabled());
+    w.form->pictureNumberField->setText("4");
+    w.form->EnterNumberClick();
     EXPECT_TRUE(Playing(w.form));
 }
 
 TEST(PuzzleWindow, AClickDuringTheLoadStartsNoSecondGame) {
     PuzzleRig w;
-    const QPointF centre = w.form->Nastepny->rect().center();
+    const QPointF centre = w.form->nextButton->rect().center();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         QCoreApplication::postEvent(
-            w.form->Nastepny, new QMouseEvent(type, centre, w.form->Nastepny->mapToGlobal(centre),
-                                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            w.form->nextButton,
+            new QMouseEvent(type, centre, w.form->nextButton->mapToGlobal(centre), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier));
     w.fp.random.script = {45};
-    w.form->NastepnyClick();
-    EXPECT_EQ(w.form->Nazwa->text(), "KRAJ 15");
+    w.form->NextClick();
+    EXPECT_EQ(w.form->nameLabel->text(), "KRAJ 15");
     EXPECT_NEAR(qBlue(w.data.PictureBitmap.pixel(100, 100)), 15 * 8, 6);
 }
 
 TEST(PuzzleWindow, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {
     PuzzleRig w;
-    w.form->Nastepny->setFocus();
-    w.form->NastepnyClick();
-    ASSERT_TRUE(w.form->ImPuzzle->hasFocus());  // the start hands the focus to the board
+    w.form->nextButton->setFocus();
+    w.form->NextClick();
+    ASSERT_TRUE(w.form->boardView->hasFocus());  // the start hands the focus to the board
     const int first = w.form->board.PieceIn(1), second = w.form->board.PieceIn(2);
-    for (int key : {Qt::Key_Left, Qt::Key_Up}) QTest::keyClick(w.form->ImPuzzle, Qt::Key(key));
-    EXPECT_TRUE(PuzzleBoard::CellRect(1).contains(w.form->ImPuzzle->CursorRect()));
-    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);
-    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Right);
-    EXPECT_TRUE(PuzzleBoard::CellRect(2).contains(w.form->ImPuzzle->CursorRect()));
-    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Return);
+    for (int key : {Qt::Key_Left, Qt::Key_Up}) QTest::keyClick(w.form->boardView, Qt::Key(key));
+    EXPECT_TRUE(PuzzleBoard::CellRect(1).contains(w.form->boardView->CursorRect()));
+    QTest::keyClick(w.form->boardView, Qt::Key_Space);
+    QTest::keyClick(w.form->boardView, Qt::Key_Right);
+    EXPECT_TRUE(PuzzleBoard::CellRect(2).contains(w.form->boardView->CursorRect()));
+    QTest::keyClick(w.form->boardView, Qt::Key_Return);
     EXPECT_EQ(w.form->board.PieceIn(1), second);
     EXPECT_EQ(w.form->board.PieceIn(2), first);
-    for (int i = 0; i < 8; ++i) QTest::keyClick(w.form->ImPuzzle, Qt::Key_Down);
-    EXPECT_TRUE(PuzzleBoard::CellRect(20).contains(w.form->ImPuzzle->CursorRect()));
+    for (int i = 0; i < 8; ++i) QTest::keyClick(w.form->boardView, Qt::Key_Down);
+    EXPECT_TRUE(PuzzleBoard::CellRect(20).contains(w.form->boardView->CursorRect()));
 }
 
 TEST(PuzzleWindow, TheChosenPiecesFrameShowsUnderTheKeyboardCursor) {
     PuzzleRig w;
-    w.form->Nastepny->setFocus();
-    w.form->NastepnyClick();
-    ASSERT_TRUE(w.form->ImPuzzle->hasFocus());
-    QTest::keyClick(w.form->ImPuzzle, Qt::Key_Space);  // chooses cell 1, under the cursor
-    const QImage seen = w.form->ImPuzzle->grab().toImage();
+    w.form->nextButton->setFocus();
+    w.form->NextClick();
+    ASSERT_TRUE(w.form->boardView->hasFocus());
+    QTest::keyClick(w.form->boardView, Qt::Key_Space);  // chooses cell 1, under the cursor
+    const QImage seen = w.form->boardView->grab().toImage();
     const QRect cell = PuzzleBoard::CellRect(1);
     const int middle = cell.center().y();
     EXPECT_EQ(seen.pixelColor(cell.left(), middle), QColor(Qt::yellow));    // the frame

@@ -120,15 +120,15 @@ TEST(PhotoSetContent, EveryNameAndDescriptionFitsTheLabelsThatShowThem) {
     const PuzzleWindow puzzle(fixture.ctx, &parent);
     const CountryWindow country(fixture.ctx, &parent);
     // A lost game shows the answer in the country window's entry field.
-    const QLineEdit* answer = country.NazwaEdit;
+    const QLineEdit* answer = country.nameField;
     for (const QString& file : PhotoSetFiles())
         for (const QString& line : PhotoSetLines(file)) {
             SCOPED_TRACE(line.toStdString());
             const int star = line.indexOf('*');
             ASSERT_GT(star, 0);
-            EXPECT_LE(Overflow(puzzle.Nazwa, line.left(star)), 0);
+            EXPECT_LE(Overflow(puzzle.nameLabel, line.left(star)), 0);
             EXPECT_LE(Overflow(answer, line.left(star)), 0);
-            EXPECT_LE(Overflow(puzzle.Nazwa2, line.mid(star + 1)), 0);
+            EXPECT_LE(Overflow(puzzle.descriptionLabel, line.mid(star + 1)), 0);
         }
 }
 
