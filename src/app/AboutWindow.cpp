@@ -37,22 +37,24 @@ AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent)
     : ModuleWindow(parent, {160, 140}), ctx(ctx) {
     setObjectName("AboutWindow");
     setFixedSize(316, 290);
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(0, 0, 316, 290);
-    WhenFirstShown(Image1, [this] { LoadJpegResourceToImage("TloAutor", Image1); });
-    Label1 =
+    backgroundImage = new QLabel(this);
+    backgroundImage->setObjectName("Image1");
+    backgroundImage->setGeometry(0, 0, 316, 290);
+    WhenFirstShown(backgroundImage,
+                   [this] { LoadJpegResourceToImage("TloAutor", backgroundImage); });
+    titleLabel =
         WhiteCaption(this, "Label1", "Terravika świata " TERRAVIKA_VERSION, {24, 16}, 13, true);
-    Label4 = WhiteCaption(this, "Label4", "Grafika: Zespół Terravika", {24, 40}, 11);
-    Label5 = WhiteCaption(this, "Label5", "Label5", {24, 56}, 11);
-    Label6 = WhiteCaption(this, "Label6", "Label6", {24, 88}, 11);
-    Label7 = WhiteCaption(this, "Label7", "Label7", {152, 88}, 11);
-    Label3 = WhiteCaption(this, "Label3", "Programowanie: Zespół Terravika", {16, 224}, 11);
-    Label2 = WhiteCaption(this, "Label2", "Warszawa, 1.06.2002 r.", {16, 240}, 11);
+    graphicsLabel = WhiteCaption(this, "Label4", "Grafika: Zespół Terravika", {24, 40}, 11);
+    authorsLabel = WhiteCaption(this, "Label5", "Label5", {24, 56}, 11);
+    authorsLeftColumn = WhiteCaption(this, "Label6", "Label6", {24, 88}, 11);
+    authorsRightColumn = WhiteCaption(this, "Label7", "Label7", {152, 88}, 11);
+    programmingLabel =
+        WhiteCaption(this, "Label3", "Programowanie: Zespół Terravika", {16, 224}, 11);
+    placeDateLabel = WhiteCaption(this, "Label2", "Warszawa, 1.06.2002 r.", {16, 240}, 11);
 }
 
 void AboutWindow::Opening(Module) {
-    SetText(Label5, "Pytania przygotowali uczniowie w składzie:");
-    SetText(Label6, Column(kAuthorsLeft));
-    SetText(Label7, Column(kAuthorsRight));
+    SetText(authorsLabel, "Pytania przygotowali uczniowie w składzie:");
+    SetText(authorsLeftColumn, Column(kAuthorsLeft));
+    SetText(authorsRightColumn, Column(kAuthorsRight));
 }

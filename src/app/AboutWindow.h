@@ -15,7 +15,8 @@ class AboutWindow : public ModuleWindow {
 public:
     AboutWindow(AppContext& ctx, QWidget* parent);
 
-    QLabel *Image1, *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+    QLabel *backgroundImage, *titleLabel, *placeDateLabel, *programmingLabel, *graphicsLabel,
+        *authorsLabel, *authorsLeftColumn, *authorsRightColumn;
 
 protected:
     void Opening(Module chosen) override;

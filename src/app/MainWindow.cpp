@@ -81,39 +81,39 @@ MainWindow::MainWindow(AppContext& ctx)
     setAutoFillBackground(true);
     resize(794, 562);
 
-    PTlo = new QWidget(this);
-    PTlo->setObjectName("PTlo");
-    PTlo->setFixedSize(800, 580);
-    ImTlo = ChildImageView(PTlo, "ImTlo", {0, 0, 800, 580});
-    ImTlo->installEventFilter(this);
+    panel = new QWidget(this);
+    panel->setObjectName("PTlo");
+    panel->setFixedSize(800, 580);
+    backgroundView = ChildImageView(panel, "ImTlo", {0, 0, 800, 580});
+    backgroundView->installEventFilter(this);
 
-    LMinimize = new MenuHotspot(PTlo, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
-    LMinimize->setToolTip("Minimalizuj");
-    connect(LMinimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
-    LClose = new MenuHotspot(PTlo, "LClose", {760, 4, 38, 38}, "Zamknij");
-    LClose->setToolTip("Zamknij");
-    connect(LClose, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
+    minimizeButton = new MenuHotspot(panel, "LMinimize", {720, 4, 38, 38}, "Minimalizuj");
+    minimizeButton->setToolTip("Minimalizuj");
+    connect(minimizeButton, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    closeButton = new MenuHotspot(panel, "LClose", {760, 4, 38, 38}, "Zamknij");
+    closeButton->setToolTip("Zamknij");
+    connect(closeButton, &QAbstractButton::clicked, [] { QCoreApplication::exit(0); });
 
-    PNagl = ChildPanel(PTlo, "PNagl", {40, 60, 300, 32});
-    ImNaglowek = new QLabel(PNagl);
-    ImNaglowek->setObjectName("ImNaglowek");
-    ImNaglowek->setGeometry(0, 0, 300, 32);
-    PNagl->hide();
+    headerPanel = ChildPanel(panel, "PNagl", {40, 60, 300, 32});
+    headerImage = new QLabel(headerPanel);
+    headerImage->setObjectName("ImNaglowek");
+    headerImage->setGeometry(0, 0, 300, 32);
+    headerPanel->hide();
 
     BuildMenuColumn();
 
     // The nine other windows, created once in this order and never destroyed.
-    auto* quiz = new QuizWindow(ctx, PTlo);
+    auto* quiz = new QuizWindow(ctx, panel);
     windows[int(Module::KnowledgeQuiz)] = quiz;
     windows[int(Module::CapitalsQuiz)] = quiz;
-    windows[int(Module::Puzzle)] = new PuzzleWindow(ctx, PTlo);
-    windows[int(Module::Country)] = new CountryWindow(ctx, PTlo);
-    windows[int(Module::Coordinates)] = new CoordinatesWindow(ctx, PTlo);
-    windows[int(Module::Explorers)] = new ExplorersWindow(ctx, PTlo);
-    windows[int(Module::Maps)] = new MapsWindow(ctx, PTlo);
-    windows[int(Module::About)] = new AboutWindow(ctx, PTlo);
-    fWyborZestawu = new PhotoSetChooser(ctx, this);
-    fUstawienia = new SettingsDialog(ctx, this);
+    windows[int(Module::Puzzle)] = new PuzzleWindow(ctx, panel);
+    windows[int(Module::Country)] = new CountryWindow(ctx, panel);
+    windows[int(Module::Coordinates)] = new CoordinatesWindow(ctx, panel);
+    windows[int(Module::Explorers)] = new ExplorersWindow(ctx, panel);
+    windows[int(Module::Maps)] = new MapsWindow(ctx, panel);
+    windows[int(Module::About)] = new AboutWindow(ctx, panel);
+    photoSetChooser = new PhotoSetChooser(ctx, this);
+    settingsDialog = new SettingsDialog(ctx, this);
     // The program's keys work wherever the focus is inside this window. They
     // come through a filter of their own, so that no event reaches this
     // window's widget filter twice.
@@ -123,17 +123,17 @@ MainWindow::MainWindow(AppContext& ctx)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenuColumn() {
-    PPodOkrogle = ChildPanel(PTlo, "PPodOkrogle", {630, 48, 167, 529});
-    auto* ImPodOkrogle = new QLabel(PPodOkrogle);
-    ImPodOkrogle->setObjectName("ImPodOkrogle");
-    ImPodOkrogle->setGeometry(0, 0, 167, 529);
-    LoadJpegResourceToImage("PodOkrogle", ImPodOkrogle);
-    LPrzyciski = TransparentLabel(PPodOkrogle, "LPrzyciski", {0, 0, 167, 529});
-    LPrzyciski->installEventFilter(this);
+    menuColumn = ChildPanel(panel, "PPodOkrogle", {630, 48, 167, 529});
+    auto* columnPicture = new QLabel(menuColumn);
+    columnPicture->setObjectName("ImPodOkrogle");
+    columnPicture->setGeometry(0, 0, 167, 529);
+    LoadJpegResourceToImage("PodOkrogle", columnPicture);
+    columnArea = TransparentLabel(menuColumn, "LPrzyciski", {0, 0, 167, 529});
+    columnArea->installEventFilter(this);
 
     for (int n = 1; n <= MainMenu::kEntries; ++n) {
         const MainMenu::Entry& entry = MainMenu::EntryAt(n);
-        auto* text = new QLabel(QString::fromUtf8(entry.caption), PPodOkrogle);
+        auto* text = new QLabel(QString::fromUtf8(entry.caption), menuColumn);
         text->setObjectName(entry.text);
         text->move(entry.textPos);
         if (entry.textSize.isEmpty()) {
@@ -150,7 +150,7 @@ void MainWindow::BuildMenuColumn() {
         text->installEventFilter(this);
         texts[n] = text;
 
-        auto* hotspot = new MenuHotspot(PPodOkrogle, entry.hotspot, entry.hotspotRect,
+        auto* hotspot = new MenuHotspot(menuColumn, entry.hotspot, entry.hotspotRect,
                                         QString::fromUtf8(entry.caption));
         hotspot->installEventFilter(this);
         connect(hotspot, &QAbstractButton::clicked, this, [this, n] { LaunchEntry(n); });
@@ -162,19 +162,19 @@ void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown) {
         shown = true;
-        FormShow();
+        FirstShow();
     }
 }
 
-void MainWindow::FormShow() {
+void MainWindow::FirstShow() {
     // The window itself takes the first focus, so that no ring shows until
     // the Tab key is used.
     setFocus(Qt::OtherFocusReason);
     const QScreen* screen = QApplication::primaryScreen();
     PositionWindows(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
-    LoadJpegResourceToBitmap("TloGlowne", ImTlo->image);
-    ImTlo->update();
-    ActiveModule = Module::None;
+    LoadJpegResourceToBitmap("TloGlowne", backgroundView->image);
+    backgroundView->update();
+    activeModule = Module::None;
     // A base folder where the default settings cannot be written still runs
     // with them; the pupil is told what failed and the data is found as usual.
     try {
@@ -186,7 +186,7 @@ void MainWindow::FormShow() {
     PutWindowButtonsLast();
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
-    fWyborZestawu->Fill(ctx.data.PhotoSetTitles());
+    photoSetChooser->Fill(ctx.data.PhotoSetTitles());
 }
 
 // Minimise and close are the last stops of the Tab key, after every control
@@ -194,16 +194,16 @@ void MainWindow::FormShow() {
 // start-up ends the program.
 void MainWindow::PutWindowButtonsLast() {
     QWidget* last = previousInFocusChain();
-    while (last == LMinimize || last == LClose || last->focusPolicy() == Qt::NoFocus)
+    while (last == minimizeButton || last == closeButton || last->focusPolicy() == Qt::NoFocus)
         last = last->previousInFocusChain();
-    setTabOrder(last, LMinimize);
-    setTabOrder(LMinimize, LClose);
+    setTabOrder(last, minimizeButton);
+    setTabOrder(minimizeButton, closeButton);
 }
 
 void MainWindow::PositionWindows(const QRect& workArea) {
     setGeometry(workArea);
-    WindowCentre = MainMenu::WindowCentre(workArea.size());
-    PTlo->move(MainMenu::PanelPosition(workArea.size()));
+    windowCentre = MainMenu::WindowCentre(workArea.size());
+    panel->move(MainMenu::PanelPosition(workArea.size()));
 }
 
 ModuleWindow* MainWindow::WindowOf(Module module) const {
@@ -215,17 +215,17 @@ QColor MainWindow::LabelColour(int entry) const {
 }
 
 void MainWindow::ShowModuleHeader() {
-    const MainMenu::Entry& entry = MainMenu::EntryAt(int(ActiveModule));
-    LoadJpegResourceToImage(entry.header, ImNaglowek);
-    ImNaglowek->setAccessibleName(QString::fromUtf8(entry.caption));
-    if (PNagl->isHidden()) PNagl->show();
+    const MainMenu::Entry& entry = MainMenu::EntryAt(int(activeModule));
+    LoadJpegResourceToImage(entry.header, headerImage);
+    headerImage->setAccessibleName(QString::fromUtf8(entry.caption));
+    if (headerPanel->isHidden()) headerPanel->show();
 }
 
 // Marks the open module's caption and unmarks the one before.
 void MainWindow::SetActive(Module module) {
-    if (ActiveModule != Module::None)
-        SetTextColour(texts[int(ActiveModule)], MainMenu::NormalColour);
-    ActiveModule = module;
+    if (activeModule != Module::None)
+        SetTextColour(texts[int(activeModule)], MainMenu::NormalColour);
+    activeModule = module;
     SetTextColour(texts[int(module)], MainMenu::MarkColour);
 }
 
@@ -235,13 +235,13 @@ void MainWindow::ResetMenuLabels() {
 }
 
 void MainWindow::HoverEntry(int n) {
-    if (n != 0 && int(ActiveModule) == n) return;
+    if (n != 0 && int(activeModule) == n) return;
     ResetMenuLabels();
     if (n != 0) SetTextColour(texts[n], MainMenu::HoverColour);
 }
 
 void MainWindow::LaunchEntry(int n) {
-    if (ModuleWindow* open = WindowOf(ActiveModule)) open->MenuChosen();
+    if (ModuleWindow* open = WindowOf(activeModule)) open->MenuChosen();
     if (n == int(Module::Help)) {
         OpenHelp();
     } else if (n >= int(Module::KnowledgeQuiz) && n <= int(Module::About)) {
@@ -268,15 +268,16 @@ void MainWindow::OpenHelp() {
 }
 
 void MainWindow::Launch(Module module) {
-    if (ActiveModule == module) return;
-    if (WindowOf(module) == WindowOf(ActiveModule)) return Switch(module);
+    if (activeModule == module) return;
+    if (WindowOf(module) == WindowOf(activeModule)) return Switch(module);
     const bool fromKeys = QApplication::focusWidget() == hotspots[int(module)];
     CloseActiveModule();
-    ZoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(int(module)).zoomOriginY);
-    ZoomTarget = MainMenu::ZoomTarget(WindowCentre);
+    zoomOrigin = QPoint(MainMenu::kZoomOriginX, MainMenu::EntryAt(int(module)).zoomOriginY);
+    zoomTarget = MainMenu::ZoomTarget(windowCentre);
     SetActive(module);
     ShowModuleHeader();
-    ZoomOpen({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+    ZoomOpen({&backgroundView->image, backgroundView}, ctx.platform, zoomOrigin.x(), zoomOrigin.y(),
+             zoomTarget);
     ctx.platform.waits.processEvents();
     WindowOf(module)->Open(module);
     if (fromKeys) FocusModule(WindowOf(module));
@@ -303,18 +304,19 @@ void MainWindow::FocusModule(QWidget* window) {
 }
 
 void MainWindow::CloseActiveModule() {
-    ModuleWindow* open = WindowOf(ActiveModule);
+    ModuleWindow* open = WindowOf(activeModule);
     if (!open) return;
     open->Close();
     ctx.platform.waits.processEvents();
-    ZoomClose({&ImTlo->image, ImTlo}, ctx.platform, ZoomOrigin.x(), ZoomOrigin.y(), ZoomTarget);
+    ZoomClose({&backgroundView->image, backgroundView}, ctx.platform, zoomOrigin.x(),
+              zoomOrigin.y(), zoomTarget);
 }
 
 // Escape that no control wanted brings the focus back to the menu, on the
 // entry of the open module.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Escape) return QWidget::keyPressEvent(event);
-    const int entry = WindowOf(ActiveModule) ? int(ActiveModule) : 1;
+    const int entry = WindowOf(activeModule) ? int(activeModule) : 1;
     hotspots[entry]->setFocus(Qt::ShortcutFocusReason);
 }
 
@@ -328,16 +330,16 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 void MainWindow::RunShortcut(ShortcutKeys::Action action) {
     switch (action) {
         case ShortcutKeys::Action::Chooser:
-            if (ctx.data.PhotoSetCount > 1) fWyborZestawu->Choose();
+            if (ctx.data.PhotoSetCount > 1) photoSetChooser->Choose();
             break;
         case ShortcutKeys::Action::Settings:
-            fUstawienia->exec();
+            settingsDialog->exec();
             break;
         case ShortcutKeys::Action::Results:
             results->OpenMyResults();
             break;
         case ShortcutKeys::Action::Help:
-            LaunchEntry(9);
+            LaunchEntry(int(Module::Help));
             break;
         case ShortcutKeys::Action::None:
             break;
@@ -348,11 +350,11 @@ void MainWindow::RunShortcut(ShortcutKeys::Action action) {
 // on the module's menu entry, or where the module says; a key passed on to
 // a parent after the focused control refused it is not taken again.
 bool MainWindow::ModuleHasKeys(QWidget* target) const {
-    const ModuleWindow* open = WindowOf(ActiveModule);
+    const ModuleWindow* open = WindowOf(activeModule);
     if (!open) return false;
     QWidget* focus = QApplication::focusWidget();
     if (focus && target != focus) return false;
-    return !focus || focus == this || focus == hotspots[int(ActiveModule)] ||
+    return !focus || focus == this || focus == hotspots[int(activeModule)] ||
            open->TakesKeysAt(focus);
 }
 
@@ -360,7 +362,7 @@ bool MainWindow::ProgramKey(QWidget* target, QKeyEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         if (shortcuts.Press(event->key(), event->modifiers())) return true;
         const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        return plain && ModuleHasKeys(target) && WindowOf(ActiveModule)->ModuleKey(event->key());
+        return plain && ModuleHasKeys(target) && WindowOf(activeModule)->ModuleKey(event->key());
     }
     if (event->isAutoRepeat()) return false;
     RunShortcut(shortcuts.Release(event->key(), event->modifiers()));
@@ -390,11 +392,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::KeyPress && MenuKey(entry, static_cast<QKeyEvent*>(event))) return true;
     }
     if (type == QEvent::MouseMove) {
-        if (watched == LPrzyciski) HoverEntry(0);
+        if (watched == columnArea) HoverEntry(0);
         if (entry != 0) HoverEntry(entry);
         return false;
     }
-    if (type == QEvent::MouseButtonPress && watched == ImTlo) setFocus();
+    if (type == QEvent::MouseButtonPress && watched == backgroundView) setFocus();
     if (type != QEvent::MouseButtonRelease) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton || !widget ||

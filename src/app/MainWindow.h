@@ -3,8 +3,8 @@
 
 #pragma once
 // The main window: a frameless window over the desktop's work area with the
-// 800 x 580 panel PTlo in its centre, the menu column, the module headers and
-// the module windows as children of PTlo. It knows the modules only through
+// 800 x 580 panel in its centre, the menu column, the module headers and
+// the module windows as children of the panel. It knows the modules only through
 // their common interface.
 #include <QLabel>
 #include <QPointer>
@@ -28,7 +28,7 @@ public:
     explicit MainWindow(AppContext& ctx);
     ~MainWindow() override;
 
-    // Sizes the window to the work area, centres PTlo and places the modules.
+    // Sizes the window to the work area, centres the panel and places the modules.
     void PositionWindows(const QRect& workArea);
     void ResetMenuLabels();
     QColor LabelColour(int entry) const;
@@ -42,21 +42,21 @@ public:
     // open module's keys. True when acted on.
     bool ProgramKey(QWidget* target, QKeyEvent* event);
 
-    Module ActiveModule = Module::None;
-    QPoint WindowCentre;
-    QPoint ZoomOrigin;
-    QRect ZoomTarget;
+    Module activeModule = Module::None;
+    QPoint windowCentre;
+    QPoint zoomOrigin;
+    QRect zoomTarget;
 
-    QWidget* PTlo;
-    ImageView* ImTlo;
-    QWidget* PNagl;
-    QLabel* ImNaglowek;
-    QWidget* PPodOkrogle;
-    MenuHotspot* LMinimize;
-    MenuHotspot* LClose;
+    QWidget* panel;
+    ImageView* backgroundView;
+    QWidget* headerPanel;
+    QLabel* headerImage;
+    QWidget* menuColumn;
+    MenuHotspot* minimizeButton;
+    MenuHotspot* closeButton;
 
-    PhotoSetChooser* fWyborZestawu;
-    SettingsDialog* fUstawienia;
+    PhotoSetChooser* photoSetChooser;
+    SettingsDialog* settingsDialog;
     ResultsWiring* results = nullptr;  // made once the base folder is known
     QPointer<HelpViewer> helpViewer;   // made at the first "Pomoc" without a desktop viewer
 
@@ -68,7 +68,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void FormShow();
+    void FirstShow();
     void BuildMenuColumn();
     void PutWindowButtonsLast();
     void Launch(Module module);
@@ -88,5 +88,5 @@ private:
     std::array<MenuHotspot*, 10> hotspots{};
     std::array<QLabel*, 10> texts{};
     std::array<ModuleWindow*, 10> windows{};  // by Module
-    QLabel* LPrzyciski;
+    QLabel* columnArea;
 };

@@ -20,59 +20,59 @@ PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
     setObjectName("PhotoSetChooser");
     setFixedSize(kWidth, kHeight);
     setAccessibleName(QStringLiteral("Wybór zestawu obrazków"));
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(0, 0, kWidth, kHeight);
-    Panel1->setAutoFillBackground(true);
-    QPalette pal = Panel1->palette();
+    panel = new QWidget(this);
+    panel->setObjectName("Panel1");
+    panel->setGeometry(0, 0, kWidth, kHeight);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
     pal.setColor(QPalette::WindowText, Qt::white);
-    Panel1->setPalette(pal);
-    Panel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panel->setPalette(pal);
+    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label1 = new QLabel("Wybierz zestaw lub kliknij w to okno", this);
-    Label1->setObjectName("Label1");
-    Label1->setPalette(pal);
-    QFont bold = Label1->font();
+    promptLabel = new QLabel("Wybierz zestaw lub kliknij w to okno", this);
+    promptLabel->setObjectName("Label1");
+    promptLabel->setPalette(pal);
+    QFont bold = promptLabel->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->move(8, 16);
-    Label1->adjustSize();
+    promptLabel->setFont(bold);
+    promptLabel->move(8, 16);
+    promptLabel->adjustSize();
 
-    CWyborZestawu = new BrowseList(this);
-    CWyborZestawu->setObjectName("CWyborZestawu");
-    CWyborZestawu->setGeometry(16, 40, kListWidth, 21);
-    CWyborZestawu->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    NameByPurpose(CWyborZestawu, QStringLiteral("Zestaw obrazków"));
+    setList = new BrowseList(this);
+    setList->setObjectName("CWyborZestawu");
+    setList->setGeometry(16, 40, kListWidth, 21);
+    setList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    NameByPurpose(setList, QStringLiteral("Zestaw obrazków"));
     // Every pick closes the chooser, also a pick of the set already chosen.
-    connect(CWyborZestawu, &BrowseList::chosen, this, &PhotoSetChooser::CWyborZestawuChange);
+    connect(setList, &BrowseList::chosen, this, &PhotoSetChooser::SetPicked);
 }
 
 void PhotoSetChooser::Fill(const QStringList& titles) {
-    const QSignalBlocker block(CWyborZestawu);
-    CWyborZestawu->clear();
+    const QSignalBlocker block(setList);
+    setList->clear();
     if (titles.size() > 1)
         for (int k = 1; k <= titles.size(); ++k)
-            CWyborZestawu->addItem(QStringLiteral("Zestaw nr %1 – %2").arg(k).arg(titles[k - 1]));
+            setList->addItem(QStringLiteral("Zestaw nr %1 – %2").arg(k).arg(titles[k - 1]));
     FitWidth();
 }
 
 void PhotoSetChooser::FitWidth() {
     // The list grows to its longest item; the window keeps its margins.
-    const int listWidth = std::clamp(CWyborZestawu->sizeHint().width(), kListWidth, kMaxListWidth);
-    CWyborZestawu->setFixedWidth(listWidth);
+    const int listWidth = std::clamp(setList->sizeHint().width(), kListWidth, kMaxListWidth);
+    setList->setFixedWidth(listWidth);
     const int width = listWidth + kWidth - kListWidth;
     setFixedSize(width, kHeight);
-    Panel1->setGeometry(0, 0, width, kHeight);
+    panel->setGeometry(0, 0, width, kHeight);
 }
 
 void PhotoSetChooser::Choose() {
-    CWyborZestawu->setChosen(ctx.config.PhotoSetIndex);
+    setList->setChosen(ctx.config.PhotoSetIndex);
     CentreOnScreen(this);
     exec();
 }
 
-void PhotoSetChooser::CWyborZestawuChange(int index) {
+void PhotoSetChooser::SetPicked(int index) {
     if (index < 0) return;
     accept();
     if (index == ctx.config.PhotoSetIndex) return;  // no change, nothing to write

@@ -26,9 +26,9 @@ public:
     // Presets the list to the chosen set and shows the dialog modally.
     void Choose();
 
-    QWidget* Panel1;
-    QLabel* Label1;
-    BrowseList* CWyborZestawu;
+    QWidget* panel;
+    QLabel* promptLabel;
+    BrowseList* setList;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -36,7 +36,7 @@ protected:
 private:
     static constexpr int kWidth = 226, kHeight = 86, kListWidth = 193, kMaxListWidth = 720;
 
-    void CWyborZestawuChange(int index);
+    void SetPicked(int index);
     void FitWidth();
 
     AppContext& ctx;

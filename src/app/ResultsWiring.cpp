@@ -28,7 +28,7 @@ ResultsWiring::ResultsWiring(MainWindow& main, AppContext& ctx)
     notes[Exercise::KnowledgeQuiz] = notes[Exercise::CapitalsQuiz] = quizNote;
     notes[Exercise::Puzzle] = new ComparisonNote(main.WindowOf(Module::Puzzle), {12, 384, 400, 15});
     notes[Exercise::MapTest] = new ComparisonNote(main.WindowOf(Module::Maps), {12, 43, 350, 15});
-    AddEntryPoint(main.PTlo);
+    AddEntryPoint(main.panel);
     connect(&recorder, &ResultRecorder::Recorded, this, &ResultsWiring::ShowComparison);
     connect(&recorder, &ResultRecorder::Failed, this, &ResultsWiring::ShowFailure);
 }

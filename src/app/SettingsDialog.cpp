@@ -30,80 +30,80 @@ SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
     setObjectName("SettingsDialog");
     setFixedSize(226, 182);
     setAccessibleName(QStringLiteral("Zmiana ustawień programu"));
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(0, 0, 226, 182);
-    Panel1->setAutoFillBackground(true);
-    QPalette pal = Panel1->palette();
+    panel = new QWidget(this);
+    panel->setObjectName("Panel1");
+    panel->setGeometry(0, 0, 226, 182);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
     pal.setColor(QPalette::WindowText, Qt::white);
     pal.setColor(QPalette::ButtonText, Qt::white);
-    Panel1->setPalette(pal);
+    panel->setPalette(pal);
     // Frames drawn light on the dark panel with the caption on the frame line.
-    Panel1->setStyleSheet(
+    panel->setStyleSheet(
         "QGroupBox { border: 1px solid rgb(150, 190, 214); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; color: white; }"
         "QLabel { color: white; }"
         "QRadioButton, QCheckBox { border: 1px solid transparent; }");
 
-    Label1 = new QLabel("Zmiana ustawień programu", Panel1);
-    Label1->setObjectName("Label1");
-    QFont bold = Label1->font();
+    titleLabel = new QLabel("Zmiana ustawień programu", panel);
+    titleLabel->setObjectName("Label1");
+    QFont bold = titleLabel->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->move(24, 10);
-    Label1->adjustSize();
+    titleLabel->setFont(bold);
+    titleLabel->move(24, 10);
+    titleLabel->adjustSize();
 
-    RTempo = new QGroupBox(" Tempo pracy ", Panel1);
-    RTempo->setObjectName("RTempo");
-    RTempo->setGeometry(8, 29, 208, 74);
+    paceGroup = new QGroupBox(" Tempo pracy ", panel);
+    paceGroup->setObjectName("RTempo");
+    paceGroup->setGeometry(8, 29, 208, 74);
     tempoItems = new QButtonGroup(this);
     const char* items[] = {"Bardzo szybkie", "Szybkie", "Wolne"};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(items[i], RTempo);
+        auto* radio = new QRadioButton(items[i], paceGroup);
         radio->setGeometry(8, 16 + 18 * i, 190, 17);
         SetChoiceColours(radio);
         radio->installEventFilter(this);
         tempoItems->addButton(radio, i);
     }
 
-    BBlokuj = new QGroupBox(Panel1);
-    BBlokuj->setObjectName("BBlokuj");
-    BBlokuj->setGeometry(8, 104, 208, 36);
-    CBlokuj = new QCheckBox(" Blokuj ponowny wybór obrazka", BBlokuj);
-    CBlokuj->setObjectName("CBlokuj");
-    CBlokuj->setGeometry(8, 12, 185, 17);
-    SetChoiceColours(CBlokuj);
+    lockGroup = new QGroupBox(panel);
+    lockGroup->setObjectName("BBlokuj");
+    lockGroup->setGeometry(8, 104, 208, 36);
+    lockChoice = new QCheckBox(" Blokuj ponowny wybór obrazka", lockGroup);
+    lockChoice->setObjectName("CBlokuj");
+    lockChoice->setGeometry(8, 12, 185, 17);
+    SetChoiceColours(lockChoice);
 
     const QColor face(0x14, 0x44, 0x61);
-    BWprowadz = new FaceButton(Panel1);
-    BWprowadz->setObjectName("BWprowadz");
-    BWprowadz->setText("Wprowadź");
-    BWprowadz->setGeometry(141, 149, 75, 20);
-    BWprowadz->setColor(face);
-    BAnuluj = new FaceButton(Panel1);
-    BAnuluj->setObjectName("BAnuluj");
-    BAnuluj->setText("Anuluj");
-    BAnuluj->setGeometry(61, 149, 75, 20);
-    BAnuluj->setColor(face);
-    connect(BWprowadz, &FaceButton::clicked, this, &SettingsDialog::BWprowadzClick);
-    connect(BAnuluj, &FaceButton::clicked, this, &SettingsDialog::BAnulujClick);
+    applyButton = new FaceButton(panel);
+    applyButton->setObjectName("BWprowadz");
+    applyButton->setText("Wprowadź");
+    applyButton->setGeometry(141, 149, 75, 20);
+    applyButton->setColor(face);
+    cancelButton = new FaceButton(panel);
+    cancelButton->setObjectName("BAnuluj");
+    cancelButton->setText("Anuluj");
+    cancelButton->setGeometry(61, 149, 75, 20);
+    cancelButton->setColor(face);
+    connect(applyButton, &FaceButton::clicked, this, &SettingsDialog::ApplyClick);
+    connect(cancelButton, &FaceButton::clicked, this, &SettingsDialog::CancelClick);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {
     CentreOnScreen(this);
-    FormShow();
+    ShowStoredSettings();
     QDialog::showEvent(event);
 }
 
-void SettingsDialog::FormShow() {
+void SettingsDialog::ShowStoredSettings() {
     // A pace below 1 selects nothing; one above 3 selects "Wolne".
     tempoItems->setExclusive(false);
     for (QAbstractButton* button : tempoItems->buttons()) button->setChecked(false);
     tempoItems->setExclusive(true);
     if (ctx.config.Tempo >= 1)
         tempoItems->button(std::min(ctx.config.Tempo, 3) - 1)->setChecked(true);
-    CBlokuj->setChecked(ctx.config.Blokada == 1);
+    lockChoice->setChecked(ctx.config.Blokada == 1);
     // The keyboard starts on the selected pace, or on the first when none is.
     QAbstractButton* selected = tempoItems->checkedButton();
     (selected ? selected : tempoItems->button(0))->setFocus(Qt::TabFocusReason);
@@ -134,10 +134,10 @@ bool SettingsDialog::TempoKey(QAbstractButton* item, int key) {
 // The new values take effect only once they are written. A failed write is
 // told and leaves the dialog open with the settings unchanged, so "Anuluj"
 // then gives up the dialog's changes.
-void SettingsDialog::BWprowadzClick() {
+void SettingsDialog::ApplyClick() {
     Config chosen = ctx.config;
     chosen.Tempo = tempoItems->checkedId() + 1;  // 0 when nothing is selected
-    chosen.Blokada = CBlokuj->isChecked() ? 1 : 0;
+    chosen.Blokada = lockChoice->isChecked() ? 1 : 0;
     try {
         WriteConfig(chosen);
     } catch (const TarvoError& e) {

@@ -18,18 +18,18 @@ class SettingsDialog : public QDialog {
 public:
     SettingsDialog(AppContext& ctx, QWidget* parent);
 
-    void FormShow();
-    void BWprowadzClick();
-    void BAnulujClick() { reject(); }
+    void ShowStoredSettings();
+    void ApplyClick();
+    void CancelClick() { reject(); }
 
-    QWidget* Panel1;
-    QLabel* Label1;
-    QGroupBox* RTempo;
+    QWidget* panel;
+    QLabel* titleLabel;
+    QGroupBox* paceGroup;
     QButtonGroup* tempoItems;  // ids 0..2 stand for Tempo 1..3
-    QGroupBox* BBlokuj;
-    QCheckBox* CBlokuj;
-    FaceButton* BWprowadz;
-    FaceButton* BAnuluj;
+    QGroupBox* lockGroup;
+    QCheckBox* lockChoice;
+    FaceButton* applyButton;
+    FaceButton* cancelButton;
 
 protected:
     void showEvent(QShowEvent* event) override;

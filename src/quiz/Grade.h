@@ -3,7 +3,7 @@
 
 #pragma once
 // The school grade shown after a series of ten questions: a grade line for
-// LOcena and a comment for LPytanie.
+// the score line and a comment for the question box.
 #include <QString>
 
 struct Grade {

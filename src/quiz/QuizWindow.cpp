@@ -63,9 +63,9 @@ QuizWindow::QuizWindow(AppContext& ctx, QWidget* parent)
     QPalette white = palette();
     white.setColor(QPalette::Window, kWhite);
     setPalette(white);
-    ZegF3 = new QTimer(this);
-    ZegF3->setInterval(1000);
-    connect(ZegF3, &QTimer::timeout, this, &QuizWindow::ZegF3Timer);
+    countdown = new QTimer(this);
+    countdown->setInterval(1000);
+    connect(countdown, &QTimer::timeout, this, &QuizWindow::CountdownTick);
     BuildControls();
     // The Next arrow stands on the panel below the window.
     nextArrow = new PictureButton(parent, "ImNastepny", {496, 454, 105, 52}, "Następne");
@@ -76,7 +76,7 @@ QuizWindow::QuizWindow(AppContext& ctx, QWidget* parent)
 }
 
 QLabel* QuizWindow::AddLabel(const char* name, QRect geometry, QColor colour) {
-    auto* label = new QLabel(PPytanie);
+    auto* label = new QLabel(questionPanel);
     label->setObjectName(name);
     label->setGeometry(geometry);
     QPalette pal = label->palette();
@@ -86,51 +86,52 @@ QLabel* QuizWindow::AddLabel(const char* name, QRect geometry, QColor colour) {
 }
 
 void QuizWindow::BuildControls() {
-    PPytanie = new QWidget(this);
-    PPytanie->setObjectName("PPytanie");
-    PPytanie->setGeometry(0, 0, 404, 308);
-    PPytanie->hide();
-    ImPytanie = new ImageView(PPytanie);
-    ImPytanie->setObjectName("ImPytanie");
-    ImPytanie->setGeometry(0, 0, 404, 308);
-    WhenFirstShown(ImPytanie, [this] { ImPytanie->setImage(LoadJpegResource("TloQuiz")); });
+    questionPanel = new QWidget(this);
+    questionPanel->setObjectName("PPytanie");
+    questionPanel->setGeometry(0, 0, 404, 308);
+    questionPanel->hide();
+    backgroundView = new ImageView(questionPanel);
+    backgroundView->setObjectName("ImPytanie");
+    backgroundView->setGeometry(0, 0, 404, 308);
+    WhenFirstShown(backgroundView,
+                   [this] { backgroundView->setImage(LoadJpegResource("TloQuiz")); });
 
     // The question box holds two lines of the question above the count line.
-    LPytanie = AddLabel("LPytanie", {100, 56, 253, 36}, kNeutral);
-    LPytanie->setWordWrap(true);
-    LPytanie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont bold = LPytanie->font();
+    questionLabel = AddLabel("LPytanie", {100, 56, 253, 36}, kNeutral);
+    questionLabel->setWordWrap(true);
+    questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = questionLabel->font();
     bold.setBold(true);
-    LPytanie->setFont(bold);
+    questionLabel->setFont(bold);
 
     const QRect rows[3] = {{48, 147, 265, 21}, {48, 200, 265, 17}, {48, 258, 265, 21}};
     for (int i = 0; i < 3; ++i) {
         const QByteArray name = "LOdp" + QByteArray::number(i + 1);
-        LOdp[i] = AddLabel(name.constData(), rows[i], kNeutral);
-        LOdp[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        LOdp[i]->setCursor(Qt::PointingHandCursor);
-        LOdp[i]->installEventFilter(this);
-        SetAccessible(LOdp[i], QAccessible::Button, QString());
+        answerRows[i] = AddLabel(name.constData(), rows[i], kNeutral);
+        answerRows[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        answerRows[i]->setCursor(Qt::PointingHandCursor);
+        answerRows[i]->installEventFilter(this);
+        SetAccessible(answerRows[i], QAccessible::Button, QString());
         const QByteArray mark = "LZnak" + QByteArray::number(i + 1);
         // At the right end of the row's bar, clear of the answer text.
-        LZnak[i] = AddLabel(mark.constData(),
-                            {300, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
-        LZnak[i]->hide();
+        answerMarks[i] = AddLabel(
+            mark.constData(), {300, rows[i].y() + (rows[i].height() - 14) / 2, 14, 14}, kNeutral);
+        answerMarks[i]->hide();
     }
 
-    LNrPytania = AddLabel("LNrPytania", {112, 25, 240, 13}, kWhite);
-    TimeLab = AddLabel("TimeLab", {45, 40, 17, 25}, kWhite);
-    QFont digit = TimeLab->font();
+    questionNumberLabel = AddLabel("LNrPytania", {112, 25, 240, 13}, kWhite);
+    secondsLabel = AddLabel("TimeLab", {45, 40, 17, 25}, kWhite);
+    QFont digit = secondsLabel->font();
     digit.setPixelSize(16);
-    TimeLab->setFont(digit);
-    TimeLab->setAlignment(Qt::AlignCenter);
+    secondsLabel->setFont(digit);
+    secondsLabel->setAlignment(Qt::AlignCenter);
     // Named, and read when reached: its ticks are not spoken.
-    NameWithContext(TimeLab, QStringLiteral("Pozostało sekund"));
-    LOcena = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
+    NameWithContext(secondsLabel, QStringLiteral("Pozostało sekund"));
+    scoreLabel = AddLabel("LOcena", {104, 92, 255, 13}, kRight);
 
-    BBledy = ChildFaceButton(PPytanie, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
-    BBledy->hide();
-    connect(BBledy, &QAbstractButton::clicked, this, &QuizWindow::BBledyClick);
+    mistakesButton = ChildFaceButton(questionPanel, "BBledy", {104, 117, 90, 20}, "Pokaż błędy");
+    mistakesButton->hide();
+    connect(mistakesButton, &QAbstractButton::clicked, this, &QuizWindow::MistakesClick);
     mistakeList = new ListDialog(this);
 }
 
@@ -138,8 +139,8 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         for (int i = 0; i < 3; ++i) {
-            if (watched == LOdp[i] && mouse->button() == Qt::LeftButton &&
-                LOdp[i]->rect().contains(mouse->position().toPoint())) {
+            if (watched == answerRows[i] && mouse->button() == Qt::LeftButton &&
+                answerRows[i]->rect().contains(mouse->position().toPoint())) {
                 AnswerClick(i + 1);
                 return true;
             }
@@ -147,7 +148,8 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         for (int i = 0; i < 3; ++i)
-            if (watched == LOdp[i] && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+            if (watched == answerRows[i] &&
+                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
                 AnswerClick(i + 1);
                 return true;
             }
@@ -164,12 +166,12 @@ void QuizWindow::Opening(Module chosen) {
 }
 
 void QuizWindow::Closing() {
-    ZegF3->stop();
+    countdown->stop();
     ShowNextArrow(false);
 }
 
 void QuizWindow::MenuChosen() {
-    ZegF3->stop();
+    countdown->stop();
 }
 
 bool QuizWindow::TakesKeysAt(const QWidget* focus) const {
@@ -177,20 +179,21 @@ bool QuizWindow::TakesKeysAt(const QWidget* focus) const {
 }
 
 void QuizWindow::SetRowColour(int row, QColor colour) {
-    QPalette pal = LOdp[row - 1]->palette();
+    QPalette pal = answerRows[row - 1]->palette();
     pal.setColor(QPalette::WindowText, colour);
-    LOdp[row - 1]->setPalette(pal);
+    answerRows[row - 1]->setPalette(pal);
 }
 
 void QuizWindow::EnterQuiz(QuizMode mode) {
-    PPytanie->show();
-    ZegF3->stop();
+    questionPanel->show();
+    countdown->stop();
     state = QuizState{};
     state.mode = mode;
-    for (QLabel* label : {LPytanie, LOdp[0], LOdp[1], LOdp[2], LOcena, LNrPytania, TimeLab})
+    for (QLabel* label : {questionLabel, answerRows[0], answerRows[1], answerRows[2], scoreLabel,
+                          questionNumberLabel, secondsLabel})
         label->clear();
     // Empty rows take no answer: hidden, they offer none to a screen reader.
-    for (QLabel* row : LOdp) row->hide();
+    for (QLabel* row : answerRows) row->hide();
     ClearMarks();
     review.StartSeries();
     ctx.platform.random.seedFromClock();
@@ -202,7 +205,7 @@ void QuizWindow::EnterQuiz(QuizMode mode) {
         questions.ShuffleCapitalTable();
     }
     ShowNextArrow(true);
-    LPytanie->setText("By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
+    questionLabel->setText("By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
 }
 
 void QuizWindow::ShowNextQuestion() {
@@ -211,35 +214,35 @@ void QuizWindow::ShowNextQuestion() {
                                         : questions.NextCapitalQuestion();
     current = shown;
     state.CorrectPosition = shown.CorrectPosition;
-    LPytanie->setText(shown.question);
+    questionLabel->setText(shown.question);
     ClearMarks();
     for (int row = 1; row <= 3; ++row) {
         SetRowColour(row, kNeutral);
-        LOdp[row - 1]->setText(shown.rows[row - 1]);
-        LOdp[row - 1]->show();
-        LOdp[row - 1]->setAccessibleName(QString::number(row) + ". " + shown.rows[row - 1]);
+        answerRows[row - 1]->setText(shown.rows[row - 1]);
+        answerRows[row - 1]->show();
+        answerRows[row - 1]->setAccessibleName(QString::number(row) + ". " + shown.rows[row - 1]);
     }
     ShowNextArrow(false);
-    TimeLab->setText(QString::number(kSeconds));
+    secondsLabel->setText(QString::number(kSeconds));
     state.SecondsLeft = kSeconds;
-    ZegF3->start();
+    countdown->start();
     state.AnswerOpen = true;
     ++state.QuestionNumber;
     if (state.QuestionNumber == 1) {
         review.StartSeries();
         seriesStartMs = ctx.platform.clock.nowMs();
     }
-    LNrPytania->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
-    if (state.QuestionNumber == 1) LOcena->setText("Poprawnych: 0");
+    questionNumberLabel->setText("Pytanie numer: " + QString::number(state.QuestionNumber));
+    if (state.QuestionNumber == 1) scoreLabel->setText("Poprawnych: 0");
     AnnounceQuestion();
 }
 
 // The question and its three answers are read out together, as a sighted
 // pupil sees them appear.
 void QuizWindow::AnnounceQuestion() {
-    QStringList parts{LNrPytania->text(), LPytanie->text()};
-    for (QLabel* row : LOdp) parts.append(row->accessibleName());
-    Announce(LPytanie, parts.join(". "));
+    QStringList parts{questionNumberLabel->text(), questionLabel->text()};
+    for (QLabel* row : answerRows) parts.append(row->accessibleName());
+    Announce(questionLabel, parts.join(". "));
 }
 
 void QuizWindow::AnswerClick(int row) {
@@ -249,10 +252,10 @@ void QuizWindow::AnswerClick(int row) {
     ShowNextArrow(true);
 }
 
-void QuizWindow::ZegF3Timer() {
+void QuizWindow::CountdownTick() {
     if (!state.AnswerOpen) return;
     --state.SecondsLeft;
-    TimeLab->setText(QString::number(state.SecondsLeft));
+    secondsLabel->setText(QString::number(state.SecondsLeft));
     if (state.SecondsLeft != 0) return;
     SetRowColour(state.CorrectPosition, kRight);
     ShowNextArrow(true);
@@ -263,13 +266,13 @@ void QuizWindow::ZegF3Timer() {
 void QuizWindow::TakeAnswer() {
     // The answer is closed before any sound: timer ticks and clicks still
     // arrive while a sound plays, and each question is judged exactly once.
-    ZegF3->stop();
+    countdown->stop();
     state.AnswerOpen = false;
     const bool right = state.ChosenPosition == state.CorrectPosition;
     if (state.ChosenPosition != QuizState::NoAnswer) SetRowColour(state.ChosenPosition, kChosen);
     if (right) {
         ++state.CorrectCount;
-        LOcena->setText("Poprawnych: " + QString::number(state.CorrectCount));
+        scoreLabel->setText("Poprawnych: " + QString::number(state.CorrectCount));
     } else {
         SetRowColour(state.CorrectPosition, kRight);
     }
@@ -285,7 +288,7 @@ void QuizWindow::TakeAnswer() {
     ctx.platform.sounds.play("Plum");
     ShowNextArrow(false);
     ShowGrade();
-    BBledy->setVisible(!review.Mistakes().empty());
+    mistakesButton->setVisible(!review.Mistakes().empty());
     repaint();
     ctx.platform.waits.pause(kSeriesEndPauseMs);
     ShowNextArrow(true);
@@ -295,40 +298,41 @@ void QuizWindow::TakeAnswer() {
 
 void QuizWindow::ShowGrade() {
     const Grade grade = GradeFor(state.CorrectCount);
-    LOcena->setText(grade.line);
-    LPytanie->setText(grade.comment);
-    LOcena->setAccessibleName(grade.line + ". " + grade.comment);
-    Announce(LOcena);
+    scoreLabel->setText(grade.line);
+    questionLabel->setText(grade.comment);
+    scoreLabel->setAccessibleName(grade.line + ". " + grade.comment);
+    Announce(scoreLabel);
 }
 
 // The right row gets a tick, a wrongly chosen row a cross.
 void QuizWindow::MarkRows() {
     const int chosen = state.ChosenPosition;
     if (chosen != QuizState::NoAnswer && chosen != state.CorrectPosition) {
-        LZnak[chosen - 1]->setPixmap(Mark(false, devicePixelRatioF()));
-        LZnak[chosen - 1]->setAccessibleName(QStringLiteral("Błędna odpowiedź"));
-        LZnak[chosen - 1]->show();
+        answerMarks[chosen - 1]->setPixmap(Mark(false, devicePixelRatioF()));
+        answerMarks[chosen - 1]->setAccessibleName(QStringLiteral("Błędna odpowiedź"));
+        answerMarks[chosen - 1]->show();
     }
-    LZnak[state.CorrectPosition - 1]->setPixmap(Mark(true, devicePixelRatioF()));
-    LZnak[state.CorrectPosition - 1]->setAccessibleName(QStringLiteral("Poprawna odpowiedź"));
-    LZnak[state.CorrectPosition - 1]->show();
+    answerMarks[state.CorrectPosition - 1]->setPixmap(Mark(true, devicePixelRatioF()));
+    answerMarks[state.CorrectPosition - 1]->setAccessibleName(QStringLiteral("Poprawna odpowiedź"));
+    answerMarks[state.CorrectPosition - 1]->show();
 }
 
 void QuizWindow::ClearMarks() {
-    for (QLabel* mark : LZnak) mark->hide();
-    BBledy->hide();
-    LOcena->setAccessibleName(QString());
+    for (QLabel* mark : answerMarks) mark->hide();
+    mistakesButton->hide();
+    scoreLabel->setAccessibleName(QString());
 }
 
 // The verdict is read out from the count line, which carries it as its name.
 void QuizWindow::AnnounceVerdict(bool right) {
     const QString answer = current.rows[state.CorrectPosition - 1];
-    LOcena->setAccessibleName(right ? "Dobrze. Poprawnych: " + QString::number(state.CorrectCount)
-                                    : "Źle. Poprawna odpowiedź: " + answer);
-    Announce(LOcena);
+    scoreLabel->setAccessibleName(right
+                                      ? "Dobrze. Poprawnych: " + QString::number(state.CorrectCount)
+                                      : "Źle. Poprawna odpowiedź: " + answer);
+    Announce(scoreLabel);
 }
 
-void QuizWindow::BBledyClick() {
+void QuizWindow::MistakesClick() {
     mistakeList->Show("Błędne odpowiedzi w tej serii", review.Paragraphs());
 }
 
@@ -345,8 +349,8 @@ bool QuizWindow::ModuleKey(int key) {
             if (nextArrow->isVisible()) ShowNextQuestion();
             return true;
         case Qt::Key_B:
-            if (!BBledy->isVisible()) return false;
-            BBledyClick();
+            if (!mistakesButton->isVisible()) return false;
+            MistakesClick();
             return true;
         default:
             return false;

@@ -48,7 +48,7 @@ public:
     // Every click on a menu entry stops the countdown.
     void MenuChosen() override;
 
-    QTimer* ZegF3;             // the countdown
+    QTimer* countdown;         // one tick a second
     PictureButton* nextArrow;  // below the window, on the panel
 
     const QuizState& State() const { return state; }
@@ -56,12 +56,11 @@ public:
     const QuizReview& Review() const { return review; }
 
     // Handlers, public so that tests can drive them like the events do.
-    void LOdp1Click() { AnswerClick(1); }
-    void LOdp2Click() { AnswerClick(2); }
-    void LOdp3Click() { AnswerClick(3); }
-    void ZegF3Timer();
-    void BBledyClick();
-
+    void Answer1Click() { AnswerClick(1); }
+    void Answer2Click() { AnswerClick(2); }
+    void Answer3Click() { AnswerClick(3); }
+    void CountdownTick();
+    void MistakesClick();
 
 protected:
     void Opening(Module chosen) override;
@@ -89,14 +88,14 @@ private:
     QuizReview review;
     double seriesStartMs = 0;
 
-    QWidget* PPytanie;
-    ImageView* ImPytanie;
-    QLabel* LPytanie;
-    std::array<QLabel*, 3> LOdp;  // LOdp1..LOdp3
-    QLabel* LNrPytania;
-    QLabel* TimeLab;
-    QLabel* LOcena;
-    std::array<QLabel*, 3> LZnak;  // the right / wrong mark left of each row
-    FaceButton* BBledy;
+    QWidget* questionPanel;
+    ImageView* backgroundView;
+    QLabel* questionLabel;
+    std::array<QLabel*, 3> answerRows;  // rows 1..3, objects "LOdp1".."LOdp3"
+    QLabel* questionNumberLabel;
+    QLabel* secondsLabel;
+    QLabel* scoreLabel;
+    std::array<QLabel*, 3> answerMarks;  // the right / wrong mark left of each row
+    FaceButton* mistakesButton;
     ListDialog* mistakeList;
 };

@@ -66,11 +66,11 @@ TEST(ZoomEffect, LeavesThePictureBitForBitAsItWas) {
 
 TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     Start();
-    EXPECT_EQ(form->PTlo->pos(), QPoint(112, 94));
+    EXPECT_EQ(form->panel->pos(), QPoint(112, 94));
     EXPECT_EQ(Open<QuizWindow>()->pos(), QPoint(120, 110));
     EXPECT_EQ(Open<MapsWindow>()->pos(), QPoint(40, 90));
-    EXPECT_EQ(form->ActiveModule, Module::None);
-    EXPECT_EQ(form->ImTlo->image.size(), QSize(800, 580));
+    EXPECT_EQ(form->activeModule, Module::None);
+    EXPECT_EQ(form->backgroundView->image.size(), QSize(800, 580));
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
     EXPECT_EQ(fp.messages.shown, QStringList{"Brak pliku z fotografiami|Błąd"});
 }
@@ -92,18 +92,18 @@ TEST_F(MainWindowTest, StartThatCannotWriteSettingsSaysWhyAndStillFindsTheSets) 
 
 TEST_F(MainWindowTest, LaunchesPlayOpenFirstThenCloseAndOpen) {
     Start();
-    const QImage background = form->ImTlo->image.convertToFormat(QImage::Format_RGB32);
+    const QImage background = form->backgroundView->image.convertToFormat(QImage::Format_RGB32);
     form->LaunchEntry(3);
     EXPECT_EQ(fp.waits.sleeps, 12);
-    EXPECT_EQ(form->ActiveModule, Module::Puzzle);
-    EXPECT_EQ(form->ZoomOrigin, QPoint(600, 200));
-    EXPECT_EQ(form->ZoomTarget, QRect(QPoint(192, 234), QPoint(572, 504)));
-    EXPECT_FALSE(form->PNagl->isHidden());
-    EXPECT_EQ(form->ImTlo->image, background);
+    EXPECT_EQ(form->activeModule, Module::Puzzle);
+    EXPECT_EQ(form->zoomOrigin, QPoint(600, 200));
+    EXPECT_EQ(form->zoomTarget, QRect(QPoint(192, 234), QPoint(572, 504)));
+    EXPECT_FALSE(form->headerPanel->isHidden());
+    EXPECT_EQ(form->backgroundView->image, background);
 
     form->LaunchEntry(5);
     EXPECT_EQ(fp.waits.sleeps, 36);
-    EXPECT_EQ(form->ImTlo->image, background);
+    EXPECT_EQ(form->backgroundView->image, background);
     EXPECT_EQ(form->LabelColour(3), MainMenu::NormalColour);
     EXPECT_EQ(form->LabelColour(5), MainMenu::MarkColour);
 
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, OneClickIsOneAction) {
     Start();
     QLabel* caption = form->findChild<QLabel*>(MainMenu::EntryAt(1).text);
     QTest::mouseClick(caption, Qt::LeftButton);
-    ASSERT_EQ(form->ActiveModule, Module::KnowledgeQuiz);
+    ASSERT_EQ(form->activeModule, Module::KnowledgeQuiz);
     const int frames = fp.waits.sleeps;
     QuizWindow* quiz = Open<QuizWindow>();
     for (int question = 1; question <= 3; ++question) {
@@ -147,23 +147,23 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
     form->LaunchEntry(1);
     Open<QuizWindow>()->nextArrow->show();
     const int frames = fp.waits.sleeps;
-    Open<QuizWindow>()->ZegF3->start();
+    Open<QuizWindow>()->countdown->start();
     form->LaunchEntry(2);
-    EXPECT_FALSE(Open<QuizWindow>()->ZegF3->isActive());
+    EXPECT_FALSE(Open<QuizWindow>()->countdown->isActive());
     EXPECT_EQ(fp.waits.sleeps, frames);
-    EXPECT_EQ(form->ActiveModule, Module::CapitalsQuiz);
+    EXPECT_EQ(form->activeModule, Module::CapitalsQuiz);
     EXPECT_FALSE(Open<QuizWindow>()->isHidden());
     EXPECT_EQ(form->LabelColour(1), MainMenu::NormalColour);
     EXPECT_EQ(form->LabelColour(2), MainMenu::MarkColour);
 
     // The running quiz's entry and the help entry only stop the countdown.
     for (int entry : {2, 9}) {
-        Open<QuizWindow>()->ZegF3->start();
+        Open<QuizWindow>()->countdown->start();
         form->LaunchEntry(entry);
-        EXPECT_FALSE(Open<QuizWindow>()->ZegF3->isActive()) << entry;
+        EXPECT_FALSE(Open<QuizWindow>()->countdown->isActive()) << entry;
     }
     EXPECT_EQ(fp.waits.sleeps, frames);
-    EXPECT_EQ(form->ActiveModule, Module::CapitalsQuiz);
+    EXPECT_EQ(form->activeModule, Module::CapitalsQuiz);
 
     form->LaunchEntry(8);  // leaving the quiz hides the Next arrow
     EXPECT_TRUE(Open<QuizWindow>()->nextArrow->isHidden());
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) 
             const QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << entry;
             // Inside the open module or on the menu, and wholly in sight.
-            const QWidget* area = module->isAncestorOf(focus) ? module : form->PTlo;
+            const QWidget* area = module->isAncestorOf(focus) ? module : form->panel;
             EXPECT_TRUE(area->isAncestorOf(focus) && focus->isVisible() &&
                         area->rect().contains(QRect(focus->mapTo(area, QPoint()), focus->size())))
                 << entry << " " << focus->objectName().toStdString();
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
     EXPECT_EQ(Open<MapsWindow>()->ListaPanstw->currentIndex(), 0);
     form->LaunchEntry(9);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
-    EXPECT_EQ(form->ActiveModule, Module::Maps);
+    EXPECT_EQ(form->activeModule, Module::Maps);
 }
 
 TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
@@ -234,8 +234,8 @@ TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     // Ctrl+U opens the settings; close it from a timer.
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        opened = QApplication::activeModalWidget() == form->fUstawienia;
-        form->fUstawienia->BAnulujClick();
+        opened = QApplication::activeModalWidget() == form->settingsDialog;
+        form->settingsDialog->CancelClick();
     });
     QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(opened);
@@ -252,15 +252,15 @@ TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
           Case{"Tempo=2\r\nBlokada=0\r\n", 1, false}}) {
         dir.write("Tarvo.ini", c.file);
         Start();
-        form->fUstawienia->FormShow();
-        EXPECT_EQ(form->fUstawienia->tempoItems->checkedId(), c.checkedId) << c.file;
-        EXPECT_EQ(form->fUstawienia->CBlokuj->isChecked(), c.locked) << c.file;
+        form->settingsDialog->ShowStoredSettings();
+        EXPECT_EQ(form->settingsDialog->tempoItems->checkedId(), c.checkedId) << c.file;
+        EXPECT_EQ(form->settingsDialog->lockChoice->isChecked(), c.locked) << c.file;
     }
 }
 
 TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
     Start();
-    SettingsDialog& dialog = *form->fUstawienia;
+    SettingsDialog& dialog = *form->settingsDialog;
     dialog.show();
     QAbstractButton* wolne = dialog.tempoItems->button(2);
     ASSERT_TRUE(wolne->isChecked());
@@ -270,7 +270,7 @@ TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
         wolne->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, wolne);
     const QImage radio = wolne->grab().toImage();
     EXPECT_LT(qGray(radio.pixel(indicator.center())), 100);  // a dark dot in the white circle
-    const QImage frame = dialog.RTempo->grab().toImage();
+    const QImage frame = dialog.paceGroup->grab().toImage();
     EXPECT_GT(qGray(frame.pixel(0, frame.height() / 2)), 150);  // a light frame line
     dialog.hide();
 }
@@ -278,19 +278,19 @@ TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     Start();
     const QByteArray before = dir.read("Tarvo.ini");
-    SettingsDialog& dialog = *form->fUstawienia;
-    dialog.FormShow();
+    SettingsDialog& dialog = *form->settingsDialog;
+    dialog.ShowStoredSettings();
     dialog.tempoItems->button(0)->setChecked(true);
-    dialog.CBlokuj->setChecked(false);
-    dialog.BAnulujClick();
+    dialog.lockChoice->setChecked(false);
+    dialog.CancelClick();
     EXPECT_EQ(config.Tempo, 3);
     EXPECT_EQ(dir.read("Tarvo.ini"), before);
 
-    dialog.FormShow();
+    dialog.ShowStoredSettings();
     EXPECT_TRUE(dialog.tempoItems->button(2)->isChecked());
     dialog.tempoItems->button(0)->setChecked(true);
-    dialog.CBlokuj->setChecked(false);
-    dialog.BWprowadzClick();
+    dialog.lockChoice->setChecked(false);
+    dialog.ApplyClick();
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=1\r\nBlokada=0\r\n");
 }
 
@@ -312,19 +312,19 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     dir.write("Data/empty.dat", {});
     const auto before = OtherFiles(dir);
     Start();
-    SettingsDialog& dialog = *form->fUstawienia;
-    dialog.FormShow();
+    SettingsDialog& dialog = *form->settingsDialog;
+    dialog.ShowStoredSettings();
     dialog.tempoItems->button(0)->setChecked(true);
-    dialog.BWprowadzClick();
+    dialog.ApplyClick();
     const QByteArray written = dir.read("Tarvo.ini");
     dialog.tempoItems->button(1)->setChecked(true);
     {
         FileSizeLimit full(0);
-        dialog.BWprowadzClick();
+        dialog.ApplyClick();
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
     EXPECT_EQ(config.Tempo, 1);
-    QComboBox* sets = form->fWyborZestawu->CWyborZestawu;
+    QComboBox* sets = form->photoSetChooser->setList;
     sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
     emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
@@ -336,10 +336,10 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
     dir.write("Data/b.dat", MakePhotoSet("S\r\nZ*z\r\nB*b\r\nC*c\r\n", 2));
     Start();
     QApplication::setActiveWindow(form.get());
-    BrowseList* sets = form->fWyborZestawu->CWyborZestawu;
+    BrowseList* sets = form->photoSetChooser->setList;
     const auto chooseSecondSet = [&](bool diskFull) {
         QTimer::singleShot(0, [&, diskFull] {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(form->fWyborZestawu));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(form->photoSetChooser));
             EXPECT_EQ(QApplication::focusWidget(), sets) << FocusName();
             QTest::keyClick(sets, Qt::Key_Down);
             EXPECT_EQ(sets->currentIndex(), 1);
@@ -349,7 +349,7 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
             QTest::keyClick(sets, Qt::Key_Return);
         });
         QTest::keyRelease(form.get(), Qt::Key_L, Qt::ControlModifier);
-        EXPECT_FALSE(form->fWyborZestawu->isVisible());
+        EXPECT_FALSE(form->photoSetChooser->isVisible());
     };
     chooseSecondSet(true);
     ASSERT_EQ(fp.messages.shown.size(), 1);

@@ -125,7 +125,7 @@ TEST_F(Spoken, QuizQuestionWithItsAnswersThenTheVerdictButNotTheTicks) {
                     .match(question[0])
                     .hasMatch())
         << question[0].toStdString();
-    for (int tick = 0; tick < 3; ++tick) quiz->ZegF3Timer();
+    for (int tick = 0; tick < 3; ++tick) quiz->CountdownTick();
     EXPECT_EQ(Announced(quiz), question) << "the countdown spoke";
     quiz->ModuleKey(Qt::Key_1);
     const QStringList verdict = Announced(quiz);

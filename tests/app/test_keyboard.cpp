@@ -94,20 +94,20 @@ TEST_F(KeyboardTest, ArrowsWalkTheMenuAndEnterOrSpaceLaunches) {
     EXPECT_EQ(QApplication::focusWidget(), Hotspot(3));
     EXPECT_EQ(form->LabelColour(3), MainMenu::HoverColour);
     QTest::keyClick(Hotspot(3), Qt::Key_Return);
-    EXPECT_EQ(form->ActiveModule, Module::Puzzle);
+    EXPECT_EQ(form->activeModule, Module::Puzzle);
     // The launch hands the focus on into the module window.
     EXPECT_TRUE(Open<PuzzleWindow>()->isAncestorOf(QApplication::focusWidget()));
 
     Hotspot(5)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(5), Qt::Key_Space);
-    EXPECT_EQ(form->ActiveModule, Module::Coordinates);
+    EXPECT_EQ(form->activeModule, Module::Coordinates);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
 }
 
 TEST_F(KeyboardTest, CaptionClickLaunchesItsEntry) {
     QTest::mouseClick(Caption(6), Qt::LeftButton);
-    EXPECT_EQ(form->ActiveModule, Module::Explorers);
+    EXPECT_EQ(form->activeModule, Module::Explorers);
     QTest::mouseMove(Caption(4));
     EXPECT_EQ(form->LabelColour(4), MainMenu::HoverColour);
 }
@@ -119,8 +119,8 @@ TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
     field->setFocus();
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        opened = QApplication::activeModalWidget() == form->fUstawienia;
-        form->fUstawienia->BAnulujClick();
+        opened = QApplication::activeModalWidget() == form->settingsDialog;
+        form->settingsDialog->CancelClick();
     });
     QTest::keyPress(field, Qt::Key_U, Qt::ControlModifier);
     EXPECT_FALSE(opened);  // on the key's release, not its press
@@ -132,14 +132,14 @@ TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
 TEST_F(KeyboardTest, QuizAnswersWithDigitsAndGoesOnWithSpace) {
     Hotspot(1)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(1), Qt::Key_Return);
-    ASSERT_EQ(form->ActiveModule, Module::KnowledgeQuiz);
+    ASSERT_EQ(form->activeModule, Module::KnowledgeQuiz);
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus, Qt::Key_Space);
     EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 1);
     EXPECT_FALSE(Open<QuizWindow>()->nextArrow->isVisible());
     QTest::keyClick(focus, Qt::Key_Space);  // no arrow: no question skipped, no relaunch
     EXPECT_EQ(Open<QuizWindow>()->State().QuestionNumber, 1);
-    EXPECT_TRUE(Open<QuizWindow>()->ZegF3->isActive());
+    EXPECT_TRUE(Open<QuizWindow>()->countdown->isActive());
     QTest::keyClick(focus, Qt::Key_2);
     EXPECT_EQ(Open<QuizWindow>()->State().ChosenPosition, 2);
     EXPECT_TRUE(Open<QuizWindow>()->nextArrow->isVisible());
@@ -151,9 +151,9 @@ TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
     QTest::keyClick(form.get(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Hotspot(1)) << FocusName();
     QTest::keyClick(Hotspot(1), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), form->LClose) << FocusName();
-    QTest::keyClick(form->LClose, Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), form->LMinimize) << FocusName();
+    EXPECT_EQ(QApplication::focusWidget(), form->closeButton) << FocusName();
+    QTest::keyClick(form->closeButton, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), form->minimizeButton) << FocusName();
 }
 
 // Each control of each module that can hold the focus, in sight and enabled.
@@ -168,7 +168,7 @@ TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
     for (int entry : {1, 3, 4, 5, 6, 7, 8}) {
         Hotspot(entry)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Hotspot(entry), Qt::Key_Return);
-        ASSERT_EQ(int(form->ActiveModule), entry);
+        ASSERT_EQ(int(form->activeModule), entry);
         // The puzzle opens with the focus in its picture number field.
         if (entry == 3)
             EXPECT_EQ(QApplication::focusWidget(), Open<PuzzleWindow>()->pictureNumberField)
@@ -176,7 +176,7 @@ TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
         if (entry == 5)  // on into the degrees field
             QTest::keyClick(Open<CoordinatesWindow>()->nextButton, Qt::Key_Space);
         QList<QWidget*> controls{QApplication::focusWidget()};
-        controls += FocusableControls(form->WindowOf(form->ActiveModule));
+        controls += FocusableControls(form->WindowOf(form->activeModule));
         for (QWidget* control : controls) {
             control->setFocus(Qt::TabFocusReason);
             QTest::keyClick(control, Qt::Key_Escape);
@@ -197,7 +197,7 @@ TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
 }
 
 TEST_F(KeyboardTest, SettingsArrowsSelectWithinThePaceAndAFailedWriteChangesNothing) {
-    SettingsDialog* dialog = form->fUstawienia;
+    SettingsDialog* dialog = form->settingsDialog;
     const auto pace = [&](int id) { return dialog->tempoItems->button(id); };
     const auto step = [&](Qt::Key key, int expected) {
         QTest::keyClick(QApplication::focusWidget(), key);
@@ -216,19 +216,19 @@ TEST_F(KeyboardTest, SettingsArrowsSelectWithinThePaceAndAFailedWriteChangesNoth
         step(Qt::Key_Up, 1);
         {
             FileSizeLimit full(0);
-            QTest::mouseClick(dialog->BWprowadz, Qt::LeftButton);
+            QTest::mouseClick(dialog->applyButton, Qt::LeftButton);
         }
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(config.Tempo, 3);
         EXPECT_EQ(fp.messages.shown.size(), 1);
         EXPECT_TRUE(fp.messages.shown.value(0).endsWith(": brak miejsca na dysku|Błąd"));
-        QTest::mouseClick(dialog->BAnuluj, Qt::LeftButton);
+        QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
     });
     QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(config.Tempo, 3);
     EXPECT_EQ(dir.read("Tarvo.ini"), before);
-    dialog->FormShow();  // shown again, it offers the stored pace
+    dialog->ShowStoredSettings();  // shown again, it offers the stored pace
     EXPECT_TRUE(pace(2)->isChecked());
 }
 

@@ -12,5 +12,5 @@ TEST(Soak, RandomInputOverTheWholeProgram) {
     TempWorkDir dir;
     SoakProgram program(dir.path());
     SoakDriver(program.form, 20261208).Run(3000);
-    EXPECT_NE(program.form.ActiveModule, Module::None);
+    EXPECT_NE(program.form.activeModule, Module::None);
 }

@@ -205,12 +205,12 @@ TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
     PhotoSetChooser chooser(ctx, nullptr);
     chooser.Fill(data.PhotoSetTitles());
     chooser.Fill(data.PhotoSetTitles());  // filled again, the list does not grow
-    ASSERT_EQ(chooser.CWyborZestawu->count(), 2);
-    EXPECT_EQ(chooser.CWyborZestawu->itemText(1), "Zestaw nr 2 – Zestaw");
+    ASSERT_EQ(chooser.setList->count(), 2);
+    EXPECT_EQ(chooser.setList->itemText(1), "Zestaw nr 2 – Zestaw");
 
     // Picking the set already chosen closes the chooser and changes nothing.
     const QByteArray stored = dir.read("Tarvo.ini");
-    QComboBox* list = chooser.CWyborZestawu;
+    QComboBox* list = chooser.setList;
     EXPECT_TRUE(PickAndClose(chooser, [list] {
         list->showPopup();
         QTest::keyClick(list->view(), Qt::Key_Return);
@@ -230,7 +230,7 @@ TEST_F(DataTest, ChooserOpensTheSecondSetAndStoresIt) {
 
     PhotoSetChooser single(ctx, nullptr);
     single.Fill({"Zestaw"});
-    EXPECT_EQ(single.CWyborZestawu->count(), 0);
+    EXPECT_EQ(single.setList->count(), 0);
 }
 
 // Titles come from the first line of each Spis.txt, read only in part; a set
@@ -252,7 +252,7 @@ TEST_F(DataTest, ChooserNamesEachSetByItsTitleAndFitsTheLongest) {
     AppContext ctx{fp.services, config, data};
     PhotoSetChooser chooser(ctx, nullptr);
     chooser.Fill(titles);
-    const QComboBox* list = chooser.CWyborZestawu;
+    const QComboBox* list = chooser.setList;
     EXPECT_EQ(list->itemText(1), "Zestaw nr 2 – b");
     EXPECT_GE(list->width(), list->fontMetrics().horizontalAdvance(list->itemText(0)));
     EXPECT_EQ(chooser.width(), list->width() + 33);

@@ -73,9 +73,9 @@ TEST_F(EditorShots, ChooserListsNamedSets) {
                   QStringLiteral("Państwa świata")});
     chooser.show();
     // The dialog with its list dropped down, drawn as the screen shows them.
-    chooser.CWyborZestawu->showPopup();
+    chooser.setList->showPopup();
     QApplication::processEvents();
-    QWidget* popup = chooser.CWyborZestawu->view()->window();
+    QWidget* popup = chooser.setList->view()->window();
     const QRect dialog = chooser.frameGeometry(), list = popup->frameGeometry();
     const QRect both = dialog.united(list);
     QPixmap shot(both.size());

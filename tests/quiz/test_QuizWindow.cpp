@@ -46,7 +46,7 @@ struct QuizFixture : ::testing::Test {
     int Wrong() { return Right() % 3 + 1; }
     void Click(int row) { QTest::mouseClick(Row(row), Qt::LeftButton); }
     void TimeOut() {
-        for (int tick = 0; tick < 9; ++tick) form->ZegF3Timer();
+        for (int tick = 0; tick < 9; ++tick) form->CountdownTick();
     }
     // Answers the next question, rightly or not.
     void Answer(bool right) {
@@ -59,7 +59,7 @@ TEST_F(QuizFixture, EnteringAQuizWaitsForTheNextArrow) {
     form->EnterQuiz(QuizMode::Knowledge);
     EXPECT_EQ(Text("LPytanie"), "By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
     EXPECT_TRUE(arrow->isVisible());
-    EXPECT_FALSE(form->ZegF3->isActive());
+    EXPECT_FALSE(form->countdown->isActive());
     EXPECT_EQ(Text("LOdp1") + Text("LOdp2") + Text("LOdp3") + Text("LOcena"), "");
     EXPECT_EQ(fp.random.seeds, 1);
     Click(1);  // before the first question: ignored
@@ -71,8 +71,8 @@ TEST_F(QuizFixture, AQuestionStartsTheCountdownAndHidesTheArrow) {
     form->EnterQuiz(QuizMode::Knowledge);
     form->ShowNextQuestion();
     EXPECT_FALSE(arrow->isVisible());
-    EXPECT_TRUE(form->ZegF3->isActive());
-    EXPECT_EQ(form->ZegF3->interval(), 1000);
+    EXPECT_TRUE(form->countdown->isActive());
+    EXPECT_EQ(form->countdown->interval(), 1000);
     EXPECT_EQ(Text("TimeLab"), "9");
     const QFont digit = form->findChild<QLabel*>("TimeLab")->font();
     EXPECT_EQ(digit.pixelSize(), 16);
@@ -91,7 +91,7 @@ TEST_F(QuizFixture, ARightClickTurnsOnlyThatRowBlueAndCounts) {
     for (int row = 1; row <= 3; ++row) EXPECT_EQ(Colour(row), row == right ? kBlue : kBlack);
     EXPECT_EQ(Text("LOcena"), "Poprawnych: 1");
     EXPECT_EQ(fp.sounds.played, QStringList{"Plum!"});
-    EXPECT_FALSE(form->ZegF3->isActive());
+    EXPECT_FALSE(form->countdown->isActive());
     EXPECT_TRUE(arrow->isVisible());
     Click(Wrong());  // the answer was taken: ignored
     EXPECT_EQ(Colour(Wrong()), kBlack);
@@ -113,24 +113,24 @@ TEST_F(QuizFixture, AWrongClickShowsTheChosenRowBlueAndTheRightRowRed) {
 TEST_F(QuizFixture, ATimeOutColoursOnlyTheRightRowRed) {
     form->EnterQuiz(QuizMode::Knowledge);
     form->ShowNextQuestion();
-    for (int tick = 0; tick < 8; ++tick) form->ZegF3Timer();
+    for (int tick = 0; tick < 8; ++tick) form->CountdownTick();
     EXPECT_EQ(Text("TimeLab"), "1");
     EXPECT_TRUE(form->State().AnswerOpen);
-    form->ZegF3Timer();
+    form->CountdownTick();
     EXPECT_EQ(Text("TimeLab"), "0");
     for (int row = 1; row <= 3; ++row) EXPECT_EQ(Colour(row), row == Right() ? kRed : kBlack);
     EXPECT_EQ(form->State().ChosenPosition, QuizState::NoAnswer);
     EXPECT_EQ(fp.sounds.played, QStringList{"Plim!"});
-    EXPECT_FALSE(form->ZegF3->isActive());
+    EXPECT_FALSE(form->countdown->isActive());
     EXPECT_TRUE(arrow->isVisible());
-    form->ZegF3Timer();  // a late tick changes nothing
+    form->CountdownTick();  // a late tick changes nothing
     EXPECT_EQ(Text("TimeLab"), "0");
 }
 
 TEST_F(QuizFixture, AStoppedCountdownLeavesTheQuestionOpen) {
     form->EnterQuiz(QuizMode::Knowledge);
     form->ShowNextQuestion();
-    form->ZegF3->stop();  // what a click on the running quiz's menu entry does
+    form->countdown->stop();  // what a click on the running quiz's menu entry does
     Click(Right());
     EXPECT_EQ(form->State().CorrectCount, 1);
 }
@@ -141,7 +141,7 @@ public:
     void playAndWait(const QString& name) override {
         FakeSounds::playAndWait(name);
         if (form)
-            for (int tick = 0; tick < 9; ++tick) form->ZegF3Timer();
+            for (int tick = 0; tick < 9; ++tick) form->CountdownTick();
     }
     QuizWindow* form = nullptr;
 };
@@ -157,9 +157,9 @@ TEST(QuizWindow, TicksDuringTheAnswerSoundDoNotJudgeTheQuestionAgain) {
     sounds.form = &form;
     form.EnterQuiz(QuizMode::Knowledge);
     form.ShowNextQuestion();
-    form.LOdp1Click();
-    form.LOdp2Click();
-    form.LOdp3Click();
+    form.Answer1Click();
+    form.Answer2Click();
+    form.Answer3Click();
     EXPECT_EQ(sounds.played.size(), 1);
     EXPECT_EQ(form.State().ChosenPosition, 1);
 }
@@ -235,7 +235,7 @@ TEST_F(QuizFixture, TheArrowIsHiddenDuringTheSeriesEndPause) {
     quiz.EnterQuiz(QuizMode::Knowledge);
     for (int q = 0; q < 10; ++q) {
         quiz.ShowNextQuestion();
-        quiz.LOdp1Click();
+        quiz.Answer1Click();
     }
     EXPECT_EQ(waits.pauses, std::vector<int>{3000});
     EXPECT_FALSE(waits.arrowShown);
@@ -247,7 +247,7 @@ TEST_F(QuizFixture, SwitchingQuizzesMidQuestionStartsAfresh) {
     Answer(true);
     form->ShowNextQuestion();
     form->EnterQuiz(QuizMode::Capitals);
-    EXPECT_FALSE(form->ZegF3->isActive());
+    EXPECT_FALSE(form->countdown->isActive());
     EXPECT_FALSE(form->State().AnswerOpen);
     EXPECT_EQ(Text("LOdp1") + Text("LOdp2") + Text("LOdp3") + Text("TimeLab"), "");
     EXPECT_EQ(Text("LPytanie"), "By rozpocząć, kliknij na strzałkę z napisem \"Następne\"");
@@ -281,7 +281,7 @@ TEST_F(QuizFixture, Screenshots) {
     form->EnterQuiz(QuizMode::Knowledge);
     save("waiting");
     form->ShowNextQuestion();
-    for (int tick = 0; tick < 3; ++tick) form->ZegF3Timer();
+    for (int tick = 0; tick < 3; ++tick) form->CountdownTick();
     save("asking");
     Click(Right());
     save("right");

@@ -11,12 +11,12 @@
 #include "core/AppContext.h"
 #include "core/Config.h"
 #include "data/DataAccess.h"
-#include "support/FakePlatform.h"
 #include "quiz/QuizWindow.h"
 #include "results/ClassFolder.h"
 #include "results/ComparisonNote.h"
 #include "results/MyResultsWindow.h"
 #include "results/ResultRecorder.h"
+#include "support/FakePlatform.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST(QuizRecording, ASeriesEndsWithItsResult) {
         form->ShowNextQuestion();
         const int right = form->State().CorrectPosition;
         const int row = i < 7 ? right : right % 3 + 1;
-        row == 1 ? form->LOdp1Click() : row == 2 ? form->LOdp2Click() : form->LOdp3Click();
+        row == 1 ? form->Answer1Click() : row == 2 ? form->Answer2Click() : form->Answer3Click();
         EXPECT_EQ(finished.size(), i < 9 ? 0u : 1u);
     }
     ASSERT_EQ(finished.size(), 1u);

@@ -5,7 +5,7 @@
 // Base of the tests that write screenshots of module windows into the folder
 // named by TERRAVIKA_SHOTS (skipped when it is not set): fake platform
 // services, the bundled content as base folder, the program's own font, and
-// an 800 x 580 panel standing in for the main window's PTlo.
+// an 800 x 580 panel standing in for the main window's panel.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -86,13 +86,13 @@ void SoakDriver::Step() {
 }
 
 void SoakDriver::Click(QPoint panelPoint) {
-    QWidget* target = form.PTlo->childAt(panelPoint);
-    if (!target) target = form.PTlo;
+    QWidget* target = form.panel->childAt(panelPoint);
+    if (!target) target = form.panel;
     // The close and minimise labels end or hide the program: the close label
     // ends the application's event loops for good, and the rest of the test
     // process with them.
-    if (target == form.LClose || target == form.LMinimize) return;
-    const QPoint local = target->mapFrom(form.PTlo, panelPoint);
+    if (target == form.closeButton || target == form.minimizeButton) return;
+    const QPoint local = target->mapFrom(form.panel, panelPoint);
     CloseModalSoon();
     SendMouse(target, QEvent::MouseButtonPress, local, Qt::LeftButton);
     CloseModalSoon();
@@ -100,9 +100,9 @@ void SoakDriver::Click(QPoint panelPoint) {
 }
 
 void SoakDriver::Move(QPoint panelPoint) {
-    QWidget* target = form.PTlo->childAt(panelPoint);
-    if (!target) target = form.PTlo;
-    SendMouse(target, QEvent::MouseMove, target->mapFrom(form.PTlo, panelPoint), Qt::NoButton);
+    QWidget* target = form.panel->childAt(panelPoint);
+    if (!target) target = form.panel;
+    SendMouse(target, QEvent::MouseMove, target->mapFrom(form.panel, panelPoint), Qt::NoButton);
 }
 
 void SoakDriver::Key() {
@@ -111,7 +111,7 @@ void SoakDriver::Key() {
                                    Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backspace};
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
     // Space or Enter on the focused close button would end it just as a click.
-    if (target == form.LClose) target = &form;
+    if (target == form.closeButton) target = &form;
     CloseModalSoon();
     if (Uniform(0, 5) == 0) {
         QTest::sendKeyEvent(QTest::KeyAction::Click, target, Qt::Key_unknown, QStringLiteral("ł"),
