@@ -51,11 +51,11 @@ PhotoSetEditor::PhotoSetEditor(Messages& messages, QWidget* parent)
     layout->addWidget(BuildTop(), 0, 0, 1, 2);
     layout->addWidget(BuildList(), 1, 0);
     layout->addWidget(BuildDetail(), 1, 1);
-    Stan = new QLabel(this);
-    Stan->setObjectName("Stan");
-    Stan->setTextFormat(Qt::PlainText);
-    Stan->setWordWrap(true);
-    layout->addWidget(Stan, 2, 0, 1, 2);
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName("Stan");
+    statusLabel->setTextFormat(Qt::PlainText);
+    statusLabel->setWordWrap(true);
+    layout->addWidget(statusLabel, 2, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 2);
     resize(980, 640);
@@ -81,7 +81,7 @@ bool PhotoSetEditor::AskAboutChanges() {
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == cancel) return false;
-    if (box.clickedButton() == save) ZapiszClick();
+    if (box.clickedButton() == save) Save();
     return !modified || box.clickedButton() != save;
 }
 
@@ -100,26 +100,26 @@ QWidget* PhotoSetEditor::BuildTop() {
     auto* top = new QWidget(this);
     auto* layout = new QGridLayout(top);
     layout->setContentsMargins(0, 0, 0, 0);
-    NowyBut = Button(top, "NowyBut", QStringLiteral("&Nowy zestaw"));
-    OtworzBut = Button(top, "OtworzBut", QStringLiteral("&Otwórz zestaw…"));
-    DodajBut = Button(top, "DodajBut", QStringLiteral("&Dodaj obrazki…"));
-    ZapiszBut = Button(top, "ZapiszBut", QStringLiteral("&Zapisz"));
-    ZapiszJakoBut = Button(top, "ZapiszJakoBut", QStringLiteral("Zapisz &jako…"));
-    TytulEdit = new QLineEdit(top);
-    TytulEdit->setObjectName("TytulEdit");
-    TytulEdit->setPlaceholderText(QStringLiteral("np. Moja klasa: Europa"));
-    layout->addWidget(Caption(top, QStringLiteral("&Tytuł zestawu:"), TytulEdit), 0, 0);
-    layout->addWidget(TytulEdit, 0, 1);
+    newButton = Button(top, "NowyBut", QStringLiteral("&Nowy zestaw"));
+    openButton = Button(top, "OtworzBut", QStringLiteral("&Otwórz zestaw…"));
+    addButton = Button(top, "DodajBut", QStringLiteral("&Dodaj obrazki…"));
+    saveButton = Button(top, "ZapiszBut", QStringLiteral("&Zapisz"));
+    saveAsButton = Button(top, "ZapiszJakoBut", QStringLiteral("Zapisz &jako…"));
+    titleField = new QLineEdit(top);
+    titleField->setObjectName("TytulEdit");
+    titleField->setPlaceholderText(QStringLiteral("np. Moja klasa: Europa"));
+    layout->addWidget(Caption(top, QStringLiteral("&Tytuł zestawu:"), titleField), 0, 0);
+    layout->addWidget(titleField, 0, 1);
     int column = 2;
-    for (QPushButton* button : {NowyBut, OtworzBut, DodajBut, ZapiszBut, ZapiszJakoBut})
+    for (QPushButton* button : {newButton, openButton, addButton, saveButton, saveAsButton})
         layout->addWidget(button, 0, column++);
     layout->setColumnStretch(1, 1);
-    connect(NowyBut, &QPushButton::clicked, this, &PhotoSetEditor::NowyClick);
-    connect(OtworzBut, &QPushButton::clicked, this, &PhotoSetEditor::OtworzClick);
-    connect(DodajBut, &QPushButton::clicked, this, &PhotoSetEditor::DodajClick);
-    connect(ZapiszBut, &QPushButton::clicked, this, &PhotoSetEditor::ZapiszClick);
-    connect(ZapiszJakoBut, &QPushButton::clicked, this, &PhotoSetEditor::ZapiszJakoClick);
-    connect(TytulEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(newButton, &QPushButton::clicked, this, &PhotoSetEditor::NewSet);
+    connect(openButton, &QPushButton::clicked, this, &PhotoSetEditor::ChooseSetToOpen);
+    connect(addButton, &QPushButton::clicked, this, &PhotoSetEditor::ChoosePicturesToAdd);
+    connect(saveButton, &QPushButton::clicked, this, &PhotoSetEditor::Save);
+    connect(saveAsButton, &QPushButton::clicked, this, &PhotoSetEditor::SaveAs);
+    connect(titleField, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.title = text;
         modified = true;
         RefreshState();
@@ -131,26 +131,27 @@ QWidget* PhotoSetEditor::BuildList() {
     auto* box = new QWidget(this);
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    Lista = new QListWidget(box);
-    Lista->setObjectName("Lista");
-    Lista->setIconSize(kThumb);
-    Lista->setWordWrap(true);
-    Lista->setAccessibleName(QStringLiteral("Obrazki zestawu"));
-    WyzejBut = Button(box, "WyzejBut", QStringLiteral("W&yżej"));
-    NizejBut = Button(box, "NizejBut", QStringLiteral("N&iżej"));
-    UsunBut = Button(box, "UsunBut", QStringLiteral("&Usuń"));
-    layout->addWidget(Caption(box, QStringLiteral("O&brazki (przeciągnij tu zdjęcia):"), Lista), 0,
-                      0, 1, 3);
-    layout->addWidget(Lista, 1, 0, 1, 3);
-    layout->addWidget(WyzejBut, 2, 0);
-    layout->addWidget(NizejBut, 2, 1);
-    layout->addWidget(UsunBut, 2, 2);
-    connect(Lista, &QListWidget::currentRowChanged, this, [this] {
+    pictureList = new QListWidget(box);
+    pictureList->setObjectName("Lista");
+    pictureList->setIconSize(kThumb);
+    pictureList->setWordWrap(true);
+    pictureList->setAccessibleName(QStringLiteral("Obrazki zestawu"));
+    upButton = Button(box, "WyzejBut", QStringLiteral("W&yżej"));
+    downButton = Button(box, "NizejBut", QStringLiteral("N&iżej"));
+    removeButton = Button(box, "UsunBut", QStringLiteral("&Usuń"));
+    layout->addWidget(
+        Caption(box, QStringLiteral("O&brazki (przeciągnij tu zdjęcia):"), pictureList), 0, 0, 1,
+        3);
+    layout->addWidget(pictureList, 1, 0, 1, 3);
+    layout->addWidget(upButton, 2, 0);
+    layout->addWidget(downButton, 2, 1);
+    layout->addWidget(removeButton, 2, 2);
+    connect(pictureList, &QListWidget::currentRowChanged, this, [this] {
         if (!refreshing) RefreshDetail();
     });
-    connect(WyzejBut, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
-    connect(NizejBut, &QPushButton::clicked, this, [this] { MoveSelected(1); });
-    connect(UsunBut, &QPushButton::clicked, this, &PhotoSetEditor::RemoveSelected);
+    connect(upButton, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
+    connect(downButton, &QPushButton::clicked, this, [this] { MoveSelected(1); });
+    connect(removeButton, &QPushButton::clicked, this, &PhotoSetEditor::RemoveSelected);
     return box;
 }
 
@@ -158,57 +159,57 @@ QWidget* PhotoSetEditor::BuildDetail() {
     auto* box = new QWidget(this);
     auto* layout = new QGridLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    Kadr = new CropView(box);
-    Kadr->setObjectName("Kadr");
-    Kadr->setAccessibleName(QStringLiteral("Kadr obrazka"));
-    NazwaEdit = new QLineEdit(box);
-    NazwaEdit->setObjectName("NazwaEdit");
-    OpisEdit = new QLineEdit(box);
-    OpisEdit->setObjectName("OpisEdit");
-    OpisEdit->setMaxLength(PhotoSetRules::kMaxDescriptionLength);
+    cropView = new CropView(box);
+    cropView->setObjectName("Kadr");
+    cropView->setAccessibleName(QStringLiteral("Kadr obrazka"));
+    nameField = new QLineEdit(box);
+    nameField->setObjectName("NazwaEdit");
+    descriptionField = new QLineEdit(box);
+    descriptionField->setObjectName("OpisEdit");
+    descriptionField->setMaxLength(PhotoSetRules::kMaxDescriptionLength);
     // The description as the puzzle shows it: its font, its label's width.
-    OpisPodglad = new QLabel(box);
-    OpisPodglad->setObjectName("OpisPodglad");
-    OpisPodglad->setTextFormat(Qt::PlainText);
-    OpisPodglad->setFont(PhotoSetRules::PuzzleLabelMetrics().font);
-    OpisPodglad->setFixedSize(PhotoSetRules::kPuzzleLabelSize + QSize(8, 8));
-    OpisPodglad->setContentsMargins(4, 4, 4, 4);
-    OpisPodglad->setStyleSheet("background: #1B5C81; color: white;");
-    Problemy = new QLabel(box);
-    Problemy->setObjectName("Problemy");
-    Problemy->setTextFormat(Qt::PlainText);
-    Problemy->setWordWrap(true);
-    Problemy->setStyleSheet("color: #B00000; font-weight: bold;");
+    descriptionPreview = new QLabel(box);
+    descriptionPreview->setObjectName("OpisPodglad");
+    descriptionPreview->setTextFormat(Qt::PlainText);
+    descriptionPreview->setFont(PhotoSetRules::PuzzleLabelMetrics().font);
+    descriptionPreview->setFixedSize(PhotoSetRules::kPuzzleLabelSize + QSize(8, 8));
+    descriptionPreview->setContentsMargins(4, 4, 4, 4);
+    descriptionPreview->setStyleSheet("background: #1B5C81; color: white;");
+    problemsLabel = new QLabel(box);
+    problemsLabel->setObjectName("Problemy");
+    problemsLabel->setTextFormat(Qt::PlainText);
+    problemsLabel->setWordWrap(true);
+    problemsLabel->setStyleSheet("color: #B00000; font-weight: bold;");
 
-    layout->addWidget(Kadr, 0, 0, 1, 2);
+    layout->addWidget(cropView, 0, 0, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Przeciągnij żółtą ramkę myszą (lub przesuń ją "
                                                 "strzałkami), by wybrać, co będzie widać."),
                                  box),
                       1, 0, 1, 2);
-    layout->addWidget(Caption(box, QStringLiteral("N&azwa państwa:"), NazwaEdit), 2, 0);
-    layout->addWidget(NazwaEdit, 2, 1);
-    layout->addWidget(Caption(box, QStringLiteral("O&pis:"), OpisEdit), 3, 0);
-    layout->addWidget(OpisEdit, 3, 1);
-    layout->addWidget(Caption(box, QStringLiteral("Tak opis wygląda w puzzlach:"), OpisPodglad), 4,
-                      0);
-    layout->addWidget(OpisPodglad, 4, 1, Qt::AlignLeft);
-    layout->addWidget(Problemy, 5, 0, 1, 2);
+    layout->addWidget(Caption(box, QStringLiteral("N&azwa państwa:"), nameField), 2, 0);
+    layout->addWidget(nameField, 2, 1);
+    layout->addWidget(Caption(box, QStringLiteral("O&pis:"), descriptionField), 3, 0);
+    layout->addWidget(descriptionField, 3, 1);
+    layout->addWidget(
+        Caption(box, QStringLiteral("Tak opis wygląda w puzzlach:"), descriptionPreview), 4, 0);
+    layout->addWidget(descriptionPreview, 4, 1, Qt::AlignLeft);
+    layout->addWidget(problemsLabel, 5, 0, 1, 2);
     layout->setRowStretch(0, 1);
-    connect(Kadr, &CropView::cropMoved, this, [this](QPoint delta) {
+    connect(cropView, &CropView::cropMoved, this, [this](QPoint delta) {
         draft.MoveCrop(Selected(), delta);
         modified = true;
         RefreshList();
         RefreshDetail();
     });
-    connect(NazwaEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(nameField, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.SetName(Selected(), text);
         // The field shows the name as it is stored: in capitals.
-        const int cursor = NazwaEdit->cursorPosition();
-        NazwaEdit->setText(text.toUpper());
-        NazwaEdit->setCursorPosition(cursor);
+        const int cursor = nameField->cursorPosition();
+        nameField->setText(text.toUpper());
+        nameField->setCursorPosition(cursor);
         Changed();
     });
-    connect(OpisEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(descriptionField, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.SetDescription(Selected(), text);
         Changed();
     });
@@ -216,7 +217,7 @@ QWidget* PhotoSetEditor::BuildDetail() {
 }
 
 int PhotoSetEditor::Selected() const {
-    return Lista->currentRow();
+    return pictureList->currentRow();
 }
 
 void PhotoSetEditor::Refresh() {
@@ -231,21 +232,22 @@ void PhotoSetEditor::RefreshList() {
         if (problem.picture > 0) problems[problem.picture - 1].append(problem.text);
     const int current = Selected();
     refreshing = true;
-    const QSignalBlocker block(Lista);
+    const QSignalBlocker block(pictureList);
     // Items are updated in place and only where they changed, so that the
     // list keeps its scroll position and a key costs little in a long list.
-    while (Lista->count() > draft.pictures.size()) delete Lista->takeItem(Lista->count() - 1);
-    if (Lista->count() < draft.pictures.size())  // in one insertion, not one per item
-        Lista->addItems(QStringList(draft.pictures.size() - Lista->count(), QString()));
+    while (pictureList->count() > draft.pictures.size())
+        delete pictureList->takeItem(pictureList->count() - 1);
+    if (pictureList->count() < draft.pictures.size())  // in one insertion, not one per item
+        pictureList->addItems(QStringList(draft.pictures.size() - pictureList->count(), QString()));
     listed.resize(draft.pictures.size());
     for (int i = 0; i < draft.pictures.size(); ++i) {
         const auto& picture = draft.pictures[i];
         const Listed now{picture.name, problems[i], picture.warning, picture.fitted.cacheKey()};
         if (listed[i] == now) continue;
-        ShowItem(Lista->item(i), i, now);
+        ShowItem(pictureList->item(i), i, now);
         listed[i] = now;
     }
-    Lista->setCurrentRow(std::min(std::max(current, 0), int(draft.pictures.size()) - 1));
+    pictureList->setCurrentRow(std::min(std::max(current, 0), int(draft.pictures.size()) - 1));
     refreshing = false;
 }
 
@@ -264,52 +266,54 @@ void PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& sh
 void PhotoSetEditor::RefreshDetail() {
     const int index = Selected();
     const bool any = index >= 0 && index < draft.pictures.size();
-    for (QWidget* widget : {static_cast<QWidget*>(NazwaEdit), static_cast<QWidget*>(OpisEdit),
-                            static_cast<QWidget*>(Kadr), static_cast<QWidget*>(WyzejBut),
-                            static_cast<QWidget*>(NizejBut), static_cast<QWidget*>(UsunBut)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(nameField), static_cast<QWidget*>(descriptionField),
+          static_cast<QWidget*>(cropView), static_cast<QWidget*>(upButton),
+          static_cast<QWidget*>(downButton), static_cast<QWidget*>(removeButton)})
         widget->setEnabled(any);
     if (!any) {
-        Kadr->setPicture({}, {});
-        NazwaEdit->clear();
-        OpisEdit->clear();
-        OpisPodglad->clear();
-        Problemy->clear();
+        cropView->setPicture({}, {});
+        nameField->clear();
+        descriptionField->clear();
+        descriptionPreview->clear();
+        problemsLabel->clear();
         return;
     }
     const auto& picture = draft.pictures[index];
-    Kadr->setPicture(picture.cover, picture.crop);
-    if (NazwaEdit->text() != picture.name) NazwaEdit->setText(picture.name);
-    if (OpisEdit->text() != picture.description) OpisEdit->setText(picture.description);
-    OpisPodglad->setText(picture.description);
+    cropView->setPicture(picture.cover, picture.crop);
+    if (nameField->text() != picture.name) nameField->setText(picture.name);
+    if (descriptionField->text() != picture.description)
+        descriptionField->setText(picture.description);
+    descriptionPreview->setText(picture.description);
     QStringList notes = PhotoSetRules::ProblemsOf(draft.Problems(), index + 1);
     if (!picture.warning.isEmpty()) notes << picture.warning;
-    Problemy->setText(notes.join('\n'));
+    problemsLabel->setText(notes.join('\n'));
 }
 
 void PhotoSetEditor::RefreshState() {
-    ZapiszBut->setEnabled(draft.CanSave());
-    ZapiszJakoBut->setEnabled(draft.CanSave());
-    if (TytulEdit->text() != draft.title) TytulEdit->setText(draft.title);
+    saveButton->setEnabled(draft.CanSave());
+    saveAsButton->setEnabled(draft.CanSave());
+    if (titleField->text() != draft.title) titleField->setText(draft.title);
     const QList<PhotoSetRules::Problem> problems = draft.Problems();
     if (problems.isEmpty()) {
-        Stan->setText(draft.path.isEmpty() ? QStringLiteral("Zestaw gotowy do zapisania.")
-                                           : QStringLiteral("Plik zestawu: ") + draft.path);
+        statusLabel->setText(draft.path.isEmpty() ? QStringLiteral("Zestaw gotowy do zapisania.")
+                                                  : QStringLiteral("Plik zestawu: ") + draft.path);
         return;
     }
     QStringList texts = PhotoSetRules::ProblemsOf(problems, 0);
     if (problems.size() > texts.size())
         texts << QStringLiteral("Popraw obrazki oznaczone ⚠ na liście.");
-    Stan->setText(QStringLiteral("Zestawu nie można jeszcze zapisać. ") + texts.join(' '));
+    statusLabel->setText(QStringLiteral("Zestawu nie można jeszcze zapisać. ") + texts.join(' '));
 }
 
-void PhotoSetEditor::NowyClick() {
+void PhotoSetEditor::NewSet() {
     if (!MayDiscard()) return;
     draft.Clear();
     modified = false;
     Refresh();
 }
 
-void PhotoSetEditor::OtworzClick() {
+void PhotoSetEditor::ChooseSetToOpen() {
     if (!MayDiscard()) return;
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Otwórz zestaw"),
                                                       PhotoSetDraft::UserDataFolder(), kSetFilter);
@@ -323,11 +327,11 @@ void PhotoSetEditor::OpenSet(const QString& path) {
     } catch (const TarvoError& error) {
         messages.show(kAppTitle, error.message());
     }
-    Lista->setCurrentRow(0);
+    pictureList->setCurrentRow(0);
     Refresh();
 }
 
-void PhotoSetEditor::DodajClick() {
+void PhotoSetEditor::ChoosePicturesToAdd() {
     const QStringList files = QFileDialog::getOpenFileNames(
         this, QStringLiteral("Dodaj obrazki"),
         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), kPictureFilter);
@@ -339,18 +343,18 @@ void PhotoSetEditor::AddFiles(const QStringList& files) {
     const QStringList failures = draft.AddFiles(files);
     if (!failures.isEmpty()) messages.show(kAppTitle, failures.join('\n'));
     RefreshList();
-    if (draft.pictures.size() > first) Lista->setCurrentRow(first);
+    if (draft.pictures.size() > first) pictureList->setCurrentRow(first);
     Changed();
 }
 
-void PhotoSetEditor::ZapiszClick() {
+void PhotoSetEditor::Save() {
     if (draft.path.isEmpty())
-        ZapiszJakoClick();
+        SaveAs();
     else
         SaveTo(draft.path);
 }
 
-void PhotoSetEditor::ZapiszJakoClick() {
+void PhotoSetEditor::SaveAs() {
     const QString folder = PhotoSetDraft::UserDataFolder();
     QDir().mkpath(folder);
     QString path = QFileDialog::getSaveFileName(
@@ -372,7 +376,7 @@ void PhotoSetEditor::SaveTo(const QString& path) {
 }
 
 void PhotoSetEditor::Select(int index) {
-    Lista->setCurrentRow(index);
+    pictureList->setCurrentRow(index);
 }
 
 void PhotoSetEditor::MoveSelected(int step) {
@@ -380,7 +384,7 @@ void PhotoSetEditor::MoveSelected(int step) {
     if (to < 0 || to >= draft.pictures.size()) return;
     draft.Move(from, to);
     RefreshList();
-    Lista->setCurrentRow(to);
+    pictureList->setCurrentRow(to);
     Changed();
 }
 

@@ -24,11 +24,14 @@ class PhotoSetEditor : public QWidget {
 public:
     PhotoSetEditor(Messages& messages, QWidget* parent = nullptr);
 
-    void NowyClick();
-    void OtworzClick();
-    void DodajClick();
-    void ZapiszClick();
-    void ZapiszJakoClick();
+    // The top buttons: an empty set (once unsaved changes may be dropped),
+    // a set or pictures chosen in a file dialog, saving to the set's own
+    // file (asking for one when it has none) and saving under a new name.
+    void NewSet();
+    void ChooseSetToOpen();
+    void ChoosePicturesToAdd();
+    void Save();
+    void SaveAs();
     void OpenSet(const QString& path);
     void AddFiles(const QStringList& files);
     void SaveTo(const QString& path);
@@ -43,22 +46,22 @@ public:
     // Asks whether unsaved changes may be dropped; replaceable in tests.
     std::function<bool()> confirmDiscard;
 
-    QLineEdit* TytulEdit;
-    QPushButton* NowyBut;
-    QPushButton* OtworzBut;
-    QPushButton* DodajBut;
-    QPushButton* ZapiszBut;
-    QPushButton* ZapiszJakoBut;
-    QListWidget* Lista;
-    QPushButton* WyzejBut;
-    QPushButton* NizejBut;
-    QPushButton* UsunBut;
-    CropView* Kadr;
-    QLineEdit* NazwaEdit;
-    QLineEdit* OpisEdit;
-    QLabel* OpisPodglad;
-    QLabel* Problemy;
-    QLabel* Stan;
+    QLineEdit* titleField;
+    QPushButton* newButton;
+    QPushButton* openButton;
+    QPushButton* addButton;
+    QPushButton* saveButton;
+    QPushButton* saveAsButton;
+    QListWidget* pictureList;
+    QPushButton* upButton;
+    QPushButton* downButton;
+    QPushButton* removeButton;
+    CropView* cropView;
+    QLineEdit* nameField;
+    QLineEdit* descriptionField;
+    QLabel* descriptionPreview;
+    QLabel* problemsLabel;
+    QLabel* statusLabel;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -39,29 +39,29 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
     : ModuleWindow(parent, {60, 110}), ctx(ctx) {
     setObjectName("ExplorersWindow");
     setFixedSize(489, 366);
-    ImTlo = new QLabel(this);
-    ImTlo->setObjectName("ImTlo");
-    ImTlo->setGeometry(0, 0, 489, 366);
-    LoadJpegResourceToImage("TloOdkrywcy", ImTlo);
+    backgroundImage = new QLabel(this);
+    backgroundImage->setObjectName("ImTlo");
+    backgroundImage->setGeometry(0, 0, 489, 366);
+    LoadJpegResourceToImage("TloOdkrywcy", backgroundImage);
 
     WhiteCaption(this, "Label1", "Dokonaj wyboru", {288, 0});
-    ListaKombo = new BrowseList(this);
-    ListaKombo->setObjectName("ListaKombo");
-    ListaKombo->setGeometry(286, 12, 140, 21);
-    for (int n = 1; n <= kExplorerCount; ++n) ListaKombo->addItem(ExplorerCaption(n));
-    ListaKombo->setMaxVisibleItems(kExplorerCount);
-    NameByPurpose(ListaKombo, QStringLiteral("Odkrywca"));
-    connect(ListaKombo, &BrowseList::chosen, this, [this](int index) { ShowExplorer(index + 1); });
+    topicList = new BrowseList(this);
+    topicList->setObjectName("ListaKombo");
+    topicList->setGeometry(286, 12, 140, 21);
+    for (int n = 1; n <= kExplorerCount; ++n) topicList->addItem(ExplorerCaption(n));
+    topicList->setMaxVisibleItems(kExplorerCount);
+    NameByPurpose(topicList, QStringLiteral("Odkrywca"));
+    connect(topicList, &BrowseList::chosen, this, [this](int index) { ShowExplorer(index + 1); });
 
-    Panel1 = ColourPanel(this, "Panel1", {8, 8, 98, 119}, QColor(0, 56, 113));
-    ImOdkr = new QLabel(Panel1);
-    ImOdkr->setObjectName("ImOdkr");
-    ImOdkr->setGeometry(1, 1, 96, 117);
-    ImOdkr->setAccessibleName("Mapka wyprawy");
-    ImOdkr->setAccessibleDescription("Kliknij albo naciśnij Enter, aby powiększyć mapkę.");
-    ImOdkr->setCursor(Qt::PointingHandCursor);
-    ImOdkr->setFocusPolicy(Qt::TabFocus);
-    ImOdkr->installEventFilter(this);
+    portraitFrame = ColourPanel(this, "Panel1", {8, 8, 98, 119}, QColor(0, 56, 113));
+    portraitLabel = new QLabel(portraitFrame);
+    portraitLabel->setObjectName("ImOdkr");
+    portraitLabel->setGeometry(1, 1, 96, 117);
+    portraitLabel->setAccessibleName("Mapka wyprawy");
+    portraitLabel->setAccessibleDescription("Kliknij albo naciśnij Enter, aby powiększyć mapkę.");
+    portraitLabel->setCursor(Qt::PointingHandCursor);
+    portraitLabel->setFocusPolicy(Qt::TabFocus);
+    portraitLabel->installEventFilter(this);
 
     BuildTextArea();
     WhiteCaption(this, "Label2", "Przesuwaj tekst, używając klawiszy <PageDown> <PageUp>",
@@ -70,107 +70,108 @@ ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
 }
 
 void ExplorersWindow::BuildEnlargement() {
-    ImPowiekszenie = new QLabel(this);
-    ImPowiekszenie->setObjectName("ImPowiekszenie");
-    ImPowiekszenie->setGeometry(rect());
-    ImPowiekszenie->setAlignment(Qt::AlignCenter);
-    ImPowiekszenie->setAutoFillBackground(true);
-    QPalette dim = ImPowiekszenie->palette();
+    enlargedPortrait = new QLabel(this);
+    enlargedPortrait->setObjectName("ImPowiekszenie");
+    enlargedPortrait->setGeometry(rect());
+    enlargedPortrait->setAlignment(Qt::AlignCenter);
+    enlargedPortrait->setAutoFillBackground(true);
+    QPalette dim = enlargedPortrait->palette();
     dim.setColor(QPalette::Window, QColor(0, 20, 40, 200));
-    ImPowiekszenie->setPalette(dim);
-    ImPowiekszenie->setAccessibleName("Powiększona mapka wyprawy");
-    ImPowiekszenie->setAccessibleDescription("Kliknij albo naciśnij Esc, aby zamknąć.");
-    ImPowiekszenie->setFocusPolicy(Qt::StrongFocus);
-    ImPowiekszenie->installEventFilter(this);
-    ImPowiekszenie->hide();
+    enlargedPortrait->setPalette(dim);
+    enlargedPortrait->setAccessibleName("Powiększona mapka wyprawy");
+    enlargedPortrait->setAccessibleDescription("Kliknij albo naciśnij Esc, aby zamknąć.");
+    enlargedPortrait->setFocusPolicy(Qt::StrongFocus);
+    enlargedPortrait->installEventFilter(this);
+    enlargedPortrait->hide();
 }
 
 void ExplorersWindow::BuildTextArea() {
-    Panel2 = ColourPanel(this, "Panel2", {125, 52, 345, 291}, Qt::white);
-    RE = new QTextEdit(Panel2);
-    RE->setObjectName("RE");
-    RE->setAccessibleName(QStringLiteral("Tekst o odkrywcy"));
-    RE->setGeometry(8, 0, 329, 288);
-    RE->setFrameShape(QFrame::NoFrame);
-    RE->setReadOnly(true);
-    RE->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RE->setFocusPolicy(Qt::StrongFocus);
-    RE->setContextMenuPolicy(Qt::CustomContextMenu);
+    textPanel = ColourPanel(this, "Panel2", {125, 52, 345, 291}, Qt::white);
+    textView = new QTextEdit(textPanel);
+    textView->setObjectName("RE");
+    textView->setAccessibleName(QStringLiteral("Tekst o odkrywcy"));
+    textView->setGeometry(8, 0, 329, 288);
+    textView->setFrameShape(QFrame::NoFrame);
+    textView->setReadOnly(true);
+    textView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textView->setFocusPolicy(Qt::StrongFocus);
+    textView->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    ReMenu = new QMenu(RE);
-    ReMenu->setObjectName("ReMenu");
-    KopiujTekst = ReMenu->addAction("Kopiuj tekst", this, &ExplorersWindow::KopiujTekstClick);
-    KopiujTekst->setObjectName("KopiujTekst");
-    KopiujObraz = ReMenu->addAction("Kopiuj zdjęcie", this, &ExplorersWindow::KopiujObrazClick);
-    KopiujObraz->setObjectName("KopiujObraz");
-    connect(RE, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { ReMenu->popup(RE->viewport()->mapToGlobal(at)); });
+    textMenu = new QMenu(textView);
+    textMenu->setObjectName("ReMenu");
+    copyTextAction = textMenu->addAction("Kopiuj tekst", this, &ExplorersWindow::CopyText);
+    copyTextAction->setObjectName("KopiujTekst");
+    copyPictureAction = textMenu->addAction("Kopiuj zdjęcie", this, &ExplorersWindow::CopyPicture);
+    copyPictureAction->setObjectName("KopiujObraz");
+    connect(textView, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { textMenu->popup(textView->viewport()->mapToGlobal(at)); });
 }
 
 void ExplorersWindow::Opening(Module) {
-    ListaKombo->setChosen(0);
+    topicList->setChosen(0);
     ShowExplorer(1);
 }
 
 void ExplorersWindow::ShowExplorer(int n) {
     CloseEnlargement();
-    ImPowiekszenie->clear();
+    enlargedPortrait->clear();
     ShowText(ctx.data.LoadExplorerText(ExplorerAt(n).document));
-    RE->moveCursor(QTextCursor::Start);
-    RE->verticalScrollBar()->setValue(0);
+    textView->moveCursor(QTextCursor::Start);
+    textView->verticalScrollBar()->setValue(0);
     try {
         const QImage portrait = ctx.data.LoadExplorerPicture(ExplorerPictureName(n));
-        ImOdkr->setPixmap(ScreenPixmap(portrait, ImOdkr, ImOdkr->size()));
+        portraitLabel->setPixmap(ScreenPixmap(portrait, portraitLabel, portraitLabel->size()));
         // A picture from the base folder may be of any size: one larger than
         // the window is shrunk to fit it.
         const bool fits = portrait.width() <= width() && portrait.height() <= height();
-        ImPowiekszenie->setPixmap(ScreenPixmap(
+        enlargedPortrait->setPixmap(ScreenPixmap(
             fits ? portrait
                  : portrait.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation),
-            ImPowiekszenie));
+            enlargedPortrait));
     } catch (const TarvoError&) {
         ShowMissingData();
     }
-    RE->setFocus();
+    textView->setFocus();
 }
 
 // The document is built off screen and handed to the view whole, so that the
 // view lays it out once rather than after every paragraph.
 void ExplorersWindow::ShowText(const QByteArray& rtf) {
-    auto* text = new QTextDocument(RE);
-    QTextDocument* shown = RE->document();
+    auto* text = new QTextDocument(textView);
+    QTextDocument* shown = textView->document();
     text->setDefaultFont(shown->defaultFont());
     text->setDocumentMargin(shown->documentMargin());
     if (!rtf.isEmpty()) ReadRtf(rtf, *text);
     // The view deletes the document it made itself; the earlier ones are ours.
-    const bool ours = shown->parent() == RE;
-    RE->setDocument(text);
+    const bool ours = shown->parent() == textView;
+    textView->setDocument(text);
     if (ours) delete shown;
 }
 
-void ExplorersWindow::ImOdkrClick() {
-    if (ImPowiekszenie->pixmap().isNull()) return;
-    focusBeforeEnlargement =
-        QApplication::focusWidget() == ImOdkr ? static_cast<QWidget*>(ImOdkr) : RE;
-    ImPowiekszenie->raise();
-    ImPowiekszenie->show();
-    ImPowiekszenie->setFocus();
+void ExplorersWindow::EnlargePortrait() {
+    if (enlargedPortrait->pixmap().isNull()) return;
+    focusBeforeEnlargement = QApplication::focusWidget() == portraitLabel
+                                 ? static_cast<QWidget*>(portraitLabel)
+                                 : textView;
+    enlargedPortrait->raise();
+    enlargedPortrait->show();
+    enlargedPortrait->setFocus();
 }
 
 void ExplorersWindow::CloseEnlargement() {
-    if (!ImPowiekszenie->isVisible()) return;
-    ImPowiekszenie->hide();
+    if (!enlargedPortrait->isVisible()) return;
+    enlargedPortrait->hide();
     focusBeforeEnlargement->setFocus();
 }
 
 bool ExplorersWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool click = event->type() == QEvent::MouseButtonRelease &&
                        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (watched == ImOdkr && (click || IsPressKey(event))) {
-        ImOdkrClick();
+    if (watched == portraitLabel && (click || IsPressKey(event))) {
+        EnlargePortrait();
         return true;
     }
-    if (watched == ImPowiekszenie &&
+    if (watched == enlargedPortrait &&
         (click || (event->type() == QEvent::KeyPress &&
                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape))) {
         CloseEnlargement();
@@ -183,14 +184,14 @@ void ExplorersWindow::ShowMissingData() {
     ctx.platform.messages.show("Błąd", "BRAK PLIKÓW Z DANYMI. TEN MODUŁ NIE MOŻE DZIAŁAĆ");
 }
 
-void ExplorersWindow::KopiujTekstClick() {
-    RE->selectAll();
-    RE->copy();
+void ExplorersWindow::CopyText() {
+    textView->selectAll();
+    textView->copy();
 }
 
-void ExplorersWindow::KopiujObrazClick() {
+void ExplorersWindow::CopyPicture() {
     try {
-        const int n = ListaKombo->Chosen() + 1;
+        const int n = topicList->Chosen() + 1;
         QApplication::clipboard()->setImage(ctx.data.LoadExplorerPicture(ExplorerPictureName(n)));
     } catch (const TarvoError&) {
         ShowMissingData();

@@ -21,21 +21,24 @@ class ExplorersWindow : public ModuleWindow {
 public:
     ExplorersWindow(AppContext& ctx, QWidget* parent);
 
-    // Loads topic n (1..20): its document into RE and its portrait into ImOdkr.
+    // Loads topic n (1..20): its document into textView and its portrait
+    // into portraitLabel.
     void ShowExplorer(int n);
-    void KopiujTekstClick();
-    void KopiujObrazClick();
+    // The text menu's actions: the whole text, or the topic's portrait, to
+    // the clipboard.
+    void CopyText();
+    void CopyPicture();
     // Shows the portrait at its stored size over the window (shrunk only if
     // larger than the window); Esc or a click closes it and the focus goes
     // back where it was.
-    void ImOdkrClick();
+    void EnlargePortrait();
 
-    QLabel *ImTlo, *ImOdkr, *ImPowiekszenie;
-    BrowseList* ListaKombo;
-    QWidget *Panel1, *Panel2;
-    QTextEdit* RE;
-    QMenu* ReMenu;
-    QAction *KopiujTekst, *KopiujObraz;
+    QLabel *backgroundImage, *portraitLabel, *enlargedPortrait;
+    BrowseList* topicList;
+    QWidget *portraitFrame, *textPanel;
+    QTextEdit* textView;
+    QMenu* textMenu;
+    QAction *copyTextAction, *copyPictureAction;
 
 protected:
     void Opening(Module chosen) override;

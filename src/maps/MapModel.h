@@ -86,7 +86,7 @@ public:
     // A transparent picture of the given size with a ring round a point.
     static QImage PointMark(QSize size, QPoint point);
 
-    int mode = Learn;
+    Mode mode = Learn;
     int continent = 0;
     bool mapShown = false;
     QRgb lastColour = 0xFFFFFF;

@@ -88,143 +88,144 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent)
 }
 
 void MapsWindow::BuildControls() {
-    Image1 = new ImageView(this);
-    Image1->setObjectName("Image1");
-    Image1->setGeometry(0, 0, 513, 415);
-    connect(Image1, &ImageView::pressed, this, [this] { POpcje->hide(); });
+    backgroundView = new ImageView(this);
+    backgroundView->setObjectName("Image1");
+    backgroundView->setGeometry(0, 0, 513, 415);
+    connect(backgroundView, &ImageView::pressed, this, [this] { optionsPanel->hide(); });
 
-    NazwaKrajuL = WhiteCaption(this, "NazwaKrajuL", QString(), {16, 15});
-    QFont bold = NazwaKrajuL->font();
+    messageLabel = WhiteCaption(this, "NazwaKrajuL", QString(), {16, 15});
+    QFont bold = messageLabel->font();
     bold.setBold(true);
-    NazwaKrajuL->setFont(bold);
-    FlagaL = new QLabel(this);
-    FlagaL->setObjectName("FlagaL");
-    FlagaL->setGeometry(16, 11, 32, 24);
-    FlagaL->setAccessibleName(QStringLiteral("Flaga"));
-    FlagaL->hide();
-    TrybL = WhiteCaption(this, "TrybL", QStringLiteral("     Opcje"), {376, 44});
-    TrybL->resize(121, 13);
-    TrybL->setCursor(Qt::PointingHandCursor);
-    TrybL->installEventFilter(this);
-    TrybL->setFocusPolicy(Qt::TabFocus);
-    SetAccessible(TrybL, QAccessible::Button, QStringLiteral("Opcje"));
-    new KeyFocusRing(TrybL, *input);
-    Lskutecznosc = WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
+    messageLabel->setFont(bold);
+    flagLabel = new QLabel(this);
+    flagLabel->setObjectName("FlagaL");
+    flagLabel->setGeometry(16, 11, 32, 24);
+    flagLabel->setAccessibleName(QStringLiteral("Flaga"));
+    flagLabel->hide();
+    optionsLabel = WhiteCaption(this, "TrybL", QStringLiteral("     Opcje"), {376, 44});
+    optionsLabel->resize(121, 13);
+    optionsLabel->setCursor(Qt::PointingHandCursor);
+    optionsLabel->installEventFilter(this);
+    optionsLabel->setFocusPolicy(Qt::TabFocus);
+    SetAccessible(optionsLabel, QAccessible::Button, QStringLiteral("Opcje"));
+    new KeyFocusRing(optionsLabel, *input);
+    effectivenessLabel =
+        WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
 
-    Panel1 = ChildPanel(this, "Panel1", {8, 64, 465, 337});
-    ImKontynentu = new ImageView(Panel1);
-    ImKontynentu->setObjectName("ImKontynentu");
-    ImKontynentu->setGeometry(0, 0, 465, 337);
-    connect(ImKontynentu, &ImageView::moved, this, &MapsWindow::ImKontynentuMouseMove);
-    connect(ImKontynentu, &ImageView::pressed, this, &MapsWindow::ImKontynentuMouseDown);
-    ImKontynentu->setFocusPolicy(Qt::TabFocus);
-    ImKontynentu->installEventFilter(this);
-    ImKontynentu->setRingColour(Qt::transparent);  // mapRing shows the focus
-    mapRing = new KeyFocusRing(ImKontynentu, *input, [this] { return CursorRing(); });
-    SetAccessible(ImKontynentu, QAccessible::Graphic, QStringLiteral("Mapa"));
+    mapPanel = ChildPanel(this, "Panel1", {8, 64, 465, 337});
+    mapView = new ImageView(mapPanel);
+    mapView->setObjectName("ImKontynentu");
+    mapView->setGeometry(0, 0, 465, 337);
+    connect(mapView, &ImageView::moved, this, &MapsWindow::MapPointerMoved);
+    connect(mapView, &ImageView::pressed, this, &MapsWindow::MapPressed);
+    mapView->setFocusPolicy(Qt::TabFocus);
+    mapView->installEventFilter(this);
+    mapView->setRingColour(Qt::transparent);  // mapRing shows the focus
+    mapRing = new KeyFocusRing(mapView, *input, [this] { return CursorRing(); });
+    SetAccessible(mapView, QAccessible::Graphic, QStringLiteral("Mapa"));
     markTimer = new QTimer(this);
     markTimer->setSingleShot(true);
     markTimer->setInterval(kMarkMs);
-    connect(markTimer, &QTimer::timeout, this, [this] { ImKontynentu->setOverlay({}); });
+    connect(markTimer, &QTimer::timeout, this, [this] { mapView->setOverlay({}); });
 
     BuildOptions();
 
-    BFokusowy = new QWidget(this);
-    BFokusowy->setObjectName("BFokusowy");
-    BFokusowy->setGeometry(-30, 40, 17, 17);
-    BFokusowy->setFocusPolicy(Qt::ClickFocus);  // lies outside the window: never clicked
-    BFokusowy->installEventFilter(this);
+    focusHolder = new QWidget(this);
+    focusHolder->setObjectName("BFokusowy");
+    focusHolder->setGeometry(-30, 40, 17, 17);
+    focusHolder->setFocusPolicy(Qt::ClickFocus);  // lies outside the window: never clicked
+    focusHolder->installEventFilter(this);
     // A click anywhere in the window keeps the keyboard here, out of sight.
     setFocusPolicy(Qt::ClickFocus);
-    setFocusProxy(BFokusowy);
+    setFocusProxy(focusHolder);
     setAccessibleName(QStringLiteral("Państwa świata na mapie"));
-    BFokusowy->setAccessibleName(QStringLiteral("Mapa"));
+    focusHolder->setAccessibleName(QStringLiteral("Mapa"));
 
-    PWyborKontynentu = ChildPanel(this, "PWyborKontynentu", {370, 12, 135, 21});
-    ListaPanstw = new QComboBox(PWyborKontynentu);
-    ListaPanstw->setObjectName("ListaPanstw");
-    ListaPanstw->setGeometry(0, 0, 135, 21);
-    NameByPurpose(ListaPanstw, QStringLiteral("Kontynent"));
-    ListaPanstw->setFocusPolicy(Qt::TabFocus);
-    new KeyFocusRing(ListaPanstw, *input);
-    for (int c = 1; c <= kContinentCount; ++c) ListaPanstw->addItem(ContinentName(c));
-    connect(ListaPanstw, &QComboBox::activated, this, &MapsWindow::ListaPanstwClick);
+    continentPanel = ChildPanel(this, "PWyborKontynentu", {370, 12, 135, 21});
+    continentList = new QComboBox(continentPanel);
+    continentList->setObjectName("ListaPanstw");
+    continentList->setGeometry(0, 0, 135, 21);
+    NameByPurpose(continentList, QStringLiteral("Kontynent"));
+    continentList->setFocusPolicy(Qt::TabFocus);
+    new KeyFocusRing(continentList, *input);
+    for (int c = 1; c <= kContinentCount; ++c) continentList->addItem(ContinentName(c));
+    connect(continentList, &QComboBox::activated, this, &MapsWindow::ContinentChosen);
 
     // In the light field of the background; the dropped-down list is as
     // wide as the longest name, the closed one shortens a long name.
-    PZnajdzPanswo = ChildPanel(this, "PZnajdzPanswo", {365, 12, 145, 23});
-    ListaZnajdz = new ElidingComboBox(PZnajdzPanswo);
-    ListaZnajdz->setObjectName("ListaZnajdz");
-    ListaZnajdz->setGeometry(0, 0, 145, 21);
+    findPanel = ChildPanel(this, "PZnajdzPanswo", {365, 12, 145, 23});
+    findList = new ElidingComboBox(findPanel);
+    findList->setObjectName("ListaZnajdz");
+    findList->setGeometry(0, 0, 145, 21);
     // A list popup, not a menu, so that it shows only its ten rows.
-    ListaZnajdz->setStyleSheet("QComboBox { combobox-popup: 0; }");
-    ListaZnajdz->setMaxVisibleItems(10);
-    NameByPurpose(ListaZnajdz, QStringLiteral("Państwo do znalezienia"));
-    ListaZnajdz->setFocusPolicy(Qt::TabFocus);
-    new KeyFocusRing(ListaZnajdz, *input);
-    for (int p = 1; p <= kFindCount; ++p) ListaZnajdz->addItem(FindEntry(p)->name);
-    ListaZnajdz->view()->setMinimumWidth(ListaZnajdz->view()->sizeHintForColumn(0) + kListMargin);
-    connect(ListaZnajdz, &QComboBox::activated, this, &MapsWindow::ListaZnajdzClick);
+    findList->setStyleSheet("QComboBox { combobox-popup: 0; }");
+    findList->setMaxVisibleItems(10);
+    NameByPurpose(findList, QStringLiteral("Państwo do znalezienia"));
+    findList->setFocusPolicy(Qt::TabFocus);
+    new KeyFocusRing(findList, *input);
+    for (int p = 1; p <= kFindCount; ++p) findList->addItem(FindEntry(p)->name);
+    findList->view()->setMinimumWidth(findList->view()->sizeHintForColumn(0) + kListMargin);
+    connect(findList, &QComboBox::activated, this, &MapsWindow::CountryToFindChosen);
 
     // Tab goes from "Opcje" (and the modes while they show) to the lists and
     // on to the map; Shift+Tab from a list comes back to "Opcje".
-    QWidget* chain[] = {TrybL,  RNauka,      RTest,       RRwysz,      RStolice,
-                        RFlagi, ListaPanstw, ListaZnajdz, ImKontynentu};
+    QWidget* chain[] = {optionsLabel, learnButton,   testButton, findButton, capitalsButton,
+                        flagsButton,  continentList, findList,   mapView};
     for (size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MapsWindow::BuildOptions() {
-    POpcje = ChildPanel(this, "POpcje", {372, 64, 132, 113});
-    QPalette pal = POpcje->palette();
+    optionsPanel = ChildPanel(this, "POpcje", {372, 64, 132, 113});
+    QPalette pal = optionsPanel->palette();
     pal.setColor(QPalette::Window, QColor(81, 118, 137));
-    POpcje->setPalette(pal);
-    POpcje->setAutoFillBackground(true);
-    POpcje->installEventFilter(this);
+    optionsPanel->setPalette(pal);
+    optionsPanel->setAutoFillBackground(true);
+    optionsPanel->installEventFilter(this);
 
-    RTryby = new QGroupBox(QStringLiteral("Tryb pracy"), POpcje);
-    RTryby->setObjectName("RTryby");
-    RTryby->setGeometry(8, 4, 116, 101);
-    RTryby->setStyleSheet(
+    modeGroup = new QGroupBox(QStringLiteral("Tryb pracy"), optionsPanel);
+    modeGroup->setObjectName("RTryby");
+    modeGroup->setGeometry(8, 4, 116, 101);
+    modeGroup->setStyleSheet(
         "QGroupBox { border: 1px solid rgb(150, 178, 192); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; color: white; }");
-    RTryby->installEventFilter(this);
+    modeGroup->installEventFilter(this);
 
-    RNauka = ModeButton(POpcje, "RNauka", QStringLiteral("Nauka"), 16);
-    RTest = ModeButton(POpcje, "RTest", QStringLiteral("Test"), 32);
-    RRwysz = ModeButton(POpcje, "RRwysz", QStringLiteral("Znajdź państwo"), 48);
-    RStolice = ModeButton(POpcje, "RStolice", QStringLiteral("Stolice"), 64);
-    RFlagi = ModeButton(POpcje, "RFlagi", QStringLiteral("Flagi"), 80);
+    learnButton = ModeButton(optionsPanel, "RNauka", QStringLiteral("Nauka"), 16);
+    testButton = ModeButton(optionsPanel, "RTest", QStringLiteral("Test"), 32);
+    findButton = ModeButton(optionsPanel, "RRwysz", QStringLiteral("Znajdź państwo"), 48);
+    capitalsButton = ModeButton(optionsPanel, "RStolice", QStringLiteral("Stolice"), 64);
+    flagsButton = ModeButton(optionsPanel, "RFlagi", QStringLiteral("Flagi"), 80);
     for (QRadioButton* mode : ModeButtons()) {
         mode->installEventFilter(this);
         new KeyFocusRing(mode, *input);
     }
-    RNauka->setChecked(true);
+    learnButton->setChecked(true);
     // A mode's handler runs when its button becomes selected, not when the
     // selected one is pressed again.
-    connect(RNauka, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) RNaukaClick();
+    connect(learnButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) LearnChosen();
     });
-    connect(RTest, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) QuizClick(MapModel::Test);
+    connect(testButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) QuizChosen(MapModel::Test);
     });
-    connect(RStolice, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) QuizClick(MapModel::Capitals);
+    connect(capitalsButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) QuizChosen(MapModel::Capitals);
     });
-    connect(RFlagi, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) QuizClick(MapModel::Flags);
+    connect(flagsButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) QuizChosen(MapModel::Flags);
     });
-    connect(RRwysz, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) RRwyszClick();
+    connect(findButton, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) FindChosen();
     });
-    POpcje->hide();
+    optionsPanel->hide();
 }
 
 QList<QRadioButton*> MapsWindow::ModeButtons() const {
-    return {RNauka, RTest, RRwysz, RStolice, RFlagi};
+    return {learnButton, testButton, findButton, capitalsButton, flagsButton};
 }
 
 void MapsWindow::Opening(Module) {
-    FormShow();
+    ShowStartState();
 }
 
 void MapsWindow::Closing() {
@@ -234,18 +235,18 @@ void MapsWindow::Closing() {
 bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == ImKontynentu) return MapKey(key);
-        if (watched == BFokusowy) return FocusHolderKey(key);
+        if (watched == mapView) return MapKey(key);
+        if (watched == focusHolder) return FocusHolderKey(key);
         if (OptionsKey(watched, key)) return true;
     }
     // The second press of a double-click is a press like any other.
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == TrybL) {
-            POpcje->setVisible(POpcje->isHidden());
+        if (watched == optionsLabel) {
+            optionsPanel->setVisible(optionsPanel->isHidden());
             return true;
         }
-        if (watched == POpcje || watched == RTryby) {
-            POpcje->hide();
+        if (watched == optionsPanel || watched == modeGroup) {
+            optionsPanel->hide();
             return true;
         }
     }
@@ -255,8 +256,8 @@ bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
 // "Opcje" opens and closes the options from the keyboard as with a click;
 // Escape closes them and gives the focus back to "Opcje".
 bool MapsWindow::OptionsKey(QObject* watched, int key) {
-    if (watched == TrybL && IsPress(key)) {
-        ShowOptions(POpcje->isHidden());
+    if (watched == optionsLabel && IsPress(key)) {
+        ShowOptions(optionsPanel->isHidden());
         return true;
     }
     const QList<QRadioButton*> modes = ModeButtons();
@@ -283,19 +284,19 @@ bool MapsWindow::OptionsKey(QObject* watched, int key) {
 // Closes the options; true when they had the keyboard focus, which then
 // goes on to the list of the chosen mode (FocusModeList).
 bool MapsWindow::CloseOptions() {
-    const bool hadFocus = POpcje->isAncestorOf(QApplication::focusWidget());
-    POpcje->hide();
+    const bool hadFocus = optionsPanel->isAncestorOf(QApplication::focusWidget());
+    optionsPanel->hide();
     return hadFocus;
 }
 
 void MapsWindow::FocusModeList() {
-    (model.mode == MapModel::Find ? ListaZnajdz : ListaPanstw)->setFocus(Qt::TabFocusReason);
+    (model.mode == MapModel::Find ? findList : continentList)->setFocus(Qt::TabFocusReason);
 }
 
 void MapsWindow::ShowOptions(bool shown) {
-    POpcje->setVisible(shown);
+    optionsPanel->setVisible(shown);
     if (!shown) {
-        if (TrybL->isVisible()) TrybL->setFocus();
+        if (optionsLabel->isVisible()) optionsLabel->setFocus();
         return;
     }
     for (QRadioButton* mode : ModeButtons())
@@ -321,7 +322,7 @@ void MapsWindow::ShowCursor() {
     mapRing->Refresh();
     if (model.mode != MapModel::Learn || !cursor.HasPlace()) return;
     SetMessage(model.LookUp(MapModel::KeyColourAt(key, cursor.Point())));
-    Announce(NazwaKrajuL);
+    Announce(messageLabel);
 }
 
 QRect MapsWindow::CursorRing() const {
@@ -335,42 +336,42 @@ QRect MapsWindow::CursorRing() const {
 bool MapsWindow::FocusHolderKey(int key) {
     if (!model.mapShown || model.mode == MapModel::Find) return false;
     if (!IsPress(key) && !(key >= Qt::Key_Left && key <= Qt::Key_Down)) return false;
-    ImKontynentu->setFocus(Qt::TabFocusReason);
+    mapView->setFocus(Qt::TabFocusReason);
     return MapKey(key);
 }
 
 void MapsWindow::FocusAfterChoice(QWidget* list) {
     if (input->FromKeys() && list->hasFocus()) return;
-    BFokusowy->setFocus(Qt::OtherFocusReason);
+    focusHolder->setFocus(Qt::OtherFocusReason);
 }
 
 // A ring round a map point for a moment, where the pointer may not move.
 void MapsWindow::MarkPoint(QPoint point) {
-    ImKontynentu->setOverlay(MapModel::PointMark(ImKontynentu->size(), point));
+    mapView->setOverlay(MapModel::PointMark(mapView->size(), point));
     markTimer->start();
 }
 
-void MapsWindow::FormShow() {
+void MapsWindow::ShowStartState() {
     key = QImage();
     markTimer->stop();
-    ImKontynentu->setOverlay({});
-    LoadJpegResourceToBitmap("TloMapy", Image1->image);
-    Image1->update();
+    mapView->setOverlay({});
+    LoadJpegResourceToBitmap("TloMapy", backgroundView->image);
+    backgroundView->update();
     model.Reset();
     loading = false;
     pendingChoice = nullptr;
-    Panel1->hide();
-    ListaPanstw->setCurrentIndex(0);
+    mapPanel->hide();
+    continentList->setCurrentIndex(0);
     {
-        const QSignalBlocker blocker(RNauka);
-        RNauka->setChecked(true);
+        const QSignalBlocker blocker(learnButton);
+        learnButton->setChecked(true);
     }
-    Lskutecznosc->hide();
-    TrybL->hide();
-    POpcje->hide();
-    PWyborKontynentu->show();
-    PZnajdzPanswo->hide();
-    NazwaKrajuL->show();  // a failed load may have left it hidden
+    effectivenessLabel->hide();
+    optionsLabel->hide();
+    optionsPanel->hide();
+    continentPanel->show();
+    findPanel->hide();
+    messageLabel->show();  // a failed load may have left it hidden
     ShowFlag(QString());
     SetMessage(QStringLiteral("Wybierz kontynent     --->"));
 }
@@ -378,16 +379,16 @@ void MapsWindow::FormShow() {
 void MapsWindow::SetMessage(const QString& text) {
     // A message too long for its room (up to the effectiveness in Test mode,
     // to the end of its dark box otherwise) wraps onto a second line.
-    NazwaKrajuL->setText(text);
-    NazwaKrajuL->setWordWrap(false);
-    QSize size = NazwaKrajuL->sizeHint();
-    const int right = model.IsQuiz() ? Lskutecznosc->x() : kMessageBoxRight;
-    const int room = right - 4 - NazwaKrajuL->x();
+    messageLabel->setText(text);
+    messageLabel->setWordWrap(false);
+    QSize size = messageLabel->sizeHint();
+    const int right = model.IsQuiz() ? effectivenessLabel->x() : kMessageBoxRight;
+    const int room = right - 4 - messageLabel->x();
     if (size.width() > room) {
-        NazwaKrajuL->setWordWrap(true);
-        size = QSize(room, NazwaKrajuL->heightForWidth(room));
+        messageLabel->setWordWrap(true);
+        size = QSize(room, messageLabel->heightForWidth(room));
     }
-    NazwaKrajuL->resize(size);
+    messageLabel->resize(size);
 }
 
 void MapsWindow::RunChoice(std::function<void()> choice) {
@@ -405,63 +406,63 @@ void MapsWindow::RunChoice(std::function<void()> choice) {
     }
 }
 
-void MapsWindow::ListaPanstwClick(int index) {
+void MapsWindow::ContinentChosen(int index) {
     RunChoice([this, index] {
         model.continent = index + 1;
         if (!LoadContinent(model.continent)) return;
-        TrybL->show();
+        optionsLabel->show();
         if (model.IsQuiz()) StartTest();
-        FocusAfterChoice(ListaPanstw);
+        FocusAfterChoice(continentList);
     });
 }
 
-void MapsWindow::ListaZnajdzClick(int index) {
+void MapsWindow::CountryToFindChosen(int index) {
     RunChoice([this, index] {
         const MapModel::FindTarget target = model.FindChoice(index + 1);
         if (target.name.isEmpty()) return;
         if (target.needsLoad) {
             model.continent = target.continent;
-            ListaPanstw->setCurrentIndex(target.continent - 1);
+            continentList->setCurrentIndex(target.continent - 1);
             if (!LoadContinent(target.continent)) return;
         }
         MovePointerTo(target.point.x(), target.point.y());
         MarkPoint(target.point);
         SetMessage(target.name);
-        Announce(NazwaKrajuL);
-        FocusAfterChoice(ListaZnajdz);
+        Announce(messageLabel);
+        FocusAfterChoice(findList);
     });
 }
 
 QRect MapsWindow::PanelBounds() const {
-    return QRect(Panel1->pos(), Panel1->pos() + QPoint(Panel1->width(), Panel1->height()));
+    return QRect(mapPanel->pos(), mapPanel->pos() + QPoint(mapPanel->width(), mapPanel->height()));
 }
 
 bool MapsWindow::LoadContinent(int c) {
-    TrybL->hide();
-    NazwaKrajuL->hide();
-    Lskutecznosc->hide();
+    optionsLabel->hide();
+    messageLabel->hide();
+    effectivenessLabel->hide();
     if (model.mapShown) {
-        Panel1->hide();
+        mapPanel->hide();
         repaint();
-        ZoomClose({&Image1->image, Image1}, ctx.platform, kZoomOrigin.x(), kZoomOrigin.y(),
-                  PanelBounds());
+        ZoomClose({&backgroundView->image, backgroundView}, ctx.platform, kZoomOrigin.x(),
+                  kZoomOrigin.y(), PanelBounds());
     }
     markTimer->stop();
-    ImKontynentu->setOverlay({});
+    mapView->setOverlay({});
     const MapPlacement place = ContinentInfo(c);
     if (!LoadImages(place.base)) {
         FailAndClose();
         return false;
     }
     cursor.SetPlaces(MapCursor::CountryPlaces(c, key), key.size());
-    Panel1->setGeometry(QRect(place.offset, key.size()));
-    ImKontynentu->resize(key.size());
-    ZoomOpen({&Image1->image, Image1}, ctx.platform, kZoomOrigin.x(), kZoomOrigin.y(),
-             PanelBounds());
-    Panel1->show();
-    TrybL->show();
-    NazwaKrajuL->show();
-    Lskutecznosc->setVisible(model.IsQuiz());
+    mapPanel->setGeometry(QRect(place.offset, key.size()));
+    mapView->resize(key.size());
+    ZoomOpen({&backgroundView->image, backgroundView}, ctx.platform, kZoomOrigin.x(),
+             kZoomOrigin.y(), PanelBounds());
+    mapPanel->show();
+    optionsLabel->show();
+    messageLabel->show();
+    effectivenessLabel->setVisible(model.IsQuiz());
     if (!model.IsQuiz()) ShowFlag(QString());
     if (model.mode == MapModel::Learn)
         SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
@@ -479,7 +480,7 @@ bool MapsWindow::LoadImages(const QString& base) {
         // wrong country, or read outside itself: such a pair is unusable.
         if (keyBitmap.isNull() || keyBitmap.size() != map.size()) return false;
         key = keyBitmap.convertToFormat(QImage::Format_RGB32);
-        ImKontynentu->setImage(map);
+        mapView->setImage(map);
         return true;
     } catch (const std::exception&) {
         return false;
@@ -494,12 +495,12 @@ void MapsWindow::FailAndClose() {
     Close();
 }
 
-void MapsWindow::ImKontynentuMouseMove(QPoint pos) {
+void MapsWindow::MapPointerMoved(QPoint pos) {
     if (model.mode != MapModel::Learn) return;
     SetMessage(model.LookUp(MapModel::KeyColourAt(key, pos)));
 }
 
-void MapsWindow::ImKontynentuMouseDown(QPoint pos) {
+void MapsWindow::MapPressed(QPoint pos) {
     if (!model.IsQuiz()) return;
     AnswerTest(MapModel::KeyColourAt(key, pos));
 }
@@ -511,10 +512,10 @@ void MapsWindow::AnswerTest(QRgb colour) {
     // In the Flags mode the verdict shows the flag of the state pointed at.
     if (model.mode == MapModel::Flags) ShowFlag(FactsByColour(model.continent, colour).flag);
     SetMessage(verdict.message);
-    Announce(NazwaKrajuL);
+    Announce(messageLabel);
     if (!verdict.counted) {
         // No sound and no score: the same question follows the pause.
-        NazwaKrajuL->repaint();
+        messageLabel->repaint();
         ctx.platform.waits.pause(kVerdictPauseMs);
         AskQuestion(model.QuestionPrompt());
         return;
@@ -524,15 +525,15 @@ void MapsWindow::AnswerTest(QRgb colour) {
     QImage overlay = verdict.correct ? QImage() : MapModel::Outline(key, right);
     if (model.mode == MapModel::Capitals && asked.capitalPoint)
         overlay = MapModel::CapitalMark(overlay, key.size(), *asked.capitalPoint);
-    if (!overlay.isNull()) ImKontynentu->setOverlay(overlay);
-    NazwaKrajuL->repaint();
+    if (!overlay.isNull()) mapView->setOverlay(overlay);
+    messageLabel->repaint();
     ctx.platform.sounds.playAndWait(verdict.correct ? QStringLiteral("Plum")
                                                     : QStringLiteral("Plim"));
-    Lskutecznosc->setText(verdict.effectiveness);
-    Lskutecznosc->adjustSize();
+    effectivenessLabel->setText(verdict.effectiveness);
+    effectivenessLabel->adjustSize();
     repaint();
     ctx.platform.waits.pause(kVerdictPauseMs);
-    ImKontynentu->setOverlay({});
+    mapView->setOverlay({});
     if (verdict.roundOver)
         emit ExerciseFinished(ExerciseResult::MapTest(ContinentName(model.continent),
                                                       model.RoundSize(), verdict.missed));
@@ -546,7 +547,7 @@ void MapsWindow::AnswerTest(QRgb colour) {
 void MapsWindow::AskQuestion(const QString& prompt) {
     ShowFlag(model.mode == MapModel::Flags ? model.QuestionFacts().flag : QString());
     SetMessage(prompt);
-    Announce(NazwaKrajuL);
+    Announce(messageLabel);
 }
 
 QImage MapsWindow::FlagPicture(const QString& code) {
@@ -561,16 +562,16 @@ QImage MapsWindow::FlagPicture(const QString& code) {
 void MapsWindow::ShowFlag(const QString& code) {
     constexpr int kMessageLeft = 16, kFlagGap = 6;
     const QImage flag = FlagPicture(code);
-    FlagaL->setVisible(!flag.isNull());
+    flagLabel->setVisible(!flag.isNull());
     if (!flag.isNull())
-        FlagaL->setPixmap(QPixmap::fromImage(
-            flag.scaled(FlagaL->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    NazwaKrajuL->move(flag.isNull() ? kMessageLeft : FlagaL->geometry().right() + 1 + kFlagGap,
-                      NazwaKrajuL->y());
+        flagLabel->setPixmap(QPixmap::fromImage(
+            flag.scaled(flagLabel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    messageLabel->move(flag.isNull() ? kMessageLeft : flagLabel->geometry().right() + 1 + kFlagGap,
+                       messageLabel->y());
 }
 
 void MapsWindow::MovePointerTo(int x, int y) {
-    ctx.platform.pointer.moveTo(mapToGlobal(Panel1->pos() + QPoint(x, y)));
+    ctx.platform.pointer.moveTo(mapToGlobal(mapPanel->pos() + QPoint(x, y)));
 }
 
 void MapsWindow::StartTest() {
@@ -578,15 +579,15 @@ void MapsWindow::StartTest() {
 }
 
 void MapsWindow::ShowContinentInChooser() {
-    ListaPanstw->setCurrentIndex(model.continent - 1);
+    continentList->setCurrentIndex(model.continent - 1);
 }
 
-void MapsWindow::RNaukaClick() {
+void MapsWindow::LearnChosen() {
     model.mode = MapModel::Learn;
-    Lskutecznosc->hide();
+    effectivenessLabel->hide();
     ShowFlag(QString());
-    PWyborKontynentu->show();
-    PZnajdzPanswo->hide();
+    continentPanel->show();
+    findPanel->hide();
     const bool fromKeys = CloseOptions();
     ShowContinentInChooser();
     SetMessage(QStringLiteral("Przesuwaj wskaźnik myszy nad mapą"));
@@ -594,12 +595,12 @@ void MapsWindow::RNaukaClick() {
     mapRing->Refresh();
 }
 
-void MapsWindow::QuizClick(MapModel::Mode quiz) {
+void MapsWindow::QuizChosen(MapModel::Mode quiz) {
     model.mode = quiz;
-    Lskutecznosc->show();
+    effectivenessLabel->show();
     model.ResetScore();
-    PWyborKontynentu->show();
-    PZnajdzPanswo->hide();
+    continentPanel->show();
+    findPanel->hide();
     const bool fromKeys = CloseOptions();
     ShowContinentInChooser();
     StartTest();
@@ -607,14 +608,14 @@ void MapsWindow::QuizClick(MapModel::Mode quiz) {
     mapRing->Refresh();
 }
 
-void MapsWindow::RRwyszClick() {
+void MapsWindow::FindChosen() {
     model.mode = MapModel::Find;
-    Lskutecznosc->hide();
+    effectivenessLabel->hide();
     ShowFlag(QString());
     const bool fromKeys = CloseOptions();
-    PWyborKontynentu->hide();
-    ListaZnajdz->setCurrentIndex(0);
-    PZnajdzPanswo->show();
+    continentPanel->hide();
+    findList->setCurrentIndex(0);
+    findPanel->show();
     SetMessage(QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
     if (fromKeys) FocusModeList();
     mapRing->Refresh();

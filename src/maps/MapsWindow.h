@@ -44,29 +44,29 @@ public:
     const MapModel& Model() const { return model; }
     const QImage& KeyBitmap() const { return key; }
 
-    QComboBox* ListaPanstw;  // the continent chooser
-    QComboBox* ListaZnajdz;  // the Find list
-    ImageView* Image1;
-    QLabel* NazwaKrajuL;
-    QLabel* TrybL;
-    QLabel* Lskutecznosc;
-    QWidget* Panel1;
-    ImageView* ImKontynentu;
-    QWidget* POpcje;
-    QGroupBox* RTryby;
-    QRadioButton* RNauka;
-    QRadioButton* RTest;
-    QRadioButton* RRwysz;
-    QRadioButton* RStolice;
-    QRadioButton* RFlagi;
-    QLabel* FlagaL;  // the flag beside the message line in the Flags mode
-    QWidget* PWyborKontynentu;
-    QWidget* PZnajdzPanswo;
+    QComboBox* continentList;  // the continent chooser
+    QComboBox* findList;       // the Find list
+    ImageView* backgroundView;
+    QLabel* messageLabel;
+    QLabel* optionsLabel;
+    QLabel* effectivenessLabel;
+    QWidget* mapPanel;
+    ImageView* mapView;
+    QWidget* optionsPanel;
+    QGroupBox* modeGroup;
+    QRadioButton* learnButton;
+    QRadioButton* testButton;
+    QRadioButton* findButton;
+    QRadioButton* capitalsButton;
+    QRadioButton* flagsButton;
+    QLabel* flagLabel;  // the flag beside the message line in the Flags mode
+    QWidget* continentPanel;
+    QWidget* findPanel;
     QTimer* markTimer;  // takes the Find mark off the map
     // Holds the focus after a click in the window or a choice made with the
     // mouse, so that no focus ring shows; an arrow key pressed there goes on
     // to the map.
-    QWidget* BFokusowy;
+    QWidget* focusHolder;
     KeyFocusRing* mapRing;  // the map's focus, round the cursor in Learn and Test
     const MapCursor& Cursor() const { return cursor; }
 
@@ -78,21 +78,21 @@ protected:
 private:
     void BuildControls();
     void BuildOptions();
-    void FormShow();
-    void ListaPanstwClick(int index);
-    void ListaZnajdzClick(int index);
-    void ImKontynentuMouseMove(QPoint pos);
-    void ImKontynentuMouseDown(QPoint pos);
-    void RNaukaClick();
+    void ShowStartState();
+    void ContinentChosen(int index);
+    void CountryToFindChosen(int index);
+    void MapPointerMoved(QPoint pos);
+    void MapPressed(QPoint pos);
+    void LearnChosen();
     // Test, Capitals and Flags: the score starts afresh and a test begins.
-    void QuizClick(MapModel::Mode quiz);
+    void QuizChosen(MapModel::Mode quiz);
     QList<QRadioButton*> ModeButtons() const;
     // Shows a flag left of the message line; an empty code takes it away.
     void ShowFlag(const QString& code);
     QImage FlagPicture(const QString& code);
     // The question of the quiz, with its flag in the Flags mode.
     void AskQuestion(const QString& prompt);
-    void RRwyszClick();
+    void FindChosen();
     void StartTest();
     void ShowContinentInChooser();
     QRect PanelBounds() const;

@@ -213,10 +213,10 @@ TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
 
 TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
     Start();
-    Open<MapsWindow>()->ListaPanstw->addItems({"a", "b"});
-    Open<MapsWindow>()->ListaPanstw->setCurrentIndex(1);
+    Open<MapsWindow>()->continentList->addItems({"a", "b"});
+    Open<MapsWindow>()->continentList->setCurrentIndex(1);
     form->LaunchEntry(7);
-    EXPECT_EQ(Open<MapsWindow>()->ListaPanstw->currentIndex(), 0);
+    EXPECT_EQ(Open<MapsWindow>()->continentList->currentIndex(), 0);
     form->LaunchEntry(9);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
     EXPECT_EQ(form->activeModule, Module::Maps);

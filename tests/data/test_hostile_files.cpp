@@ -145,7 +145,7 @@ int ExplorerWindowShows(DataAccess& data, FakePlatform& fp, Config& config) {
     form.show();
     form.ShowExplorer(1);
     form.grab();
-    return form.RE->toPlainText().startsWith("Wstep") ? 0 : 30;
+    return form.textView->toPlainText().startsWith("Wstep") ? 0 : 30;
 }
 
 QByteArray RtfParagraphs(const QByteArray& paragraph, int count) {

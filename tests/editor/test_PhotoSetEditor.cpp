@@ -64,8 +64,8 @@ struct Editor {
 
     void Name(int index, const QString& name, const QString& description) {
         window.Select(index);
-        Type(window.NazwaEdit, name);
-        Type(window.OpisEdit, description);
+        Type(window.nameField, name);
+        Type(window.descriptionField, description);
     }
 };
 
@@ -76,26 +76,26 @@ TEST(PhotoSetEditor, BuildsASetTheProgramOpensAndWhoseNamesCanBeAnswered) {
     e.window.AddFiles({WritePicture(e.dir, "wide.png", {1000, 500}),
                        WritePicture(e.dir, "TALL.JPG", {200, 300}),
                        WritePicture(e.dir, "photo.jpeg", {640, 480})});
-    ASSERT_EQ(e.window.Lista->count(), 3);
-    EXPECT_TRUE(e.window.Lista->item(0)->text().contains("⚠ Brak nazwy"));
-    EXPECT_FALSE(e.window.ZapiszBut->isEnabled());
+    ASSERT_EQ(e.window.pictureList->count(), 3);
+    EXPECT_TRUE(e.window.pictureList->item(0)->text().contains("⚠ Brak nazwy"));
+    EXPECT_FALSE(e.window.saveButton->isEnabled());
 
     e.Name(0, "francja", "Stolica: Paryż");
-    EXPECT_EQ(e.window.NazwaEdit->text(), "FRANCJA");
+    EXPECT_EQ(e.window.nameField->text(), "FRANCJA");
     e.Name(1, "łotwa", "Stolica: Ryga");
     e.Name(2, "wielka brytania", "Stolica: Londyn");
     // The cut of the wide picture dragged to its right edge: mostly blue.
     e.window.Select(0);
     EXPECT_FALSE(Bluish(e.window.draft.Fitted(0).pixelColor(160, 100)));
-    QTest::mousePress(e.window.Kadr, Qt::LeftButton, {}, {100, 100});
-    QTest::mouseMove(e.window.Kadr, {400, 100});
-    QTest::mouseRelease(e.window.Kadr, Qt::LeftButton, {}, {400, 100});
+    QTest::mousePress(e.window.cropView, Qt::LeftButton, {}, {100, 100});
+    QTest::mouseMove(e.window.cropView, {400, 100});
+    QTest::mouseRelease(e.window.cropView, Qt::LeftButton, {}, {400, 100});
     EXPECT_TRUE(Bluish(e.window.draft.Fitted(0).pixelColor(160, 100)));
     // Great Britain moved up to second place.
     e.window.Select(2);
     e.window.MoveSelected(-1);
-    Keys(e.window.TytulEdit, "Moja klasa: Europa");
-    ASSERT_TRUE(e.window.ZapiszBut->isEnabled()) << e.window.Stan->text().toStdString();
+    Keys(e.window.titleField, "Moja klasa: Europa");
+    ASSERT_TRUE(e.window.saveButton->isEnabled()) << e.window.statusLabel->text().toStdString();
 
     QDir(e.dir.path()).mkdir("Data");
     e.window.SaveTo(e.dir.filePath("Data/Moja klasa.dat"));
@@ -145,18 +145,18 @@ TEST(PhotoSetEditor, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {
     e.Name(1, "Słowacja", "Bratysława");
     bool agree = false;
     e.window.confirmDiscard = [&agree] { return agree; };
-    e.window.NowyClick();
-    EXPECT_EQ(e.window.Lista->count(), 2);
+    e.window.NewSet();
+    EXPECT_EQ(e.window.pictureList->count(), 2);
     agree = true;
-    e.window.NowyClick();
-    EXPECT_EQ(e.window.Lista->count(), 0);
+    e.window.NewSet();
+    EXPECT_EQ(e.window.pictureList->count(), 0);
     e.window.OpenSet(e.dir.filePath("linked.dat"));
-    ASSERT_EQ(e.window.Lista->count(), 2);
-    EXPECT_EQ(e.window.NazwaEdit->text(), "POLSKA");
+    ASSERT_EQ(e.window.pictureList->count(), 2);
+    EXPECT_EQ(e.window.nameField->text(), "POLSKA");
     EXPECT_TRUE(e.window.draft.path.isEmpty());  // saving asks for a name of one's own
     e.window.RemoveSelected();
-    EXPECT_FALSE(e.window.ZapiszBut->isEnabled());
-    EXPECT_TRUE(e.window.Stan->text().contains("co najmniej dwóch obrazków"));
+    EXPECT_FALSE(e.window.saveButton->isEnabled());
+    EXPECT_TRUE(e.window.statusLabel->text().contains("co najmniej dwóch obrazków"));
 
     // A photo dragged from a file manager is added at the end.
     QMimeData files;
@@ -166,6 +166,6 @@ TEST(PhotoSetEditor, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&e.window, &drop);
-    ASSERT_EQ(e.window.Lista->count(), 2);
+    ASSERT_EQ(e.window.pictureList->count(), 2);
     EXPECT_EQ(e.window.draft.Fitted(1).size(), QSize(384, 256));
 }

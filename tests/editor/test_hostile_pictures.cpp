@@ -91,7 +91,7 @@ TEST_P(HostilePictureFile, IsRefusedOrNotedWithinItsMemoryAndTime) {
                 window.OpenSet(dir.file("set.dat"));
             else
                 window.AddFiles({dir.file("picture.jpg")});
-            const QString said = fp.messages.shown.join('\n') + window.Problemy->text();
+            const QString said = fp.messages.shown.join('\n') + window.problemsLabel->text();
             if (!said.contains(GetParam().expected)) return 1;
             for (const auto& picture : window.draft.pictures)
                 if (!picture.cover.isNull() &&

@@ -56,11 +56,11 @@ TEST_F(Shots, ExplorersAndAbout) {
     for (const auto& [index, file] : {std::pair{8, "explorers-kolumb.png"},
                                       {15, "explorers-livingstone.png"},
                                       {16, "explorers-czerski.png"}}) {
-        reader->ListaKombo->setCurrentIndex(index);
-        emit reader->ListaKombo->activated(index);
+        reader->topicList->setCurrentIndex(index);
+        emit reader->topicList->activated(index);
         Save(reader, file);
     }
-    QTest::mouseClick(reader->ImOdkr, Qt::LeftButton);
+    QTest::mouseClick(reader->portraitLabel, Qt::LeftButton);
     Save(reader, "explorers-enlarged.png");
     reader->Close();
     auto* about = new AboutWindow(ctx, &panel);

@@ -60,8 +60,8 @@ struct OdkrywcyFixture : ::testing::Test {
                    {"Im20a.jpg", Resource(":/images/TloGlowne.jpg")}});
     }
     void Choose(int index) {
-        form->ListaKombo->setCurrentIndex(index);
-        emit form->ListaKombo->activated(index);
+        form->topicList->setCurrentIndex(index);
+        emit form->topicList->activated(index);
     }
 };
 
@@ -80,24 +80,24 @@ TEST_F(OdkrywcyFixture, ShowingStartsAtTheIntroduction) {
     WriteArchive();
     panel.show();
     form->Open(Module::Explorers);
-    EXPECT_EQ(form->ListaKombo->count(), 20);
-    EXPECT_EQ(form->ListaKombo->currentIndex(), 0);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp\nTekst o łodziach.")));
-    EXPECT_EQ(form->ImOdkr->pixmap().size(), QSize(96, 117));  // stretched to the frame
+    EXPECT_EQ(form->topicList->count(), 20);
+    EXPECT_EQ(form->topicList->currentIndex(), 0);
+    EXPECT_TRUE(form->textView->toPlainText().startsWith(QString("Wstęp\nTekst o łodziach.")));
+    EXPECT_EQ(form->portraitLabel->pixmap().size(), QSize(96, 117));  // stretched to the frame
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 
     Choose(8);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
+    EXPECT_TRUE(form->textView->toPlainText().startsWith("Kolumb"));
     EXPECT_EQ(fp.messages.shown, QStringList{kMissing});  // no portrait of Columbus
     // Minimising and restoring the main window keeps the topic.
     panel.showMinimized();
     panel.showNormal();
-    EXPECT_EQ(form->ListaKombo->currentIndex(), 8);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith("Kolumb"));
+    EXPECT_EQ(form->topicList->currentIndex(), 8);
+    EXPECT_TRUE(form->textView->toPlainText().startsWith("Kolumb"));
     form->Close();
     form->Open(Module::Explorers);
-    EXPECT_EQ(form->ListaKombo->currentIndex(), 0);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp")));
+    EXPECT_EQ(form->topicList->currentIndex(), 0);
+    EXPECT_TRUE(form->textView->toPlainText().startsWith(QString("Wstęp")));
 }
 
 TEST_F(OdkrywcyFixture, HillaryIsFoundUnderItsLowerCaseName) {
@@ -105,7 +105,7 @@ TEST_F(OdkrywcyFixture, HillaryIsFoundUnderItsLowerCaseName) {
     panel.show();
     form->Open(Module::Explorers);
     Choose(19);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith("Hillary"));
+    EXPECT_TRUE(form->textView->toPlainText().startsWith("Hillary"));
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }
 
@@ -114,13 +114,13 @@ TEST_F(OdkrywcyFixture, MissingArchiveGivesBothBoxesAndStaysUsable) {
     form->Open(Module::Explorers);
     const QStringList both{"Problem z odczytem|Błąd", kMissing};
     EXPECT_EQ(fp.messages.shown, both);
-    EXPECT_TRUE(form->RE->toPlainText().isEmpty());
-    EXPECT_TRUE(form->ImOdkr->pixmap().isNull());
+    EXPECT_TRUE(form->textView->toPlainText().isEmpty());
+    EXPECT_TRUE(form->portraitLabel->pixmap().isNull());
     Choose(3);
     EXPECT_EQ(fp.messages.shown, both + both);
     WriteArchive();  // choosing again repeats the attempt
     Choose(0);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp")));
+    EXPECT_TRUE(form->textView->toPlainText().startsWith(QString("Wstęp")));
     EXPECT_EQ(fp.messages.shown.size(), 4);
 }
 
@@ -129,15 +129,16 @@ TEST_F(OdkrywcyFixture, CopiesTextAndFullSizePicture) {
     panel.show();
     form->Open(Module::Explorers);
     QApplication::clipboard()->clear();
-    form->KopiujTekstClick();
+    form->CopyText();
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     ASSERT_NE(mime, nullptr);
     EXPECT_TRUE(mime->hasHtml());
     EXPECT_TRUE(mime->html().contains("font-weight"));  // the bold title came along
-    EXPECT_EQ(mime->text(), form->RE->toPlainText());
-    EXPECT_EQ(form->RE->textCursor().selectedText().size(), form->RE->toPlainText().size());
+    EXPECT_EQ(mime->text(), form->textView->toPlainText());
+    EXPECT_EQ(form->textView->textCursor().selectedText().size(),
+              form->textView->toPlainText().size());
 
-    form->KopiujObrazClick();
+    form->CopyPicture();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(316, 290));
 }
 
@@ -145,27 +146,27 @@ TEST_F(OdkrywcyFixture, ClickOnThePortraitEnlargesItUntilEscOrClick) {
     WriteArchive();
     panel.show();
     form->Open(Module::Explorers);
-    QLabel* big = form->ImPowiekszenie;
+    QLabel* big = form->enlargedPortrait;
     EXPECT_FALSE(big->isVisible());
-    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    QTest::mouseClick(form->portraitLabel, Qt::LeftButton);
     ASSERT_TRUE(big->isVisible());
     EXPECT_EQ(big->geometry(), form->rect());
     EXPECT_EQ(big->pixmap().size(), QSize(316, 290));  // the stored size
-    EXPECT_FALSE(form->ImOdkr->accessibleName().isEmpty());
+    EXPECT_FALSE(form->portraitLabel->accessibleName().isEmpty());
     QTest::keyClick(big, Qt::Key_Escape);
     EXPECT_FALSE(big->isVisible());
 
-    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    QTest::mouseClick(form->portraitLabel, Qt::LeftButton);
     QTest::mouseClick(big, Qt::LeftButton);
     EXPECT_FALSE(big->isVisible());
 
     Choose(19);  // a picture larger than the window is shrunk into it
-    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    QTest::mouseClick(form->portraitLabel, Qt::LeftButton);
     EXPECT_LE(big->pixmap().width(), form->width());
     EXPECT_LE(big->pixmap().height(), form->height());
     Choose(8);  // a new topic closes the enlargement; with no portrait a click shows nothing
     EXPECT_FALSE(big->isVisible());
-    QTest::mouseClick(form->ImOdkr, Qt::LeftButton);
+    QTest::mouseClick(form->portraitLabel, Qt::LeftButton);
     EXPECT_FALSE(big->isVisible());
 }
 
@@ -175,28 +176,28 @@ TEST_F(OdkrywcyFixture, ArrowsBrowseTheListEnterChoosesAndThePortraitEnlargesFro
     form->Open(Module::Explorers);
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
-    BrowseList* list = form->ListaKombo;
+    BrowseList* list = form->topicList;
     list->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 19; ++i) QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->currentIndex(), 19);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith(QString("Wstęp")));  // nothing loaded yet
+    EXPECT_TRUE(form->textView->toPlainText().startsWith(QString("Wstęp")));  // nothing loaded yet
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_TRUE(form->RE->toPlainText().startsWith("Hillary"));
-    EXPECT_EQ(QApplication::focusWidget(), form->RE);  // ready for PageDown
+    EXPECT_TRUE(form->textView->toPlainText().startsWith("Hillary"));
+    EXPECT_EQ(QApplication::focusWidget(), form->textView);  // ready for PageDown
 
     // Browsing on to Columbus and leaving the list shows the chosen topic again.
     list->setFocus(Qt::BacktabFocusReason);
     for (int i = 0; i < 11; ++i) QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), form->ImOdkr);
+    EXPECT_EQ(QApplication::focusWidget(), form->portraitLabel);
     EXPECT_EQ(list->currentIndex(), 19);
     EXPECT_TRUE(fp.messages.shown.isEmpty());  // Columbus, with no portrait, was never loaded
 
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-        QTest::keyClick(form->ImOdkr, key);
-        ASSERT_TRUE(form->ImPowiekszenie->isVisible());
-        QTest::keyClick(form->ImPowiekszenie, Qt::Key_Escape);
-        EXPECT_FALSE(form->ImPowiekszenie->isVisible());
-        EXPECT_EQ(QApplication::focusWidget(), form->ImOdkr);
+        QTest::keyClick(form->portraitLabel, key);
+        ASSERT_TRUE(form->enlargedPortrait->isVisible());
+        QTest::keyClick(form->enlargedPortrait, Qt::Key_Escape);
+        EXPECT_FALSE(form->enlargedPortrait->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), form->portraitLabel);
     }
 }

@@ -47,17 +47,17 @@ TEST(GeoMenContent, EveryTopicReadsAndShows) {
         "października|listopada|grudnia) \\d");
     for (int n = 1; n <= kExplorerCount; ++n) {
         SCOPED_TRACE(ExplorerAt(n).document);
-        form->ListaKombo->setCurrentIndex(n - 1);
-        emit form->ListaKombo->activated(n - 1);
-        const QString text = form->RE->toPlainText();
+        form->topicList->setCurrentIndex(n - 1);
+        emit form->topicList->activated(n - 1);
+        const QString text = form->textView->toPlainText();
         EXPECT_GT(text.size(), 300);
         EXPECT_TRUE(text.contains(polish));
         EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
         EXPECT_FALSE(text.contains(QRegularExpression(R"([\\{}])")));  // no RTF leaking out
-        EXPECT_FALSE(form->RE->document()->toRawText().contains(brokenDate));
-        EXPECT_FALSE(form->ImOdkr->pixmap().isNull());
+        EXPECT_FALSE(form->textView->document()->toRawText().contains(brokenDate));
+        EXPECT_FALSE(form->portraitLabel->pixmap().isNull());
         // Three times the frame, so the enlargement shows it unshrunk over the window.
-        EXPECT_EQ(form->ImPowiekszenie->pixmap().size(), QSize(3 * 96, 3 * 117));
+        EXPECT_EQ(form->enlargedPortrait->pixmap().size(), QSize(3 * 96, 3 * 117));
         EXPECT_EQ(fp.messages.shown, QStringList());
     }
 }

@@ -79,30 +79,31 @@ struct MapShots : ::testing::Test {
 
 TEST_F(MapShots, LearnTestAndFind) {
     for (int c = 1; c <= kContinentCount; ++c) {
-        Choose(w->ListaPanstw, c - 1);
-        QTest::mouseMove(w->ImKontynentu, FirstFindOn(c)->point);
+        Choose(w->continentList, c - 1);
+        QTest::mouseMove(w->mapView, FirstFindOn(c)->point);
         Save(QStringLiteral("maps-learn-%1.png").arg(ContinentInfo(c).base));
     }
 
-    Choose(w->ListaPanstw, 3);
-    w->RTest->setChecked(true);
-    const auto asked = FirstFindOn(4, w->NazwaKrajuL->text().mid(QStringLiteral("Wskaż: ").size()));
+    Choose(w->continentList, 3);
+    w->testButton->setChecked(true);
+    const auto asked =
+        FirstFindOn(4, w->messageLabel->text().mid(QStringLiteral("Wskaż: ").size()));
     ASSERT_TRUE(asked);
     waits.shoot = [this] { Save("maps-test-verdict.png"); };
-    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, asked->point);
-    waits.shoot = [this] { Save("maps-test-miss.png"); };  // the right country outlined
-    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, asked->point);
+    waits.shoot = [this] { Save("maps-test-miss.png"); };             // the right country outlined
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
     Save("maps-test.png");
 
     // The longest name in a wrong answer's verdict.
-    Choose(w->ListaPanstw, 5);
+    Choose(w->continentList, 5);
     const auto longest = FirstFindOn(6, QStringLiteral("Demokratyczna Republika Konga"));
     ASSERT_TRUE(longest);
     waits.shoot = [this] { Save("maps-test-verdict-long.png"); };
-    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, longest->point);
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, longest->point);
 
-    w->RRwysz->setChecked(true);
-    Choose(w->ListaZnajdz, 79);  // "Kuba"
+    w->findButton->setChecked(true);
+    Choose(w->findList, 79);  // "Kuba"
     QImage shot = w->grab().toImage();
     const QPoint tip = w->mapFromGlobal(fp.pointer.position);
     QPainter painter(&shot);
@@ -113,34 +114,33 @@ TEST_F(MapShots, LearnTestAndFind) {
                   tip + QPoint(10, 18), tip + QPoint(7, 11), tip + QPoint(12, 11)}));
     painter.end();
     ASSERT_TRUE(shot.save(QDir(folder).filePath("maps-find.png")));
-    Choose(w->ListaZnajdz, w->ListaZnajdz->findText("Demokratyczna Republika Konga"));
+    Choose(w->findList, w->findList->findText("Demokratyczna Republika Konga"));
     Save("maps-find-long.png");
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }
 
 TEST_F(MapShots, CapitalsAndFlagsOnEurope) {
     constexpr int kEurope = 4;
-    Choose(w->ListaPanstw, kEurope - 1);
+    Choose(w->continentList, kEurope - 1);
     const auto asked = [this] {
         return FactsByNumber(kEurope, w->Model().order[w->Model().questionPosition]);
     };
-    w->RStolice->setChecked(true);
-    w->POpcje->show();
+    w->capitalsButton->setChecked(true);
+    w->optionsPanel->show();
     Save("maps-capitals-options.png");
-    w->POpcje->hide();
+    w->optionsPanel->hide();
     Save("maps-capitals.png");
     waits.shoot = [this] { Save("maps-capitals-verdict.png"); };  // the capital marked
-    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {},
-                      FirstFindOn(kEurope, asked().name)->point);
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, FirstFindOn(kEurope, asked().name)->point);
     // A miss names the capital of the state pointed at.
     const QString other = asked().name == "Malta" ? "Islandia" : "Malta";
     waits.shoot = [this] { Save("maps-capitals-miss.png"); };
-    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {}, FirstFindOn(kEurope, other)->point);
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, FirstFindOn(kEurope, other)->point);
 
-    w->RFlagi->setChecked(true);
+    w->flagsButton->setChecked(true);
     Save("maps-flags.png");
     waits.shoot = [this] { Save("maps-flags-miss.png"); };  // the flag of the state pointed at
-    QTest::mouseClick(w->ImKontynentu, Qt::LeftButton, {},
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {},
                       FirstFindOn(kEurope, asked().name == "Polska" ? "Watykan" : "Polska")->point);
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }

@@ -121,12 +121,12 @@ protected:
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
-    void ChooseContinent(int c) { Choose(Window().ListaPanstw, c - 1); }
-    void ChooseFind(const QString& name) { Choose(Window().ListaZnajdz, FindPosition(name) - 1); }
+    void ChooseContinent(int c) { Choose(Window().continentList, c - 1); }
+    void ChooseFind(const QString& name) { Choose(Window().findList, FindPosition(name) - 1); }
     void Click(QPoint mapPoint) {
-        QTest::mouseClick(Window().ImKontynentu, Qt::LeftButton, {}, mapPoint);
+        QTest::mouseClick(Window().mapView, Qt::LeftButton, {}, mapPoint);
     }
-    QString Label() { return Window().NazwaKrajuL->text(); }
+    QString Label() { return Window().messageLabel->text(); }
     QString Asked() { return Label().mid(QStringLiteral("Wskaż: ").size()); }
     // Clicks the country asked now on continent c (right) or the sea (wrong).
     void Answer(int c, bool right) {
@@ -150,21 +150,21 @@ protected:
 
 TEST_F(MapWindow, FirstShowWaitsForAContinentThenShowsItInLearnMode) {
     MapsWindow& w = Window();
-    EXPECT_EQ(w.ListaPanstw->currentText(), "Ameryka Południowa");
+    EXPECT_EQ(w.continentList->currentText(), "Ameryka Południowa");
     EXPECT_EQ(Label(), "Wybierz kontynent     --->");
-    EXPECT_TRUE(w.TrybL->isHidden());
-    EXPECT_TRUE(w.Panel1->isHidden());
+    EXPECT_TRUE(w.optionsLabel->isHidden());
+    EXPECT_TRUE(w.mapPanel->isHidden());
 
     ChooseContinent(1);
-    EXPECT_TRUE(w.Panel1->isVisible());
-    EXPECT_EQ(w.Panel1->geometry(), QRect(QPoint(128, 64), kMapSize));
-    EXPECT_EQ(w.ImKontynentu->size(), kMapSize);
-    EXPECT_TRUE(w.TrybL->isVisible());
+    EXPECT_TRUE(w.mapPanel->isVisible());
+    EXPECT_EQ(w.mapPanel->geometry(), QRect(QPoint(128, 64), kMapSize));
+    EXPECT_EQ(w.mapView->size(), kMapSize);
+    EXPECT_TRUE(w.optionsLabel->isVisible());
     EXPECT_EQ(Label(), "Przesuwaj wskaźnik myszy nad mapą");
 
-    QTest::mouseMove(w.ImKontynentu, QPoint(151, 81));
+    QTest::mouseMove(w.mapView, QPoint(151, 81));
     EXPECT_EQ(Label(), "Brazylia");
-    QTest::mouseMove(w.ImKontynentu, QPoint(300, 300));
+    QTest::mouseMove(w.mapView, QPoint(300, 300));
     EXPECT_EQ(Label(), "");
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }
@@ -172,17 +172,17 @@ TEST_F(MapWindow, FirstShowWaitsForAContinentThenShowsItInLearnMode) {
 TEST_F(MapWindow, TestCountsAcrossContinentsUntilTestIsChosenAgain) {
     MapsWindow& w = Window();
     ChooseContinent(2);
-    w.RTest->setChecked(true);
-    EXPECT_TRUE(w.Lskutecznosc->isVisible());
+    w.testButton->setChecked(true);
+    EXPECT_TRUE(w.effectivenessLabel->isVisible());
     ASSERT_TRUE(Label().startsWith("Wskaż: "));
 
     Answer(2, true);
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 100%");
     EXPECT_EQ(fp.sounds.played, QStringList({"Plum!"}));
     EXPECT_EQ(fp.waits.pauses, std::vector<int>({2000}));
     ASSERT_TRUE(Label().startsWith("Wskaż: "));  // the next question follows the pause
     Answer(2, false);
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 50%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 50%");
     EXPECT_EQ(w.Model().countryText, "");
     EXPECT_EQ(fp.sounds.played.last(), "Plim!");
 
@@ -192,46 +192,46 @@ TEST_F(MapWindow, TestCountsAcrossContinentsUntilTestIsChosenAgain) {
     EXPECT_TRUE(CountryByNumber(4, w.Model().order[1], first));
     EXPECT_EQ(Asked(), first);
     for (bool right : {true, false, true, false, false, false}) Answer(4, right);
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 38%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 38%");
 
     // Test chosen again starts from zero; the old percentage stands until then.
-    w.RNauka->setChecked(true);
-    EXPECT_TRUE(w.Lskutecznosc->isHidden());
-    w.RTest->setChecked(true);
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 38%");
+    w.learnButton->setChecked(true);
+    EXPECT_TRUE(w.effectivenessLabel->isHidden());
+    w.testButton->setChecked(true);
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 38%");
     Answer(4, false);
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 0%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 0%");
 }
 
 TEST_F(MapWindow, FindRussiaFromAsiaLoadsEuropeAndMovesThePointer) {
     MapsWindow& w = Window();
     ChooseContinent(7);
-    w.RRwysz->setChecked(true);
-    EXPECT_TRUE(w.PZnajdzPanswo->isVisible());
-    EXPECT_TRUE(w.PWyborKontynentu->isHidden());
-    EXPECT_EQ(w.ListaZnajdz->currentText(), "Afganistan");
+    w.findButton->setChecked(true);
+    EXPECT_TRUE(w.findPanel->isVisible());
+    EXPECT_TRUE(w.continentPanel->isHidden());
+    EXPECT_EQ(w.findList->currentText(), "Afganistan");
 
     ChooseFind("Rosja");
     EXPECT_EQ(w.Model().continent, 4);
-    EXPECT_EQ(w.ListaPanstw->currentIndex(), 3);
-    EXPECT_EQ(w.Panel1->pos(), QPoint(35, 67));
+    EXPECT_EQ(w.continentList->currentIndex(), 3);
+    EXPECT_EQ(w.mapPanel->pos(), QPoint(35, 67));
     ASSERT_EQ(fp.pointer.moves.size(), 1u);
     EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 416, 67 + 130)));
     EXPECT_EQ(Label(), "Rosja");
     // Moving the pointer names nothing outside Learn mode.
-    QTest::mouseMove(w.ImKontynentu, QPoint(214, 206));
+    QTest::mouseMove(w.mapView, QPoint(214, 206));
     EXPECT_EQ(Label(), "Rosja");
 
     // Leaving Find keeps the continent it showed.
-    w.RNauka->setChecked(true);
-    EXPECT_EQ(w.ListaPanstw->currentText(), "Europa");
+    w.learnButton->setChecked(true);
+    EXPECT_EQ(w.continentList->currentText(), "Europa");
 }
 
 TEST_F(MapWindow, FindOnTheShownContinentDoesNotReload) {
     MapsWindow& w = Window();
     ChooseContinent(4);
-    w.RRwysz->setChecked(true);
-    const QImage background = w.Image1->image;
+    w.findButton->setChecked(true);
+    const QImage background = w.backgroundView->image;
     const int frames = fp.waits.sleeps;
     // Without the archive a reload would fail with a message box.
     ASSERT_TRUE(QFile::remove(ArchivePath()));
@@ -242,17 +242,17 @@ TEST_F(MapWindow, FindOnTheShownContinentDoesNotReload) {
     ASSERT_EQ(fp.pointer.moves.size(), 1u);
     EXPECT_EQ(fp.pointer.moves[0], w.mapToGlobal(QPoint(35 + 276, 67 + 192)));
     EXPECT_EQ(fp.waits.sleeps, frames);  // no zoom effect
-    EXPECT_EQ(w.Image1->image, background);
+    EXPECT_EQ(w.backgroundView->image, background);
 }
 
 TEST_F(MapWindow, ZoomEffectsLeaveTheBackgroundAsItWas) {
     MapsWindow& w = Window();
-    const QImage before = w.Image1->image.convertToFormat(QImage::Format_RGB32);
+    const QImage before = w.backgroundView->image.convertToFormat(QImage::Format_RGB32);
     ChooseContinent(3);
     EXPECT_EQ(fp.waits.sleeps, 12);  // the first map only opens
     ChooseContinent(6);
     EXPECT_EQ(fp.waits.sleeps, 36);  // the next closes the old one first
-    EXPECT_EQ(w.Image1->image.convertToFormat(QImage::Format_RGB32), before);
+    EXPECT_EQ(w.backgroundView->image.convertToFormat(QImage::Format_RGB32), before);
 }
 
 TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
@@ -261,7 +261,7 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     Install(members);
     MapsWindow& w = Window();
     ChooseContinent(1);
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     const int seeds = fp.random.seeds;
 
     ChooseContinent(4);
@@ -275,11 +275,11 @@ TEST_F(MapWindow, MissingMapClosesTheModuleWithNothingAfterTheBox) {
     // The same through Find: no pointer move.
     w.Open(Module::Maps);
     EXPECT_EQ(Label(), "Wybierz kontynent     --->");
-    EXPECT_TRUE(w.NazwaKrajuL->isVisible());
-    EXPECT_TRUE(w.Panel1->isHidden());
+    EXPECT_TRUE(w.messageLabel->isVisible());
+    EXPECT_TRUE(w.mapPanel->isHidden());
     EXPECT_EQ(w.Model().continent, 0);
     ChooseContinent(1);
-    w.RRwysz->setChecked(true);
+    w.findButton->setChecked(true);
     ChooseFind("Polska");
     EXPECT_EQ(fp.messages.shown.size(), 2);
     EXPECT_TRUE(fp.pointer.moves.empty());
@@ -305,27 +305,27 @@ TEST_F(MapWindow, UnusableKeyBitmapIsAFailureToo) {
 TEST_F(MapWindow, OptionsPanelOpensOnlyFromTheOptionsLabel) {
     MapsWindow& w = Window();
     ChooseContinent(5);
-    QTest::mouseClick(w.TrybL, Qt::LeftButton);
-    EXPECT_TRUE(w.POpcje->isVisible());
-    QTest::mouseClick(w.TrybL, Qt::LeftButton);
-    EXPECT_TRUE(w.POpcje->isHidden());
+    QTest::mouseClick(w.optionsLabel, Qt::LeftButton);
+    EXPECT_TRUE(w.optionsPanel->isVisible());
+    QTest::mouseClick(w.optionsLabel, Qt::LeftButton);
+    EXPECT_TRUE(w.optionsPanel->isHidden());
     // A quick second click arrives as the second press of a double-click.
-    QTest::mouseClick(w.TrybL, Qt::LeftButton);
-    QTest::mouseDClick(w.TrybL, Qt::LeftButton);
-    EXPECT_TRUE(w.POpcje->isHidden());
-    QTest::mouseClick(w.TrybL, Qt::LeftButton);
-    QTest::mouseClick(w.Image1, Qt::LeftButton, {}, QPoint(5, 400));
-    EXPECT_TRUE(w.POpcje->isHidden());
+    QTest::mouseClick(w.optionsLabel, Qt::LeftButton);
+    QTest::mouseDClick(w.optionsLabel, Qt::LeftButton);
+    EXPECT_TRUE(w.optionsPanel->isHidden());
+    QTest::mouseClick(w.optionsLabel, Qt::LeftButton);
+    QTest::mouseClick(w.backgroundView, Qt::LeftButton, {}, QPoint(5, 400));
+    EXPECT_TRUE(w.optionsPanel->isHidden());
     // Pressing the selected mode again does not rerun it.
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     const int seeds = fp.random.seeds;
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     EXPECT_EQ(fp.random.seeds, seeds);
 }
 
 TEST_F(MapWindow, FindListDropsDownTenRows) {
-    QComboBox* list = Window().ListaZnajdz;
-    Window().PZnajdzPanswo->show();
+    QComboBox* list = Window().findList;
+    Window().findPanel->show();
     list->showPopup();
     const QAbstractItemView* rows = list->view();
     EXPECT_EQ(rows->height() / rows->sizeHintForRow(0), 10);
@@ -335,16 +335,16 @@ TEST_F(MapWindow, FindListDropsDownTenRows) {
 TEST_F(MapWindow, ChoiceMadeDuringTheZoomWaitsForTheMapUnderWay) {
     MapsWindow& w = Window();
     ChooseContinent(1);
-    const QImage before = w.Image1->image.convertToFormat(QImage::Format_RGB32);
+    const QImage before = w.backgroundView->image.convertToFormat(QImage::Format_RGB32);
     // Delivered by the first event processing of the zoom that follows.
     QMetaObject::invokeMethod(
         qApp, [this] { ChooseContinent(8); }, Qt::QueuedConnection);
     ChooseContinent(2);
     EXPECT_EQ(w.Model().continent, 8);
-    EXPECT_EQ(w.ListaPanstw->currentIndex(), 7);
-    EXPECT_EQ(w.Panel1->pos(), QPoint(45, 67));
+    EXPECT_EQ(w.continentList->currentIndex(), 7);
+    EXPECT_EQ(w.mapPanel->pos(), QPoint(45, 67));
     EXPECT_EQ(fp.waits.sleeps, 12 + 24 + 24);  // two whole changes, one after the other
-    EXPECT_EQ(w.Image1->image.convertToFormat(QImage::Format_RGB32), before);
+    EXPECT_EQ(w.backgroundView->image.convertToFormat(QImage::Format_RGB32), before);
 }
 
 TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
@@ -353,13 +353,13 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     // The message line, set as the window sets it, stays left of the
     // effectiveness in Test mode and of the lists otherwise, above the map,
     // and cuts no word.
-    QLabel* message = w.NazwaKrajuL;
+    QLabel* message = w.messageLabel;
     auto expectFits = [&](const QString& text, const QWidget* right) {
         SCOPED_TRACE(text.toStdString());
         w.SetMessage(text);
         EXPECT_LT(message->geometry().right(), right->x());
-        EXPECT_FALSE(message->geometry().intersects(w.PZnajdzPanswo->geometry()));
-        EXPECT_LT(message->geometry().bottom(), w.Panel1->y());
+        EXPECT_FALSE(message->geometry().intersects(w.findPanel->geometry()));
+        EXPECT_LT(message->geometry().bottom(), w.mapPanel->y());
         const QRect wrapped = message->fontMetrics().boundingRect(
             QRect(0, 0, message->width(), 1000), Qt::TextWordWrap, text);
         EXPECT_LE(wrapped.width(), message->width());
@@ -372,58 +372,58 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
         return list;
     };
     ChooseContinent(1);
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c)) {
-            expectFits("Wskaż: " + name, w.Lskutecznosc);
-            expectFits("Źle. Wskazane to: " + name, w.Lskutecznosc);
+            expectFits("Wskaż: " + name, w.effectivenessLabel);
+            expectFits("Źle. Wskazane to: " + name, w.effectivenessLabel);
         }
-    w.RStolice->setChecked(true);
+    w.capitalsButton->setChecked(true);
     for (int c = 1; c <= kContinentCount; ++c)
         for (int k = 1; k <= ContinentInfo(c).countries; ++k)
             if (const StateFacts facts = FactsByNumber(c, k); !facts.name.isEmpty()) {
                 expectFits(
                     "Wskaż państwo, którego stolicą jest " + CapitalInQuestion(facts.capital),
-                    w.Lskutecznosc);
+                    w.effectivenessLabel);
                 expectFits("Źle. Wskazane to: " + facts.name + " – " + facts.capital,
-                           w.Lskutecznosc);
+                           w.effectivenessLabel);
             }
-    w.RFlagi->setChecked(true);
-    ASSERT_TRUE(w.FlagaL->isVisible());
+    w.flagsButton->setChecked(true);
+    ASSERT_TRUE(w.flagLabel->isVisible());
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c))
-            expectFits("Źle. Wskazane to: " + name, w.Lskutecznosc);
-    w.RRwysz->setChecked(true);
+            expectFits("Źle. Wskazane to: " + name, w.effectivenessLabel);
+    w.findButton->setChecked(true);
     for (int c = 1; c <= kContinentCount; ++c)
-        for (const QString& name : names(c)) expectFits(name, w.PZnajdzPanswo);
-    expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.PZnajdzPanswo);
+        for (const QString& name : names(c)) expectFits(name, w.findPanel);
+    expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.findPanel);
     // The lists keep to the light field, clear of the message and of the
     // effectiveness; the Find list dropped down shows every name whole.
-    w.Lskutecznosc->setText("Skuteczność: 100%");
-    w.Lskutecznosc->adjustSize();
-    for (const QWidget* list : {w.PZnajdzPanswo, w.PWyborKontynentu})
-        EXPECT_FALSE(w.Lskutecznosc->geometry().intersects(list->geometry()));
-    EXPECT_LE(w.PZnajdzPanswo->geometry().right(), w.width());
+    w.effectivenessLabel->setText("Skuteczność: 100%");
+    w.effectivenessLabel->adjustSize();
+    for (const QWidget* list : {w.findPanel, w.continentPanel})
+        EXPECT_FALSE(w.effectivenessLabel->geometry().intersects(list->geometry()));
+    EXPECT_LE(w.findPanel->geometry().right(), w.width());
     for (int p = 1; p <= kFindCount; ++p) {
         const QString name = FindEntry(p)->name;
         SCOPED_TRACE(name.toStdString());
-        EXPECT_LE(w.ListaZnajdz->view()->fontMetrics().horizontalAdvance(name),
-                  w.ListaZnajdz->view()->width() - 24);
+        EXPECT_LE(w.findList->view()->fontMetrics().horizontalAdvance(name),
+                  w.findList->view()->width() - 24);
     }
 }
 
 TEST_F(MapWindow, AMissOutlinesTheRightCountryDuringThePauseAndARoundListsTheMisses) {
     MapsWindow& w = Window();
     ChooseContinent(2);
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     QImage duringPause;
-    fp.waits.duringPause = [&] { duringPause = w.ImKontynentu->Overlay(); };
+    fp.waits.duringPause = [&] { duringPause = w.mapView->Overlay(); };
     const QString asked = Asked();
     const QPoint right = ClickPoint(2, w.Model().order[1]);
     Answer(2, false);
     ASSERT_FALSE(duringPause.isNull());
     EXPECT_EQ(duringPause.pixel(right + QPoint(6, 0)), qRgb(255, 255, 0));
-    EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());  // gone with the next question
+    EXPECT_TRUE(w.mapView->Overlay().isNull());  // gone with the next question
     Answer(2, true);
     EXPECT_TRUE(duringPause.isNull());  // a right click outlines nothing
     EXPECT_TRUE(fp.messages.shown.isEmpty());
@@ -438,66 +438,66 @@ TEST_F(MapWindow, CapitalsAndFlagsAskStatesAndScoreAsTest) {
     MapsWindow& w = Window();
     ChooseContinent(1);
     QImage duringPause;
-    fp.waits.duringPause = [&] { duringPause = w.ImKontynentu->Overlay(); };
+    fp.waits.duringPause = [&] { duringPause = w.mapView->Overlay(); };
     auto clickAsked = [&] {
         const int k = w.Model().order[w.Model().questionPosition];
         Click(ClickPoint(1, k));
         return FactsByNumber(1, k);
     };
 
-    w.RStolice->setChecked(true);
-    EXPECT_TRUE(w.Lskutecznosc->isVisible());
+    w.capitalsButton->setChecked(true);
+    EXPECT_TRUE(w.effectivenessLabel->isVisible());
     EXPECT_TRUE(Label().startsWith("Wskaż państwo, którego stolicą jest "));
     const StateFacts first = clickAsked();
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 100%");
     // The capital asked is marked on the map for the pause.
     ASSERT_FALSE(duringPause.isNull());
     EXPECT_EQ(duringPause.pixel(*first.capitalPoint), qRgb(200, 0, 0));
 
-    w.RFlagi->setChecked(true);
-    EXPECT_EQ(w.Lskutecznosc->text(),
+    w.flagsButton->setChecked(true);
+    EXPECT_EQ(w.effectivenessLabel->text(),
               "Skuteczność: 100%");  // as Test: shown, reset on the next answer
     EXPECT_EQ(Label(), "Wskaż państwo o tej fladze:");
-    EXPECT_TRUE(w.FlagaL->isVisible());
-    EXPECT_GT(w.NazwaKrajuL->x(), w.FlagaL->geometry().right());
+    EXPECT_TRUE(w.flagLabel->isVisible());
+    EXPECT_GT(w.messageLabel->x(), w.flagLabel->geometry().right());
     Click(QPoint(kMapSize.width() - 2, kMapSize.height() - 2));  // the sea: no flag
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 0%");
-    EXPECT_TRUE(w.FlagaL->isVisible());  // the next question's flag
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 0%");
+    EXPECT_TRUE(w.flagLabel->isVisible());  // the next question's flag
     clickAsked();
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 50%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 50%");
 
-    w.RNauka->setChecked(true);
-    EXPECT_FALSE(w.FlagaL->isVisible());
-    EXPECT_EQ(w.NazwaKrajuL->x(), 16);
+    w.learnButton->setChecked(true);
+    EXPECT_FALSE(w.flagLabel->isVisible());
+    EXPECT_EQ(w.messageLabel->x(), 16);
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }
 
 TEST_F(MapWindow, KeyboardOpensTheOptionsNamesCountriesAndFindMarksThePoint) {
     MapsWindow& w = Window();
     ChooseContinent(2);
-    QTest::keyClick(w.TrybL, Qt::Key_Return);
-    EXPECT_TRUE(w.POpcje->isVisible());
-    QTest::keyClick(w.RNauka, Qt::Key_Escape);
-    EXPECT_TRUE(w.POpcje->isHidden());
-    QTest::keyClick(w.TrybL, Qt::Key_Return);
-    QTest::keyClick(w.RNauka, Qt::Key_Down);
+    QTest::keyClick(w.optionsLabel, Qt::Key_Return);
+    EXPECT_TRUE(w.optionsPanel->isVisible());
+    QTest::keyClick(w.learnButton, Qt::Key_Escape);
+    EXPECT_TRUE(w.optionsPanel->isHidden());
+    QTest::keyClick(w.optionsLabel, Qt::Key_Return);
+    QTest::keyClick(w.learnButton, Qt::Key_Down);
     EXPECT_EQ(w.Model().mode, MapModel::Learn);  // the arrows choose nothing
-    QTest::keyClick(w.RTest, Qt::Key_Return);
+    QTest::keyClick(w.testButton, Qt::Key_Return);
     EXPECT_EQ(w.Model().mode, MapModel::Test);
-    EXPECT_TRUE(w.POpcje->isHidden());
-    w.RNauka->setChecked(true);
+    EXPECT_TRUE(w.optionsPanel->isHidden());
+    w.learnButton->setChecked(true);
 
-    QTest::keyClick(w.ImKontynentu, Qt::Key_Up);  // from "Stany Zjednoczone", nearest the centre
+    QTest::keyClick(w.mapView, Qt::Key_Up);  // from "Stany Zjednoczone", nearest the centre
     EXPECT_EQ(Label(), "Kanada");
 
-    w.RRwysz->setChecked(true);
+    w.findButton->setChecked(true);
     ChooseFind("Rosja");
-    const QImage mark = w.ImKontynentu->Overlay();
+    const QImage mark = w.mapView->Overlay();
     ASSERT_FALSE(mark.isNull());
     EXPECT_EQ(mark.pixel(QPoint(416, 130) + QPoint(0, 8)), qRgb(255, 255, 0));
     EXPECT_TRUE(w.markTimer->isActive());
     QMetaObject::invokeMethod(w.markTimer, "timeout");
-    EXPECT_TRUE(w.ImKontynentu->Overlay().isNull());
+    EXPECT_TRUE(w.mapView->Overlay().isNull());
 }
 
 // The arrow keys that take the cursor onto a place, found on copies of it.
@@ -520,58 +520,57 @@ TEST_F(MapWindow, TestIsPlayedFromTheKeyboardAndFocusShowsOnlyAfterKeys) {
     w.activateWindow();
     QApplication::setActiveWindow(&w);
     ChooseContinent(2);  // a choice with the mouse: the focus is out of sight
-    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
+    EXPECT_EQ(QApplication::focusWidget(), w.focusHolder);
     EXPECT_FALSE(w.mapRing->isVisible());
 
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     // The first key goes on from the hidden holder to the map.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    EXPECT_EQ(QApplication::focusWidget(), w.mapView);
     EXPECT_TRUE(w.mapRing->isVisible());
     for (int round = 0; round < 2; ++round) {
         QString asked = Asked();
         int number = 1;
         for (QString name; CountryByNumber(2, number, name) && name != asked;) ++number;
-        for (int key : KeysTo(w.Cursor(), ClickPoint(2, number)))
-            QTest::keyClick(w.ImKontynentu, key);
+        for (int key : KeysTo(w.Cursor(), ClickPoint(2, number))) QTest::keyClick(w.mapView, key);
         EXPECT_EQ(w.Cursor().Point(), ClickPoint(2, number));
-        QTest::keyClick(w.ImKontynentu, round == 0 ? Qt::Key_Return : Qt::Key_Space);
+        QTest::keyClick(w.mapView, round == 0 ? Qt::Key_Return : Qt::Key_Space);
         EXPECT_EQ(fp.sounds.played.last(), "Plum!") << asked.toStdString();
     }
-    EXPECT_EQ(w.Lskutecznosc->text(), "Skuteczność: 100%");
+    EXPECT_EQ(w.effectivenessLabel->text(), "Skuteczność: 100%");
 
-    QTest::mouseClick(w.ImKontynentu, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(w.mapView, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(w.mapRing->isVisible());  // the mouse hides the ring at once
     // After a click on the options the arrows still reach the map.
-    QTest::mouseClick(w.TrybL, Qt::LeftButton);
-    QTest::mouseClick(w.RNauka, Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), w.BFokusowy);
-    QTest::keyClick(w.BFokusowy, Qt::Key_Down);
-    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    QTest::mouseClick(w.optionsLabel, Qt::LeftButton);
+    QTest::mouseClick(w.learnButton, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), w.focusHolder);
+    QTest::keyClick(w.focusHolder, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), w.mapView);
     EXPECT_FALSE(Label().startsWith("Przesuwaj"));  // Learn names the country under the cursor
 
     // Browsing the continents with the keys keeps the focus, and its ring,
     // on the list.
-    w.ListaPanstw->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.ListaPanstw, Qt::Key_Up);
+    w.continentList->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.continentList, Qt::Key_Up);
     EXPECT_EQ(w.Model().continent, 1);
-    EXPECT_EQ(QApplication::focusWidget(), w.ListaPanstw);
-    const auto rings = w.ListaPanstw->findChildren<KeyFocusRing*>();
+    EXPECT_EQ(QApplication::focusWidget(), w.continentList);
+    const auto rings = w.continentList->findChildren<KeyFocusRing*>();
     ASSERT_EQ(rings.size(), 1);
     EXPECT_TRUE(rings[0]->isVisible());
     EXPECT_FALSE(w.mapRing->isVisible());
     // Shift+Tab from the list reaches "Opcje", Tab goes back and on to the map.
-    QTest::keyClick(w.ListaPanstw, Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), w.TrybL);
-    QTest::keyClick(w.TrybL, Qt::Key_Tab);
-    QTest::keyClick(w.ListaPanstw, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), w.ImKontynentu);
+    QTest::keyClick(w.continentList, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), w.optionsLabel);
+    QTest::keyClick(w.optionsLabel, Qt::Key_Tab);
+    QTest::keyClick(w.continentList, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.mapView);
 }
 
 TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
     MapsWindow& w = Window();
     ChooseContinent(2);
-    w.RTest->setChecked(true);
+    w.testButton->setChecked(true);
     const QString asked = Label();
     QString duringPause;
     fp.waits.duringPause = [&] { duringPause = Label(); };
@@ -581,9 +580,9 @@ TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
     EXPECT_TRUE(fp.sounds.played.isEmpty());
     EXPECT_EQ(w.Model().answers, 0);
     // Learn names nothing there.
-    w.RNauka->setChecked(true);
-    QTest::mouseMove(w.ImKontynentu, ClickPoint(2, 1));
+    w.learnButton->setChecked(true);
+    QTest::mouseMove(w.mapView, ClickPoint(2, 1));
     EXPECT_EQ(Label(), "Kanada");
-    QTest::mouseMove(w.ImKontynentu, QPoint(4, kMapSize.height() - 6));
+    QTest::mouseMove(w.mapView, QPoint(4, kMapSize.height() - 6));
     EXPECT_EQ(Label(), "");
 }
