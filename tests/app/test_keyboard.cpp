@@ -170,9 +170,10 @@ TEST_F(KeyboardTest, EscapeFromAnyControlOfAModuleReturnsToItsMenuEntry) {
         QTest::keyClick(Hotspot(entry), Qt::Key_Return);
         ASSERT_EQ(int(form->activeModule), entry);
         // The puzzle opens with the focus in its picture number field.
-        if (entry == 3)
+        if (entry == 3) {
             EXPECT_EQ(QApplication::focusWidget(), Open<PuzzleWindow>()->pictureNumberField)
                 << FocusName();
+        }
         if (entry == 5)  // on into the degrees field
             QTest::keyClick(Open<CoordinatesWindow>()->nextButton, Qt::Key_Space);
         QList<QWidget*> controls{QApplication::focusWidget()};

@@ -63,7 +63,9 @@ TEST(CountryWindow, ShowStartsAGameWithSixTilesUncovered) {
     for (int t = 0; t < 64; ++t) {
         const QPoint at = CountryGame::TileDrawPos(t) + QPoint(20, 10);
         const bool start = std::find(tiles.begin(), tiles.end(), t) != tiles.end();
-        if (start) EXPECT_EQ(w.Shown(at), w.Picture(at - QPoint(1, 1)));
+        if (start) {
+            EXPECT_EQ(w.Shown(at), w.Picture(at - QPoint(1, 1)));
+        }
         uncovered += w.Shown(at) != qRgb(128, 128, 128);
     }
     EXPECT_EQ(uncovered, 6);

@@ -124,9 +124,11 @@ TEST(GeoMapStates, EveryStateOfTheListIsFoundOnceAndEveryOtherNameIsATerritory) 
     QHash<QString, int> found;
     for (int p = 1; p <= kFindCount; ++p) ++found[FindEntry(p)->name];
     for (const QString& state : states) EXPECT_EQ(found.value(state), 1) << state.toStdString();
-    for (auto it = found.begin(); it != found.end(); ++it)
-        if (!states.contains(it.key()))
+    for (auto it = found.begin(); it != found.end(); ++it) {
+        if (!states.contains(it.key())) {
             EXPECT_TRUE(it.key().contains(" (terytorium ")) << it.key().toStdString();
+        }
+    }
 }
 
 // Every state carries its capital and flag on every map that shows it, the
@@ -154,9 +156,10 @@ TEST_F(GeoMapContent, EveryStateHasItsCapitalOnItsMapAndItsFlagInTheArchive) {
     for (int p = 1; p <= kFindCount; ++p) {
         const auto entry = FindEntry(p);
         const QList<int> on = continentsOf.value(entry->name);
-        if (entry->name.contains(" (terytorium "))
+        if (entry->name.contains(" (terytorium ")) {
             EXPECT_TRUE(on.isEmpty());
-        else
+        } else {
             EXPECT_TRUE(on.contains(entry->continent)) << entry->name.toStdString();
+        }
     }
 }
