@@ -15,9 +15,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/TarvoError.h"
 #include "help/ChmFile.h"
 #include "help/HelpViewer.h"
+#include "platform/TarvoError.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
 
@@ -62,7 +62,7 @@ struct HostileHelp {
 const QByteArray kBigPng = MakePng(4096, 4096);
 
 const HostileHelp kHostile[] = {
-    {"IndexLoop", [](const TempWorkDir&) { return QByteArray("<p>Strona</p>"); }, {}, true},
+    {"IndexLoop", [](const TempWorkDir&) { return QByteArray("<p>Strona</p>"); }, {}, true, false},
     {"LocalFiles",
      [](const TempWorkDir& dir) {
          const QByteArray at = QUrl::fromLocalFile(dir.path()).toEncoded();
@@ -75,7 +75,10 @@ const HostileHelp kHostile[] = {
                                        "data:image/png;base64," + MakePng(8, 8).toBase64()})
              body += "<img src=\"" + src + "\">";
          return "<html><head>" + head + "</head><body>" + body + "<p>Strona</p></body></html>";
-     }},
+     },
+     {},
+     false,
+     false},
     {"NestedTables", [](const TempWorkDir&) { return NestedTables(30); }, {}, false, true},
     {"HugeFonts",
      [](const TempWorkDir&) {
@@ -95,12 +98,16 @@ const HostileHelp kHostile[] = {
          for (int i = 0; i < 40; ++i) page += "<img src=\"big.png?" + QByteArray::number(i) + "\">";
          return page + "<img src=\"BIG.PNG\"><img src=\"./big.png\"><p>Strona</p>";
      },
-     {{"/big.png", kBigPng}}},
+     {{"/big.png", kBigPng}},
+     false,
+     false},
     {"JpegManyScans",
      [](const TempWorkDir&) {
          return Repeat("<img src=\"scans.jpg\"><img src=\"Scans.jpg\">", 20) + "<p>Strona</p>";
      },
-     {{"/scans.jpg", JpegWithScans(100000)}}},
+     {{"/scans.jpg", JpegWithScans(100000)}},
+     false,
+     false},
 };
 
 void PrintTo(const HostileHelp& hostile, std::ostream* out) {
