@@ -15,9 +15,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/TarvoError.h"
 #include "help/ChmFile.h"
 #include "help/HelpViewer.h"
+#include "platform/TarvoError.h"
 #include "support/Limits.h"
 #include "support/TestFiles.h"
 
@@ -75,7 +75,8 @@ const HostileHelp kHostile[] = {
                                        "data:image/png;base64," + MakePng(8, 8).toBase64()})
              body += "<img src=\"" + src + "\">";
          return "<html><head>" + head + "</head><body>" + body + "<p>Strona</p></body></html>";
-     }},
+     },
+     {}},
     {"NestedTables", [](const TempWorkDir&) { return NestedTables(30); }, {}, false, true},
     {"HugeFonts",
      [](const TempWorkDir&) {
