@@ -72,9 +72,9 @@ private:
     QWidget* BuildTop();
     QWidget* BuildList();
     QWidget* BuildDetail();
-    void RefreshList();
-    void RefreshDetail();
-    void RefreshState();
+    void RefreshList(const QList<PhotoSetRules::Problem>& problems);
+    void RefreshDetail(const QList<PhotoSetRules::Problem>& problems);
+    void RefreshState(const QList<PhotoSetRules::Problem>& problems);
     int Selected() const;
     void Changed();
     bool MayDiscard();
