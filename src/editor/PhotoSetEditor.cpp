@@ -184,7 +184,8 @@ QWidget* PhotoSetEditor::BuildDetail() {
 
     layout->addWidget(cropView, 0, 0, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Przeciągnij żółtą ramkę myszą (lub przesuń ją "
-                                                "strzałkami), by wybrać, co będzie widać."),
+                                                "strzałkami), by wybrać, co będzie widać. Kółko "
+                                                "myszy lub klawisze + i − powiększają kadr."),
                                  box),
                       1, 0, 1, 2);
     layout->addWidget(Caption(box, QStringLiteral("N&azwa państwa:"), nameField), 2, 0);
@@ -198,10 +199,11 @@ QWidget* PhotoSetEditor::BuildDetail() {
     layout->setRowStretch(0, 1);
     connect(cropView, &CropView::cropMoved, this, [this](QPoint delta) {
         draft.MoveCrop(Selected(), delta);
-        modified = true;
-        const QList<PhotoSetRules::Problem> problems = draft.Problems();
-        RefreshList(problems);
-        RefreshDetail(problems);
+        CropChanged();
+    });
+    connect(cropView, &CropView::cropZoomed, this, [this](int steps) {
+        draft.ZoomCrop(Selected(), steps);
+        CropChanged();
     });
     connect(nameField, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.SetName(Selected(), text);
@@ -216,6 +218,13 @@ QWidget* PhotoSetEditor::BuildDetail() {
         Changed();
     });
     return box;
+}
+
+void PhotoSetEditor::CropChanged() {
+    modified = true;
+    const QList<PhotoSetRules::Problem> problems = draft.Problems();
+    RefreshList(problems);
+    RefreshDetail(problems);
 }
 
 int PhotoSetEditor::Selected() const {

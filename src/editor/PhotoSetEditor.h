@@ -77,6 +77,7 @@ private:
     void RefreshState(const QList<PhotoSetRules::Problem>& problems);
     int Selected() const;
     void Changed();
+    void CropChanged();  // after the cut was moved or zoomed
     bool MayDiscard();
     bool AskAboutChanges();
 
