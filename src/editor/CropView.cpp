@@ -7,9 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWheelEvent>
 #include <cmath>
-
-#include "data/PhotoSetRules.h"
 
 namespace {
 constexpr int kKeyStep = 8;  // cover pixels per arrow key
@@ -21,7 +20,7 @@ CropView::CropView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(384, 256);
 }
 
-void CropView::setPicture(const QImage& picture, QPoint at) {
+void CropView::setPicture(const QImage& picture, QRect at) {
     cover = picture;
     crop = at;
     update();
@@ -49,8 +48,8 @@ void CropView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, cover);
     const double scale = Scale();
-    const QRectF frame(target.topLeft() + QPointF(crop) * scale,
-                       QSizeF(PhotoSetRules::kPictureSize) * scale);
+    const QRectF frame(target.topLeft() + QPointF(crop.topLeft()) * scale,
+                       QSizeF(crop.size()) * scale);
     // What the cut leaves out is dimmed; the frame is drawn on its edge.
     QPainterPath outside;
     outside.addRect(target);
@@ -93,9 +92,25 @@ void CropView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
             delta = {0, kKeyStep};
             break;
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:  // + without Shift on most keyboards
+            emit cropZoomed(1);
+            return;
+        case Qt::Key_Minus:
+            emit cropZoomed(-1);
+            return;
         default:
             QWidget::keyPressEvent(event);
             return;
     }
     emit cropMoved(delta);
+}
+
+void CropView::wheelEvent(QWheelEvent* event) {
+    // A notch is 120; touchpads send smaller turns, gathered into whole steps.
+    wheelRest += event->angleDelta().y();
+    const int steps = wheelRest / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0 && !cover.isNull()) emit cropZoomed(steps);
+    event->accept();
 }

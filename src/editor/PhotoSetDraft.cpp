@@ -6,11 +6,50 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
+#include <cmath>
 
 #include "data/PhotoSetFile.h"
 #include "platform/TarvoError.h"
 
 using namespace PhotoSetRules;
+
+namespace {
+
+constexpr int kLargestShortSide = 768;  // room to zoom a cut in three times
+constexpr double kZoomStep = 1.25;
+
+// The picture scaled to cover 384 x 256, but no smaller than the source
+// allows up to 768 px on its short side.
+QSize ZoomableCoverSize(QSize source) {
+    const QSize cover = CoverSize(source);
+    const double room = std::min(
+        {double(kLargestShortSide) / std::min(cover.width(), cover.height()),
+         double(source.width()) / cover.width(), double(source.height()) / cover.height()});
+    return room > 1.0 ? cover * room : cover;
+}
+
+// The cut of the given width, of the set's proportions, centred on centre
+// and moved inside the cover.
+QRect CropAround(QSize cover, QPointF centre, int width) {
+    const int largest =
+        std::min(cover.width(), cover.height() * kPictureSize.width() / kPictureSize.height());
+    width = std::clamp(width, std::min(kPictureSize.width(), largest), largest);
+    const QSize size(width, width * kPictureSize.height() / kPictureSize.width());
+    const QPoint corner(int(centre.x() - size.width() / 2.0),
+                        int(centre.y() - size.height() / 2.0));
+    return {QPoint(std::clamp(corner.x(), 0, cover.width() - size.width()),
+                   std::clamp(corner.y(), 0, cover.height() - size.height())),
+            size};
+}
+
+QImage Cut(const QImage& cover, QRect crop) {
+    return cover.copy(crop)
+        .scaled(kPictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB888);
+}
+
+}  // namespace
 
 PhotoSetDraft::PhotoSetDraft(PuzzleLabels label) : label(std::move(label)) {}
 
@@ -53,10 +92,11 @@ void PhotoSetDraft::AddPicture(const QImage& source, const QString& name) {
     } else if (!source.isNull()) {
         picture.cover = source.size() == kPictureSize
                             ? source
-                            : source.scaled(CoverSize(source.size()), Qt::IgnoreAspectRatio,
+                            : source.scaled(ZoomableCoverSize(source.size()), Qt::IgnoreAspectRatio,
                                             Qt::SmoothTransformation);
-        picture.crop = CentredCrop(source.size());
-        picture.fitted = FitPicture(picture.cover, picture.crop);
+        const QSize cover = picture.cover.size();
+        picture.crop = CropAround(cover, QRectF(QPointF(), cover).center(), cover.width());
+        picture.fitted = Cut(picture.cover, picture.crop);
     }
     picture.name = StoredName(name);
     pictures.append(picture);
@@ -88,9 +128,20 @@ void PhotoSetDraft::SetDescription(int index, const QString& text) {
 void PhotoSetDraft::MoveCrop(int index, QPoint delta) {
     if (index < 0 || index >= pictures.size()) return;
     Picture& picture = pictures[index];
-    // The cover picture is its own source here, so the clamp uses its size.
-    picture.crop = ClampCrop(picture.cover.size(), picture.crop + delta);
-    picture.fitted = FitPicture(picture.cover, picture.crop);
+    if (picture.cover.isNull()) return;
+    picture.crop = CropAround(picture.cover.size(), QRectF(picture.crop).center() + delta,
+                              picture.crop.width());
+    picture.fitted = Cut(picture.cover, picture.crop);
+}
+
+void PhotoSetDraft::ZoomCrop(int index, int steps) {
+    if (index < 0 || index >= pictures.size()) return;
+    Picture& picture = pictures[index];
+    if (picture.cover.isNull()) return;
+    const double width = picture.crop.width() * std::pow(kZoomStep, -steps);
+    picture.crop =
+        CropAround(picture.cover.size(), QRectF(picture.crop).center(), int(std::lround(width)));
+    picture.fitted = Cut(picture.cover, picture.crop);
 }
 
 Entry PhotoSetDraft::EntryOf(const Picture& picture) const {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +17,10 @@
 class PhotoSetDraft {
 public:
     struct Picture {
-        QImage cover;  // scaled to cover 384 x 256; null when unreadable
-        QPoint crop;   // top-left of the cut in cover
+        // Scaled to cover 384 x 256, kept up to 768 px on its short side so
+        // that the cut can be zoomed in; null when unreadable.
+        QImage cover;
+        QRect crop;    // the cut in cover, of the set's proportions
         QString name;  // in capitals, as typed
         QString description;
         QString problem;  // why the picture could not be read
@@ -46,7 +49,10 @@ public:
     void SetDescription(int index, const QString& text);
     // Moves the cut by delta pixels of the cover picture, kept inside it.
     void MoveCrop(int index, QPoint delta);
-    // The picture as the set will hold it: the 384 x 256 cut.
+    // Zooms the cut in (steps > 0) or out about its centre, its proportions
+    // kept, between 384 x 256 cover pixels and the whole cover.
+    void ZoomCrop(int index, int steps);
+    // The picture as the set will hold it: the cut scaled to 384 x 256.
     QImage Fitted(int index) const { return pictures.at(index).fitted; }
 
     QList<PhotoSetRules::Problem> Problems() const;

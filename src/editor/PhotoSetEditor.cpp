@@ -122,7 +122,7 @@ QWidget* PhotoSetEditor::BuildTop() {
     connect(titleField, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.title = text;
         modified = true;
-        RefreshState();
+        RefreshState(draft.Problems());
     });
     return top;
 }
@@ -135,6 +135,7 @@ QWidget* PhotoSetEditor::BuildList() {
     pictureList->setObjectName("Lista");
     pictureList->setIconSize(kThumb);
     pictureList->setWordWrap(true);
+    pictureList->setLayoutMode(QListView::Batched);
     pictureList->setAccessibleName(QStringLiteral("Obrazki zestawu"));
     upButton = Button(box, "WyzejBut", QStringLiteral("W&yżej"));
     downButton = Button(box, "NizejBut", QStringLiteral("N&iżej"));
@@ -147,7 +148,7 @@ QWidget* PhotoSetEditor::BuildList() {
     layout->addWidget(downButton, 2, 1);
     layout->addWidget(removeButton, 2, 2);
     connect(pictureList, &QListWidget::currentRowChanged, this, [this] {
-        if (!refreshing) RefreshDetail();
+        if (!refreshing) RefreshDetail(draft.Problems());
     });
     connect(upButton, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
     connect(downButton, &QPushButton::clicked, this, [this] { MoveSelected(1); });
@@ -183,7 +184,8 @@ QWidget* PhotoSetEditor::BuildDetail() {
 
     layout->addWidget(cropView, 0, 0, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Przeciągnij żółtą ramkę myszą (lub przesuń ją "
-                                                "strzałkami), by wybrać, co będzie widać."),
+                                                "strzałkami), by wybrać, co będzie widać. Kółko "
+                                                "myszy lub klawisze + i − powiększają kadr."),
                                  box),
                       1, 0, 1, 2);
     layout->addWidget(Caption(box, QStringLiteral("N&azwa państwa:"), nameField), 2, 0);
@@ -197,9 +199,11 @@ QWidget* PhotoSetEditor::BuildDetail() {
     layout->setRowStretch(0, 1);
     connect(cropView, &CropView::cropMoved, this, [this](QPoint delta) {
         draft.MoveCrop(Selected(), delta);
-        modified = true;
-        RefreshList();
-        RefreshDetail();
+        CropChanged();
+    });
+    connect(cropView, &CropView::cropZoomed, this, [this](int steps) {
+        draft.ZoomCrop(Selected(), steps);
+        CropChanged();
     });
     connect(nameField, &QLineEdit::textEdited, this, [this](const QString& text) {
         draft.SetName(Selected(), text);
@@ -216,20 +220,30 @@ QWidget* PhotoSetEditor::BuildDetail() {
     return box;
 }
 
+void PhotoSetEditor::CropChanged() {
+    modified = true;
+    const QList<PhotoSetRules::Problem> problems = draft.Problems();
+    RefreshList(problems);
+    RefreshDetail(problems);
+}
+
 int PhotoSetEditor::Selected() const {
     return pictureList->currentRow();
 }
 
 void PhotoSetEditor::Refresh() {
-    RefreshList();
-    RefreshDetail();
-    RefreshState();
+    // The set is checked once for all three parts; in a long list each check
+    // goes through every name.
+    const QList<PhotoSetRules::Problem> problems = draft.Problems();
+    RefreshList(problems);
+    RefreshDetail(problems);
+    RefreshState(problems);
 }
 
-void PhotoSetEditor::RefreshList() {
-    QList<QStringList> problems(draft.pictures.size());
-    for (const PhotoSetRules::Problem& problem : draft.Problems())
-        if (problem.picture > 0) problems[problem.picture - 1].append(problem.text);
+void PhotoSetEditor::RefreshList(const QList<PhotoSetRules::Problem>& problems) {
+    QList<QStringList> own(draft.pictures.size());
+    for (const PhotoSetRules::Problem& problem : problems)
+        if (problem.picture > 0) own[problem.picture - 1].append(problem.text);
     const int current = Selected();
     refreshing = true;
     const QSignalBlocker block(pictureList);
@@ -242,7 +256,7 @@ void PhotoSetEditor::RefreshList() {
     listed.resize(draft.pictures.size());
     for (int i = 0; i < draft.pictures.size(); ++i) {
         const auto& picture = draft.pictures[i];
-        const Listed now{picture.name, problems[i], picture.warning, picture.fitted.cacheKey()};
+        const Listed now{picture.name, own[i], picture.warning, picture.fitted.cacheKey()};
         if (listed[i] == now) continue;
         ShowItem(pictureList->item(i), i, now);
         listed[i] = now;
@@ -263,7 +277,7 @@ void PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& sh
                                                  : QColor(0xB0, 0, 0));
 }
 
-void PhotoSetEditor::RefreshDetail() {
+void PhotoSetEditor::RefreshDetail(const QList<PhotoSetRules::Problem>& problems) {
     const int index = Selected();
     const bool any = index >= 0 && index < draft.pictures.size();
     for (QWidget* widget :
@@ -285,16 +299,15 @@ void PhotoSetEditor::RefreshDetail() {
     if (descriptionField->text() != picture.description)
         descriptionField->setText(picture.description);
     descriptionPreview->setText(picture.description);
-    QStringList notes = PhotoSetRules::ProblemsOf(draft.Problems(), index + 1);
+    QStringList notes = PhotoSetRules::ProblemsOf(problems, index + 1);
     if (!picture.warning.isEmpty()) notes << picture.warning;
     problemsLabel->setText(notes.join('\n'));
 }
 
-void PhotoSetEditor::RefreshState() {
-    saveButton->setEnabled(draft.CanSave());
-    saveAsButton->setEnabled(draft.CanSave());
+void PhotoSetEditor::RefreshState(const QList<PhotoSetRules::Problem>& problems) {
+    saveButton->setEnabled(problems.isEmpty());
+    saveAsButton->setEnabled(problems.isEmpty());
     if (titleField->text() != draft.title) titleField->setText(draft.title);
-    const QList<PhotoSetRules::Problem> problems = draft.Problems();
     if (problems.isEmpty()) {
         statusLabel->setText(draft.path.isEmpty() ? QStringLiteral("Zestaw gotowy do zapisania.")
                                                   : QStringLiteral("Plik zestawu: ") + draft.path);
@@ -342,7 +355,7 @@ void PhotoSetEditor::AddFiles(const QStringList& files) {
     const int first = int(draft.pictures.size());
     const QStringList failures = draft.AddFiles(files);
     if (!failures.isEmpty()) messages.show(kAppTitle, failures.join('\n'));
-    RefreshList();
+    RefreshList(draft.Problems());
     if (draft.pictures.size() > first) pictureList->setCurrentRow(first);
     Changed();
 }
@@ -372,7 +385,7 @@ void PhotoSetEditor::SaveTo(const QString& path) {
     } catch (const TarvoError& error) {
         messages.show(kAppTitle, error.message());
     }
-    RefreshState();
+    RefreshState(draft.Problems());
 }
 
 void PhotoSetEditor::Select(int index) {
@@ -383,7 +396,7 @@ void PhotoSetEditor::MoveSelected(int step) {
     const int from = Selected(), to = from + step;
     if (to < 0 || to >= draft.pictures.size()) return;
     draft.Move(from, to);
-    RefreshList();
+    RefreshList(draft.Problems());
     pictureList->setCurrentRow(to);
     Changed();
 }

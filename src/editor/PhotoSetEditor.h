@@ -72,11 +72,12 @@ private:
     QWidget* BuildTop();
     QWidget* BuildList();
     QWidget* BuildDetail();
-    void RefreshList();
-    void RefreshDetail();
-    void RefreshState();
+    void RefreshList(const QList<PhotoSetRules::Problem>& problems);
+    void RefreshDetail(const QList<PhotoSetRules::Problem>& problems);
+    void RefreshState(const QList<PhotoSetRules::Problem>& problems);
     int Selected() const;
     void Changed();
+    void CropChanged();  // after the cut was moved or zoomed
     bool MayDiscard();
     bool AskAboutChanges();
 

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 
 #include "core/AppContext.h"
@@ -168,4 +169,41 @@ TEST(PhotoSetEditor, OpensASetToEditAndKeepsTheInstalledOnesUntouched) {
     QApplication::sendEvent(&e.window, &drop);
     ASSERT_EQ(e.window.pictureList->count(), 2);
     EXPECT_EQ(e.window.draft.Fitted(1).size(), QSize(384, 256));
+}
+
+// The wheel and + / - zoom the cut about its centre, in the set's proportions
+// and inside the photo; the zoomed cut is what the set holds.
+TEST(PhotoSetEditor, ZoomsTheCutInsideThePhoto) {
+    Editor e;
+    e.window.AddFiles({WritePicture(e.dir, "big.png", {1500, 1000})});
+    const auto& picture = e.window.draft.pictures[0];
+    const QRect photo(QPoint(), picture.cover.size());
+    EXPECT_EQ(photo.height(), 768);  // kept large enough to zoom in
+    EXPECT_EQ(picture.crop, photo);
+
+    const auto wheel = [&](int angle) {
+        const QPointF at = QRectF(e.window.cropView->rect()).center();
+        QWheelEvent event(at, e.window.cropView->mapToGlobal(at), {}, {0, angle}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(e.window.cropView, &event);
+    };
+    wheel(120);
+    EXPECT_LT(picture.crop.width(), photo.width());
+    EXPECT_NEAR(picture.crop.center().x(), photo.center().x(), 1);
+    EXPECT_NEAR(picture.crop.width() * 2, picture.crop.height() * 3, 3);
+
+    e.window.cropView->setFocus();
+    for (int i = 0; i < 10; ++i) QTest::keyClick(e.window.cropView, Qt::Key_Plus);
+    EXPECT_EQ(picture.crop.size(), QSize(384, 256));  // no closer than the set's own pixels
+    for (int i = 0; i < 100; ++i) QTest::keyClick(e.window.cropView, Qt::Key_Right);
+    EXPECT_TRUE(photo.contains(picture.crop));
+    EXPECT_EQ(picture.crop.right(), photo.right());
+    EXPECT_TRUE(Bluish(e.window.draft.Fitted(0).pixelColor(0, 0)));  // the right half only
+
+    QTest::keyClick(e.window.cropView, Qt::Key_Minus);
+    EXPECT_EQ(picture.crop.width(), 480);
+    EXPECT_TRUE(photo.contains(picture.crop));
+    wheel(-120 * 20);
+    EXPECT_EQ(picture.crop, photo);
+    EXPECT_EQ(e.window.draft.Fitted(0).size(), QSize(384, 256));
 }
