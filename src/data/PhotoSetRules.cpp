@@ -16,6 +16,15 @@ PuzzleLabels PuzzleLabelMetrics() {
     return {BundledFont(kPuzzleLabelPixelSize), kPuzzleLabelSize.width(), kPuzzleLabelSize.width()};
 }
 
+// "1 znak", "3 znaki", "12 znaków", "22 znaki".
+QString Characters(int count) {
+    const int ones = count % 10, tens = count % 100 / 10;
+    const char* word = count == 1                            ? "znak"
+                       : ones >= 2 && ones <= 4 && tens != 1 ? "znaki"
+                                                             : "znaków";
+    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(word));
+}
+
 namespace {
 
 // The first character Windows-1250 cannot hold, or a control, or an empty text.
@@ -24,15 +33,6 @@ QString Unstorable(const QString& text) {
         if (!Windows1250::Encode(QStringView(&c, 1)) || c.category() == QChar::Other_Control)
             return QString(c);
     return {};
-}
-
-// "1 znak", "3 znaki", "12 znaków", "22 znaki".
-QString Characters(int count) {
-    const int ones = count % 10, tens = count % 100 / 10;
-    const char* word = count == 1                            ? "znak"
-                       : ones >= 2 && ones <= 4 && tens != 1 ? "znaki"
-                                                             : "znaków";
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(word));
 }
 
 void CheckText(QList<Problem>& problems, int n, const QString& text, const QString& what) {

@@ -19,6 +19,10 @@ inline constexpr QSize kPictureSize{384, 256};
 inline constexpr int kMinPictures = 2;
 inline constexpr int kMaxDescriptionLength = 100;  // the modules cut the rest
 
+// A count of characters with the Polish noun that goes with it:
+// "1 znak", "3 znaki", "12 znaków", "22 znaki".
+QString Characters(int count);
+
 // The puzzle's labels of a picture's name and description: their font and
 // widths in pixels. A name or description wider than its label is cut.
 struct PuzzleLabels {

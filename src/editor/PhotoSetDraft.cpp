@@ -106,6 +106,10 @@ void PhotoSetDraft::Remove(int index) {
     if (index >= 0 && index < pictures.size()) pictures.removeAt(index);
 }
 
+void PhotoSetDraft::Insert(int index, const Picture& picture) {
+    pictures.insert(std::clamp(index, 0, int(pictures.size())), picture);
+}
+
 void PhotoSetDraft::Move(int from, int to) {
     if (from < 0 || from >= pictures.size() || to < 0 || to >= pictures.size()) return;
     pictures.move(from, to);

@@ -44,6 +44,8 @@ public:
     void AddPicture(const QImage& source, const QString& name = {});
 
     void Remove(int index);
+    // Puts a picture back at index (kept within the list), as after Remove.
+    void Insert(int index, const Picture& picture);
     void Move(int from, int to);
     void SetName(int index, const QString& typed);  // kept in capitals
     void SetDescription(int index, const QString& text);

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
@@ -60,6 +61,9 @@ PhotoSetEditor::PhotoSetEditor(Messages& messages, QWidget* parent)
     layout->setColumnStretch(1, 2);
     resize(980, 640);
     confirmDiscard = [this] { return AskAboutChanges(); };
+    // In a text field Ctrl+Z undoes the typing there; elsewhere a removal.
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            &PhotoSetEditor::UndoRemove);
     Refresh();
 }
 
@@ -167,7 +171,11 @@ QWidget* PhotoSetEditor::BuildDetail() {
     nameField->setObjectName("NazwaEdit");
     descriptionField = new QLineEdit(box);
     descriptionField->setObjectName("OpisEdit");
-    descriptionField->setMaxLength(PhotoSetRules::kMaxDescriptionLength);
+    // Not cut while typed or pasted: a description too long is shown as such
+    // and keeps the set from being saved until the teacher shortens it.
+    descriptionLength = new QLabel(box);
+    descriptionLength->setObjectName("OpisDlugosc");
+    descriptionLength->setTextFormat(Qt::PlainText);
     // The description as the puzzle shows it: its font, its label's width.
     descriptionPreview = new QLabel(box);
     descriptionPreview->setObjectName("OpisPodglad");
@@ -192,10 +200,11 @@ QWidget* PhotoSetEditor::BuildDetail() {
     layout->addWidget(nameField, 2, 1);
     layout->addWidget(Caption(box, QStringLiteral("O&pis:"), descriptionField), 3, 0);
     layout->addWidget(descriptionField, 3, 1);
+    layout->addWidget(descriptionLength, 4, 1);
     layout->addWidget(
-        Caption(box, QStringLiteral("Tak opis wygląda w puzzlach:"), descriptionPreview), 4, 0);
-    layout->addWidget(descriptionPreview, 4, 1, Qt::AlignLeft);
-    layout->addWidget(problemsLabel, 5, 0, 1, 2);
+        Caption(box, QStringLiteral("Tak opis wygląda w puzzlach:"), descriptionPreview), 5, 0);
+    layout->addWidget(descriptionPreview, 5, 1, Qt::AlignLeft);
+    layout->addWidget(problemsLabel, 6, 0, 1, 2);
     layout->setRowStretch(0, 1);
     connect(cropView, &CropView::cropMoved, this, [this](QPoint delta) {
         draft.MoveCrop(Selected(), delta);
@@ -218,6 +227,17 @@ QWidget* PhotoSetEditor::BuildDetail() {
         Changed();
     });
     return box;
+}
+
+void PhotoSetEditor::ShowDescriptionLength(const QString& description) {
+    constexpr int kLimit = PhotoSetRules::kMaxDescriptionLength;
+    const int length = int(description.size());
+    QString text = QStringLiteral("Opis: %1 z %2 znaków").arg(length).arg(kLimit);
+    if (length > kLimit)
+        text += QStringLiteral(" – jest za długi o %1; puzzle obetną resztę")
+                    .arg(PhotoSetRules::Characters(length - kLimit));
+    descriptionLength->setText(text);
+    descriptionLength->setStyleSheet(length > kLimit ? "color: #B00000; font-weight: bold;" : "");
 }
 
 void PhotoSetEditor::CropChanged() {
@@ -254,18 +274,22 @@ void PhotoSetEditor::RefreshList(const QList<PhotoSetRules::Problem>& problems) 
     if (pictureList->count() < draft.pictures.size())  // in one insertion, not one per item
         pictureList->addItems(QStringList(draft.pictures.size() - pictureList->count(), QString()));
     listed.resize(draft.pictures.size());
+    bool resized = false;
     for (int i = 0; i < draft.pictures.size(); ++i) {
         const auto& picture = draft.pictures[i];
         const Listed now{picture.name, own[i], picture.warning, picture.fitted.cacheKey()};
         if (listed[i] == now) continue;
-        ShowItem(pictureList->item(i), i, now);
+        resized |= ShowItem(pictureList->item(i), i, now);
         listed[i] = now;
     }
+    // The list keeps the places of items it has laid out; an item that grew
+    // would otherwise be drawn over the next one.
+    if (resized) pictureList->doItemsLayout();
     pictureList->setCurrentRow(std::min(std::max(current, 0), int(draft.pictures.size()) - 1));
     refreshing = false;
 }
 
-void PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& shown) {
+bool PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& shown) {
     const QImage& fitted = draft.pictures[index].fitted;
     QString text = QStringLiteral("%1. %2").arg(index + 1).arg(
         shown.name.isEmpty() ? QStringLiteral("(bez nazwy)") : shown.name);
@@ -275,6 +299,14 @@ void PhotoSetEditor::ShowItem(QListWidgetItem* item, int index, const Listed& sh
     item->setIcon(fitted.isNull() ? QIcon() : QIcon(QPixmap::fromImage(fitted.scaled(kThumb))));
     item->setForeground(shown.problems.isEmpty() ? palette().color(QPalette::Text)
                                                  : QColor(0xB0, 0, 0));
+    // As tall as its thumbnail or all its lines, whichever is taller.
+    constexpr int kMargin = 6;
+    const QSize textSize = pictureList->fontMetrics().size(0, text);
+    const QSize size(kThumb.width() + textSize.width() + 3 * kMargin,
+                     std::max(kThumb.height(), textSize.height()) + kMargin);
+    const bool taller = item->sizeHint().height() != size.height();
+    item->setSizeHint(size);
+    return taller;
 }
 
 void PhotoSetEditor::RefreshDetail(const QList<PhotoSetRules::Problem>& problems) {
@@ -289,6 +321,7 @@ void PhotoSetEditor::RefreshDetail(const QList<PhotoSetRules::Problem>& problems
         cropView->setPicture({}, {});
         nameField->clear();
         descriptionField->clear();
+        descriptionLength->clear();
         descriptionPreview->clear();
         problemsLabel->clear();
         return;
@@ -298,6 +331,7 @@ void PhotoSetEditor::RefreshDetail(const QList<PhotoSetRules::Problem>& problems
     if (nameField->text() != picture.name) nameField->setText(picture.name);
     if (descriptionField->text() != picture.description)
         descriptionField->setText(picture.description);
+    ShowDescriptionLength(picture.description);
     descriptionPreview->setText(picture.description);
     QStringList notes = PhotoSetRules::ProblemsOf(problems, index + 1);
     if (!picture.warning.isEmpty()) notes << picture.warning;
@@ -322,6 +356,7 @@ void PhotoSetEditor::RefreshState(const QList<PhotoSetRules::Problem>& problems)
 void PhotoSetEditor::NewSet() {
     if (!MayDiscard()) return;
     draft.Clear();
+    removed.clear();
     modified = false;
     Refresh();
 }
@@ -336,6 +371,7 @@ void PhotoSetEditor::ChooseSetToOpen() {
 void PhotoSetEditor::OpenSet(const QString& path) {
     try {
         draft.Open(path);
+        removed.clear();
         modified = false;
     } catch (const TarvoError& error) {
         messages.show(kAppTitle, error.message());
@@ -402,7 +438,19 @@ void PhotoSetEditor::MoveSelected(int step) {
 }
 
 void PhotoSetEditor::RemoveSelected() {
-    draft.Remove(Selected());
+    const int index = Selected();
+    if (index < 0 || index >= draft.pictures.size()) return;
+    removed.append({index, draft.pictures[index]});
+    draft.Remove(index);
+    Changed();
+}
+
+void PhotoSetEditor::UndoRemove() {
+    if (removed.isEmpty()) return;
+    const Removed last = removed.takeLast();
+    draft.Insert(last.index, last.picture);
+    RefreshList(draft.Problems());
+    pictureList->setCurrentRow(std::min(last.index, int(draft.pictures.size()) - 1));
     Changed();
 }
 

@@ -38,6 +38,8 @@ public:
     void Select(int index);
     void MoveSelected(int step);
     void RemoveSelected();
+    // Ctrl+Z: puts the last removed picture back where it was.
+    void UndoRemove();
     // Shows the draft again after it was changed directly.
     void Refresh();
 
@@ -59,6 +61,7 @@ public:
     CropView* cropView;
     QLineEdit* nameField;
     QLineEdit* descriptionField;
+    QLabel* descriptionLength;  // how long the description is, and how long it may be
     QLabel* descriptionPreview;
     QLabel* problemsLabel;
     QLabel* statusLabel;
@@ -77,7 +80,8 @@ private:
     void RefreshState(const QList<PhotoSetRules::Problem>& problems);
     int Selected() const;
     void Changed();
-    void CropChanged();  // after the cut was moved or zoomed
+    void CropChanged();
+    void ShowDescriptionLength(const QString& description);  // after the cut was moved or zoomed
     bool MayDiscard();
     bool AskAboutChanges();
 
@@ -89,7 +93,15 @@ private:
         qint64 picture = -1;
         bool operator==(const Listed&) const = default;
     };
-    void ShowItem(QListWidgetItem* item, int index, const Listed& shown);
+    // Returns whether the item's height changed, so that the list is laid out again.
+    bool ShowItem(QListWidgetItem* item, int index, const Listed& shown);
+
+    // Pictures removed from this set, the last one last, for Ctrl+Z.
+    struct Removed {
+        int index;
+        PhotoSetDraft::Picture picture;
+    };
+    QList<Removed> removed;
 
     Messages& messages;
     bool refreshing = false;

@@ -207,3 +207,72 @@ TEST(PhotoSetEditor, ZoomsTheCutInsideThePhoto) {
     EXPECT_EQ(picture.crop, photo);
     EXPECT_EQ(e.window.draft.Fitted(0).size(), QSize(384, 256));
 }
+
+// "Usuń" is undone by Ctrl+Z: the picture comes back at its place with its
+// name, description and cut.
+TEST(PhotoSetEditor, CtrlZPutsARemovedPictureBack) {
+    Editor e;
+    e.window.AddFiles({WritePicture(e.dir, "a.png", {384, 256}),
+                       WritePicture(e.dir, "b.png", {900, 300}),
+                       WritePicture(e.dir, "c.png", {384, 256})});
+    e.Name(0, "Polska", "Warszawa");
+    e.Name(1, "Czechy", "Praga");
+    e.Name(2, "Niemcy", "Berlin");
+    e.window.Select(1);
+    e.window.draft.MoveCrop(1, {200, 0});
+    const QRect crop = e.window.draft.pictures[1].crop;
+
+    QApplication::setActiveWindow(&e.window);
+    QTest::mouseClick(e.window.removeButton, Qt::LeftButton);
+    ASSERT_EQ(e.window.pictureList->count(), 2);
+    e.window.removeButton->setFocus();
+    QTest::keyClick(e.window.removeButton, Qt::Key_Z, Qt::ControlModifier);
+
+    ASSERT_EQ(e.window.pictureList->count(), 3);
+    EXPECT_EQ(e.window.pictureList->currentRow(), 1);
+    EXPECT_TRUE(e.window.pictureList->item(1)->text().startsWith("2. CZECHY"));
+    EXPECT_TRUE(e.window.pictureList->item(2)->text().startsWith("3. NIEMCY"));
+    EXPECT_EQ(e.window.descriptionField->text(), "Praga");
+    EXPECT_EQ(e.window.draft.pictures[1].crop, crop);
+    EXPECT_TRUE(e.window.modified);
+    QTest::keyClick(e.window.removeButton, Qt::Key_Z, Qt::ControlModifier);  // nothing more
+    EXPECT_EQ(e.window.pictureList->count(), 3);
+}
+
+// The description's length shows as it is typed; a description too long is
+// kept whole and flagged, never cut without a word.
+TEST(PhotoSetEditor, ShowsTheDescriptionsLengthAsItIsTyped) {
+    Editor e;
+    e.window.AddFiles(
+        {WritePicture(e.dir, "a.png", {384, 256}), WritePicture(e.dir, "b.png", {384, 256})});
+    e.Name(0, "Polska", "Stolica: Warszawa");
+    EXPECT_EQ(e.window.descriptionLength->text(), "Opis: 17 z 100 znaków");
+    Keys(e.window.descriptionField, "!");
+    EXPECT_EQ(e.window.descriptionLength->text(), "Opis: 18 z 100 znaków");
+
+    Keys(e.window.descriptionField, QString(85, u'a'));
+    EXPECT_EQ(e.window.descriptionLength->text(),
+              "Opis: 103 z 100 znaków – jest za długi o 3 znaki; puzzle obetną resztę");
+    EXPECT_EQ(e.window.draft.pictures[0].description.size(), 103);
+    EXPECT_FALSE(e.window.saveButton->isEnabled());
+    e.window.Select(1);
+    EXPECT_EQ(e.window.descriptionLength->text(), "Opis: 0 z 100 znaków");
+}
+
+// An item grows with its problem lines and never reaches over the next one.
+TEST(PhotoSetEditor, ProblemLinesNeverOverlapTheNextPicture) {
+    Editor e;
+    e.window.AddFiles(
+        {WritePicture(e.dir, "a.png", {384, 256}), WritePicture(e.dir, "b.png", {384, 256})});
+    e.Name(0, "Polska", "Warszawa");
+    e.Name(1, "Czechy", "Praga");
+    const int plain = e.window.pictureList->item(0)->sizeHint().height();
+    // Characters the set cannot hold in both, and a description too long.
+    e.Name(0, "Polska☃", QString(120, u'W') + "☃");
+    QListWidget* list = e.window.pictureList;
+    ASSERT_GE(list->item(0)->text().count(u'\n'), 4);
+    EXPECT_GT(list->item(0)->sizeHint().height(), plain);
+    const QRect first = list->visualItemRect(list->item(0));
+    EXPECT_GE(first.height(), list->item(0)->sizeHint().height());
+    EXPECT_GT(list->visualItemRect(list->item(1)).top(), first.bottom());
+}
