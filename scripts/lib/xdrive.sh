@@ -141,8 +141,12 @@ xd_differing() {
   compare -metric AE "$tmp/a.png" "$tmp/b.png" null: 2>&1 | awk '{ printf "%d", $1 }' || true
   rm -rf "$tmp"
 }
+# A blinking text caret changes at most this many pixels between two
+# screenshots; a difference that small does not mean the screen is still moving.
+XD_CARET_PIXELS=40
+
 # xd_still FILE [TIMEOUT]: waits until two screenshots a moment apart agree
-# (effects and loads are over) and keeps the last one as FILE.
+# (effects and loads are over; a caret may blink) and keeps the last one as FILE.
 xd_still() {
   local deadline=$((SECONDS + ${2:-20})) a b
   a="$(mktemp --suffix=.png)" b="$(mktemp --suffix=.png)"
@@ -150,7 +154,7 @@ xd_still() {
   while :; do
     sleep 0.4
     import -window root "$b"
-    [ "$(compare -metric AE "$a" "$b" null: 2>&1 | awk '{ printf "%d", $1 }')" = 0 ] && break
+    [ "$(compare -metric AE "$a" "$b" null: 2>&1 | awk '{ printf "%d", $1 }')" -le "$XD_CARET_PIXELS" ] && break
     [ "$SECONDS" -ge "$deadline" ] && break
     mv "$b" "$a"
   done
