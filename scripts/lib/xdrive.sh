@@ -64,10 +64,15 @@ declare -A XD_SPOT=(
 )
 # Where a continent's map sits in the maps window, and known points of
 # countries in those maps (logical pixels from the map's corner).
-declare -A XD_MAP=([europe]="35 67" [south-america]="128 64")
-declare -A XD_COUNTRY=([albania]="europe 284 290" [brazil]="south-america 151 81")
-# Dialogs: size, and hot spots from their top-left corner.
-declare -A XD_DIALOG=([settings]="226 182" [chooser]="226 86")
+# The smallest states are their Find points (tools/maps/tables.json), inside
+# their markers; a region's number is its place in the list of continents.
+declare -A XD_MAP=([europe]="35 67" [south-america]="128 64" [oceania]="45 67")
+declare -A XD_REGION=([south-america]=1 [europe]=4 [oceania]=8)
+declare -A XD_COUNTRY=([albania]="europe 284 290" [brazil]="south-america 151 81"
+  [malta]="europe 246 334" [vatican]="europe 231 281" [tuvalu]="oceania 334 151")
+# Dialogs: size (a pattern: the chooser widens to its longest set title), and
+# hot spots from their top-left corner.
+declare -A XD_DIALOG=([settings]="226 182" [chooser]="[0-9]+ 86")
 declare -A XD_DIALOG_SPOT=(
   [settings-fastest]="36 53" [settings-enter]="178 159" [chooser-list]="112 50"
 )
@@ -163,7 +168,7 @@ xd_still() {
 }
 
 # xd_dialog_at W H: "X Y" (screen pixels) of a shown top-level window of that
-# size, if any.
+# size (each a number or a pattern), if any.
 xd_dialog_at() {
   local line id
   while read -r line; do

@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "core/AppContext.h"
 #include "data/DataAccess.h"
@@ -42,6 +45,18 @@ bool TypesCharacter(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
     return !(key->modifiers() & Qt::ControlModifier) && !text.isEmpty() && text.at(0).isPrint();
+}
+
+// The width a line edit lays its text out in: inside its frame, less its text
+// margins and the 2 pixels it keeps free on each side.
+int TextRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
@@ -106,6 +121,7 @@ void CountryWindow::BuildControls() {
     nameField = MakeEdit(panel, "NazwaEdit", {16, 296, 169, 21});
     nameField->installEventFilter(this);
     connect(nameField, &QLineEdit::textChanged, this, &CountryWindow::CapitaliseName);
+    connect(nameField, &QLineEdit::textChanged, this, &CountryWindow::FitNameFont);
     connect(nameField, &QLineEdit::textEdited, this, [this] { promptShown = false; });
     checkButton = ChildFaceButton(panel, "Sprawdz", {192, 275, 65, 43}, QStringLiteral("Sprawdź"));
     pictureNumberField = MakeEdit(panel, "NrEdit", {268, 276, 49, 21});
@@ -135,6 +151,22 @@ void CountryWindow::CapitaliseName() {
     const int cursor = nameField->cursorPosition();
     nameField->setText(upper);
     nameField->setCursorPosition(cursor);
+}
+
+// The longest names ("WYSPY ŚWIĘTEGO TOMASZA I KSIĄŻĘCA") are wider than the
+// field: their letters are narrowed, down to 60 %, so that the whole name shows,
+// also when a lost game puts the answer there.
+void CountryWindow::FitNameFont() {
+    constexpr int kLeastStretch = 60;
+    QFont font = nameField->font();
+    font.setStretch(QFont::Unstretched);
+    const int width = QFontMetrics(font).horizontalAdvance(nameField->text());
+    const int room = TextRoom(nameField);
+    if (width > room) font.setStretch(std::max(kLeastStretch, 100 * room / width));
+    while (font.stretch() > kLeastStretch &&
+           QFontMetrics(font).horizontalAdvance(nameField->text()) > room)
+        font.setStretch(font.stretch() - 1);
+    if (font != nameField->font()) nameField->setFont(font);
 }
 
 bool CountryWindow::eventFilter(QObject* watched, QEvent* event) {

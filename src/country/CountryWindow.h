@@ -63,6 +63,7 @@ private:
     bool PromptUntouched() const;
     void EnableChoice(bool enabled);
     void CapitaliseName();
+    void FitNameFont();
 
     AppContext& ctx;
     bool loading = false;      // a picture is being loaded; input meanwhile is ignored

@@ -3,8 +3,10 @@
 
 #include "maps/MapTables.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
+#include <vector>
 
 namespace {
 
@@ -87,11 +89,25 @@ QRgb CountryColour(int continent, int number) {
 }
 
 QString CountryByColour(int continent, QRgb colour) {
-    colour &= 0xFFFFFF;
-    if (const Continent* c = ContinentAt(continent))
-        for (const Country& country : c->countries)
-            if (country.colour == colour) return QString::fromUtf8(country.name);
-    return QString();
+    // Learn looks up a colour on every pointer move: the colours are scanned
+    // packed, and the name is shared, not decoded anew.
+    struct ColourIndex {
+        std::vector<QRgb> colours;
+        std::vector<QString> names;
+    };
+    static const auto index = [] {
+        std::array<ColourIndex, kContinentCount> all;
+        for (int c = 0; c < kContinentCount; ++c)
+            for (const Country& country : Continents[c].countries) {
+                all[c].colours.push_back(country.colour);
+                all[c].names.push_back(QString::fromUtf8(country.name));
+            }
+        return all;
+    }();
+    if (!ContinentAt(continent)) return QString();
+    const ColourIndex& rows = index[continent - 1];
+    const auto at = std::find(rows.colours.begin(), rows.colours.end(), colour & 0xFFFFFF);
+    return at == rows.colours.end() ? QString() : rows.names[at - rows.colours.begin()];
 }
 
 StateFacts FactsByNumber(int continent, int number) {

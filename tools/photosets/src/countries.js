@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zespół Terravika
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The two photo sets: for every picture the country (ISO 3166-1 numeric code
-// as used by the shape data), the name a pupil types, the capital's position
+// The photo sets: for every picture the country (ISO 3166-1 numeric code
+// as used by the shape data, or `shape`, its name there), the name a pupil types, the capital's position
 // [longitude, latitude] and a short description shown with the picture; the
 // puzzle shows it on one line, so it must fit the label (checked by main.js).
-// `frame: { core: true }` frames only the country's main land (not Alaska).
+// `frame: { core: true }` frames only the country's main land (not Alaska);
+// `frame: { around: [lon, lat] }` frames the islands around that point rather
+// than the largest one. Europe and a choice of the world come first; the
+// regional sets (regions.js) then give every other state of the world a picture.
+import { regionalSets } from './regions.js';
 
-export const PHOTO_SETS = [
+const EUROPE_AND_WORLD = [
   {
     file: 'Europa.dat',
     heading: 'Państwa Europy',
@@ -52,6 +56,8 @@ export const PHOTO_SETS = [
         text: 'Stolica: Dublin. Nazywana Zieloną Wyspą.' },
       { id: '352', name: 'ISLANDIA', capital: [-21.94, 64.15],
         text: 'Stolica: Reykjavík. Wyspa wulkanów.' },
+      { shape: 'Kosovo', name: 'KOSOWO', capital: [21.17, 42.66],
+        text: 'Stolica: Prisztina. Najmłodsze państwo Europy.' },
       { id: '438', name: 'LIECHTENSTEIN', capital: [9.52, 47.14],
         text: 'Stolica: Vaduz. Małe księstwo nad Renem.' },
       { id: '440', name: 'LITWA', capital: [25.28, 54.69],
@@ -66,6 +72,8 @@ export const PHOTO_SETS = [
         text: 'Stolica: Valletta. Najmniejsze państwo UE.' },
       { id: '498', name: 'MOŁDAWIA', capital: [28.86, 47.01],
         text: 'Stolica: Kiszyniów. Słynie z win.' },
+      { id: '492', name: 'MONAKO', capital: [7.42, 43.74],
+        text: 'Stolica: Monako. Małe księstwo na Riwierze.' },
       { id: '276', name: 'NIEMCY', capital: [13.4, 52.52],
         text: 'Stolica: Berlin. Nasz zachodni sąsiad.' },
       { id: '578', name: 'NORWEGIA', capital: [10.75, 59.91],
@@ -78,6 +86,8 @@ export const PHOTO_SETS = [
         text: 'Stolica: Moskwa. Największe państwo świata.' },
       { id: '642', name: 'RUMUNIA', capital: [26.1, 44.43],
         text: 'Stolica: Bukareszt. Leży tu delta Dunaju.' },
+      { id: '674', name: 'SAN MARINO', capital: [12.45, 43.94],
+        text: 'Stolica: San Marino. Leży wewnątrz Włoch.' },
       { id: '688', name: 'SERBIA', capital: [20.45, 44.79],
         text: 'Stolica: Belgrad, u ujścia Sawy do Dunaju.' },
       { id: '703', name: 'SŁOWACJA', capital: [17.11, 48.15],
@@ -90,6 +100,8 @@ export const PHOTO_SETS = [
         text: 'Stolica: Sztokholm. Leży za Bałtykiem.' },
       { id: '804', name: 'UKRAINA', capital: [30.52, 50.45],
         text: 'Stolica: Kijów. Nasz wschodni sąsiad.' },
+      { id: '336', name: 'WATYKAN', capital: [12.45, 41.9],
+        text: 'Stolica: Watykan. Najmniejsze państwo świata.' },
       { id: '348', name: 'WĘGRY', capital: [19.04, 47.5],
         text: 'Stolica: Budapeszt. Leży tu jezioro Balaton.' },
       { id: '826', name: 'WIELKA BRYTANIA', capital: [-0.13, 51.51],
@@ -197,3 +209,5 @@ export const PHOTO_SETS = [
     ],
   },
 ];
+
+export const PHOTO_SETS = [...EUROPE_AND_WORLD, ...regionalSets(EUROPE_AND_WORLD[1])];

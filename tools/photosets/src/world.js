@@ -70,6 +70,24 @@ function joinObjects(objects, { into, parts }) {
   target.arcs = arcs;
 }
 
+// States too small for the data set, drawn as a small square of land
+// (about 9 km across, an atoll with its lagoon) at each of their islands:
+// Tuvalu's nine islands.
+const ADDED = [
+  {
+    name: 'Tuvalu',
+    islands: [[176.12, -5.67], [177.34, -6.11], [176.32, -6.29], [177.16, -7.22], [178.68, -7.48],
+      [178.4, -8.0], [179.19, -8.52], [179.85, -9.38], [179.47, -10.78]],
+  },
+];
+
+function islandSquares({ name, islands }) {
+  const h = 0.04;
+  const square = ([x, y]) => [[[x - h, y - h], [x - h, y + h], [x + h, y + h], [x + h, y - h], [x - h, y - h]]];
+  const geometry = { type: 'MultiPolygon', coordinates: islands.map(square) };
+  return { id: undefined, name, feature: { type: 'Feature', properties: {}, geometry }, neighbours: [] };
+}
+
 // The data draws Morocco over the coast of Western Sahara; the two meet on
 // the parallel 27°40′N, and what lies south of it is Western Sahara's.
 const SAHARA = { north: 'Morocco', south: 'W. Sahara', lat: 27 + 40 / 60 };
@@ -124,6 +142,8 @@ export function loadCountries(resolution = '50m') {
     return { id: object.id, name: object.properties.name, feature, neighbours: neighbours[index] };
   });
   splitSahara(countries);
+  // Added last, so that the countries of the data keep their places.
+  if (resolution === '50m') countries.push(...ADDED.map(islandSquares));
   for (const c of countries) {
     c.centre = d3.geoCentroid(c.feature);
     c.radius = reach(c.feature, c.centre);
@@ -154,12 +174,22 @@ export function partsOf(feature) {
     .sort((a, b) => d3.geoArea(b) - d3.geoArea(a));
 }
 
+// The country of an entry of a photo set: by its code, or by `shape`, its name in the data.
+export function shapeIndex(countries, entry) {
+  return countries.findIndex((c) => (entry.shape ? c.name === entry.shape : c.id === entry.id));
+}
+
 // The part of a country a map should frame: its largest polygon and, step by
 // step, every polygon within `gap` of one already taken (islands off its coast,
 // archipelagos), leaving out distant territories. With `core` only islands
-// hugging the largest polygon are taken.
-export function mainPart(feature, { core = false } = {}) {
+// hugging the largest polygon are taken; with `around` (a point) the polygon
+// nearest that point is taken first, for a state of scattered archipelagos.
+export function mainPart(feature, { core = false, around = null } = {}) {
   const parts = partsOf(feature).map(describePolygon);
+  if (around) {
+    const distance = (p) => Math.min(...p.samples.map((q) => d3.geoDistance(q, around)));
+    parts.sort((a, b) => distance(a) - distance(b));
+  }
   const gap = core ? RADIANS_PER_DEGREE : Math.max(3 * RADIANS_PER_DEGREE, 0.35 * parts[0].radius);
   const taken = [parts[0]];
   let rest = parts.slice(1);

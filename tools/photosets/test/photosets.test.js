@@ -4,8 +4,10 @@
 // Checks of the generator's geography and file-writing helpers: run with `npm test`.
 import test from 'node:test';
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
 import * as d3 from 'd3-geo';
-import { loadCountries, mainPart } from '../src/world.js';
+import { PHOTO_SETS } from '../src/countries.js';
+import { loadCountries, mainPart, shapeIndex } from '../src/world.js';
 import { buildPack, encodeCp1250 } from '../src/pack.js';
 import { fontMetrics } from '../src/textWidth.js';
 
@@ -65,4 +67,25 @@ test('descriptions are measured in the program font as the puzzle label shows th
   assert.equal(width('ą', 11), width('a', 11));
   // One of the old descriptions that the 233-pixel label cut off mid-word.
   assert.ok(width('Stolica: Oslo. Słynie z fiordów; należy do niej arktyczny archipelag Svalbard.', 11) > 233);
+});
+
+test('a state missing from the data is drawn at its islands; scattered islands framed around a point', () => {
+  const tuvalu = byName('Tuvalu');
+  assert.ok(d3.geoContains(tuvalu, [179.19, -8.52]), 'Funafuti');
+  assert.ok(d3.geoArea(tuvalu) < 1e-4, 'nine small squares, not the sphere outside them');
+  const tarawa = [173.0, 1.33];
+  const kiribati = framed('Kiribati', { around: tarawa });
+  assert.ok(d3.geoDistance(d3.geoCentroid(kiribati), tarawa) < (5 * Math.PI) / 180, 'the Gilbert Islands');
+  assert.ok(!d3.geoContains(kiribati, [-157.4, 1.87]), 'not Kiritimati');
+});
+
+test('Europe and the regional sets show every state once, by its name on the maps', () => {
+  const states = JSON.parse(fs.readFileSync(new URL('../../maps/states.json', import.meta.url), 'utf8'));
+  const sets = PHOTO_SETS.filter((s) => s.file !== 'Swiat.dat');
+  const shown = sets.flatMap((s) => s.countries.map((c) => c.name));
+  assert.deepEqual([...shown].sort(), states.map((s) => s.toLocaleUpperCase('pl')).sort());
+  for (const set of PHOTO_SETS) {
+    assert.equal(new Set(set.countries.map((c) => c.name)).size, set.countries.length, set.file);
+    for (const c of set.countries) assert.ok(countries[shapeIndex(countries, c)], c.name);
+  }
 });
