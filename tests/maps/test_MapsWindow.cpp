@@ -397,6 +397,19 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c)) expectFits(name, w.findPanel);
     expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.findPanel);
+    expectFits("Wybierz nazwę z listy, a wskaźnik myszy ją wskaże", w.findPanel);
+    w.testButton->setChecked(true);
+    for (int c = kWorldRegionCount + 1; c <= kContinentCount; ++c)
+        expectFits(NothingAskedHere(c), w.effectivenessLabel);
+    // Every region's name shows whole in the dropped-down chooser, the
+    // world's also in the closed one.
+    for (int c = 1; c <= kContinentCount; ++c) {
+        const int advance = w.continentList->fontMetrics().horizontalAdvance(ContinentName(c));
+        EXPECT_LE(advance, w.continentList->view()->width() - 24) << c;
+        if (c <= kWorldRegionCount) {
+            EXPECT_LE(advance, w.continentList->width() - 24) << c;
+        }
+    }
     // The lists keep to the light field, clear of the message and of the
     // effectiveness; the Find list dropped down shows every name whole.
     w.effectivenessLabel->setText("Skuteczność: 100%");
