@@ -64,8 +64,9 @@ declare -A XD_SPOT=(
 )
 # Where a continent's map sits in the maps window, and known points of
 # countries in those maps (logical pixels from the map's corner).
-declare -A XD_MAP=([europe]="35 67" [south-america]="128 64")
-declare -A XD_COUNTRY=([albania]="europe 284 290" [brazil]="south-america 151 81")
+declare -A XD_MAP=([europe]="35 67" [south-america]="128 64" [poland]="56 64")
+declare -A XD_COUNTRY=([albania]="europe 284 290" [brazil]="south-america 151 81"
+  [wisla]="poland 264 157" [bialowieza]="poland 364 127" [lodz-land]="poland 200 150")
 # Dialogs: size, and hot spots from their top-left corner.
 declare -A XD_DIALOG=([settings]="226 182" [chooser]="226 86")
 declare -A XD_DIALOG_SPOT=(

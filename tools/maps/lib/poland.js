@@ -238,6 +238,8 @@ const HIGH_MOUNTAIN = [176, 128, 88];
 const WATER = [92, 156, 220];
 const BAY = [128, 178, 226];
 const RIVER = [40, 104, 196];
+const SHORE = [30, 70, 130];
+const PALE_RIVER = [120, 160, 214];
 const BORDER = [150, 40, 60];
 const REGION_BORDER = [150, 140, 130];
 const DARK = [60, 54, 50];
@@ -274,7 +276,8 @@ function drawWallMap(layer, items, proj) {
     drawRelief(cv, proj, layer === 'gory');
   }
   if (layer !== 'wojewodztwa') drawWaters(cv, proj, layer === 'jeziora');
-  drawRivers(cv, proj, layer === 'rzeki' ? 2.2 : layer === 'wojewodztwa' ? 0 : 1.1);
+  const riverWidth = { rzeki: 2.2, wojewodztwa: 0, jeziora: 0.7 }[layer] ?? 1.1;
+  drawRivers(cv, proj, riverWidth, layer === 'jeziora' ? PALE_RIVER : RIVER);
   drawBorders(cv, voivodeships, W, H, layer === 'wojewodztwa' ? DARK : ['miasta', 'parki'].includes(layer) ? REGION_BORDER : null);
   if (layer === 'jeziora')
     for (const item of items.filter((i) => i.kind === 'line')) for (const c of item.courses) stroke(W, H, S, c, 1.6, (i) => cv.set(i, SPIT));
@@ -346,17 +349,19 @@ function drawWaters(cv, proj, strong) {
     for (let i = 0; i < W * H; i++) if (bays[i] && !land.poland[i] && !land.neighbours[i] && !mask[i]) cv.set(i, BAY);
   }
   cv.fillMask(mask, WATER);
+  // On their own layer the lakes and lagoons have a dark shore line.
+  if (strong) edges(mask, W, H, (i, a) => a && cv.set(i, SHORE));
   for (const p of places.lakes) stroke(W, H, S, [proj.point(p.at)], strong ? 2.2 : 1.2, (i) => cv.set(i, WATER));
 }
 
-function drawRivers(cv, proj, width) {
+function drawRivers(cv, proj, width, colour) {
   if (!width) return;
   const places = readJson('places.json');
   const courses = [
     ...readJson('rivers.geojson').features.flatMap((f) => linesOf(f.geometry)),
     ...places.rivers.map((r) => r.course),
   ];
-  for (const c of courses) stroke(cv.w, cv.h, S, proj.line(c), width / 2, (i) => cv.set(i, RIVER));
+  for (const c of courses) stroke(cv.w, cv.h, S, proj.line(c), width / 2, (i) => cv.set(i, colour));
 }
 
 // Calls at(i, a, b) for every sample within a pixel's half of an edge
