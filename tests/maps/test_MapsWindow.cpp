@@ -599,3 +599,38 @@ TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
     QTest::mouseMove(w.mapView, QPoint(4, kMapSize.height() - 6));
     EXPECT_EQ(Label(), "");
 }
+
+// A layer of Poland: Learn outlines the item under the pointer, Find lists
+// the layer's items and points without a reload, and a layer chosen in the
+// Capitals mode (which asks states) is tested as Test, the Capitals and
+// Flags modes then unavailable.
+TEST_F(MapWindow, PolandLayerOutlinesInLearnFindsItsItemsAndTestsInsteadOfCapitals) {
+    MapsWindow& w = Window();
+    const int rivers = kWorldRegionCount + 3;
+    ChooseContinent(rivers);
+    const int number = w.Model().FindNames().indexOf("Wisła") + 1;
+    QTest::mouseMove(w.mapView, ClickPoint(rivers, number));
+    EXPECT_EQ(Label(), "Wisła");
+    EXPECT_FALSE(w.mapView->Overlay().isNull());
+
+    w.findButton->setChecked(true);
+    EXPECT_EQ(w.findList->count(), ContinentInfo(rivers).countries);
+    EXPECT_EQ(Label(), "Wybierz nazwę z listy, a wskaźnik myszy ją wskaże");
+    Choose(w.findList, number - 1);
+    EXPECT_EQ(Label(), "Wisła");
+    ASSERT_EQ(fp.pointer.moves.size(), 1u);
+    EXPECT_EQ(fp.pointer.moves[0],
+              w.mapToGlobal(ContinentInfo(rivers).offset + *FindPointOf(rivers, number)));
+
+    w.learnButton->setChecked(true);
+    ChooseContinent(4);
+    w.capitalsButton->setChecked(true);
+    ChooseContinent(rivers);
+    EXPECT_TRUE(w.testButton->isChecked());
+    EXPECT_EQ(w.Model().mode, MapModel::Test);
+    EXPECT_TRUE(Label().startsWith("Wskaż: "));
+    EXPECT_FALSE(w.capitalsButton->isEnabled());
+    EXPECT_FALSE(w.flagsButton->isEnabled());
+    ChooseContinent(4);
+    EXPECT_TRUE(w.capitalsButton->isEnabled());
+}
