@@ -62,7 +62,7 @@ function layerItems(layer, proj) {
   switch (layer) {
     case 'wojewodztwa':
       return voivodeships().map((f) =>
-        area(`województwo ${f.properties.name}`, polygonsOf(f.geometry).flatMap(proj.rings)),
+        area(`województwo ${f.properties.name}`, polygonsOf(f.geometry).flatMap(proj.rings), { onLand: true }),
       );
     case 'miasta':
       return places.cities.map(point);
@@ -146,20 +146,25 @@ function stroke(w, h, scale, course, radius, visit) {
 
 const voivodeships = () => readJson('wojewodztwa.geojson').features;
 
-// Land of Poland (the voivodeships: the register's outline of the state also
-// holds its territorial sea) and of the neighbours (Natural Earth), as masks
-// of a w × h grid at the given scale.
+// Land of Poland and of the neighbours as masks of a w × h grid at the
+// given scale. The voivodeships give Poland's borders on land, Natural Earth
+// its coast (the register's voivodeships hold the internal sea waters: the
+// Bay of Puck, the lagoons), and the neighbours.
 function landMasks(proj, scale) {
   const w = proj.width * scale, h = proj.height * scale;
-  const poland = new Uint8Array(w * h), neighbours = new Uint8Array(w * h);
+  const poland = new Uint8Array(w * h), land = new Uint8Array(w * h);
   for (const f of voivodeships()) paint(poland, w, h, scale, polygonsOf(f.geometry).flatMap(proj.rings), 1);
   const topology = require('world-atlas/countries-50m.json');
   const nearby = ([x, y]) => x > 0 && x < 45 && y > 40 && y < 72; // Russia's mainland reaches past it
   for (const f of feature(topology, topology.objects.countries).features) {
     if (!f.geometry) continue;
     const near = polygonsOf(f.geometry).filter((p) => p[0].every(nearby));
-    // Natural Earth's Poland fills any sliver between the two sources' borders.
-    if (near.length) paint(neighbours, w, h, scale, near.flatMap(proj.rings), 1);
+    if (near.length) paint(land, w, h, scale, near.flatMap(proj.rings), 1);
+  }
+  const neighbours = new Uint8Array(w * h);
+  for (let i = 0; i < w * h; i++) {
+    neighbours[i] = land[i] && !poland[i] ? 1 : 0;
+    poland[i] = poland[i] && land[i] ? 1 : 0;
   }
   return { poland, neighbours };
 }
@@ -174,7 +179,7 @@ function keyGrid(items, rows, proj, land) {
   for (const item of items.filter((i) => i.kind === 'area')) {
     const area = new Uint8Array(w * h);
     paint(area, w, h, 1, item.rings, 1);
-    const open = (i) => !item.sea || (!land.poland[i] && !land.neighbours[i]);
+    const open = (i) => (item.sea ? !land.poland[i] && !land.neighbours[i] : !item.onLand || land.poland[i]);
     for (let i = 0; i < grid.length; i++) if (area[i] && open(i)) grid[i] = idOf(item);
   }
   for (const item of items.filter((i) => i.kind === 'line'))
@@ -269,6 +274,7 @@ function drawWallMap(layer, items, proj) {
   const land = landMasks(proj, S);
   for (let i = 0; i < W * H; i++) cv.set(i, land.poland[i] ? LOWLAND : land.neighbours[i] ? NEIGHBOUR : SEA);
   const voivodeships = voivodeshipGrid(proj);
+  for (let i = 0; i < W * H; i++) if (!land.poland[i]) voivodeships[i] = 0;
   if (layer === 'wojewodztwa') {
     const colours = voivodeshipColours(voivodeships, W, H);
     for (let i = 0; i < W * H; i++) if (voivodeships[i]) cv.set(i, colours[voivodeships[i]]);
@@ -282,6 +288,7 @@ function drawWallMap(layer, items, proj) {
   if (layer === 'jeziora')
     for (const item of items.filter((i) => i.kind === 'line')) for (const c of item.courses) stroke(W, H, S, c, 1.6, (i) => cv.set(i, SPIT));
   for (const item of items.filter((i) => i.kind === 'point')) drawPoint(cv, layer, item);
+  if (layer === 'wojewodztwa') drawSeats(cv, proj);
   return downsample(cv, proj.width, proj.height);
 }
 
@@ -409,6 +416,15 @@ function drawPoint(cv, layer, item) {
     stroke(W, H, S, [item.shown], 2.8, (i) => cv.set(i, WATER));
   } else {
     triangle(cv, item.shown);
+  }
+}
+
+// The seats of the voivodeships' authorities as small dots, unnamed.
+function drawSeats(cv, proj) {
+  for (const city of readJson('places.json').cities.filter((c) => c.seat)) {
+    const at = proj.point(city.at);
+    stroke(cv.w, cv.h, S, [at], 2.6, (i) => cv.set(i, WHITE));
+    stroke(cv.w, cv.h, S, [at], 1.8, (i) => cv.set(i, DARK));
   }
 }
 
