@@ -65,11 +65,12 @@ declare -A XD_SPOT=(
 # Where a continent's map sits in the maps window, and known points of
 # countries in those maps (logical pixels from the map's corner).
 # The smallest states are their Find points (tools/maps/tables.json), inside
-# their markers; a region's number is its place in the list of continents.
-declare -A XD_MAP=([europe]="35 67" [south-america]="128 64" [oceania]="45 67")
-declare -A XD_REGION=([south-america]=1 [europe]=4 [oceania]=8)
+# their markers; a region's number is its place in the list of regions.
+declare -A XD_MAP=([europe]="35 67" [south-america]="128 64" [oceania]="45 67" [poland]="56 64")
+declare -A XD_REGION=([south-america]=1 [europe]=4 [oceania]=8 [poland-rivers]=11 [poland-parks]=14)
 declare -A XD_COUNTRY=([albania]="europe 284 290" [brazil]="south-america 151 81"
-  [malta]="europe 246 334" [vatican]="europe 231 281" [tuvalu]="oceania 334 151")
+  [malta]="europe 246 334" [vatican]="europe 231 281" [tuvalu]="oceania 334 151"
+  [wisla]="poland 264 157" [bialowieza]="poland 364 127" [lodz-land]="poland 200 150")
 # Dialogs: size (a pattern: the chooser widens to its longest set title), and
 # hot spots from their top-left corner.
 declare -A XD_DIALOG=([settings]="226 182" [chooser]="[0-9]+ 86")

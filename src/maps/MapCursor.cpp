@@ -52,13 +52,7 @@ std::vector<QPoint> MapCursor::CountryPlaces(int continent, const QImage& key) {
     std::vector<QPoint> points;
     const int count = ContinentInfo(continent).countries;
     for (int number = 1; number <= count; ++number) {
-        QString name;
-        CountryByNumber(continent, number, name);
-        QPoint point(-1, -1);
-        for (int p = 1; p <= kFindCount; ++p)
-            if (const auto entry = FindEntry(p);
-                entry->continent == continent && entry->name == name)
-                point = entry->point;
+        QPoint point = FindPointOf(continent, number).value_or(QPoint(-1, -1));
         if (!key.rect().contains(point)) point = MiddlePixel(key, CountryColour(continent, number));
         if (key.rect().contains(point)) points.push_back(point);
     }

@@ -99,11 +99,13 @@ int MapModel::RoundSize() const {
 
 MapModel::Verdict MapModel::Judge(QRgb colour) {
     lastColour = colour;
-    // Land of no state is no answer: nothing is counted, the question stays.
-    if (IsLandOfNoState(colour)) {
+    // Land of no state, or on a layer of Poland anything but its items, is
+    // no answer: nothing is counted, the question stays.
+    const bool layer = IsPolandLayer(continent);
+    if (layer ? CountryByColour(continent, colour).isEmpty() : IsLandOfNoState(colour)) {
         countryText.clear();
         return {false,
-                QStringLiteral("To nie jest państwo."),
+                layer ? NothingAskedHere(continent) : QStringLiteral("To nie jest państwo."),
                 QStringLiteral("Skuteczność: %1%").arg(Effectiveness()),
                 false,
                 false,
@@ -139,7 +141,24 @@ int MapModel::Effectiveness() const {
     return answers == 0 ? 0 : RoundHalfEven(correctAnswers * 100.0 / answers);
 }
 
+QStringList MapModel::FindNames() const {
+    QStringList names;
+    if (IsPolandLayer(continent)) {
+        QString name;
+        for (int k = 1; CountryByNumber(continent, k, name); ++k) names.append(name);
+    } else {
+        for (int p = 1; p <= kFindCount; ++p) names.append(FindEntry(p)->name);
+    }
+    return names;
+}
+
 MapModel::FindTarget MapModel::FindChoice(int position) {
+    if (IsPolandLayer(continent)) {
+        const auto point = FindPointOf(continent, position);
+        if (!point) return {QString(), continent, QPoint(), false};
+        CountryByNumber(continent, position, countryText);
+        return {countryText, continent, *point, false};
+    }
     const auto entry = FindEntry(position);
     if (!entry) return {QString(), continent, QPoint(), false};
     countryText = entry->name;

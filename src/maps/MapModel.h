@@ -24,7 +24,9 @@ public:
 
     struct Verdict {
         bool correct;
-        QString message;  // "Poprawnie", "Źle. Wskazane to: " + the country, "To nie jest państwo."
+        // "Poprawnie", "Źle. Wskazane to: " + the country, "To nie jest państwo."
+        // (or on a layer of Poland its text for a click on nothing asked)
+        QString message;
         QString effectiveness;   // "Skuteczność: " + percentage + "%"
         bool roundOver = false;  // the last country of the continent was asked
         bool counted = true;     // false for a click on land of no state
@@ -71,7 +73,10 @@ public:
     // correct × 100 ÷ answers, rounded half to even; 0 before any answer.
     int Effectiveness() const;
 
-    // Entry 1..kFindCount of the Find list and whether its continent must be loaded.
+    // The names of the Find list: on a layer of Poland its items, else the
+    // world's states and territories.
+    QStringList FindNames() const;
+    // Entry 1..N of that list and whether its continent must be loaded.
     FindTarget FindChoice(int position);
 
     // The key colour of the country asked now.

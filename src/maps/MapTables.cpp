@@ -28,6 +28,8 @@ struct Continent {
     const char* base;
     QPoint offset;
     std::span<const Country> countries;
+    // A layer of Poland: what a Test click on nothing asked says.
+    const char* notHere = nullptr;
 };
 
 #include "maps/MapTableData.inc"
@@ -36,12 +38,12 @@ const Continent* ContinentAt(int continent) {
     return continent >= 1 && continent <= kContinentCount ? &Continents[continent - 1] : nullptr;
 }
 
-// Resolves every Find name to the one country row that carries its Find point.
+// Resolves every Find name to the one world-map row that carries its Find point.
 std::array<FindPlace, kFindCount> BuildFindList() {
     std::array<FindPlace, kFindCount> list;
     for (int p = 0; p < kFindCount; ++p) {
         const QString name = QString::fromUtf8(FindNames[p]);
-        for (int c = 1; c <= kContinentCount; ++c)
+        for (int c = 1; c <= kWorldRegionCount; ++c)
             for (const Country& country : Continents[c - 1].countries)
                 if (country.find != kElsewhere && name == QString::fromUtf8(country.name))
                     list[p] = {name, c, country.find};
@@ -86,6 +88,21 @@ QRgb CountryColour(int continent, int number) {
     const Continent* c = ContinentAt(continent);
     if (!c || number < 1 || number > int(c->countries.size())) return 0;
     return c->countries[number - 1].colour;
+}
+
+std::optional<QPoint> FindPointOf(int continent, int number) {
+    const Country* country = CountryAt(continent, number);
+    if (!country || country->find == kElsewhere) return std::nullopt;
+    return country->find;
+}
+
+bool IsPolandLayer(int continent) {
+    return continent > kWorldRegionCount && continent <= kContinentCount;
+}
+
+QString NothingAskedHere(int continent) {
+    const Continent* c = ContinentAt(continent);
+    return c && c->notHere ? QString::fromUtf8(c->notHere) : QString();
 }
 
 QString CountryByColour(int continent, QRgb colour) {

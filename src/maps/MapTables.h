@@ -3,9 +3,11 @@
 
 #pragma once
 // The fixed continent and country tables of the map module: the eight
-// regions with their image names and map offsets, each region's numbered
-// country list with key colours, and the alphabetical Find list of every
-// state and territory with the region and map point where each is found.
+// regions of the world and the layers of the map of Poland after them, with
+// their image names and map offsets, each region's numbered country (or
+// item) list with key colours and Find points, and the alphabetical Find
+// list of every state and territory with the region and map point where
+// each is found.
 // Every state also has its capital, the capital's map point and its flag
 // code. Pure lookups over constant data; nothing here keeps state or reads files.
 // The rows are generated from tools/maps/tables.json with the maps.
@@ -31,9 +33,9 @@ struct FindPlace {
     QPoint point;  // in map coordinates of that continent
 };
 
-// The chooser name of continents 1..8; the empty text for any other number.
+// The chooser name of regions 1..kContinentCount; the empty text for any other number.
 QString ContinentName(int continent);
-// Placement of continents 1..8 (others give an empty placement with 0 countries).
+// Placement of regions 1..kContinentCount (others give an empty placement with 0 countries).
 MapPlacement ContinentInfo(int continent);
 // What the maps teach of a state beyond its name. A territory has none:
 // the empty name.
@@ -61,7 +63,16 @@ bool CountryByNumber(int continent, int number, QString& name);
 QString CountryByColour(int continent, QRgb colour);
 // Whether a key colour is land that belongs to no state on the list.
 bool IsLandOfNoState(QRgb colour);
-// Entry 1..kFindCount of the Find list; nothing for other positions.
+// The Find point of country number 1..N of the continent; nothing for other
+// numbers or a country found on another continent.
+std::optional<QPoint> FindPointOf(int continent, int number);
+// Whether the region is a layer of the map of Poland (after the world's eight).
+// A layer's items are numbered in Polish alphabetical order: its Find list.
+bool IsPolandLayer(int continent);
+// What a Test click on nothing asked says on a layer of Poland ("To nie jest
+// województwo."); the empty text for the world's regions.
+QString NothingAskedHere(int continent);
+// Entry 1..kFindCount of the world's Find list; nothing for other positions.
 std::optional<FindPlace> FindEntry(int position);
 // The key colour of country number 1..N (0 for others); lets tests and the
 // content check walk the tables without repeating them.

@@ -142,13 +142,16 @@ void MapsWindow::BuildControls() {
     focusHolder->setAccessibleName(QStringLiteral("Mapa"));
 
     continentPanel = ChildPanel(this, "PWyborKontynentu", {370, 12, 135, 21});
-    continentList = new QComboBox(continentPanel);
+    // The longer names of the layers of Poland end in "…" when closed.
+    continentList = new ElidingComboBox(continentPanel);
     continentList->setObjectName("ListaPanstw");
     continentList->setGeometry(0, 0, 135, 21);
     NameByPurpose(continentList, QStringLiteral("Kontynent"));
     continentList->setFocusPolicy(Qt::TabFocus);
     new KeyFocusRing(continentList, *input);
     for (int c = 1; c <= kContinentCount; ++c) continentList->addItem(ContinentName(c));
+    continentList->view()->setMinimumWidth(continentList->view()->sizeHintForColumn(0) +
+                                           kListMargin);
     connect(continentList, &QComboBox::activated, this, &MapsWindow::ContinentChosen);
 
     // In the light field of the background; the dropped-down list is as
@@ -163,8 +166,7 @@ void MapsWindow::BuildControls() {
     NameByPurpose(findList, QStringLiteral("Państwo do znalezienia"));
     findList->setFocusPolicy(Qt::TabFocus);
     new KeyFocusRing(findList, *input);
-    for (int p = 1; p <= kFindCount; ++p) findList->addItem(FindEntry(p)->name);
-    findList->view()->setMinimumWidth(findList->view()->sizeHintForColumn(0) + kListMargin);
+    FillFindList();
     connect(findList, &QComboBox::activated, this, &MapsWindow::CountryToFindChosen);
 
     // Tab goes from "Opcje" (and the modes while they show) to the lists and
@@ -321,8 +323,29 @@ bool MapsWindow::MapKey(int key) {
 void MapsWindow::ShowCursor() {
     mapRing->Refresh();
     if (model.mode != MapModel::Learn || !cursor.HasPlace()) return;
-    SetMessage(model.LookUp(MapModel::KeyColourAt(key, cursor.Point())));
+    NameInLearn(MapModel::KeyColourAt(key, cursor.Point()));
     Announce(messageLabel);
+}
+
+// Learn names what is pointed at; on a layer of Poland it also outlines the
+// item, a river along its whole course.
+void MapsWindow::NameInLearn(QRgb colour) {
+    SetMessage(model.LookUp(colour));
+    if (!IsPolandLayer(model.continent) || colour == outlinedColour) return;
+    outlinedColour = colour;
+    mapView->setOverlay(model.countryText.isEmpty() ? QImage() : MapModel::Outline(key, colour));
+}
+
+void MapsWindow::ClearLearnOutline() {
+    if (outlinedColour == kKeyWhite) return;
+    mapView->setOverlay({});
+    outlinedColour = kKeyWhite;
+}
+
+void MapsWindow::FillFindList() {
+    findList->clear();
+    findList->addItems(model.FindNames());
+    findList->view()->setMinimumWidth(findList->view()->sizeHintForColumn(0) + kListMargin);
 }
 
 QRect MapsWindow::CursorRing() const {
@@ -411,6 +434,14 @@ void MapsWindow::ContinentChosen(int index) {
         model.continent = index + 1;
         if (!LoadContinent(model.continent)) return;
         optionsLabel->show();
+        // The layers of Poland have no capitals or flags to ask: Test instead.
+        if (IsPolandLayer(model.continent) &&
+            (model.mode == MapModel::Capitals || model.mode == MapModel::Flags)) {
+            const QSignalBlocker blocker(testButton);
+            testButton->setChecked(true);
+            model.mode = MapModel::Test;
+            model.ResetScore();
+        }
         if (model.IsQuiz()) StartTest();
         FocusAfterChoice(continentList);
     });
@@ -449,12 +480,15 @@ bool MapsWindow::LoadContinent(int c) {
     }
     markTimer->stop();
     mapView->setOverlay({});
+    outlinedColour = kKeyWhite;
     const MapPlacement place = ContinentInfo(c);
     if (!LoadImages(place.base)) {
         FailAndClose();
         return false;
     }
     cursor.SetPlaces(MapCursor::CountryPlaces(c, key), key.size());
+    capitalsButton->setEnabled(!IsPolandLayer(c));
+    flagsButton->setEnabled(!IsPolandLayer(c));
     mapPanel->setGeometry(QRect(place.offset, key.size()));
     mapView->resize(key.size());
     ZoomOpen({&backgroundView->image, backgroundView}, ctx.platform, kZoomOrigin.x(),
@@ -497,7 +531,7 @@ void MapsWindow::FailAndClose() {
 
 void MapsWindow::MapPointerMoved(QPoint pos) {
     if (model.mode != MapModel::Learn) return;
-    SetMessage(model.LookUp(MapModel::KeyColourAt(key, pos)));
+    NameInLearn(MapModel::KeyColourAt(key, pos));
 }
 
 void MapsWindow::MapPressed(QPoint pos) {
@@ -584,6 +618,7 @@ void MapsWindow::ShowContinentInChooser() {
 
 void MapsWindow::LearnChosen() {
     model.mode = MapModel::Learn;
+    ClearLearnOutline();
     effectivenessLabel->hide();
     ShowFlag(QString());
     continentPanel->show();
@@ -597,6 +632,7 @@ void MapsWindow::LearnChosen() {
 
 void MapsWindow::QuizChosen(MapModel::Mode quiz) {
     model.mode = quiz;
+    ClearLearnOutline();
     effectivenessLabel->show();
     model.ResetScore();
     continentPanel->show();
@@ -610,13 +646,17 @@ void MapsWindow::QuizChosen(MapModel::Mode quiz) {
 
 void MapsWindow::FindChosen() {
     model.mode = MapModel::Find;
+    ClearLearnOutline();
     effectivenessLabel->hide();
     ShowFlag(QString());
     const bool fromKeys = CloseOptions();
     continentPanel->hide();
+    FillFindList();
     findList->setCurrentIndex(0);
     findPanel->show();
-    SetMessage(QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
+    SetMessage(IsPolandLayer(model.continent)
+                   ? QStringLiteral("Wybierz nazwę z listy, a wskaźnik myszy ją wskaże")
+                   : QStringLiteral("Wybierz państwo z listy, a wskaźnik myszy go wskaże"));
     if (fromKeys) FocusModeList();
     mapRing->Refresh();
 }

@@ -103,6 +103,10 @@ private:
     bool MapKey(int key);
     bool FocusHolderKey(int key);
     void ShowCursor();
+    void NameInLearn(QRgb colour);
+    void ClearLearnOutline();
+    // The Find list of the region shown: its items on a layer of Poland.
+    void FillFindList();
     QRect CursorRing() const;
     // The focus after a list choice: it stays on a list browsed with the
     // keys; after a choice from the dropped-down list it goes out of sight,
@@ -118,7 +122,8 @@ private:
     MapModel model;
     MapCursor cursor;
     InputOrigin* input;
-    QImage key;  // the key bitmap of the shown continent, never drawn
+    QImage key;                       // the key bitmap of the shown continent, never drawn
+    QRgb outlinedColour = kKeyWhite;  // the item outlined in Learn on a layer of Poland
     bool loading = false;
     std::function<void()> pendingChoice;
 };

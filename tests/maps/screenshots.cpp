@@ -4,8 +4,9 @@
 // Writes the screenshots of the map window into the folder named by
 // TERRAVIKA_SHOTS (skipped when it is not set): every continent in Learn mode
 // with the pointer on a country, a test verdict and the next question, a
-// Find with the moved pointer drawn in, and the Capitals and Flags tests on
-// Europe with the options open, a question and a verdict.
+// Find with the moved pointer drawn in, the Capitals and Flags tests on
+// Europe with the options open, a question and a verdict, and every layer
+// of the map of Poland in Learn with its verdicts in Test.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -78,7 +79,7 @@ struct MapShots : ::testing::Test {
 }  // namespace
 
 TEST_F(MapShots, LearnTestAndFind) {
-    for (int c = 1; c <= kContinentCount; ++c) {
+    for (int c = 1; c <= kWorldRegionCount; ++c) {
         Choose(w->continentList, c - 1);
         QTest::mouseMove(w->mapView, FirstFindOn(c)->point);
         Save(QStringLiteral("maps-learn-%1.png").arg(ContinentInfo(c).base));
@@ -142,5 +143,33 @@ TEST_F(MapShots, CapitalsAndFlagsOnEurope) {
     waits.shoot = [this] { Save("maps-flags-miss.png"); };  // the flag of the state pointed at
     QTest::mouseClick(w->mapView, Qt::LeftButton, {},
                       FirstFindOn(kEurope, asked().name == "Polska" ? "Watykan" : "Polska")->point);
+    EXPECT_TRUE(fp.messages.shown.isEmpty());
+}
+
+TEST_F(MapShots, PolandLayersInLearnAndTest) {
+    // An item of each layer under the pointer: a large one, a river, a thin spit.
+    const char* shown[] = {
+        "województwo mazowieckie",  "Kraków", "Warta", "Tatry", "Mierzeja Helska",
+        "Białowieski Park Narodowy"};
+    for (int c = kWorldRegionCount + 1; c <= kContinentCount; ++c) {
+        Choose(w->continentList, c - 1);
+        const int item = w->Model().FindNames().indexOf(shown[c - kWorldRegionCount - 1]) + 1;
+        ASSERT_GT(item, 0) << c;
+        QTest::mouseMove(w->mapView, *FindPointOf(c, item));
+        Save(QStringLiteral("maps-learn-%1.png").arg(ContinentInfo(c).base));
+    }
+    constexpr int kRivers = kWorldRegionCount + 3;
+    Choose(w->continentList, kRivers - 1);
+    w->testButton->setChecked(true);
+    const QString asked = w->messageLabel->text().mid(QStringLiteral("Wskaż: ").size());
+    const int number = w->Model().FindNames().indexOf(asked) + 1;
+    waits.shoot = [this] { Save("maps-poland-test-verdict.png"); };
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, *FindPointOf(kRivers, number));
+    waits.shoot = [this] { Save("maps-poland-test-nothing.png"); };  // land between rivers
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, QPoint(200, 3));
+    waits.shoot = [this] { Save("maps-poland-test-miss.png"); };  // the river asked outlined
+    const QString next = w->messageLabel->text().mid(QStringLiteral("Wskaż: ").size());
+    const int other = w->Model().FindNames().indexOf(next) == 0 ? 2 : 1;
+    QTest::mouseClick(w->mapView, Qt::LeftButton, {}, *FindPointOf(kRivers, other));
     EXPECT_TRUE(fp.messages.shown.isEmpty());
 }

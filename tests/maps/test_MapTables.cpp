@@ -58,9 +58,10 @@ TEST(MapTables, FindEntriesAtTheEndsAndInTheMiddle) {
     EXPECT_FALSE(FindEntry(kFindCount + 1));
 }
 
-TEST(MapTables, ContinentsOutsideOneToEight) {
+TEST(MapTables, ContinentsOutsideTheList) {
     EXPECT_EQ(ContinentName(0), "");
-    EXPECT_EQ(ContinentName(9), "");
+    EXPECT_EQ(ContinentName(kContinentCount + 1), "");
+    EXPECT_EQ(ContinentName(9), "Polska – województwa");
     EXPECT_EQ(ContinentName(3), "Ameryka Środkowa");
     const MapPlacement europa = ContinentInfo(4);
     EXPECT_EQ(europa.base, "Europa");
@@ -88,7 +89,7 @@ TEST(MapTables, EveryListedNameIsFoundByExactlyOneColour) {
                                "Timor Wschodni",
                                "Vanuatu"};
     const int counts[] = {13, 4, 21, 45, 32, 23, 49, 14};
-    for (int c = 1; c <= kContinentCount; ++c) {
+    for (int c = 1; c <= kWorldRegionCount; ++c) {
         SCOPED_TRACE(c);
         const int n = ContinentInfo(c).countries;
         ASSERT_EQ(n, counts[c - 1]);
@@ -113,7 +114,7 @@ TEST(MapTables, EveryListedNameIsFoundByExactlyOneColour) {
 
 TEST(MapTables, FindListHoldsEveryCountryOnceOnItsContinent) {
     QSet<QString> listed;
-    for (int c = 1; c <= kContinentCount; ++c)
+    for (int c = 1; c <= kWorldRegionCount; ++c)
         for (int k = 1; k <= ContinentInfo(c).countries; ++k) {
             QString name;
             CountryByNumber(c, k, name);
@@ -128,7 +129,7 @@ TEST(MapTables, FindListHoldsEveryCountryOnceOnItsContinent) {
         ASSERT_TRUE(entry) << p;
         SCOPED_TRACE(entry->name.toStdString());
         ASSERT_GE(entry->continent, 1);
-        ASSERT_LE(entry->continent, kContinentCount);
+        ASSERT_LE(entry->continent, kWorldRegionCount);
         found.insert(entry->name);
         ++perContinent[entry->continent];
         // The Find entry's continent lists the country under the same name.
@@ -142,7 +143,7 @@ TEST(MapTables, FindListHoldsEveryCountryOnceOnItsContinent) {
     }
     EXPECT_EQ(found, listed);
     const int expected[] = {0, 13, 4, 21, 45, 32, 23, 48, 14};
-    for (int c = 1; c <= kContinentCount; ++c) EXPECT_EQ(perContinent[c], expected[c]) << c;
+    for (int c = 1; c <= kWorldRegionCount; ++c) EXPECT_EQ(perContinent[c], expected[c]) << c;
 }
 
 TEST(MapTables, FindListIsInPolishAlphabeticalOrder) {

@@ -397,6 +397,19 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     for (int c = 1; c <= kContinentCount; ++c)
         for (const QString& name : names(c)) expectFits(name, w.findPanel);
     expectFits("Wybierz państwo z listy, a wskaźnik myszy go wskaże", w.findPanel);
+    expectFits("Wybierz nazwę z listy, a wskaźnik myszy ją wskaże", w.findPanel);
+    w.testButton->setChecked(true);
+    for (int c = kWorldRegionCount + 1; c <= kContinentCount; ++c)
+        expectFits(NothingAskedHere(c), w.effectivenessLabel);
+    // Every region's name shows whole in the dropped-down chooser, the
+    // world's also in the closed one.
+    for (int c = 1; c <= kContinentCount; ++c) {
+        const int advance = w.continentList->fontMetrics().horizontalAdvance(ContinentName(c));
+        EXPECT_LE(advance, w.continentList->view()->width() - 24) << c;
+        if (c <= kWorldRegionCount) {
+            EXPECT_LE(advance, w.continentList->width() - 24) << c;
+        }
+    }
     // The lists keep to the light field, clear of the message and of the
     // effectiveness; the Find list dropped down shows every name whole.
     w.effectivenessLabel->setText("Skuteczność: 100%");
@@ -585,4 +598,39 @@ TEST_F(MapWindow, AClickOnLandOfNoStateCostsNothing) {
     EXPECT_EQ(Label(), "Kanada");
     QTest::mouseMove(w.mapView, QPoint(4, kMapSize.height() - 6));
     EXPECT_EQ(Label(), "");
+}
+
+// A layer of Poland: Learn outlines the item under the pointer, Find lists
+// the layer's items and points without a reload, and a layer chosen in the
+// Capitals mode (which asks states) is tested as Test, the Capitals and
+// Flags modes then unavailable.
+TEST_F(MapWindow, PolandLayerOutlinesInLearnFindsItsItemsAndTestsInsteadOfCapitals) {
+    MapsWindow& w = Window();
+    const int rivers = kWorldRegionCount + 3;
+    ChooseContinent(rivers);
+    const int number = w.Model().FindNames().indexOf("Wisła") + 1;
+    QTest::mouseMove(w.mapView, ClickPoint(rivers, number));
+    EXPECT_EQ(Label(), "Wisła");
+    EXPECT_FALSE(w.mapView->Overlay().isNull());
+
+    w.findButton->setChecked(true);
+    EXPECT_EQ(w.findList->count(), ContinentInfo(rivers).countries);
+    EXPECT_EQ(Label(), "Wybierz nazwę z listy, a wskaźnik myszy ją wskaże");
+    Choose(w.findList, number - 1);
+    EXPECT_EQ(Label(), "Wisła");
+    ASSERT_EQ(fp.pointer.moves.size(), 1u);
+    EXPECT_EQ(fp.pointer.moves[0],
+              w.mapToGlobal(ContinentInfo(rivers).offset + *FindPointOf(rivers, number)));
+
+    w.learnButton->setChecked(true);
+    ChooseContinent(4);
+    w.capitalsButton->setChecked(true);
+    ChooseContinent(rivers);
+    EXPECT_TRUE(w.testButton->isChecked());
+    EXPECT_EQ(w.Model().mode, MapModel::Test);
+    EXPECT_TRUE(Label().startsWith("Wskaż: "));
+    EXPECT_FALSE(w.capitalsButton->isEnabled());
+    EXPECT_FALSE(w.flagsButton->isEnabled());
+    ChooseContinent(4);
+    EXPECT_TRUE(w.capitalsButton->isEnabled());
 }

@@ -8,11 +8,14 @@
 // official Polish list is found once.
 #include <gtest/gtest.h>
 
+#include <QCollator>
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
+#include <QStringList>
+#include <utility>
 #include <vector>
 
 #include "data/ImageCodecs.h"
@@ -94,7 +97,9 @@ TEST_F(GeoMapContent, KeyBitmapsUseExactlyTheirContinentsColours) {
             CountryByNumber(c, k, name);
             const QRgb colour = CountryColour(c, k);
             table.insert(colour);
-            EXPECT_GE(squares.value(colour), 8) << name.toStdString() << " has no 8 × 8 block";
+            // A layer of Poland's lines are pointable within 4 px: a 6 × 6 block.
+            EXPECT_GE(squares.value(colour), IsPolandLayer(c) ? 6 : 8)
+                << name.toStdString() << " has no block to point at";
         }
         for (auto it = squares.begin(); it != squares.end(); ++it)
             EXPECT_TRUE(table.contains(it.key()) || it.key() == kKeyWhite ||
@@ -162,4 +167,112 @@ TEST_F(GeoMapContent, EveryStateHasItsCapitalOnItsMapAndItsFlagInTheArchive) {
             EXPECT_TRUE(on.contains(entry->continent)) << entry->name.toStdString();
         }
     }
+}
+
+// The layers of the map of Poland, after the world's regions.
+namespace {
+
+const QStringList kLayers = {"Polska – województwa",
+                             "Polska – miasta",
+                             "Polska – rzeki",
+                             "Polska – góry i wyżyny",
+                             "Polska – jeziora i wybrzeże",
+                             "Polska – parki narodowe"};
+
+int LayerNumber(const QString& name) {
+    return kWorldRegionCount + 1 + int(kLayers.indexOf(name));
+}
+
+int NumberOf(int layer, const QString& item) {
+    QString name;
+    for (int k = 1; CountryByNumber(layer, k, name); ++k)
+        if (name == item) return k;
+    return 0;
+}
+
+// The voivodeships and their seats as the law names them: where the voivode
+// and the regional assembly sit apart, both cities.
+const std::vector<std::pair<QString, QStringList>> kSeats = {
+    {"dolnośląskie", {"Wrocław"}},  {"kujawsko-pomorskie", {"Bydgoszcz", "Toruń"}},
+    {"lubelskie", {"Lublin"}},      {"lubuskie", {"Gorzów Wielkopolski", "Zielona Góra"}},
+    {"łódzkie", {"Łódź"}},          {"małopolskie", {"Kraków"}},
+    {"mazowieckie", {"Warszawa"}},  {"opolskie", {"Opole"}},
+    {"podkarpackie", {"Rzeszów"}},  {"podlaskie", {"Białystok"}},
+    {"pomorskie", {"Gdańsk"}},      {"śląskie", {"Katowice"}},
+    {"świętokrzyskie", {"Kielce"}}, {"warmińsko-mazurskie", {"Olsztyn"}},
+    {"wielkopolskie", {"Poznań"}},  {"zachodniopomorskie", {"Szczecin"}},
+};
+
+}  // namespace
+
+// Every item of every layer once, pointable (a 6 × 6 block: a disc of the
+// lines' 4-pixel reach) and its Find point on its own colour; a layer's rows
+// are its Find list, in Polish alphabetical order.
+TEST_F(GeoMapContent, EveryItemOfEveryLayerOfPolandIsPointableAndFoundOnItself) {
+    ASSERT_EQ(kContinentCount, kWorldRegionCount + kLayers.size());
+    for (const QString& layerName : kLayers) {
+        const int layer = LayerNumber(layerName);
+        SCOPED_TRACE(layerName.toStdString());
+        ASSERT_EQ(ContinentName(layer), layerName);
+        ASSERT_TRUE(IsPolandLayer(layer));
+        const QImage key = Load(ContinentInfo(layer).base + ".bmp");
+        ASSERT_FALSE(key.isNull());
+        const QHash<QRgb, int> squares = LargestSquares(key);
+        const QCollator polish(QLocale(QLocale::Polish, QLocale::Poland));
+        QString name, previous;
+        for (int k = 1; CountryByNumber(layer, k, name); ++k) {
+            SCOPED_TRACE(name.toStdString());
+            EXPECT_LT(polish.compare(previous, name), 0);  // and so no name twice
+            previous = name;
+            EXPECT_GE(squares.value(CountryColour(layer, k)), 6);
+            const auto find = FindPointOf(layer, k);
+            ASSERT_TRUE(find && key.valid(*find));
+            EXPECT_EQ(CountryByColour(layer, key.pixel(*find)), name);
+        }
+    }
+}
+
+TEST_F(GeoMapContent, TheSixteenVoivodeshipsHoldTheirSeatsAsTheLawNamesThem) {
+    const int voivodeships = LayerNumber("Polska – województwa"),
+              cities = LayerNumber("Polska – miasta");
+    ASSERT_EQ(ContinentInfo(voivodeships).countries, 16);
+    const QImage key = Load(ContinentInfo(voivodeships).base + ".bmp");
+    ASSERT_EQ(key.size(), Load(ContinentInfo(cities).base + ".bmp").size());  // one projection
+    for (const auto& [voivodeship, seats] : kSeats) {
+        const QString name = "województwo " + voivodeship;
+        EXPECT_GT(NumberOf(voivodeships, name), 0) << name.toStdString();
+        for (const QString& seat : seats) {
+            const int number = NumberOf(cities, seat);
+            ASSERT_GT(number, 0) << seat.toStdString();
+            EXPECT_EQ(CountryByColour(voivodeships, key.pixel(*FindPointOf(cities, number))), name)
+                << seat.toStdString();
+        }
+    }
+}
+
+TEST(GeoMapPoland, LayersHoldWhatTheCurriculumAsks) {
+    const std::vector<std::pair<QString, QStringList>> asked = {
+        {"Polska – rzeki",
+         {"Wisła",        "Odra",         "Warta",   "Bug",    "Narew",  "San",
+          "Noteć",        "Pilica",       "Bzura",   "Wieprz", "Drwęca", "Dunajec",
+          "Nysa Kłodzka", "Nysa Łużycka", "Bóbr",    "Łyna",   "Prosna", "Wkra",
+          "Pisa",         "Brda",         "Parsęta", "Słupia"}},
+        {"Polska – góry i wyżyny",
+         {"Tatry", "Pieniny", "Gorce", "Beskidy", "Bieszczady", "Sudety", "Karkonosze",
+          "Góry Świętokrzyskie", "Wyżyna Lubelska", "Wyżyna Krakowsko-Częstochowska",
+          "Wyżyna Śląska", "Rysy", "Śnieżka"}},
+        {"Polska – jeziora i wybrzeże",
+         {"Śniardwy", "Mamry", "Hańcza", "Gopło", "Łebsko", "Jeziorak", "Zalew Wiślany",
+          "Zalew Szczeciński", "Zatoka Gdańska", "Zatoka Pomorska", "Mierzeja Helska",
+          "Mierzeja Wiślana"}},
+    };
+    for (const auto& [layer, items] : asked)
+        for (const QString& item : items)
+            EXPECT_GT(NumberOf(LayerNumber(layer), item), 0) << item.toStdString();
+    const int parks = LayerNumber("Polska – parki narodowe");
+    ASSERT_EQ(ContinentInfo(parks).countries, 23);
+    QString park;
+    for (int k = 1; CountryByNumber(parks, k, park); ++k)
+        EXPECT_TRUE(park.contains("Park Narodowy")) << park.toStdString();
+    EXPECT_EQ(ContinentInfo(LayerNumber("Polska – miasta")).countries, 26);
 }

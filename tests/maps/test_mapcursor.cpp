@@ -5,6 +5,10 @@
 // where it stands on a country found on another continent.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QSet>
+#include <utility>
+
 #include "maps/MapCursor.h"
 #include "maps/MapTables.h"
 
@@ -79,4 +83,34 @@ TEST(MapCursor, PlacesAreFindPointsOrTheMiddleOfACountryFoundElsewhere) {
         if (FindEntry(p)->name == "Afganistan") {
             EXPECT_NE(std::find(places.begin(), places.end(), FindEntry(p)->point), places.end());
         }
+}
+
+// On every layer of Poland the arrows, from where the cursor starts, lead to
+// every item.
+TEST(MapCursor, ArrowsReachEveryItemOfEveryLayerOfPoland) {
+    const QSize area(400, 351);
+    const int arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+    for (int c = kWorldRegionCount + 1; c <= kContinentCount; ++c) {
+        SCOPED_TRACE(ContinentName(c).toStdString());
+        const std::vector<QPoint> places =
+            MapCursor::CountryPlaces(c, QImage(area, QImage::Format_RGB32));
+        ASSERT_EQ(int(places.size()), ContinentInfo(c).countries);
+        auto after = [&](const QList<int>& keys) {
+            MapCursor cursor;
+            cursor.SetPlaces(places, area);
+            for (int key : keys) cursor.Move(key);
+            return cursor.Point();
+        };
+        QList<QList<int>> paths{{}};
+        QSet<std::pair<int, int>> reached{{after({}).x(), after({}).y()}};
+        for (int i = 0; i < paths.size(); ++i)
+            for (int key : arrows) {
+                const QList<int> path = paths[i] + QList<int>{key};
+                const QPoint p = after(path);
+                if (reached.contains({p.x(), p.y()})) continue;
+                reached.insert({p.x(), p.y()});
+                paths.append(path);
+            }
+        EXPECT_EQ(reached.size(), places.size());
+    }
 }

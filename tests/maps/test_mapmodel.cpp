@@ -270,3 +270,43 @@ TEST(MapTables, CapitalsAndFlagsOfStatesNotOfTerritories) {
     EXPECT_TRUE(FactsByColour(2, kKeyGrey).name.isEmpty());
     EXPECT_TRUE(FactsByNumber(9, 1).name.isEmpty());
 }
+
+// On a layer of Poland a Test click on anything but its items costs nothing
+// and says so in the layer's words; Find points at the layer's own items.
+TEST(MapModel, PolandLayersJudgeOnlyTheirItemsAndFindThem) {
+    const struct {
+        int layer;
+        const char* item;
+        const char* notHere;
+    } cases[] = {
+        {kWorldRegionCount + 1, "województwo mazowieckie", "To nie jest województwo."},
+        {kWorldRegionCount + 3, "Wisła", "Tu nie płynie żadna z rzek tej mapy."},
+    };
+    FakeRandom random;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        MapModel model;
+        model.continent = c.layer;
+        model.mode = MapModel::Test;
+        model.StartTest(random);
+        for (const QRgb nothing : {kKeyWhite, kKeyGrey}) {
+            const MapModel::Verdict verdict = model.Judge(nothing);
+            EXPECT_FALSE(verdict.counted);
+            EXPECT_EQ(verdict.message, c.notHere);
+        }
+        EXPECT_EQ(model.answers, 0);
+        const MapModel::Verdict hit = model.Judge(ColourOf(c.layer, c.item));
+        EXPECT_TRUE(hit.counted);
+        EXPECT_EQ(model.answers, 1);
+
+        const QStringList names = model.FindNames();
+        EXPECT_EQ(names.size(), ContinentInfo(c.layer).countries);
+        const MapModel::FindTarget target = model.FindChoice(names.indexOf(c.item) + 1);
+        EXPECT_EQ(target.name, c.item);
+        EXPECT_FALSE(target.needsLoad);
+        EXPECT_EQ(target.point, FindPointOf(c.layer, names.indexOf(c.item) + 1));
+    }
+    MapModel world;
+    world.continent = 4;
+    EXPECT_EQ(world.FindNames().size(), kFindCount);
+}

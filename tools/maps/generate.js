@@ -3,7 +3,8 @@
 
 // Builds content/Maps/GeoMap.dat: for every continent of tables.json a visible
 // map (<base>.jpg) and a key bitmap (<base>.bmp) of the same size, drawn from
-// Natural Earth country shapes, and every state's flag (flags/<code>.png).
+// Natural Earth country shapes, the same for every layer of the map of Poland
+// (lib/poland.js), and every state's flag (flags/<code>.png).
 // Same input, same bytes.
 //   node generate.js [--preview DIR]   (DIR receives the maps as separate files)
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
@@ -16,8 +17,9 @@ import { flagEntryName, renderFlag } from './lib/flags.js';
 import { loadUnits } from './lib/geodata.js';
 import { layoutShapes, makeClickable, placeFinds, rasterise } from './lib/keymap.js';
 import { writePack } from './lib/pack.js';
+import { buildPolandLayer, polandProjection } from './lib/poland.js';
 import { mapProjection } from './lib/projections.js';
-import { assignColours, attachStates, findList, writeCppTables, writeTables } from './lib/tables.js';
+import { assignColours, attachStates, findList, sortLayerRows, writeCppTables, writeTables } from './lib/tables.js';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const ARCHIVE = join(here, '../../content/Maps/GeoMap.dat');
@@ -29,6 +31,18 @@ export const UNLISTED_GREY = 'D8D8D8';
 const JPEG_QUALITY = 90;
 
 const hexToRgb = (hex) => [0, 2, 4].map((i) => parseInt(hex.slice(i, i + 2), 16));
+
+// The key of a layer of Poland: white outside, grey Poland's land, then the items.
+function layerBitmap(region, proj) {
+  sortLayerRows(region);
+  assignColours(region);
+  const { grid, rgba } = buildPolandLayer(region, proj);
+  const palette = [[255, 255, 255], hexToRgb(UNLISTED_GREY), ...region.countries.map((c) => hexToRgb(c.colour))];
+  return {
+    bmp: writeBmp8(proj.width, proj.height, Uint8Array.from(grid), palette),
+    jpg: Buffer.from(jpeg.encode({ data: rgba, width: proj.width, height: proj.height }, JPEG_QUALITY).data),
+  };
+}
 
 function keyBitmap(continent, shapes, grid) {
   // Palette: white sea, grey unlisted land, then the countries in table order.
@@ -66,7 +80,9 @@ function main() {
   const entries = [];
   for (const continent of tables.continents) {
     console.log(continent.base);
-    const { bmp, jpg } = buildContinent(continent, units, capitals);
+    const { bmp, jpg } = continent.layer
+      ? layerBitmap(continent, polandProjection())
+      : buildContinent(continent, units, capitals);
     entries.push({ name: `${continent.base}.jpg`, data: jpg }, { name: `${continent.base}.bmp`, data: bmp });
     if (previewDir) {
       mkdirSync(previewDir, { recursive: true });

@@ -199,7 +199,7 @@ export function placeFinds(continent, shapes, grid, width, height) {
 
 // Distance in pixels (chamfer 1/1, 8 neighbours) from each pixel to the
 // nearest pixel of another id or the map's edge.
-function chamferDepth(grid, width, height) {
+export function chamferDepth(grid, width, height) {
   const d = new Float32Array(grid.length).fill(Infinity);
   const at = (x, y) => (x < 0 || y < 0 || x >= width || y >= height ? 0 : null);
   const pass = (ys, xs, steps) => {

@@ -27,10 +27,18 @@ export function assignColours(continent) {
 
 const collator = new Intl.Collator('pl', { sensitivity: 'base' });
 
-// Every name with a Find point, in Polish alphabetical order.
+// Every name of the world maps with a Find point, in Polish alphabetical
+// order. The layers of Poland are found from their own lists.
 export function findList(tables) {
-  const names = tables.continents.flatMap((c) => c.countries.filter((k) => k.find).map((k) => k.name));
+  const names = worldRegions(tables).flatMap((c) => c.countries.filter((k) => k.find).map((k) => k.name));
   return names.sort(collator.compare);
+}
+
+const worldRegions = (tables) => tables.continents.filter((c) => !c.layer);
+
+// A layer's rows in Polish alphabetical order: its own Find list.
+export function sortLayerRows(region) {
+  region.countries.sort((a, b) => collator.compare(a.name, b.name));
 }
 
 const row = (k) => {
@@ -49,6 +57,7 @@ export function writeTables(path, tables) {
       `   "name": ${JSON.stringify(c.name)},`,
       `   "base": "${c.base}",`,
       `   "offset": [${c.offset.join(', ')}],`,
+      ...(c.layer ? [`   "layer": "${c.layer}",`, `   "notHere": ${JSON.stringify(c.notHere)},`] : []),
       '   "countries": [',
       c.countries.map(row).join(',\n'),
       '   ]',
@@ -83,7 +92,9 @@ export function writeCppTables(sizesPath, dataPath, tables) {
   writeFileSync(
     sizesPath,
     `${notice}#pragma once\n\ninline constexpr int kContinentCount = ${tables.continents.length};\n` +
-      `inline constexpr int kFindCount = ${tables.findList.length};\n`,
+      `inline constexpr int kFindCount = ${tables.findList.length};\n` +
+      `// Regions 1..kWorldRegionCount show the world; the rest are layers of Poland.\n` +
+      `inline constexpr int kWorldRegionCount = ${worldRegions(tables).length};\n`,
   );
   const lines = [notice];
   for (const c of tables.continents) {
@@ -97,7 +108,9 @@ export function writeCppTables(sizesPath, dataPath, tables) {
   }
   lines.push('', 'const Continent Continents[kContinentCount] = {');
   for (const c of tables.continents)
-    lines.push(`    {${cString(c.name)}, "${c.base}", {${c.offset.join(', ')}}, Continent${c.number}},`);
+    lines.push(
+      `    {${cString(c.name)}, "${c.base}", {${c.offset.join(', ')}}, Continent${c.number}${c.layer ? `, ${cString(c.notHere)}` : ''}},`,
+    );
   lines.push('};', '', '// The Find list in Polish alphabetical order.', 'const char* const FindNames[kFindCount] = {');
   for (const n of tables.findList) lines.push(`    ${cString(n)},`);
   lines.push('};', '');
