@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
+#include <vector>
 
 #include "app/AboutWindow.h"
 #include "app/MainMenu.h"
@@ -29,6 +31,7 @@
 #include "quiz/QuizWindow.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
+#include "widgets/FocusVisible.h"
 
 namespace {
 
@@ -102,16 +105,6 @@ MainWindow::MainWindow(AppContext& ctx)
 
     BuildMenuColumn();
 
-    // The nine other windows, created once in this order and never destroyed.
-    auto* quiz = new QuizWindow(ctx, panel);
-    windows[int(Module::KnowledgeQuiz)] = quiz;
-    windows[int(Module::CapitalsQuiz)] = quiz;
-    windows[int(Module::Puzzle)] = new PuzzleWindow(ctx, panel);
-    windows[int(Module::Country)] = new CountryWindow(ctx, panel);
-    windows[int(Module::Coordinates)] = new CoordinatesWindow(ctx, panel);
-    windows[int(Module::Explorers)] = new ExplorersWindow(ctx, panel);
-    windows[int(Module::Maps)] = new MapsWindow(ctx, panel);
-    windows[int(Module::About)] = new AboutWindow(ctx, panel);
     photoSetChooser = new PhotoSetChooser(ctx, this);
     settingsDialog = new SettingsDialog(ctx, this);
     // The program's keys work wherever the focus is inside this window. They
@@ -183,21 +176,25 @@ void MainWindow::FirstShow() {
         ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
     }
     results = new ResultsWiring(*this, ctx);
-    PutWindowButtonsLast();
+    PutLastStopsLast();
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
     photoSetChooser->Fill(ctx.data.PhotoSetTitles());
 }
 
-// Minimise and close are the last stops of the Tab key, after every control
-// made before them, the results link included: no Tab and Enter from
-// start-up ends the program.
-void MainWindow::PutWindowButtonsLast() {
+// The results link, minimise and close are the last stops of the Tab key,
+// after every control made before them, a module window made later included:
+// no Tab and Enter from start-up ends the program.
+void MainWindow::PutLastStopsLast() {
+    std::vector<QWidget*> stops{minimizeButton, closeButton};
+    if (results) stops.insert(stops.begin(), results->EntryPoint());
     QWidget* last = previousInFocusChain();
-    while (last == minimizeButton || last == closeButton || last->focusPolicy() == Qt::NoFocus)
+    while (std::ranges::find(stops, last) != stops.end() || last->focusPolicy() == Qt::NoFocus)
         last = last->previousInFocusChain();
-    setTabOrder(last, minimizeButton);
-    setTabOrder(minimizeButton, closeButton);
+    for (QWidget* stop : stops) {
+        setTabOrder(last, stop);
+        last = stop;
+    }
 }
 
 void MainWindow::PositionWindows(const QRect& workArea) {
@@ -206,8 +203,50 @@ void MainWindow::PositionWindows(const QRect& workArea) {
     panel->move(MainMenu::PanelPosition(workArea.size()));
 }
 
-ModuleWindow* MainWindow::WindowOf(Module module) const {
-    return windows[int(module)];
+ModuleWindow* MainWindow::WindowOf(Module module) {
+    ModuleWindow*& window = windows[int(module)];
+    if (window || module == Module::None || module == Module::Help) return window;
+    window = MakeWindow(module);
+    if (module == Module::KnowledgeQuiz || module == Module::CapitalsQuiz)
+        windows[int(Module::KnowledgeQuiz)] = windows[int(Module::CapitalsQuiz)] = window;
+    if (results) results->ModuleMade(module, *window);
+    PutLastStopsLast();
+    PassOnKeyboardInput();
+    return window;
+}
+
+ModuleWindow* MainWindow::MakeWindow(Module module) {
+    switch (module) {
+        case Module::KnowledgeQuiz:
+        case Module::CapitalsQuiz:
+            return new QuizWindow(ctx, panel);
+        case Module::Puzzle:
+            return new PuzzleWindow(ctx, panel);
+        case Module::Country:
+            return new CountryWindow(ctx, panel);
+        case Module::Coordinates:
+            return new CoordinatesWindow(ctx, panel);
+        case Module::Explorers:
+            return new ExplorersWindow(ctx, panel);
+        case Module::Maps:
+            return new MapsWindow(ctx, panel);
+        case Module::About:
+            return new AboutWindow(ctx, panel);
+        case Module::None:
+        case Module::Help:
+            break;
+    }
+    return nullptr;
+}
+
+// A window made at a launch from the keyboard missed the key that launched
+// it: its watchers of the latest input (which show focus rings to keyboard
+// users only) hear of it again, through the application's event filters.
+void MainWindow::PassOnKeyboardInput() {
+    if (!FocusVisible::shown()) return;
+    QObject listener;
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier);
+    QCoreApplication::sendEvent(&listener, &key);
 }
 
 QColor MainWindow::LabelColour(int entry) const {
@@ -350,7 +389,7 @@ void MainWindow::RunShortcut(ShortcutKeys::Action action) {
 // on the module's menu entry, or where the module says; a key passed on to
 // a parent after the focused control refused it is not taken again.
 bool MainWindow::ModuleHasKeys(QWidget* target) const {
-    const ModuleWindow* open = WindowOf(activeModule);
+    const ModuleWindow* open = windows[int(activeModule)];
     if (!open) return false;
     QWidget* focus = QApplication::focusWidget();
     if (focus && target != focus) return false;

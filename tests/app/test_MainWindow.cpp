@@ -67,8 +67,9 @@ TEST(ZoomEffect, LeavesThePictureBitForBitAsItWas) {
 TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     Start();
     EXPECT_EQ(form->panel->pos(), QPoint(112, 94));
-    EXPECT_EQ(Open<QuizWindow>()->pos(), QPoint(120, 110));
-    EXPECT_EQ(Open<MapsWindow>()->pos(), QPoint(40, 90));
+    EXPECT_TRUE(form->findChildren<ModuleWindow*>().isEmpty()) << "made before their first open";
+    EXPECT_EQ(form->WindowOf(Module::KnowledgeQuiz)->pos(), QPoint(120, 110));
+    EXPECT_EQ(form->WindowOf(Module::Maps)->pos(), QPoint(40, 90));
     EXPECT_EQ(form->activeModule, Module::None);
     EXPECT_EQ(form->backgroundView->image.size(), QSize(800, 580));
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
@@ -173,13 +174,9 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
 TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
     Start();
     form->activateWindow();
-    const std::pair<int, QWidget*> modules[] = {{3, Open<PuzzleWindow>()},
-                                                {4, Open<CountryWindow>()},
-                                                {5, Open<CoordinatesWindow>()},
-                                                {6, Open<ExplorersWindow>()},
-                                                {7, Open<MapsWindow>()}};
-    for (const auto& [entry, module] : modules) {
+    for (int entry : {3, 4, 5, 6, 7}) {
         form->LaunchEntry(entry);
+        const QWidget* module = form->WindowOf(Module(entry));
         if (entry == 5)
             Open<CoordinatesWindow>()->nextButton->click();  // the focus in the answer field
         for (int tab = 0; tab < 6; ++tab) {
