@@ -173,7 +173,7 @@ void MainWindow::FirstShow() {
     try {
         ReadConfig(ctx.config);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), QStringLiteral("Błąd"));
     }
     results = new ResultsWiring(*this, ctx);
     PutLastStopsLast();
@@ -296,7 +296,7 @@ void MainWindow::OpenHelp() {
     try {
         if (!helpViewer) helpViewer = new HelpViewer(path, this);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), QStringLiteral("Błąd"));
         return;
     }
     const QRect area = geometry();

@@ -79,7 +79,7 @@ void PhotoSetChooser::SetPicked(int index) {
     try {
         ctx.data.ChangePhotoSet(index);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), QStringLiteral("Błąd"));
     }
 }
 

@@ -77,5 +77,5 @@ void ResultsWiring::ShowFailure(const QString& note) {
     if (myResults->isVisible()) myResults->ShowNote(note);
     if (failuresShown.contains(note)) return;
     failuresShown.insert(note);
-    ctx.platform.messages.show(note, QStringLiteral("Wyniki"));
+    ctx.platform.messages.error(note, QStringLiteral("Wyniki"));
 }

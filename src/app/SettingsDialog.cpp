@@ -141,7 +141,7 @@ void SettingsDialog::ApplyClick() {
     try {
         WriteConfig(chosen);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), QStringLiteral("Błąd"));
         return;
     }
     ctx.config = chosen;

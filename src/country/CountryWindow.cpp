@@ -201,7 +201,7 @@ bool CountryWindow::StartGame(int n) {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
         loading = false;
-        ctx.platform.messages.show(e.message(), kError);
+        ctx.platform.messages.error(e.message(), kError);
         game.locked = true;
         EnableChoice(true);
         return false;
@@ -219,10 +219,10 @@ bool CountryWindow::CanChoosePicture() {
     verdictLabel->clear();
     game.locked = true;
     EnableChoice(true);
-    ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
-                                   ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak obrazków w zestawie"),
-                               kError);
+    ctx.platform.messages.error(ctx.data.PhotoSetCount == 0
+                                    ? QStringLiteral("Brak pliku z fotografiami")
+                                    : QStringLiteral("Brak obrazków w zestawie"),
+                                kError);
     return false;
 }
 

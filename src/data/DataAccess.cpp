@@ -105,7 +105,7 @@ void DataAccess::InitDataAccess() {
     for (const QString& file : PhotoSetFiles) PhotoSetList.append(SetName(file));
     PhotoSetCount = int(PhotoSetList.size());
     if (PhotoSetCount == 0) {
-        platform.messages.show(QStringLiteral("Brak pliku z fotografiami"), kError);
+        platform.messages.error(QStringLiteral("Brak pliku z fotografiami"), kError);
         return;
     }
     if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetCount) {
@@ -114,7 +114,7 @@ void DataAccess::InitDataAccess() {
         try {
             WriteConfig(config);
         } catch (const TarvoError& e) {
-            platform.messages.show(e.message(), kError);
+            platform.messages.error(e.message(), kError);
         }
     }
     OpenPhotoSet();
@@ -138,7 +138,7 @@ bool DataAccess::OpenPhotoSet() {
         PictureCount = std::max(0, int(PictureList.size()) - 2);
         return true;
     } catch (const TarvoError&) {
-        platform.messages.show(kReadProblem, kError);
+        platform.messages.error(kReadProblem, kError);
         return false;
     }
 }
@@ -170,7 +170,7 @@ QByteArray DataAccess::LoadExplorerText(const QString& entry) {
     try {
         return ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry);
     } catch (const TarvoError&) {
-        platform.messages.show(kReadProblem, kError);
+        platform.messages.error(kReadProblem, kError);
         return {};
     }
 }

@@ -181,7 +181,7 @@ bool ExplorersWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ExplorersWindow::ShowMissingData() {
-    ctx.platform.messages.show("Błąd", "BRAK PLIKÓW Z DANYMI. TEN MODUŁ NIE MOŻE DZIAŁAĆ");
+    ctx.platform.messages.info("Błąd", "BRAK PLIKÓW Z DANYMI. TEN MODUŁ NIE MOŻE DZIAŁAĆ");
 }
 
 void ExplorersWindow::CopyText() {

@@ -489,7 +489,7 @@ bool MapsWindow::LoadImages(const QString& base) {
 
 void MapsWindow::FailAndClose() {
     pendingChoice = nullptr;
-    ctx.platform.messages.show(
+    ctx.platform.messages.info(
         QStringLiteral("Błąd odczytu"),
         QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie tego modułu."));
     Close();
@@ -538,7 +538,7 @@ void MapsWindow::AnswerTest(QRgb colour) {
         emit ExerciseFinished(ExerciseResult::MapTest(ContinentName(model.continent),
                                                       model.RoundSize(), verdict.missed));
     if (!verdict.missed.isEmpty())
-        ctx.platform.messages.show(
+        ctx.platform.messages.info(
             QStringLiteral("Koniec rundy"),
             QStringLiteral("Nietrafione w tej rundzie:\n") + verdict.missed.join('\n'));
     AskQuestion(model.NextQuestion());

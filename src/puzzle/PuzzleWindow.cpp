@@ -186,10 +186,10 @@ void PuzzleWindow::EnterNumberClick() {
 
 bool PuzzleWindow::CanChoosePicture() {
     if (ctx.data.PictureCount > 0) return true;
-    ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
-                                   ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak obrazków w zestawie"),
-                               kError);
+    ctx.platform.messages.error(ctx.data.PhotoSetCount == 0
+                                    ? QStringLiteral("Brak pliku z fotografiami")
+                                    : QStringLiteral("Brak obrazków w zestawie"),
+                                kError);
     AbandonStart();
     return false;
 }
@@ -203,7 +203,7 @@ bool PuzzleWindow::LoadPicture(int n) {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
         loading = false;
-        ctx.platform.messages.show(e.message(), kError);
+        ctx.platform.messages.error(e.message(), kError);
         AbandonStart();
         return false;
     }
