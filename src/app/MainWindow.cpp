@@ -105,8 +105,6 @@ MainWindow::MainWindow(AppContext& ctx)
 
     BuildMenuColumn();
 
-    photoSetChooser = new PhotoSetChooser(ctx, this);
-    settingsDialog = new SettingsDialog(ctx, this);
     // The program's keys work wherever the focus is inside this window. They
     // come through a filter of their own, so that no event reaches this
     // window's widget filter twice.
@@ -179,7 +177,19 @@ void MainWindow::FirstShow() {
     PutLastStopsLast();
     ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
-    photoSetChooser->Fill(ctx.data.PhotoSetTitles());
+}
+
+PhotoSetChooser& MainWindow::Chooser() {
+    if (!photoSetChooser) {
+        photoSetChooser = new PhotoSetChooser(ctx, this);
+        photoSetChooser->Fill(ctx.data.PhotoSetTitles());
+    }
+    return *photoSetChooser;
+}
+
+SettingsDialog& MainWindow::Settings() {
+    if (!settingsDialog) settingsDialog = new SettingsDialog(ctx, this);
+    return *settingsDialog;
 }
 
 // The results link, minimise and close are the last stops of the Tab key,
@@ -369,10 +379,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 void MainWindow::RunShortcut(ShortcutKeys::Action action) {
     switch (action) {
         case ShortcutKeys::Action::Chooser:
-            if (ctx.data.PhotoSetCount > 1) photoSetChooser->Choose();
+            if (ctx.data.PhotoSetCount > 1) Chooser().Choose();
             break;
         case ShortcutKeys::Action::Settings:
-            settingsDialog->exec();
+            Settings().exec();
             break;
         case ShortcutKeys::Action::Results:
             results->OpenMyResults();

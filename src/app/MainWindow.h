@@ -42,6 +42,9 @@ public:
     // A key event on its way to `target`: the program's shortcuts and the
     // open module's keys. True when acted on.
     bool ProgramKey(QWidget* target, QKeyEvent* event);
+    // The dialogs, made at their first use.
+    PhotoSetChooser& Chooser();
+    SettingsDialog& Settings();
 
     Module activeModule = Module::None;
     QPoint windowCentre;
@@ -56,8 +59,6 @@ public:
     MenuHotspot* minimizeButton;
     MenuHotspot* closeButton;
 
-    PhotoSetChooser* photoSetChooser;
-    SettingsDialog* settingsDialog;
     ResultsWiring* results = nullptr;  // made once the base folder is known
     QPointer<HelpViewer> helpViewer;   // made at the first "Pomoc" without a desktop viewer
 
@@ -91,5 +92,7 @@ private:
     std::array<MenuHotspot*, 10> hotspots{};
     std::array<QLabel*, 10> texts{};
     std::array<ModuleWindow*, 10> windows{};  // by Module; null until first opened
+    PhotoSetChooser* photoSetChooser = nullptr;
+    SettingsDialog* settingsDialog = nullptr;
     QLabel* columnArea;
 };

@@ -17,7 +17,7 @@ ResultsWiring::ResultsWiring(MainWindow& main, AppContext& ctx)
       ctx(ctx),
       recorder(ctx.config.BaseFolder + QStringLiteral("/Wyniki.sqlite"), CurrentLogin(),
                SystemClassFolder()),
-      myResults(new MyResultsWindow(recorder, &main)),
+      main(main),
       entryPoint(AddEntryPoint(main.panel)) {
     connect(&recorder, &ResultRecorder::Recorded, this, &ResultsWiring::ShowComparison);
     connect(&recorder, &ResultRecorder::Failed, this, &ResultsWiring::ShowFailure);
@@ -64,6 +64,7 @@ QWidget* ResultsWiring::AddEntryPoint(QWidget* panel) {
 }
 
 void ResultsWiring::OpenMyResults() {
+    if (!myResults) myResults = new MyResultsWindow(recorder, &main);
     myResults->Open();
 }
 
@@ -74,7 +75,7 @@ void ResultsWiring::ShowComparison(const ExerciseResult& result, const QString& 
 }
 
 void ResultsWiring::ShowFailure(const QString& note) {
-    if (myResults->isVisible()) myResults->ShowNote(note);
+    if (myResults && myResults->isVisible()) myResults->ShowNote(note);
     if (failuresShown.contains(note)) return;
     failuresShown.insert(note);
     ctx.platform.messages.error(note, QStringLiteral("Wyniki"));

@@ -36,7 +36,8 @@ private:
 
     AppContext& ctx;
     ResultRecorder recorder;
-    MyResultsWindow* myResults;
+    QWidget& main;
+    MyResultsWindow* myResults = nullptr;  // made when first opened
     QWidget* entryPoint;
     std::map<Exercise, ComparisonNote*> notes;
     QSet<QString> failuresShown;  // each note once a run

@@ -231,8 +231,8 @@ TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     // Ctrl+U opens the settings; close it from a timer.
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        opened = QApplication::activeModalWidget() == form->settingsDialog;
-        form->settingsDialog->CancelClick();
+        opened = QApplication::activeModalWidget() == &form->Settings();
+        form->Settings().CancelClick();
     });
     QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(opened);
@@ -249,15 +249,15 @@ TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
           Case{"Tempo=2\r\nBlokada=0\r\n", 1, false}}) {
         dir.write("Tarvo.ini", c.file);
         Start();
-        form->settingsDialog->ShowStoredSettings();
-        EXPECT_EQ(form->settingsDialog->tempoItems->checkedId(), c.checkedId) << c.file;
-        EXPECT_EQ(form->settingsDialog->lockChoice->isChecked(), c.locked) << c.file;
+        form->Settings().ShowStoredSettings();
+        EXPECT_EQ(form->Settings().tempoItems->checkedId(), c.checkedId) << c.file;
+        EXPECT_EQ(form->Settings().lockChoice->isChecked(), c.locked) << c.file;
     }
 }
 
 TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
     Start();
-    SettingsDialog& dialog = *form->settingsDialog;
+    SettingsDialog& dialog = form->Settings();
     dialog.show();
     QAbstractButton* wolne = dialog.tempoItems->button(2);
     ASSERT_TRUE(wolne->isChecked());
@@ -275,7 +275,7 @@ TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     Start();
     const QByteArray before = dir.read("Tarvo.ini");
-    SettingsDialog& dialog = *form->settingsDialog;
+    SettingsDialog& dialog = form->Settings();
     dialog.ShowStoredSettings();
     dialog.tempoItems->button(0)->setChecked(true);
     dialog.lockChoice->setChecked(false);
@@ -309,7 +309,7 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     dir.write("Data/empty.dat", {});
     const auto before = OtherFiles(dir);
     Start();
-    SettingsDialog& dialog = *form->settingsDialog;
+    SettingsDialog& dialog = form->Settings();
     dialog.ShowStoredSettings();
     dialog.tempoItems->button(0)->setChecked(true);
     dialog.ApplyClick();
@@ -321,7 +321,7 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
     EXPECT_EQ(config.Tempo, 1);
-    QComboBox* sets = form->photoSetChooser->setList;
+    QComboBox* sets = form->Chooser().setList;
     sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
     emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
@@ -333,10 +333,10 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
     dir.write("Data/b.dat", MakePhotoSet("S\r\nZ*z\r\nB*b\r\nC*c\r\n", 2));
     Start();
     QApplication::setActiveWindow(form.get());
-    BrowseList* sets = form->photoSetChooser->setList;
+    BrowseList* sets = form->Chooser().setList;
     const auto chooseSecondSet = [&](bool diskFull) {
         QTimer::singleShot(0, [&, diskFull] {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(form->photoSetChooser));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&form->Chooser()));
             EXPECT_EQ(QApplication::focusWidget(), sets) << FocusName();
             QTest::keyClick(sets, Qt::Key_Down);
             EXPECT_EQ(sets->currentIndex(), 1);
@@ -346,7 +346,7 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
             QTest::keyClick(sets, Qt::Key_Return);
         });
         QTest::keyRelease(form.get(), Qt::Key_L, Qt::ControlModifier);
-        EXPECT_FALSE(form->photoSetChooser->isVisible());
+        EXPECT_FALSE(form->Chooser().isVisible());
     };
     chooseSecondSet(true);
     ASSERT_EQ(fp.messages.shown.size(), 1);

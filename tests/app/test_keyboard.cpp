@@ -119,8 +119,8 @@ TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
     field->setFocus();
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        opened = QApplication::activeModalWidget() == form->settingsDialog;
-        form->settingsDialog->CancelClick();
+        opened = QApplication::activeModalWidget() == &form->Settings();
+        form->Settings().CancelClick();
     });
     QTest::keyPress(field, Qt::Key_U, Qt::ControlModifier);
     EXPECT_FALSE(opened);  // on the key's release, not its press
@@ -198,7 +198,7 @@ TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
 }
 
 TEST_F(KeyboardTest, SettingsArrowsSelectWithinThePaceAndAFailedWriteChangesNothing) {
-    SettingsDialog* dialog = form->settingsDialog;
+    SettingsDialog* dialog = &form->Settings();
     const auto pace = [&](int id) { return dialog->tempoItems->button(id); };
     const auto step = [&](Qt::Key key, int expected) {
         QTest::keyClick(QApplication::focusWidget(), key);
