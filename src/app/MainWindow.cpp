@@ -27,6 +27,7 @@
 #include "maps/MapsWindow.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
 #include "widgets/Accessibility.h"
@@ -73,7 +74,7 @@ private:
 MainWindow::MainWindow(AppContext& ctx)
     : QWidget(nullptr), ctx(ctx), shortcuts(ctx.platform.clock) {
     setObjectName("MainWindow");
-    setWindowTitle(QStringLiteral("Terravika świata"));
+    setWindowTitle(Theme::kProgramTitle);
     setWindowFlag(Qt::FramelessWindowHint);
     // The window takes the focus on a click, for its shortcuts, but is no
     // stop of the Tab key: Tab goes round the open module's controls only.
@@ -171,7 +172,7 @@ void MainWindow::FirstShow() {
     try {
         ReadConfig(ctx.config);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.error(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
     }
     results = new ResultsWiring(*this, ctx);
     PutLastStopsLast();
@@ -306,7 +307,7 @@ void MainWindow::OpenHelp() {
     try {
         if (!helpViewer) helpViewer = new HelpViewer(path, this);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.error(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         return;
     }
     const QRect area = geometry();

@@ -14,6 +14,7 @@
 #include "data/ResourceImages.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"
@@ -23,9 +24,7 @@
 
 namespace {
 
-const QColor kEditColour{0xC6, 0xE2, 0xFF};
 const QColor kCoverColour{128, 128, 128};
-const QString kError = QStringLiteral("Błąd");
 constexpr int kGaugeFull = 100;
 constexpr int kGaugeStep = 5;
 
@@ -49,7 +48,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, kEditColour);
+    pal.setColor(QPalette::Base, Theme::kAnswerField);
     edit->setPalette(pal);
     return edit;
 }
@@ -57,13 +56,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 }  // namespace
 
 CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {100, 150}), ctx(ctx) {
-    setObjectName("CountryWindow");
-    setFixedSize(411, 329);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x80, 0x00, 0x40));
-    setPalette(pal);
+    : ModuleWindow(parent, "CountryWindow", ModuleGeometry::Country), ctx(ctx) {
+    FillBackground(QColor(0x80, 0x00, 0x40));
     BuildControls();
 }
 
@@ -87,7 +81,7 @@ void CountryWindow::BuildControls() {
     pointsGauge->setGeometry(400, 6, 5, 258);
     pointsGauge->setKind(Gauge::Kind::Vertical);
     pointsGauge->setBorder(false);
-    pointsGauge->setColors(QColor(0x00, 0x00, 0x4A), Qt::white);
+    pointsGauge->setColors(Theme::kButtonFace, Qt::white);
     pointsGauge->setRange(0, kGaugeFull);
     pointsGauge->setAccessibleName(QStringLiteral("Punkty"));
 
@@ -201,7 +195,7 @@ bool CountryWindow::StartGame(int n) {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
         loading = false;
-        ctx.platform.messages.error(e.message(), kError);
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         game.locked = true;
         EnableChoice(true);
         return false;
@@ -222,7 +216,7 @@ bool CountryWindow::CanChoosePicture() {
     ctx.platform.messages.error(ctx.data.PhotoSetCount == 0
                                     ? QStringLiteral("Brak pliku z fotografiami")
                                     : QStringLiteral("Brak obrazków w zestawie"),
-                                kError);
+                                Theme::kErrorVerdict);
     return false;
 }
 

@@ -15,12 +15,12 @@
 #include "platform/Platform.h"
 #include "platform/PolishOrder.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "platform/Windows1250.h"
 
 namespace {
 
 const QString kReadProblem = QStringLiteral("Problem z odczytem");
-const QString kError = QStringLiteral("Błąd");
 // A list of thousands of pictures is far below this; a larger Spis.txt is
 // refused before it is read.
 constexpr qint64 kMaxListBytes = 1 << 20;
@@ -105,7 +105,7 @@ void DataAccess::InitDataAccess() {
     for (const QString& file : PhotoSetFiles) PhotoSetList.append(SetName(file));
     PhotoSetCount = int(PhotoSetList.size());
     if (PhotoSetCount == 0) {
-        platform.messages.error(QStringLiteral("Brak pliku z fotografiami"), kError);
+        platform.messages.error(QStringLiteral("Brak pliku z fotografiami"), Theme::kErrorVerdict);
         return;
     }
     if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetCount) {
@@ -114,7 +114,7 @@ void DataAccess::InitDataAccess() {
         try {
             WriteConfig(config);
         } catch (const TarvoError& e) {
-            platform.messages.error(e.message(), kError);
+            platform.messages.error(e.message(), Theme::kErrorVerdict);
         }
     }
     OpenPhotoSet();
@@ -138,7 +138,7 @@ bool DataAccess::OpenPhotoSet() {
         PictureCount = std::max(0, int(PictureList.size()) - 2);
         return true;
     } catch (const TarvoError&) {
-        platform.messages.error(kReadProblem, kError);
+        platform.messages.error(kReadProblem, Theme::kErrorVerdict);
         return false;
     }
 }
@@ -170,7 +170,7 @@ QByteArray DataAccess::LoadExplorerText(const QString& entry) {
     try {
         return ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry);
     } catch (const TarvoError&) {
-        platform.messages.error(kReadProblem, kError);
+        platform.messages.error(kReadProblem, Theme::kErrorVerdict);
         return {};
     }
 }

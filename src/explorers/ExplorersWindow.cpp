@@ -36,9 +36,7 @@ bool IsPressKey(QEvent* event) {
 }  // namespace
 
 ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {60, 110}), ctx(ctx) {
-    setObjectName("ExplorersWindow");
-    setFixedSize(489, 366);
+    : ModuleWindow(parent, "ExplorersWindow", ModuleGeometry::Explorers), ctx(ctx) {
     backgroundImage = new QLabel(this);
     backgroundImage->setObjectName("ImTlo");
     backgroundImage->setGeometry(0, 0, 489, 366);

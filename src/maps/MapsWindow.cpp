@@ -81,9 +81,9 @@ protected:
 }  // namespace
 
 MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {40, 90}), ctx(ctx), input(new InputOrigin(this)) {
-    setObjectName("MapsWindow");
-    setFixedSize(513, 415);
+    : ModuleWindow(parent, "MapsWindow", ModuleGeometry::Maps),
+      ctx(ctx),
+      input(new InputOrigin(this)) {
     BuildControls();
 }
 

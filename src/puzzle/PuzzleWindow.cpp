@@ -20,6 +20,7 @@
 #include "data/ResourceImages.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"
@@ -29,9 +30,7 @@
 namespace {
 
 const QPoint kPlaceInPanel{50, 110};
-const QColor kEditColour{0xC6, 0xE2, 0xFF};
 const QColor kFrameColour{0xFF, 0xFF, 0x00};
-const QString kError = QStringLiteral("Błąd");
 
 // The keyboard cursor's ring lies inside its cell, clear of the edge pixels
 // where the frame of a chosen piece is drawn, so that both show.
@@ -56,13 +55,8 @@ FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry, cons
 }  // namespace
 
 PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {50, 110}), ctx(ctx) {
-    setObjectName("PuzzleWindow");
-    setFixedSize(515, 407);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xBB, 0xCF, 0xAD));
-    setPalette(pal);
+    : ModuleWindow(parent, "PuzzleWindow", ModuleGeometry::Puzzle), ctx(ctx) {
+    FillBackground(QColor(0xBB, 0xCF, 0xAD));
     glyphOn = LoadGlyph("Z1");
     glyphOff = LoadGlyph("Z2");
     glyphBusy = LoadGlyph("Z3");
@@ -104,7 +98,7 @@ void PuzzleWindow::BuildControls() {
     pictureNumberField->setMaxLength(2);
     pictureNumberField->setAccessibleName(QStringLiteral("Numer obrazka"));
     QPalette edit = pictureNumberField->palette();
-    edit.setColor(QPalette::Base, kEditColour);
+    edit.setColor(QPalette::Base, Theme::kAnswerField);
     pictureNumberField->setPalette(edit);
     MakeNumberField(pictureNumberField);
 
@@ -189,7 +183,7 @@ bool PuzzleWindow::CanChoosePicture() {
     ctx.platform.messages.error(ctx.data.PhotoSetCount == 0
                                     ? QStringLiteral("Brak pliku z fotografiami")
                                     : QStringLiteral("Brak obrazków w zestawie"),
-                                kError);
+                                Theme::kErrorVerdict);
     AbandonStart();
     return false;
 }
@@ -203,7 +197,7 @@ bool PuzzleWindow::LoadPicture(int n) {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
         loading = false;
-        ctx.platform.messages.error(e.message(), kError);
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         AbandonStart();
         return false;
     }
