@@ -43,8 +43,8 @@ TEST(QtMessages, TitleIsExactAndTheBoxHoldsTheWholeMessage) {
 
     // A box with its own title and text shows them as they are, a text of
     // one word included.
-    for (const QString text : {QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie."),
-                               QStringLiteral("Gotowe")}) {
+    for (const QString& text : {QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie."),
+                                QStringLiteral("Gotowe")}) {
         const Seen module = ShowBox([&](QtMessages& m) { m.info(QStringLiteral("Mapy"), text); });
         EXPECT_EQ(module.title, QStringLiteral("Mapy"));
         EXPECT_EQ(module.text, text);
