@@ -210,10 +210,11 @@ TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
 
 TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
     Start();
-    Open<MapsWindow>()->continentList->addItems({"a", "b"});
-    Open<MapsWindow>()->continentList->setCurrentIndex(1);
+    auto* maps = static_cast<MapsWindow*>(form->WindowOf(Module::Maps));
+    maps->continentList->addItems({"a", "b"});
+    maps->continentList->setCurrentIndex(1);
     form->LaunchEntry(7);
-    EXPECT_EQ(Open<MapsWindow>()->continentList->currentIndex(), 0);
+    EXPECT_EQ(maps->continentList->currentIndex(), 0);
     form->LaunchEntry(9);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
     EXPECT_EQ(form->activeModule, Module::Maps);
