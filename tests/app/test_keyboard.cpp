@@ -156,6 +156,21 @@ TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
     EXPECT_EQ(QApplication::focusWidget(), form->minimizeButton) << FocusName();
 }
 
+// A module window made at its first open puts its controls before the
+// results link, minimise and close, as the windows made at start-up did.
+TEST_F(KeyboardTest, AModuleMadeLateTabsBeforeTheResultsLinkAndTheWindowButtons) {
+    form->LaunchEntry(int(Module::Puzzle));
+    QWidget* puzzle = form->WindowOf(Module::Puzzle);
+    Hotspot(1)->setFocus(Qt::TabFocusReason);
+    const char* stops[] = {"LClose", "LMinimize", "BMojeWyniki"};
+    for (const char* stop : stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), stop) << FocusName();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_TRUE(puzzle->isAncestorOf(QApplication::focusWidget())) << FocusName();
+}
+
 // Each control of each module that can hold the focus, in sight and enabled.
 QList<QWidget*> FocusableControls(QWidget* module) {
     QList<QWidget*> controls;
