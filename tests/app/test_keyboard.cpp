@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/AboutWindow.h"
 #include "app/MainMenu.h"
@@ -21,6 +22,7 @@
 #include "country/CountryWindow.h"
 #include "data/DataAccess.h"
 #include "explorers/ExplorersWindow.h"
+#include "maps/KeyboardFocus.h"
 #include "maps/MapsWindow.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
@@ -154,6 +156,17 @@ TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
     EXPECT_EQ(QApplication::focusWidget(), form->closeButton) << FocusName();
     QTest::keyClick(form->closeButton, Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), form->minimizeButton) << FocusName();
+}
+
+// The maps window, made by the Enter that opens it, still knows the latest
+// input was a key: the focused control shows its ring at once.
+TEST_F(KeyboardTest, MapsMadeByAKeyShowTheFocusRingAtOnce) {
+    Hotspot(int(Module::Maps))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Hotspot(int(Module::Maps)), Qt::Key_Return);
+    ASSERT_EQ(form->activeModule, Module::Maps);
+    const auto rings = Open<MapsWindow>()->findChildren<KeyFocusRing*>();
+    EXPECT_TRUE(std::ranges::any_of(rings, [](const QWidget* ring) { return ring->isVisible(); }))
+        << FocusName();
 }
 
 // A module window made at its first open puts its controls before the
