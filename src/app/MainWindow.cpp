@@ -176,7 +176,6 @@ void MainWindow::FirstShow() {
     }
     results = new ResultsWiring(*this, ctx);
     PutLastStopsLast();
-    ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
     ctx.data.InitDataAccess();
 }
 
@@ -380,7 +379,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 void MainWindow::RunShortcut(ShortcutKeys::Action action) {
     switch (action) {
         case ShortcutKeys::Action::Chooser:
-            if (ctx.data.PhotoSetCount > 1) Chooser().Choose();
+            if (ctx.data.PhotoSetCount() > 1) Chooser().Choose();
             break;
         case ShortcutKeys::Action::Settings:
             Settings().exec();

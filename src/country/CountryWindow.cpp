@@ -154,7 +154,7 @@ void CountryWindow::Opening(Module) {
 
 void CountryWindow::FormShow() {
     if (!CanChoosePicture()) return;
-    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
+    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount()))) return;
     pictureNumberField->setText(QString::number(pictureNumber));
     EnableChoice(true);
     PromptForName();
@@ -162,7 +162,7 @@ void CountryWindow::FormShow() {
 
 void CountryWindow::NextClick() {
     if (loading || !CanChoosePicture()) return;
-    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
+    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount()))) return;
     pictureNumberField->setText(QString::number(pictureNumber));
     EnableChoice(false);
     PromptForName();
@@ -170,8 +170,8 @@ void CountryWindow::NextClick() {
 
 void CountryWindow::EnterNumberClick() {
     if (loading || !CanChoosePicture()) return;
-    const TypedPicture typed =
-        TypedPictureNumber(pictureNumberField->text(), ctx.platform.random, ctx.data.PictureCount);
+    const TypedPicture typed = TypedPictureNumber(pictureNumberField->text(), ctx.platform.random,
+                                                  ctx.data.PictureCount());
     if (typed.showNumber) pictureNumberField->setText(QString::number(typed.number));
     if (!StartGame(typed.number)) return;
     nameField->selectAll();
@@ -187,7 +187,7 @@ bool CountryWindow::StartGame(int n) {
     pictureNumber = n;
     Cover();
     verdictLabel->clear();
-    game.answer = SplitPictureLine(ctx.data.PictureList, n).name;
+    game.answer = SplitPictureLine(ctx.data.PictureList(), n).name;
     // Loading lets pending input be handled; clicks meanwhile must neither
     // start another game nor count against this one.
     loading = true;
@@ -208,12 +208,12 @@ bool CountryWindow::StartGame(int n) {
 
 // Without pictures the module stays idle: covered, locked, buttons enabled.
 bool CountryWindow::CanChoosePicture() {
-    if (ctx.data.PictureCount > 0) return true;
+    if (ctx.data.PictureCount() > 0) return true;
     Cover();
     verdictLabel->clear();
     game.locked = true;
     EnableChoice(true);
-    ctx.platform.messages.error(ctx.data.PhotoSetCount == 0
+    ctx.platform.messages.error(ctx.data.PhotoSetCount() == 0
                                     ? QStringLiteral("Brak pliku z fotografiami")
                                     : QStringLiteral("Brak obrazków w zestawie"),
                                 Theme::kErrorVerdict);
@@ -244,13 +244,13 @@ void CountryWindow::Cover() {
 
 void CountryWindow::DrawTile(int tile) {
     QPainter(&pictureView->image)
-        .drawImage(CountryGame::TileDrawPos(tile), ctx.data.PictureBitmap,
+        .drawImage(CountryGame::TileDrawPos(tile), ctx.data.PictureBitmap(),
                    CountryGame::TileRect(tile));
     pictureView->update();
 }
 
 void CountryWindow::DrawWholePicture() {
-    QPainter(&pictureView->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap);
+    QPainter(&pictureView->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap());
     pictureView->update();
 }
 

@@ -162,7 +162,7 @@ void PuzzleWindow::FormShow() {
 
 void PuzzleWindow::NextClick() {
     if (loading || !CanChoosePicture()) return;
-    pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount);
+    pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount());
     if (!LoadPicture(pictureNumber)) return;
     pictureNumberField->setText(QString::number(pictureNumber));
     BeginGame();
@@ -170,8 +170,8 @@ void PuzzleWindow::NextClick() {
 
 void PuzzleWindow::EnterNumberClick() {
     if (loading || !CanChoosePicture()) return;
-    const TypedPicture typed =
-        TypedPictureNumber(pictureNumberField->text(), ctx.platform.random, ctx.data.PictureCount);
+    const TypedPicture typed = TypedPictureNumber(pictureNumberField->text(), ctx.platform.random,
+                                                  ctx.data.PictureCount());
     pictureNumber = typed.number;
     if (typed.showNumber) pictureNumberField->setText(QString::number(pictureNumber));
     if (!LoadPicture(pictureNumber)) return;
@@ -179,8 +179,8 @@ void PuzzleWindow::EnterNumberClick() {
 }
 
 bool PuzzleWindow::CanChoosePicture() {
-    if (ctx.data.PictureCount > 0) return true;
-    ctx.platform.messages.error(ctx.data.PhotoSetCount == 0
+    if (ctx.data.PictureCount() > 0) return true;
+    ctx.platform.messages.error(ctx.data.PhotoSetCount() == 0
                                     ? QStringLiteral("Brak pliku z fotografiami")
                                     : QStringLiteral("Brak obrazków w zestawie"),
                                 Theme::kErrorVerdict);
@@ -189,7 +189,7 @@ bool PuzzleWindow::CanChoosePicture() {
 }
 
 bool PuzzleWindow::LoadPicture(int n) {
-    const PictureLine line = SplitPictureLine(ctx.data.PictureList, n);
+    const PictureLine line = SplitPictureLine(ctx.data.PictureList(), n);
     // Loading lets pending input be handled; clicks meanwhile must not start
     // another game under this one.
     loading = true;
@@ -240,7 +240,7 @@ void PuzzleWindow::BeginGame() {
 }
 
 void PuzzleWindow::ShowPicture() {
-    preview->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, preview));
+    preview->setPixmap(ScreenPixmap(ctx.data.PictureBitmap(), preview));
     preview->show();
 }
 
@@ -251,7 +251,7 @@ void PuzzleWindow::DrawBoard() {
 
 void PuzzleWindow::DrawCell(int cell) {
     QPainter p(&boardView->image);
-    p.drawImage(PuzzleBoard::CellRect(cell).topLeft(), ctx.data.PictureBitmap,
+    p.drawImage(PuzzleBoard::CellRect(cell).topLeft(), ctx.data.PictureBitmap(),
                 PuzzleBoard::PieceRect(board.PieceIn(cell)));
 }
 
@@ -292,7 +292,7 @@ void PuzzleWindow::Win() {
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
     board.locked = true;
     emit ExerciseFinished(
-        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList(), pictureNumber).name,
                                board.timeLimit - board.timeLeft, board.swaps, true));
 }
 
@@ -309,13 +309,13 @@ void PuzzleWindow::Lose() {
     nameLabel->setText(QStringLiteral("NIESTETY"));
     Announce(nameLabel);
     QPainter(&boardView->image)
-        .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap);
+        .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap());
     boardView->update();
     SetClockGlyph(glyphOn, true);
     EnableChoice(true);
     board.locked = true;
     emit ExerciseFinished(
-        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList(), pictureNumber).name,
                                board.timeLimit, board.swaps, false));
 }
 

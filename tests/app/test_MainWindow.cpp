@@ -85,8 +85,8 @@ TEST_F(MainWindowTest, StartThatCannotWriteSettingsSaysWhyAndStillFindsTheSets) 
     }
     EXPECT_EQ(fp.messages.shown, QStringList{"Nie można zapisać pliku " + dir.file("Tarvo.ini") +
                                              ": brak miejsca na dysku|Błąd"});
-    EXPECT_EQ(data.PhotoSetCount, 2);
-    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(data.PhotoSetCount(), 2);
+    EXPECT_EQ(data.PictureCount(), 1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"Data"});
 }
@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
 TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     dir.write("Data/a.dat", MakePhotoSet("S\r\nA*a\r\nB*b\r\n", 1));
     Start();
-    ASSERT_EQ(data.PhotoSetCount, 1);
+    ASSERT_EQ(data.PhotoSetCount(), 1);
     form->activateWindow();
     form->setFocus();
     // With one set Ctrl+L does nothing: no modal dialog appears.
@@ -353,12 +353,12 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
     ASSERT_EQ(fp.messages.shown.size(), 1);
     EXPECT_TRUE(fp.messages.shown[0].endsWith(": brak miejsca na dysku|Błąd"));
     EXPECT_EQ(config.PhotoSetIndex, 0);
-    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(data.PictureCount(), 1);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=0\r\n"));
 
     chooseSecondSet(false);
     EXPECT_EQ(config.PhotoSetIndex, 1);
-    EXPECT_EQ(data.PictureCount, 2);
+    EXPECT_EQ(data.PictureCount(), 2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));
 }
 
