@@ -8,11 +8,12 @@ reads /proc/PID/smaps and prints the resident kibibytes of every mapped file
 (and of anonymous memory) side by side, largest difference first.
 Usage: bench/breakdown.py BUILD_DIR [SECONDS_TO_WAIT]
 """
-import collections, os, shutil, subprocess, sys, tempfile, time
+import collections, os, subprocess, time
 
-build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
-wait = float(sys.argv[2]) if len(sys.argv) > 2 else 3.0
-root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from startup_common import argument, bare_window, program, xvfb_with_content
+
+build = os.path.abspath(argument(1, "build"))
+wait = float(argument(2, "3.0"))
 
 def resident_by_mapping(pid):
     sizes, name = collections.Counter(), None
@@ -35,24 +36,14 @@ def measure(cmd, cwd, env):
     return sizes
 
 def main():
-    display = ":98"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24"],
-                            stderr=subprocess.DEVNULL)
-    time.sleep(1.5)
-    work = tempfile.mkdtemp()
-    try:
-        shutil.copytree(os.path.join(root, "content"), work, dirs_exist_ok=True)
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-        program = measure([os.path.join(build, "src", "terravika")], work, env)
-        bare = measure([os.path.join(build, "bench", "bare_window"), "--stay"], work, env)
-        names = sorted(set(program) | set(bare), key=lambda n: bare[n] - program[n])
+    with xvfb_with_content(":98") as (work, env):
+        started = measure([program(build)], work, env)
+        bare = measure([bare_window(build), "--stay"], work, env)
+        names = sorted(set(started) | set(bare), key=lambda n: bare[n] - started[n])
         print(f"{'mapping':40} {'program':>10} {'bare':>10}  (resident KiB)")
         for name in names:
-            if program[name] or bare[name]:
-                print(f"{name[:40]:40} {program[name]:10} {bare[name]:10}")
-        print(f"{'total':40} {sum(program.values()):10} {sum(bare.values()):10}")
-    finally:
-        xvfb.terminate()
-        shutil.rmtree(work)
+            if started[name] or bare[name]:
+                print(f"{name[:40]:40} {started[name]:10} {bare[name]:10}")
+        print(f"{'total':40} {sum(started.values()):10} {sum(bare.values()):10}")
 
 main()

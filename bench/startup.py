@@ -8,11 +8,12 @@ Runs both under one Xvfb (1024 x 768), each until its window is on the screen
 prints the medians and their ratio; then the peak resident memory of as many
 runs of each, alternating, and its medians. Usage: bench/startup.py BUILD_DIR [RUNS]
 """
-import os, shutil, statistics, subprocess, sys, tempfile, time
+import os, statistics, subprocess, time
 
-build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
-runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
-root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from startup_common import argument, bare_window, program, xvfb_with_content
+
+build = os.path.abspath(argument(1, "build"))
+runs = int(argument(2, "9"))
 
 def timed(cmd, cwd, env):
     start = time.perf_counter()
@@ -26,25 +27,18 @@ def peak_kib(cmd, cwd, env):
     return int(out.strip().splitlines()[-1])
 
 def main():
-    display = ":97"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24"],
-                            stderr=subprocess.DEVNULL)
-    time.sleep(1.5)
-    work = tempfile.mkdtemp()
-    try:
-        shutil.copytree(os.path.join(root, "content"), work, dirs_exist_ok=True)
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-        program = [os.path.join(build, "src", "terravika"), "--quit-when-shown"]
-        bare = [os.path.join(build, "bench", "bare_window")]
-        timed(program, work, env), timed(bare, work, env)  # warm the caches
+    with xvfb_with_content(":97") as (work, env):
+        started = [program(build), "--quit-when-shown"]
+        bare = [bare_window(build)]
+        timed(started, work, env), timed(bare, work, env)  # warm the caches
         times = {"program": [], "bare": []}
         for _ in range(runs):
-            times["program"].append(timed(program, work, env))
+            times["program"].append(timed(started, work, env))
             times["bare"].append(timed(bare, work, env))
         p, b = statistics.median(times["program"]), statistics.median(times["bare"])
         peaks = {"program": [], "bare": []}
         for _ in range(runs):
-            peaks["program"].append(peak_kib(program, work, env))
+            peaks["program"].append(peak_kib(started, work, env))
             peaks["bare"].append(peak_kib(bare, work, env))
         mp, mb = statistics.median(peaks["program"]), statistics.median(peaks["bare"])
         print(f"runs: {runs} each, alternating")
@@ -53,8 +47,5 @@ def main():
         print(f"ratio: {p / b:.2f}")
         print(f"peak resident memory, medians: program {mp / 1024:.1f} MiB, bare {mb / 1024:.1f} MiB, "
               f"ratio {mp / mb:.2f}")
-    finally:
-        xvfb.terminate()
-        shutil.rmtree(work)
 
 main()

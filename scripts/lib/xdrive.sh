@@ -31,12 +31,16 @@ xd_layout() {
 # xd_dev X Y...: screen pixels of logical coordinates (rounded).
 xd_dev() { awk -v f="$XD_F" 'BEGIN { for (i = 1; i < ARGC; i++) printf "%s%d", (i > 1 ? " " : ""), ARGV[i] * f + 0.5; print "" }' "$@"; }
 
-# Module windows: offset from the panel and size, in logical pixels.
-declare -A XD_WIN=(
-  [QUIZ]="120 110 403 307" [PUZZLE]="50 110 515 407" [COUNTRY]="100 150 411 329"
-  [COORDS]="130 180 386 261" [EXPLORERS]="60 110 489 366" [MAPS]="40 90 513 415"
-  [ABOUT]="160 140 316 290"
-)
+# Module windows: offset from the panel and size, in logical pixels, from the
+# file the program is built with.
+declare -A XD_WIN=()
+xd_read_windows() {
+  local name x y w h
+  while read -r name x y w h; do
+    [[ -z "$name" || "$name" == \#* ]] || XD_WIN[$name]="$x $y $w $h"
+  done <"$(dirname "${BASH_SOURCE[0]}")/../../src/core/ModuleGeometry.txt"
+}
+xd_read_windows
 # Hot spots: "WINDOW X Y", a point inside a module window (logical pixels from
 # its corner), or inside the panel PTlo for PANEL. Points are the centres of the
 # controls unless said otherwise.

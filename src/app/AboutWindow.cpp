@@ -34,9 +34,7 @@ void SetText(QLabel* label, const QString& text) {
 }  // namespace
 
 AboutWindow::AboutWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {160, 140}), ctx(ctx) {
-    setObjectName("AboutWindow");
-    setFixedSize(316, 290);
+    : ModuleWindow(parent, "AboutWindow", ModuleGeometry::About), ctx(ctx) {
     backgroundImage = new QLabel(this);
     backgroundImage->setObjectName("Image1");
     backgroundImage->setGeometry(0, 0, 316, 290);

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QScreen>
+#include <algorithm>
+#include <vector>
 
 #include "app/AboutWindow.h"
 #include "app/MainMenu.h"
@@ -25,10 +27,12 @@
 #include "maps/MapsWindow.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
+#include "widgets/FocusVisible.h"
 
 namespace {
 
@@ -70,7 +74,7 @@ private:
 MainWindow::MainWindow(AppContext& ctx)
     : QWidget(nullptr), ctx(ctx), shortcuts(ctx.platform.clock) {
     setObjectName("MainWindow");
-    setWindowTitle(QStringLiteral("Terravika świata"));
+    setWindowTitle(Theme::kProgramTitle);
     setWindowFlag(Qt::FramelessWindowHint);
     // The window takes the focus on a click, for its shortcuts, but is no
     // stop of the Tab key: Tab goes round the open module's controls only.
@@ -102,18 +106,6 @@ MainWindow::MainWindow(AppContext& ctx)
 
     BuildMenuColumn();
 
-    // The nine other windows, created once in this order and never destroyed.
-    auto* quiz = new QuizWindow(ctx, panel);
-    windows[int(Module::KnowledgeQuiz)] = quiz;
-    windows[int(Module::CapitalsQuiz)] = quiz;
-    windows[int(Module::Puzzle)] = new PuzzleWindow(ctx, panel);
-    windows[int(Module::Country)] = new CountryWindow(ctx, panel);
-    windows[int(Module::Coordinates)] = new CoordinatesWindow(ctx, panel);
-    windows[int(Module::Explorers)] = new ExplorersWindow(ctx, panel);
-    windows[int(Module::Maps)] = new MapsWindow(ctx, panel);
-    windows[int(Module::About)] = new AboutWindow(ctx, panel);
-    photoSetChooser = new PhotoSetChooser(ctx, this);
-    settingsDialog = new SettingsDialog(ctx, this);
     // The program's keys work wherever the focus is inside this window. They
     // come through a filter of their own, so that no event reaches this
     // window's widget filter twice.
@@ -180,24 +172,39 @@ void MainWindow::FirstShow() {
     try {
         ReadConfig(ctx.config);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
     }
     results = new ResultsWiring(*this, ctx);
-    PutWindowButtonsLast();
-    ctx.data.PictureBitmap = QImage(384, 256, QImage::Format_RGB888);
+    PutLastStopsLast();
     ctx.data.InitDataAccess();
-    photoSetChooser->Fill(ctx.data.PhotoSetTitles());
 }
 
-// Minimise and close are the last stops of the Tab key, after every control
-// made before them, the results link included: no Tab and Enter from
-// start-up ends the program.
-void MainWindow::PutWindowButtonsLast() {
+PhotoSetChooser& MainWindow::Chooser() {
+    if (!photoSetChooser) {
+        photoSetChooser = new PhotoSetChooser(ctx, this);
+        photoSetChooser->Fill(ctx.data.PhotoSetTitles());
+    }
+    return *photoSetChooser;
+}
+
+SettingsDialog& MainWindow::Settings() {
+    if (!settingsDialog) settingsDialog = new SettingsDialog(ctx, this);
+    return *settingsDialog;
+}
+
+// The results link, minimise and close are the last stops of the Tab key,
+// after every control made before them, a module window made later included:
+// no Tab and Enter from start-up ends the program.
+void MainWindow::PutLastStopsLast() {
+    std::vector<QWidget*> stops{minimizeButton, closeButton};
+    if (results) stops.insert(stops.begin(), results->EntryPoint());
     QWidget* last = previousInFocusChain();
-    while (last == minimizeButton || last == closeButton || last->focusPolicy() == Qt::NoFocus)
+    while (std::ranges::find(stops, last) != stops.end() || last->focusPolicy() == Qt::NoFocus)
         last = last->previousInFocusChain();
-    setTabOrder(last, minimizeButton);
-    setTabOrder(minimizeButton, closeButton);
+    for (QWidget* stop : stops) {
+        setTabOrder(last, stop);
+        last = stop;
+    }
 }
 
 void MainWindow::PositionWindows(const QRect& workArea) {
@@ -206,8 +213,50 @@ void MainWindow::PositionWindows(const QRect& workArea) {
     panel->move(MainMenu::PanelPosition(workArea.size()));
 }
 
-ModuleWindow* MainWindow::WindowOf(Module module) const {
-    return windows[int(module)];
+ModuleWindow* MainWindow::WindowOf(Module module) {
+    ModuleWindow*& window = windows[int(module)];
+    if (window || module == Module::None || module == Module::Help) return window;
+    window = MakeWindow(module);
+    if (module == Module::KnowledgeQuiz || module == Module::CapitalsQuiz)
+        windows[int(Module::KnowledgeQuiz)] = windows[int(Module::CapitalsQuiz)] = window;
+    if (results) results->ModuleMade(module, *window);
+    PutLastStopsLast();
+    PassOnKeyboardInput();
+    return window;
+}
+
+ModuleWindow* MainWindow::MakeWindow(Module module) {
+    switch (module) {
+        case Module::KnowledgeQuiz:
+        case Module::CapitalsQuiz:
+            return new QuizWindow(ctx, panel);
+        case Module::Puzzle:
+            return new PuzzleWindow(ctx, panel);
+        case Module::Country:
+            return new CountryWindow(ctx, panel);
+        case Module::Coordinates:
+            return new CoordinatesWindow(ctx, panel);
+        case Module::Explorers:
+            return new ExplorersWindow(ctx, panel);
+        case Module::Maps:
+            return new MapsWindow(ctx, panel);
+        case Module::About:
+            return new AboutWindow(ctx, panel);
+        case Module::None:
+        case Module::Help:
+            break;
+    }
+    return nullptr;
+}
+
+// A window made at a launch from the keyboard missed the key that launched
+// it: its watchers of the latest input (which show focus rings to keyboard
+// users only) hear of it again, through the application's event filters.
+void MainWindow::PassOnKeyboardInput() {
+    if (!FocusVisible::shown()) return;
+    QObject listener;
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier);
+    QCoreApplication::sendEvent(&listener, &key);
 }
 
 QColor MainWindow::LabelColour(int entry) const {
@@ -257,7 +306,7 @@ void MainWindow::OpenHelp() {
     try {
         if (!helpViewer) helpViewer = new HelpViewer(path, this);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         return;
     }
     const QRect area = geometry();
@@ -330,10 +379,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 void MainWindow::RunShortcut(ShortcutKeys::Action action) {
     switch (action) {
         case ShortcutKeys::Action::Chooser:
-            if (ctx.data.PhotoSetCount > 1) photoSetChooser->Choose();
+            if (ctx.data.PhotoSetCount() > 1) Chooser().Choose();
             break;
         case ShortcutKeys::Action::Settings:
-            settingsDialog->exec();
+            Settings().exec();
             break;
         case ShortcutKeys::Action::Results:
             results->OpenMyResults();
@@ -350,7 +399,7 @@ void MainWindow::RunShortcut(ShortcutKeys::Action action) {
 // on the module's menu entry, or where the module says; a key passed on to
 // a parent after the focused control refused it is not taken again.
 bool MainWindow::ModuleHasKeys(QWidget* target) const {
-    const ModuleWindow* open = WindowOf(activeModule);
+    const ModuleWindow* open = windows[int(activeModule)];
     if (!open) return false;
     QWidget* focus = QApplication::focusWidget();
     if (focus && target != focus) return false;

@@ -4,8 +4,8 @@
 #pragma once
 // The main window: a frameless window over the desktop's work area with the
 // 800 x 580 panel in its centre, the menu column, the module headers and
-// the module windows as children of the panel. It knows the modules only through
-// their common interface.
+// the module windows as children of the panel, each made at its first open. It
+// knows the modules only through their common interface.
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -36,11 +36,15 @@ public:
     // Menu actions by entry number 1..9, as a click on the entry's hotspot.
     void LaunchEntry(int n);
     void HoverEntry(int n);  // 0: the column outside the hotspots
-    // The window of a module; the two quizzes share one.
-    ModuleWindow* WindowOf(Module module) const;
+    // The window of a module, made at the first call (the module's first
+    // open); the two quizzes share one. Null for None and Help.
+    ModuleWindow* WindowOf(Module module);
     // A key event on its way to `target`: the program's shortcuts and the
     // open module's keys. True when acted on.
     bool ProgramKey(QWidget* target, QKeyEvent* event);
+    // The dialogs, made at their first use.
+    PhotoSetChooser& Chooser();
+    SettingsDialog& Settings();
 
     Module activeModule = Module::None;
     QPoint windowCentre;
@@ -55,8 +59,6 @@ public:
     MenuHotspot* minimizeButton;
     MenuHotspot* closeButton;
 
-    PhotoSetChooser* photoSetChooser;
-    SettingsDialog* settingsDialog;
     ResultsWiring* results = nullptr;  // made once the base folder is known
     QPointer<HelpViewer> helpViewer;   // made at the first "Pomoc" without a desktop viewer
 
@@ -70,7 +72,9 @@ protected:
 private:
     void FirstShow();
     void BuildMenuColumn();
-    void PutWindowButtonsLast();
+    void PutLastStopsLast();
+    ModuleWindow* MakeWindow(Module module);
+    void PassOnKeyboardInput();
     void Launch(Module module);
     void Switch(Module module);
     void CloseActiveModule();
@@ -87,6 +91,8 @@ private:
     ShortcutKeys shortcuts;
     std::array<MenuHotspot*, 10> hotspots{};
     std::array<QLabel*, 10> texts{};
-    std::array<ModuleWindow*, 10> windows{};  // by Module
+    std::array<ModuleWindow*, 10> windows{};  // by Module; null until first opened
+    PhotoSetChooser* photoSetChooser = nullptr;
+    SettingsDialog* settingsDialog = nullptr;
     QLabel* columnArea;
 };

@@ -12,6 +12,7 @@
 #include "data/DataAccess.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "widgets/Accessibility.h"
 #include "widgets/CentreOnScreen.h"
 
@@ -25,7 +26,7 @@ PhotoSetChooser::PhotoSetChooser(AppContext& ctx, QWidget* parent)
     panel->setGeometry(0, 0, kWidth, kHeight);
     panel->setAutoFillBackground(true);
     QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::Window, Theme::kDialogPanel);
     pal.setColor(QPalette::WindowText, Qt::white);
     panel->setPalette(pal);
     panel->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -79,7 +80,7 @@ void PhotoSetChooser::SetPicked(int index) {
     try {
         ctx.data.ChangePhotoSet(index);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
     }
 }
 

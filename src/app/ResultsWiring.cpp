@@ -17,24 +17,36 @@ ResultsWiring::ResultsWiring(MainWindow& main, AppContext& ctx)
       ctx(ctx),
       recorder(ctx.config.BaseFolder + QStringLiteral("/Wyniki.sqlite"), CurrentLogin(),
                SystemClassFolder()),
-      myResults(new MyResultsWindow(recorder, &main)) {
-    for (Module module : {Module::KnowledgeQuiz, Module::Puzzle, Module::Country,
-                          Module::Coordinates, Module::Maps})
-        connect(main.WindowOf(module), &ModuleWindow::ExerciseFinished, &recorder,
-                &ResultRecorder::Record);
-    // Room left free: under the quiz's answer rows, under the puzzle board,
-    // between the map's message bar and the map.
-    auto* quizNote = new ComparisonNote(main.WindowOf(Module::KnowledgeQuiz), {40, 287, 280, 15});
-    notes[Exercise::KnowledgeQuiz] = notes[Exercise::CapitalsQuiz] = quizNote;
-    notes[Exercise::Puzzle] = new ComparisonNote(main.WindowOf(Module::Puzzle), {12, 384, 400, 15});
-    notes[Exercise::MapTest] = new ComparisonNote(main.WindowOf(Module::Maps), {12, 43, 350, 15});
-    AddEntryPoint(main.panel);
+      main(main),
+      entryPoint(AddEntryPoint(main.panel)) {
     connect(&recorder, &ResultRecorder::Recorded, this, &ResultsWiring::ShowComparison);
     connect(&recorder, &ResultRecorder::Failed, this, &ResultsWiring::ShowFailure);
 }
 
+void ResultsWiring::ModuleMade(Module module, ModuleWindow& window) {
+    if (module == Module::Explorers || module == Module::About) return;  // nothing to record
+    connect(&window, &ModuleWindow::ExerciseFinished, &recorder, &ResultRecorder::Record);
+    // Room left free: under the quiz's answer rows, under the puzzle board,
+    // between the map's message bar and the map.
+    switch (module) {
+        case Module::KnowledgeQuiz:
+        case Module::CapitalsQuiz:
+            notes[Exercise::KnowledgeQuiz] = notes[Exercise::CapitalsQuiz] =
+                new ComparisonNote(&window, {40, 287, 280, 15});
+            break;
+        case Module::Puzzle:
+            notes[Exercise::Puzzle] = new ComparisonNote(&window, {12, 384, 400, 15});
+            break;
+        case Module::Maps:
+            notes[Exercise::MapTest] = new ComparisonNote(&window, {12, 43, 350, 15});
+            break;
+        default:
+            break;
+    }
+}
+
 // A quiet link in the title strip, left of the window buttons, clear of the menu.
-void ResultsWiring::AddEntryPoint(QWidget* panel) {
+QWidget* ResultsWiring::AddEntryPoint(QWidget* panel) {
     auto* link = new QPushButton(QStringLiteral("Moje wyniki"), panel);
     link->setObjectName("BMojeWyniki");
     link->setGeometry(610, 14, 100, 18);
@@ -48,9 +60,11 @@ void ResultsWiring::AddEntryPoint(QWidget* panel) {
         "QPushButton:focus { border: 1px dotted white; }");
     connect(link, &QAbstractButton::clicked, this, &ResultsWiring::OpenMyResults);
     link->show();  // the panel is already on screen
+    return link;
 }
 
 void ResultsWiring::OpenMyResults() {
+    if (!myResults) myResults = new MyResultsWindow(recorder, &main);
     myResults->Open();
 }
 
@@ -61,8 +75,8 @@ void ResultsWiring::ShowComparison(const ExerciseResult& result, const QString& 
 }
 
 void ResultsWiring::ShowFailure(const QString& note) {
-    if (myResults->isVisible()) myResults->ShowNote(note);
+    if (myResults && myResults->isVisible()) myResults->ShowNote(note);
     if (failuresShown.contains(note)) return;
     failuresShown.insert(note);
-    ctx.platform.messages.show(note, QStringLiteral("Wyniki"));
+    ctx.platform.messages.error(note, QStringLiteral("Wyniki"));
 }

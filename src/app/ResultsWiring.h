@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/ExerciseResult.h"
+#include "core/ModuleWindow.h"
 #include "results/ResultRecorder.h"
 
 class MainWindow;
@@ -21,17 +22,23 @@ class ResultsWiring : public QObject {
 public:
     // After the settings are read: the database lies in the base folder.
     ResultsWiring(MainWindow& main, AppContext& ctx);
+    // A module window was made, at its first open: its results are recorded
+    // and compared from now on.
+    void ModuleMade(Module module, ModuleWindow& window);
     void OpenMyResults();
+    QWidget* EntryPoint() const { return entryPoint; }
     ResultRecorder& Recorder() { return recorder; }
 
 private:
-    void AddEntryPoint(QWidget* panel);
+    QWidget* AddEntryPoint(QWidget* panel);
     void ShowComparison(const ExerciseResult& result, const QString& comparison);
     void ShowFailure(const QString& note);
 
     AppContext& ctx;
     ResultRecorder recorder;
-    MyResultsWindow* myResults;
+    QWidget& main;
+    MyResultsWindow* myResults = nullptr;  // made when first opened
+    QWidget* entryPoint;
     std::map<Exercise, ComparisonNote*> notes;
     QSet<QString> failuresShown;  // each note once a run
 };

@@ -10,6 +10,7 @@
 #include "core/Config.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "widgets/CentreOnScreen.h"
 
 namespace {
@@ -35,7 +36,7 @@ SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
     panel->setGeometry(0, 0, 226, 182);
     panel->setAutoFillBackground(true);
     QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::Window, Theme::kDialogPanel);
     pal.setColor(QPalette::WindowText, Qt::white);
     pal.setColor(QPalette::ButtonText, Qt::white);
     panel->setPalette(pal);
@@ -75,7 +76,7 @@ SettingsDialog::SettingsDialog(AppContext& ctx, QWidget* parent)
     lockChoice->setGeometry(8, 12, 185, 17);
     SetChoiceColours(lockChoice);
 
-    const QColor face(0x14, 0x44, 0x61);
+    const QColor face = Theme::kDialogButton;
     applyButton = new FaceButton(panel);
     applyButton->setObjectName("BWprowadz");
     applyButton->setText("Wprowadź");
@@ -141,7 +142,7 @@ void SettingsDialog::ApplyClick() {
     try {
         WriteConfig(chosen);
     } catch (const TarvoError& e) {
-        ctx.platform.messages.show(e.message(), QStringLiteral("Błąd"));
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         return;
     }
     ctx.config = chosen;

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Terravika świata: reads the command line, sets the scale, starts the
-// application, creates the main window (which creates the module windows)
-// and runs the message loop.
+// application, creates the main window (which makes each module window at
+// its first open) and runs the message loop.
 //
 // --quit-when-shown ends the program as soon as the main window is on the
 // screen; the start-up benchmark times that.

@@ -38,9 +38,7 @@ void SetParallelLabel(QLabel* label, int value) {
 }  // namespace
 
 CoordinatesWindow::CoordinatesWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {130, 180}), ctx(ctx) {
-    setObjectName("CoordinatesWindow");
-    setFixedSize(386, 261);
+    : ModuleWindow(parent, "CoordinatesWindow", ModuleGeometry::Coords), ctx(ctx) {
     background = new QLabel(this);
     background->setObjectName("Image1");
     background->setGeometry(0, 0, 386, 261);

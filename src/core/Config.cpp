@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -45,16 +45,21 @@ int WholeNumber(const std::optional<QString>& value, int fallback) {
 }
 
 // Temporary files of WriteConfig are "Tarvo.ini." and six letters or digits.
-const QRegularExpression& TemporaryName() {
-    static const QRegularExpression name("^Tarvo\\.ini\\.[A-Za-z0-9]{6}$");
-    return name;
+// Checked by hand: a pattern would load the regular-expression engine at
+// every start for one file name.
+bool IsTemporaryName(const QString& name) {
+    static const QString prefix = QStringLiteral("Tarvo.ini.");
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) return false;
+    return std::all_of(name.begin() + prefix.size(), name.end(), [](QChar c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
 }
 
 // Removes temporary files left by a write that was killed before its rename.
 void RemoveStaleTemporaries(const QString& folder) {
     QDir dir(folder);
-    for (const QString& entry : dir.entryList({"Tarvo.ini.*"}, QDir::Files | QDir::Hidden))
-        if (TemporaryName().match(entry).hasMatch()) dir.remove(entry);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden))
+        if (IsTemporaryName(entry)) dir.remove(entry);
 }
 
 QByteArray FileName(const QString& path) {

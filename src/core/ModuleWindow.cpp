@@ -3,9 +3,18 @@
 
 #include "core/ModuleWindow.h"
 
-ModuleWindow::ModuleWindow(QWidget* panel, QPoint offset) : QWidget(panel), offset(offset) {
-    if (!offset.isNull()) move(offset);
+ModuleWindow::ModuleWindow(QWidget* panel, const char* name, QRect place) : QWidget(panel) {
+    setObjectName(name);
+    move(place.topLeft());
+    setFixedSize(place.size());
     hide();
+}
+
+void ModuleWindow::FillBackground(const QColor& colour) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
 }
 
 void ModuleWindow::Open(Module chosen) {

@@ -8,10 +8,12 @@
 // panel. Minimising and restoring the main window hides and re-shows the
 // module spontaneously; only Open and Close change its state, so a module
 // keeps it across minimise and restore.
-#include <QPoint>
+#include <QColor>
+#include <QRect>
 #include <QWidget>
 
 #include "core/ExerciseResult.h"
+#include "core/ModuleGeometry.h"
 
 // The menu's entries, in menu order; Help opens no module window.
 enum class Module {
@@ -30,15 +32,14 @@ enum class Module {
 class ModuleWindow : public QWidget {
     Q_OBJECT
 public:
-    // A window on the panel at `offset`; a null offset for a module that
-    // places itself when it opens.
-    ModuleWindow(QWidget* panel, QPoint offset);
+    // A hidden window of a fixed size on the panel, at its place from
+    // core/ModuleGeometry.h, named for tests and the accessibility tree.
+    ModuleWindow(QWidget* panel, const char* name, QRect place);
 
     // Starts the module afresh for the menu's choice and shows it on top.
     void Open(Module chosen);
     // Hides the module and stops what runs in it.
     void Close();
-    QPoint Offset() const { return offset; }
 
     // A key pressed while the focus rests on the main window, on the module's
     // menu entry or on a place TakesKeysAt accepts; true when the module acted.
@@ -54,7 +55,6 @@ signals:
 protected:
     virtual void Opening(Module chosen) = 0;
     virtual void Closing();
-
-private:
-    QPoint offset;
+    // A plain background of one colour, for a window without a picture.
+    void FillBackground(const QColor& colour);
 };

@@ -17,6 +17,7 @@
 #include "data/ResourceImages.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"
@@ -26,9 +27,7 @@
 
 namespace {
 
-const QColor kEditColour{0xC6, 0xE2, 0xFF};
 const QColor kCoverColour{128, 128, 128};
-const QString kError = QStringLiteral("Błąd");
 constexpr int kGaugeFull = 100;
 constexpr int kGaugeStep = 5;
 
@@ -64,7 +63,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, kEditColour);
+    pal.setColor(QPalette::Base, Theme::kAnswerField);
     edit->setPalette(pal);
     return edit;
 }
@@ -72,13 +71,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
 }  // namespace
 
 CountryWindow::CountryWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {100, 150}), ctx(ctx) {
-    setObjectName("CountryWindow");
-    setFixedSize(411, 329);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x80, 0x00, 0x40));
-    setPalette(pal);
+    : ModuleWindow(parent, "CountryWindow", ModuleGeometry::Country), ctx(ctx) {
+    FillBackground(QColor(0x80, 0x00, 0x40));
     BuildControls();
 }
 
@@ -102,7 +96,7 @@ void CountryWindow::BuildControls() {
     pointsGauge->setGeometry(400, 6, 5, 258);
     pointsGauge->setKind(Gauge::Kind::Vertical);
     pointsGauge->setBorder(false);
-    pointsGauge->setColors(QColor(0x00, 0x00, 0x4A), Qt::white);
+    pointsGauge->setColors(Theme::kButtonFace, Qt::white);
     pointsGauge->setRange(0, kGaugeFull);
     pointsGauge->setAccessibleName(QStringLiteral("Punkty"));
 
@@ -192,7 +186,7 @@ void CountryWindow::Opening(Module) {
 
 void CountryWindow::FormShow() {
     if (!CanChoosePicture()) return;
-    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
+    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount()))) return;
     pictureNumberField->setText(QString::number(pictureNumber));
     EnableChoice(true);
     PromptForName();
@@ -200,7 +194,7 @@ void CountryWindow::FormShow() {
 
 void CountryWindow::NextClick() {
     if (loading || !CanChoosePicture()) return;
-    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount))) return;
+    if (!StartGame(RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount()))) return;
     pictureNumberField->setText(QString::number(pictureNumber));
     EnableChoice(false);
     PromptForName();
@@ -208,8 +202,8 @@ void CountryWindow::NextClick() {
 
 void CountryWindow::EnterNumberClick() {
     if (loading || !CanChoosePicture()) return;
-    const TypedPicture typed =
-        TypedPictureNumber(pictureNumberField->text(), ctx.platform.random, ctx.data.PictureCount);
+    const TypedPicture typed = TypedPictureNumber(pictureNumberField->text(), ctx.platform.random,
+                                                  ctx.data.PictureCount());
     if (typed.showNumber) pictureNumberField->setText(QString::number(typed.number));
     if (!StartGame(typed.number)) return;
     nameField->selectAll();
@@ -225,7 +219,7 @@ bool CountryWindow::StartGame(int n) {
     pictureNumber = n;
     Cover();
     verdictLabel->clear();
-    game.answer = SplitPictureLine(ctx.data.PictureList, n).name;
+    game.answer = SplitPictureLine(ctx.data.PictureList(), n).name;
     // Loading lets pending input be handled; clicks meanwhile must neither
     // start another game nor count against this one.
     loading = true;
@@ -233,7 +227,7 @@ bool CountryWindow::StartGame(int n) {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
         loading = false;
-        ctx.platform.messages.show(e.message(), kError);
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         game.locked = true;
         EnableChoice(true);
         return false;
@@ -246,15 +240,15 @@ bool CountryWindow::StartGame(int n) {
 
 // Without pictures the module stays idle: covered, locked, buttons enabled.
 bool CountryWindow::CanChoosePicture() {
-    if (ctx.data.PictureCount > 0) return true;
+    if (ctx.data.PictureCount() > 0) return true;
     Cover();
     verdictLabel->clear();
     game.locked = true;
     EnableChoice(true);
-    ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
-                                   ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak obrazków w zestawie"),
-                               kError);
+    ctx.platform.messages.error(ctx.data.PhotoSetCount() == 0
+                                    ? QStringLiteral("Brak pliku z fotografiami")
+                                    : QStringLiteral("Brak obrazków w zestawie"),
+                                Theme::kErrorVerdict);
     return false;
 }
 
@@ -282,13 +276,13 @@ void CountryWindow::Cover() {
 
 void CountryWindow::DrawTile(int tile) {
     QPainter(&pictureView->image)
-        .drawImage(CountryGame::TileDrawPos(tile), ctx.data.PictureBitmap,
+        .drawImage(CountryGame::TileDrawPos(tile), ctx.data.PictureBitmap(),
                    CountryGame::TileRect(tile));
     pictureView->update();
 }
 
 void CountryWindow::DrawWholePicture() {
-    QPainter(&pictureView->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap);
+    QPainter(&pictureView->image).drawImage(QPoint(1, 1), ctx.data.PictureBitmap());
     pictureView->update();
 }
 

@@ -15,12 +15,12 @@
 #include "platform/Platform.h"
 #include "platform/PolishOrder.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "platform/Windows1250.h"
 
 namespace {
 
 const QString kReadProblem = QStringLiteral("Problem z odczytem");
-const QString kError = QStringLiteral("Błąd");
 // A list of thousands of pictures is far below this; a larger Spis.txt is
 // refused before it is read.
 constexpr qint64 kMaxListBytes = 1 << 20;
@@ -85,60 +85,60 @@ QStringList DataAccess::DecodeList(const QByteArray& data) {
 
 QStringList DataAccess::PhotoSetTitles() const {
     QStringList titles;
-    for (int i = 0; i < PhotoSetFiles.size(); ++i) {
-        const QString title = ReadPhotoSetTitle(DataFolder + PhotoSetFiles[i]);
-        titles.append(title.isEmpty() ? PhotoSetList.value(i) : title);
+    for (int i = 0; i < photoSetFiles.size(); ++i) {
+        const QString title = ReadPhotoSetTitle(dataFolder + photoSetFiles[i]);
+        titles.append(title.isEmpty() ? photoSetList.value(i) : title);
     }
     return titles;
 }
 
 QString DataAccess::PhotoSetPath() const {
-    return DataFolder + PhotoSetFiles.value(config.PhotoSetIndex);
+    return dataFolder + photoSetFiles.value(config.PhotoSetIndex);
 }
 
 void DataAccess::InitDataAccess() {
-    PictureList.clear();
-    PictureCount = 0;
-    DataFolder = PathUnderBase("Data") + '/';
-    PhotoSetFiles = FindPhotoSetFiles(DataFolder);
-    PhotoSetList.clear();
-    for (const QString& file : PhotoSetFiles) PhotoSetList.append(SetName(file));
-    PhotoSetCount = int(PhotoSetList.size());
-    if (PhotoSetCount == 0) {
-        platform.messages.show(QStringLiteral("Brak pliku z fotografiami"), kError);
+    pictureList.clear();
+    pictureCount = 0;
+    dataFolder = PathUnderBase("Data") + '/';
+    photoSetFiles = FindPhotoSetFiles(dataFolder);
+    photoSetList.clear();
+    for (const QString& file : photoSetFiles) photoSetList.append(SetName(file));
+    photoSetCount = int(photoSetList.size());
+    if (photoSetCount == 0) {
+        platform.messages.error(QStringLiteral("Brak pliku z fotografiami"), Theme::kErrorVerdict);
         return;
     }
-    if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetCount) {
+    if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= photoSetCount) {
         config.PhotoSetIndex = 0;
         // The set still opens when the settings cannot be written.
         try {
             WriteConfig(config);
         } catch (const TarvoError& e) {
-            platform.messages.show(e.message(), kError);
+            platform.messages.error(e.message(), Theme::kErrorVerdict);
         }
     }
     OpenPhotoSet();
 }
 
 void DataAccess::ReleaseDataAccess() {
-    Archive.Close();
-    PictureList.clear();
-    PhotoSetList.clear();
-    PhotoSetFiles.clear();
+    pack.Close();
+    pictureList.clear();
+    photoSetList.clear();
+    photoSetFiles.clear();
 }
 
 bool DataAccess::OpenPhotoSet() {
     try {
-        if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= PhotoSetList.size())
+        if (config.PhotoSetIndex < 0 || config.PhotoSetIndex >= photoSetList.size())
             throw TarvoError(kReadProblem);
-        if (!Archive.Open(PhotoSetPath())) throw TarvoError(kReadProblem);
-        const auto list = Archive.Extract("Spis.txt", kMaxListBytes);
+        if (!pack.Open(PhotoSetPath())) throw TarvoError(kReadProblem);
+        const auto list = pack.Extract("Spis.txt", kMaxListBytes);
         if (!list) throw TarvoError(kReadProblem);
-        PictureList = DecodeList(*list);
-        PictureCount = std::max(0, int(PictureList.size()) - 2);
+        pictureList = DecodeList(*list);
+        pictureCount = std::max(0, int(pictureList.size()) - 2);
         return true;
     } catch (const TarvoError&) {
-        platform.messages.show(kReadProblem, kError);
+        platform.messages.error(kReadProblem, Theme::kErrorVerdict);
         return false;
     }
 }
@@ -152,16 +152,16 @@ void DataAccess::ChangePhotoSet(int index) {
 }
 
 QByteArray DataAccess::ReadEntry(const QString& archive, const QString& entry) {
-    if (!Archive.Open(archive))
+    if (!pack.Open(archive))
         throw TarvoError(QStringLiteral("%1: to nie jest archiwum PACK").arg(archive));
-    const auto bytes = Archive.Extract(entry);
+    const auto bytes = pack.Extract(entry);
     if (!bytes) throw TarvoError(QStringLiteral("Brak pozycji %1 w %2").arg(entry, archive));
     return *bytes;
 }
 
 void DataAccess::LoadPhotoSetPicture(int n) {
-    if (PhotoSetList.isEmpty()) throw TarvoError(QStringLiteral("Brak pliku z fotografiami"));
-    PictureBitmap = DecodeJpeg(ReadEntry(PhotoSetPath(), QStringLiteral("Im%1.jpg").arg(n)));
+    if (photoSetList.isEmpty()) throw TarvoError(QStringLiteral("Brak pliku z fotografiami"));
+    pictureBitmap = DecodeJpeg(ReadEntry(PhotoSetPath(), QStringLiteral("Im%1.jpg").arg(n)));
     platform.waits.processEvents();
     platform.waits.pause(10);
 }
@@ -170,7 +170,7 @@ QByteArray DataAccess::LoadExplorerText(const QString& entry) {
     try {
         return ReadEntry(PathUnderBase("Maps/GeoMen.dat"), entry);
     } catch (const TarvoError&) {
-        platform.messages.show(kReadProblem, kError);
+        platform.messages.error(kReadProblem, Theme::kErrorVerdict);
         return {};
     }
 }

@@ -29,7 +29,7 @@ public:
     // when the configuration cannot be written; nothing changes then.
     void ChangePhotoSet(int index);
 
-    // Loads picture n of the chosen set into PictureBitmap. Throws TarvoError.
+    // Loads picture n of the chosen set into PictureBitmap(). Throws TarvoError.
     void LoadPhotoSetPicture(int n);
     // The raw RTF of an entry of Maps/GeoMen.dat; on failure shows
     // "Problem z odczytem" and returns an empty array.
@@ -57,14 +57,16 @@ public:
     // lines longer than 1000 characters are cut there.
     static QStringList DecodeList(const QByteArray& data);
 
-    PackReader Archive;
-    QStringList PhotoSetList;
-    QStringList PhotoSetFiles;  // the file of each set, as found ("EUROPA.DAT")
-    int PhotoSetCount = 0;
-    QStringList PictureList;
-    int PictureCount = 0;
-    QImage PictureBitmap{384, 256, QImage::Format_RGB888};
-    QString DataFolder;
+    // The sets found (names without extension), the file of each set as
+    // found ("EUROPA.DAT"), the chosen set's picture lines from its Spis.txt,
+    // the picture last loaded, and the folder of the sets.
+    const QStringList& PhotoSetList() const { return photoSetList; }
+    const QStringList& PhotoSetFiles() const { return photoSetFiles; }
+    int PhotoSetCount() const { return photoSetCount; }
+    const QStringList& PictureList() const { return pictureList; }
+    int PictureCount() const { return pictureCount; }
+    const QImage& PictureBitmap() const { return pictureBitmap; }
+    const QString& DataFolder() const { return dataFolder; }
 
 private:
     QByteArray ReadEntry(const QString& archive, const QString& entry);
@@ -72,4 +74,12 @@ private:
 
     Config& config;
     Platform& platform;
+    PackReader pack;  // the archive last opened
+    QStringList photoSetList;
+    QStringList photoSetFiles;
+    int photoSetCount = 0;
+    QStringList pictureList;
+    int pictureCount = 0;
+    QImage pictureBitmap{384, 256, QImage::Format_RGB888};
+    QString dataFolder;
 };

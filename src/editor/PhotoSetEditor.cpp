@@ -374,7 +374,7 @@ void PhotoSetEditor::OpenSet(const QString& path) {
         removed.clear();
         modified = false;
     } catch (const TarvoError& error) {
-        messages.show(kAppTitle, error.message());
+        messages.info(kAppTitle, error.message());
     }
     pictureList->setCurrentRow(0);
     Refresh();
@@ -390,7 +390,7 @@ void PhotoSetEditor::ChoosePicturesToAdd() {
 void PhotoSetEditor::AddFiles(const QStringList& files) {
     const int first = int(draft.pictures.size());
     const QStringList failures = draft.AddFiles(files);
-    if (!failures.isEmpty()) messages.show(kAppTitle, failures.join('\n'));
+    if (!failures.isEmpty()) messages.info(kAppTitle, failures.join('\n'));
     RefreshList(draft.Problems());
     if (draft.pictures.size() > first) pictureList->setCurrentRow(first);
     Changed();
@@ -419,7 +419,7 @@ void PhotoSetEditor::SaveTo(const QString& path) {
         draft.Save(path);
         modified = false;
     } catch (const TarvoError& error) {
-        messages.show(kAppTitle, error.message());
+        messages.info(kAppTitle, error.message());
     }
     RefreshState(draft.Problems());
 }

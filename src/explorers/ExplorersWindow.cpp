@@ -36,9 +36,7 @@ bool IsPressKey(QEvent* event) {
 }  // namespace
 
 ExplorersWindow::ExplorersWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {60, 110}), ctx(ctx) {
-    setObjectName("ExplorersWindow");
-    setFixedSize(489, 366);
+    : ModuleWindow(parent, "ExplorersWindow", ModuleGeometry::Explorers), ctx(ctx) {
     backgroundImage = new QLabel(this);
     backgroundImage->setObjectName("ImTlo");
     backgroundImage->setGeometry(0, 0, 489, 366);
@@ -181,7 +179,7 @@ bool ExplorersWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ExplorersWindow::ShowMissingData() {
-    ctx.platform.messages.show("Błąd", "BRAK PLIKÓW Z DANYMI. TEN MODUŁ NIE MOŻE DZIAŁAĆ");
+    ctx.platform.messages.info("Błąd", "BRAK PLIKÓW Z DANYMI. TEN MODUŁ NIE MOŻE DZIAŁAĆ");
 }
 
 void ExplorersWindow::CopyText() {

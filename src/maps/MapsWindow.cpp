@@ -81,9 +81,9 @@ protected:
 }  // namespace
 
 MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {40, 90}), ctx(ctx), input(new InputOrigin(this)) {
-    setObjectName("MapsWindow");
-    setFixedSize(513, 415);
+    : ModuleWindow(parent, "MapsWindow", ModuleGeometry::Maps),
+      ctx(ctx),
+      input(new InputOrigin(this)) {
     BuildControls();
 }
 
@@ -523,7 +523,7 @@ bool MapsWindow::LoadImages(const QString& base) {
 
 void MapsWindow::FailAndClose() {
     pendingChoice = nullptr;
-    ctx.platform.messages.show(
+    ctx.platform.messages.info(
         QStringLiteral("Błąd odczytu"),
         QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie tego modułu."));
     Close();
@@ -572,7 +572,7 @@ void MapsWindow::AnswerTest(QRgb colour) {
         emit ExerciseFinished(ExerciseResult::MapTest(ContinentName(model.continent),
                                                       model.RoundSize(), verdict.missed));
     if (!verdict.missed.isEmpty())
-        ctx.platform.messages.show(
+        ctx.platform.messages.info(
             QStringLiteral("Koniec rundy"),
             QStringLiteral("Nietrafione w tej rundzie:\n") + verdict.missed.join('\n'));
     AskQuestion(model.NextQuestion());

@@ -68,9 +68,12 @@ public:
 class Messages {
 public:
     virtual ~Messages() = default;
-    // A modal box with one OK button: the title carries the specific message,
-    // the text is the short verdict (for data failures "Błąd").
-    virtual void show(const QString& title, const QString& text) = 0;
+    // Modal boxes with one OK button. A failure: the title carries the
+    // specific message, the text the short verdict ("Błąd") and the message
+    // again, for a title bar that cuts it short or is not there.
+    virtual void error(const QString& message, const QString& verdict) = 0;
+    // A box with its own title and text, shown as they are.
+    virtual void info(const QString& title, const QString& text) = 0;
 };
 
 struct Platform {

@@ -162,13 +162,19 @@ int TitleBarWidth(const QString& title) {
 
 }  // namespace
 
-// The title carries the specific message, and a title bar may cut it short
-// or not be there at all: the box is made wide enough for the whole title,
-// and a one-word verdict ("Błąd") is followed by the message in the box's text.
-void QtMessages::show(const QString& title, const QString& text) {
-    const bool verdictOnly = !text.contains(' ') && title != text;
-    QMessageBox box(QMessageBox::NoIcon, title, verdictOnly ? text + "\n\n" + title : text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+void QtMessages::error(const QString& message, const QString& verdict) {
+    Show(message, verdict + "\n\n" + message);
+}
+
+void QtMessages::info(const QString& title, const QString& text) {
+    Show(title, text);
+}
+
+// A title bar may cut the title short or not be there at all: the box is
+// made wide enough for the whole title.
+void QtMessages::Show(const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Minimum),

@@ -85,7 +85,11 @@ public:
 
 class QtMessages : public Messages {
 public:
-    void show(const QString& title, const QString& text) override;
+    void error(const QString& message, const QString& verdict) override;
+    void info(const QString& title, const QString& text) override;
+
+private:
+    static void Show(const QString& title, const QString& text);
 };
 
 struct RealPlatform {

@@ -14,6 +14,7 @@
 #include "Version.h"
 #include "platform/BundledFont.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 
 TarvoApplication::TarvoApplication(int& argc, char** argv, Role role) : QApplication(argc, argv) {
     setApplicationVersion(TERRAVIKA_VERSION);
@@ -38,7 +39,7 @@ TarvoApplication::TarvoApplication(int& argc, char** argv, Role role) : QApplica
 // (7.3:1) to read; the style's own blue reaches only 3.6:1.
 void TarvoApplication::UseReadableSelection() {
     QPalette pal = palette();
-    pal.setColor(QPalette::All, QPalette::Highlight, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::All, QPalette::Highlight, Theme::kDialogPanel);
     pal.setColor(QPalette::All, QPalette::HighlightedText, Qt::white);
     setPalette(pal);
 }
@@ -79,8 +80,8 @@ void TarvoApplication::ChooseWindowSystem() {
 }
 
 void TarvoApplication::ShowError(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Terravika świata"), message,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, Theme::kProgramTitle, message, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);  // messages may carry names from data files
     box.exec();
 }

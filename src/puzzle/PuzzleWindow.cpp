@@ -20,6 +20,7 @@
 #include "data/ResourceImages.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"
@@ -29,9 +30,7 @@
 namespace {
 
 const QPoint kPlaceInPanel{50, 110};
-const QColor kEditColour{0xC6, 0xE2, 0xFF};
 const QColor kFrameColour{0xFF, 0xFF, 0x00};
-const QString kError = QStringLiteral("Błąd");
 
 // The keyboard cursor's ring lies inside its cell, clear of the edge pixels
 // where the frame of a chosen piece is drawn, so that both show.
@@ -56,13 +55,8 @@ FaceButton* HintedButton(QWidget* parent, const char* name, QRect geometry, cons
 }  // namespace
 
 PuzzleWindow::PuzzleWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {50, 110}), ctx(ctx) {
-    setObjectName("PuzzleWindow");
-    setFixedSize(515, 407);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xBB, 0xCF, 0xAD));
-    setPalette(pal);
+    : ModuleWindow(parent, "PuzzleWindow", ModuleGeometry::Puzzle), ctx(ctx) {
+    FillBackground(QColor(0xBB, 0xCF, 0xAD));
     glyphOn = LoadGlyph("Z1");
     glyphOff = LoadGlyph("Z2");
     glyphBusy = LoadGlyph("Z3");
@@ -104,7 +98,7 @@ void PuzzleWindow::BuildControls() {
     pictureNumberField->setMaxLength(2);
     pictureNumberField->setAccessibleName(QStringLiteral("Numer obrazka"));
     QPalette edit = pictureNumberField->palette();
-    edit.setColor(QPalette::Base, kEditColour);
+    edit.setColor(QPalette::Base, Theme::kAnswerField);
     pictureNumberField->setPalette(edit);
     MakeNumberField(pictureNumberField);
 
@@ -168,7 +162,7 @@ void PuzzleWindow::FormShow() {
 
 void PuzzleWindow::NextClick() {
     if (loading || !CanChoosePicture()) return;
-    pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount);
+    pictureNumber = RandomPictureNumber(ctx.platform.random, ctx.data.PictureCount());
     if (!LoadPicture(pictureNumber)) return;
     pictureNumberField->setText(QString::number(pictureNumber));
     BeginGame();
@@ -176,8 +170,8 @@ void PuzzleWindow::NextClick() {
 
 void PuzzleWindow::EnterNumberClick() {
     if (loading || !CanChoosePicture()) return;
-    const TypedPicture typed =
-        TypedPictureNumber(pictureNumberField->text(), ctx.platform.random, ctx.data.PictureCount);
+    const TypedPicture typed = TypedPictureNumber(pictureNumberField->text(), ctx.platform.random,
+                                                  ctx.data.PictureCount());
     pictureNumber = typed.number;
     if (typed.showNumber) pictureNumberField->setText(QString::number(pictureNumber));
     if (!LoadPicture(pictureNumber)) return;
@@ -185,17 +179,17 @@ void PuzzleWindow::EnterNumberClick() {
 }
 
 bool PuzzleWindow::CanChoosePicture() {
-    if (ctx.data.PictureCount > 0) return true;
-    ctx.platform.messages.show(ctx.data.PhotoSetCount == 0
-                                   ? QStringLiteral("Brak pliku z fotografiami")
-                                   : QStringLiteral("Brak obrazków w zestawie"),
-                               kError);
+    if (ctx.data.PictureCount() > 0) return true;
+    ctx.platform.messages.error(ctx.data.PhotoSetCount() == 0
+                                    ? QStringLiteral("Brak pliku z fotografiami")
+                                    : QStringLiteral("Brak obrazków w zestawie"),
+                                Theme::kErrorVerdict);
     AbandonStart();
     return false;
 }
 
 bool PuzzleWindow::LoadPicture(int n) {
-    const PictureLine line = SplitPictureLine(ctx.data.PictureList, n);
+    const PictureLine line = SplitPictureLine(ctx.data.PictureList(), n);
     // Loading lets pending input be handled; clicks meanwhile must not start
     // another game under this one.
     loading = true;
@@ -203,7 +197,7 @@ bool PuzzleWindow::LoadPicture(int n) {
         ctx.data.LoadPhotoSetPicture(n);
     } catch (const TarvoError& e) {
         loading = false;
-        ctx.platform.messages.show(e.message(), kError);
+        ctx.platform.messages.error(e.message(), Theme::kErrorVerdict);
         AbandonStart();
         return false;
     }
@@ -246,7 +240,7 @@ void PuzzleWindow::BeginGame() {
 }
 
 void PuzzleWindow::ShowPicture() {
-    preview->setPixmap(ScreenPixmap(ctx.data.PictureBitmap, preview));
+    preview->setPixmap(ScreenPixmap(ctx.data.PictureBitmap(), preview));
     preview->show();
 }
 
@@ -257,7 +251,7 @@ void PuzzleWindow::DrawBoard() {
 
 void PuzzleWindow::DrawCell(int cell) {
     QPainter p(&boardView->image);
-    p.drawImage(PuzzleBoard::CellRect(cell).topLeft(), ctx.data.PictureBitmap,
+    p.drawImage(PuzzleBoard::CellRect(cell).topLeft(), ctx.data.PictureBitmap(),
                 PuzzleBoard::PieceRect(board.PieceIn(cell)));
 }
 
@@ -298,7 +292,7 @@ void PuzzleWindow::Win() {
     SetClockGlyph(clockOn ? glyphOn : glyphOff, true);
     board.locked = true;
     emit ExerciseFinished(
-        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList(), pictureNumber).name,
                                board.timeLimit - board.timeLeft, board.swaps, true));
 }
 
@@ -315,13 +309,13 @@ void PuzzleWindow::Lose() {
     nameLabel->setText(QStringLiteral("NIESTETY"));
     Announce(nameLabel);
     QPainter(&boardView->image)
-        .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap);
+        .drawImage(QPoint(PuzzleBoard::kMargin, PuzzleBoard::kMargin), ctx.data.PictureBitmap());
     boardView->update();
     SetClockGlyph(glyphOn, true);
     EnableChoice(true);
     board.locked = true;
     emit ExerciseFinished(
-        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList, pictureNumber).name,
+        ExerciseResult::Puzzle(SplitPictureLine(ctx.data.PictureList(), pictureNumber).name,
                                board.timeLimit, board.swaps, false));
 }
 

@@ -53,16 +53,11 @@ QPixmap Mark(bool right, qreal ratio) {
 }  // namespace
 
 QuizWindow::QuizWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, {120, 110}),
+    : ModuleWindow(parent, "QuizWindow", ModuleGeometry::Quiz),
       ctx(ctx),
       bank(QuestionBank::FromResource()),
       questions(bank, ctx.platform.random) {
-    setObjectName("QuizWindow");
-    setFixedSize(403, 307);
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, kWhite);
-    setPalette(white);
+    FillBackground(kWhite);
     countdown = new QTimer(this);
     countdown->setInterval(1000);
     connect(countdown, &QTimer::timeout, this, &QuizWindow::CountdownTick);

@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "platform/Theme.h"
 #include "results/RatingChart.h"
 #include "results/ResultRecorder.h"
 #include "results/ResultsSummary.h"
@@ -15,8 +16,6 @@
 #include "widgets/FaceButton.h"
 
 namespace {
-
-const QColor kPanel(0x1B, 0x5C, 0x81);
 
 QLabel* PlainLabel(const QString& text, QWidget* parent, bool bold = false) {
     auto* label = new QLabel(parent);
@@ -39,7 +38,7 @@ MyResultsWindow::MyResultsWindow(ResultRecorder& recorder, QWidget* parent)
     setFixedSize(560, 420);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kPanel);
+    pal.setColor(QPalette::Window, Theme::kDialogPanel);
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
     setStyleSheet("QLabel { color: white; }");
@@ -57,7 +56,7 @@ MyResultsWindow::MyResultsWindow(ResultRecorder& recorder, QWidget* parent)
     auto* close = new FaceButton(this);
     close->setObjectName("BZamknij");
     close->setText(QStringLiteral("Zamknij"));
-    close->setColor(QColor(0x14, 0x44, 0x61));
+    close->setColor(Theme::kDialogButton);
     close->setFixedSize(75, 20);
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(close, &QAbstractButton::clicked, this, &QDialog::accept);

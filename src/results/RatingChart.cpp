@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/Theme.h"
+
 RatingChart::RatingChart(std::vector<double> ratings, QWidget* parent)
     : QWidget(parent), ratings(std::move(ratings)) {
     setFixedSize(sizeHint());
@@ -13,7 +15,7 @@ RatingChart::RatingChart(std::vector<double> ratings, QWidget* parent)
 
 void RatingChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0x14, 0x44, 0x61));
+    p.fillRect(rect(), Theme::kDialogButton);
     if (ratings.empty()) return;
     const int slot = width() / int(std::max<size_t>(ratings.size(), 10));
     const int room = height() - 4;

@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QRect>
 
+#include "platform/Theme.h"
+
 class QPainter;
 class QWidget;
 
@@ -40,4 +42,4 @@ void NameWithContext(QWidget* label, const QString& context);
 // at 3:1 or more against any surroundings. Drawn as an ellipse for round
 // controls.
 void PaintFocusRing(QPainter& p, const QRect& r, bool round = false,
-                    const QColor& colour = QColor(0xFF, 0xD7, 0x00));
+                    const QColor& colour = Theme::kFocusYellow);

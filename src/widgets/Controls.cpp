@@ -5,6 +5,7 @@
 
 #include <QLabel>
 
+#include "platform/Theme.h"
 #include "widgets/FaceButton.h"
 #include "widgets/ImageView.h"
 
@@ -69,7 +70,7 @@ FaceButton* ChildFaceButton(QWidget* parent, const char* name, QRect geometry,
     auto* button = new FaceButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
-    button->setColor(kButtonFace);
+    button->setColor(Theme::kButtonFace);
     button->setText(caption);
     return button;
 }

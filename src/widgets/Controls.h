@@ -15,9 +15,6 @@ class QLabel;
 class QWidget;
 class FaceButton;
 
-// The face of every button in the module windows.
-inline const QColor kButtonFace{0x00, 0x00, 0x4A};
-
 // A label in the parent's font with white text and no background of its own.
 // Every label made here shows its text as plain text, never as rich text.
 QLabel* WhiteLabel(QWidget* parent, const char* name);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QImage>
 
+#include "platform/Theme.h"
+
 class FaceButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -30,7 +32,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    QColor face{0x00, 0x00, 0x4A};
+    QColor face = Theme::kButtonFace;
     QImage glyph;
     bool enterHeld = false;
 };

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/Theme.h"
+
 class ImageView : public QWidget {
     Q_OBJECT
 public:
@@ -41,5 +43,5 @@ private:
     bool secondPress = false;  // the button went down as part of a double-click
     QImage overlay;
     QRect cursorRect;
-    QColor ringColour{0xFF, 0xD7, 0x00};
+    QColor ringColour = Theme::kFocusYellow;
 };

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "platform/Theme.h"
 #include "widgets/CentreOnScreen.h"
 #include "widgets/Controls.h"
 #include "widgets/FaceButton.h"
@@ -15,7 +16,7 @@ ListDialog::ListDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     setFixedSize(360, 330);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x1B, 0x5C, 0x81));
+    pal.setColor(QPalette::Window, Theme::kDialogPanel);
     setPalette(pal);
 
     title = WhiteLabel(this, "LTytul", {12, 8, 336, 18}, 13, true);

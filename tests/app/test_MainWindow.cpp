@@ -67,8 +67,9 @@ TEST(ZoomEffect, LeavesThePictureBitForBitAsItWas) {
 TEST_F(MainWindowTest, ShowPlacesPanelAndModulesAndWritesTheDefaultConfig) {
     Start();
     EXPECT_EQ(form->panel->pos(), QPoint(112, 94));
-    EXPECT_EQ(Open<QuizWindow>()->pos(), QPoint(120, 110));
-    EXPECT_EQ(Open<MapsWindow>()->pos(), QPoint(40, 90));
+    EXPECT_TRUE(form->findChildren<ModuleWindow*>().isEmpty()) << "made before their first open";
+    EXPECT_EQ(form->WindowOf(Module::KnowledgeQuiz)->pos(), QPoint(120, 110));
+    EXPECT_EQ(form->WindowOf(Module::Maps)->pos(), QPoint(40, 90));
     EXPECT_EQ(form->activeModule, Module::None);
     EXPECT_EQ(form->backgroundView->image.size(), QSize(800, 580));
     EXPECT_EQ(dir.read("Tarvo.ini"), "[DATA]\r\nFolder=Data\r\nName=0\r\nTempo=3\r\nBlokada=1\r\n");
@@ -84,8 +85,8 @@ TEST_F(MainWindowTest, StartThatCannotWriteSettingsSaysWhyAndStillFindsTheSets) 
     }
     EXPECT_EQ(fp.messages.shown, QStringList{"Nie można zapisać pliku " + dir.file("Tarvo.ini") +
                                              ": brak miejsca na dysku|Błąd"});
-    EXPECT_EQ(data.PhotoSetCount, 2);
-    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(data.PhotoSetCount(), 2);
+    EXPECT_EQ(data.PictureCount(), 1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"Data"});
 }
@@ -173,13 +174,9 @@ TEST_F(MainWindowTest, QuizSwitchKeepsTheWindowAndPlaysNoEffect) {
 TEST_F(MainWindowTest, TabGoesRoundTheOpenModulesVisibleControlsAndTheMenuOnly) {
     Start();
     form->activateWindow();
-    const std::pair<int, QWidget*> modules[] = {{3, Open<PuzzleWindow>()},
-                                                {4, Open<CountryWindow>()},
-                                                {5, Open<CoordinatesWindow>()},
-                                                {6, Open<ExplorersWindow>()},
-                                                {7, Open<MapsWindow>()}};
-    for (const auto& [entry, module] : modules) {
+    for (int entry : {3, 4, 5, 6, 7}) {
         form->LaunchEntry(entry);
+        const QWidget* module = form->WindowOf(Module(entry));
         if (entry == 5)
             Open<CoordinatesWindow>()->nextButton->click();  // the focus in the answer field
         for (int tab = 0; tab < 6; ++tab) {
@@ -213,10 +210,11 @@ TEST_F(MainWindowTest, HoverColoursFollowThePointer) {
 
 TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
     Start();
-    Open<MapsWindow>()->continentList->addItems({"a", "b"});
-    Open<MapsWindow>()->continentList->setCurrentIndex(1);
+    auto* maps = static_cast<MapsWindow*>(form->WindowOf(Module::Maps));
+    maps->continentList->addItems({"a", "b"});
+    maps->continentList->setCurrentIndex(1);
     form->LaunchEntry(7);
-    EXPECT_EQ(Open<MapsWindow>()->continentList->currentIndex(), 0);
+    EXPECT_EQ(maps->continentList->currentIndex(), 0);
     form->LaunchEntry(9);
     EXPECT_EQ(fp.shell.opened, QStringList{dir.file("Terravika.chm")});
     EXPECT_EQ(form->activeModule, Module::Maps);
@@ -225,7 +223,7 @@ TEST_F(MainWindowTest, MapsLaunchResetsTheContinentListAndHelpOpensTheFile) {
 TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     dir.write("Data/a.dat", MakePhotoSet("S\r\nA*a\r\nB*b\r\n", 1));
     Start();
-    ASSERT_EQ(data.PhotoSetCount, 1);
+    ASSERT_EQ(data.PhotoSetCount(), 1);
     form->activateWindow();
     form->setFocus();
     // With one set Ctrl+L does nothing: no modal dialog appears.
@@ -234,8 +232,8 @@ TEST_F(MainWindowTest, ChooserShortcutNeedsTwoSetsAndSettingsAlwaysOpen) {
     // Ctrl+U opens the settings; close it from a timer.
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        opened = QApplication::activeModalWidget() == form->settingsDialog;
-        form->settingsDialog->CancelClick();
+        opened = QApplication::activeModalWidget() == &form->Settings();
+        form->Settings().CancelClick();
     });
     QTest::keyRelease(form.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(opened);
@@ -252,15 +250,15 @@ TEST_F(MainWindowTest, SettingsDialogShowsOddValuesOfTheFileAsTheyAre) {
           Case{"Tempo=2\r\nBlokada=0\r\n", 1, false}}) {
         dir.write("Tarvo.ini", c.file);
         Start();
-        form->settingsDialog->ShowStoredSettings();
-        EXPECT_EQ(form->settingsDialog->tempoItems->checkedId(), c.checkedId) << c.file;
-        EXPECT_EQ(form->settingsDialog->lockChoice->isChecked(), c.locked) << c.file;
+        form->Settings().ShowStoredSettings();
+        EXPECT_EQ(form->Settings().tempoItems->checkedId(), c.checkedId) << c.file;
+        EXPECT_EQ(form->Settings().lockChoice->isChecked(), c.locked) << c.file;
     }
 }
 
 TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
     Start();
-    SettingsDialog& dialog = *form->settingsDialog;
+    SettingsDialog& dialog = form->Settings();
     dialog.show();
     QAbstractButton* wolne = dialog.tempoItems->button(2);
     ASSERT_TRUE(wolne->isChecked());
@@ -278,7 +276,7 @@ TEST_F(MainWindowTest, SettingsDialogMarksAndFramesStandOutOnItsPanel) {
 TEST_F(MainWindowTest, SettingsDialogWritesOnlyOnWprowadz) {
     Start();
     const QByteArray before = dir.read("Tarvo.ini");
-    SettingsDialog& dialog = *form->settingsDialog;
+    SettingsDialog& dialog = form->Settings();
     dialog.ShowStoredSettings();
     dialog.tempoItems->button(0)->setChecked(true);
     dialog.lockChoice->setChecked(false);
@@ -312,7 +310,7 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     dir.write("Data/empty.dat", {});
     const auto before = OtherFiles(dir);
     Start();
-    SettingsDialog& dialog = *form->settingsDialog;
+    SettingsDialog& dialog = form->Settings();
     dialog.ShowStoredSettings();
     dialog.tempoItems->button(0)->setChecked(true);
     dialog.ApplyClick();
@@ -324,7 +322,7 @@ TEST_F(MainWindowTest, OnlyTarvoIniIsEverWrittenAndAFullDiskKeepsIt) {
     }
     EXPECT_EQ(dir.read("Tarvo.ini"), written);
     EXPECT_EQ(config.Tempo, 1);
-    QComboBox* sets = form->photoSetChooser->setList;
+    QComboBox* sets = form->Chooser().setList;
     sets->setCurrentIndex(2);  // the empty file, picked as in the drop-down list
     emit sets->activated(2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=2\r\n"));
@@ -336,10 +334,10 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
     dir.write("Data/b.dat", MakePhotoSet("S\r\nZ*z\r\nB*b\r\nC*c\r\n", 2));
     Start();
     QApplication::setActiveWindow(form.get());
-    BrowseList* sets = form->photoSetChooser->setList;
+    BrowseList* sets = form->Chooser().setList;
     const auto chooseSecondSet = [&](bool diskFull) {
         QTimer::singleShot(0, [&, diskFull] {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(form->photoSetChooser));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&form->Chooser()));
             EXPECT_EQ(QApplication::focusWidget(), sets) << FocusName();
             QTest::keyClick(sets, Qt::Key_Down);
             EXPECT_EQ(sets->currentIndex(), 1);
@@ -349,18 +347,18 @@ TEST_F(MainWindowTest, ChooserArrowsBrowseEnterChoosesAndAFailedWriteKeepsTheSet
             QTest::keyClick(sets, Qt::Key_Return);
         });
         QTest::keyRelease(form.get(), Qt::Key_L, Qt::ControlModifier);
-        EXPECT_FALSE(form->photoSetChooser->isVisible());
+        EXPECT_FALSE(form->Chooser().isVisible());
     };
     chooseSecondSet(true);
     ASSERT_EQ(fp.messages.shown.size(), 1);
     EXPECT_TRUE(fp.messages.shown[0].endsWith(": brak miejsca na dysku|Błąd"));
     EXPECT_EQ(config.PhotoSetIndex, 0);
-    EXPECT_EQ(data.PictureCount, 1);
+    EXPECT_EQ(data.PictureCount(), 1);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=0\r\n"));
 
     chooseSecondSet(false);
     EXPECT_EQ(config.PhotoSetIndex, 1);
-    EXPECT_EQ(data.PictureCount, 2);
+    EXPECT_EQ(data.PictureCount(), 2);
     EXPECT_TRUE(dir.read("Tarvo.ini").contains("Name=1\r\n"));
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/AboutWindow.h"
 #include "app/MainMenu.h"
@@ -21,6 +22,7 @@
 #include "country/CountryWindow.h"
 #include "data/DataAccess.h"
 #include "explorers/ExplorersWindow.h"
+#include "maps/KeyboardFocus.h"
 #include "maps/MapsWindow.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
@@ -119,8 +121,8 @@ TEST_F(KeyboardTest, SettingsOpenFromInsideAModuleAndTheFieldKeepsItsText) {
     field->setFocus();
     bool opened = false;
     QTimer::singleShot(0, [&] {
-        opened = QApplication::activeModalWidget() == form->settingsDialog;
-        form->settingsDialog->CancelClick();
+        opened = QApplication::activeModalWidget() == &form->Settings();
+        form->Settings().CancelClick();
     });
     QTest::keyPress(field, Qt::Key_U, Qt::ControlModifier);
     EXPECT_FALSE(opened);  // on the key's release, not its press
@@ -154,6 +156,32 @@ TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
     EXPECT_EQ(QApplication::focusWidget(), form->closeButton) << FocusName();
     QTest::keyClick(form->closeButton, Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), form->minimizeButton) << FocusName();
+}
+
+// The maps window, made by the Enter that opens it, still knows the latest
+// input was a key: the focused control shows its ring at once.
+TEST_F(KeyboardTest, MapsMadeByAKeyShowTheFocusRingAtOnce) {
+    Hotspot(int(Module::Maps))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Hotspot(int(Module::Maps)), Qt::Key_Return);
+    ASSERT_EQ(form->activeModule, Module::Maps);
+    const auto rings = Open<MapsWindow>()->findChildren<KeyFocusRing*>();
+    EXPECT_TRUE(std::ranges::any_of(rings, [](const QWidget* ring) { return ring->isVisible(); }))
+        << FocusName();
+}
+
+// A module window made at its first open puts its controls before the
+// results link, minimise and close, as the windows made at start-up did.
+TEST_F(KeyboardTest, AModuleMadeLateTabsBeforeTheResultsLinkAndTheWindowButtons) {
+    form->LaunchEntry(int(Module::Puzzle));
+    QWidget* puzzle = form->WindowOf(Module::Puzzle);
+    Hotspot(1)->setFocus(Qt::TabFocusReason);
+    const char* stops[] = {"LClose", "LMinimize", "BMojeWyniki"};
+    for (const char* stop : stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), stop) << FocusName();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_TRUE(puzzle->isAncestorOf(QApplication::focusWidget())) << FocusName();
 }
 
 // Each control of each module that can hold the focus, in sight and enabled.
@@ -198,7 +226,7 @@ TEST_F(KeyboardTest, NumberFieldsTypeNoEnterAndPassItOn) {
 }
 
 TEST_F(KeyboardTest, SettingsArrowsSelectWithinThePaceAndAFailedWriteChangesNothing) {
-    SettingsDialog* dialog = form->settingsDialog;
+    SettingsDialog* dialog = &form->Settings();
     const auto pace = [&](int id) { return dialog->tempoItems->button(id); };
     const auto step = [&](Qt::Key key, int expected) {
         QTest::keyClick(QApplication::focusWidget(), key);

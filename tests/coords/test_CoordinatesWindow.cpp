@@ -12,21 +12,14 @@
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "support/FakePlatform.h"
+#include "support/ModuleWindowFixture.h"
 #include "widgets/FaceButton.h"
 
 namespace {
 
-struct UkladFixture : ::testing::Test {
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    QWidget panel;
-    CoordinatesWindow* form = new CoordinatesWindow(ctx, &panel);
-
+struct UkladFixture : ModuleWindowFixture<CoordinatesWindow> {
     void SetUp() override {
-        panel.resize(800, 580);
-        panel.show();
+        ShowPanel();
         form->Open(Module::Coordinates);
     }
     // Starts the eastern, northern task 23°E 43°N.

@@ -41,7 +41,7 @@ struct CountryRig : PhotoSetFixture {
     }
 
     QRgb Shown(QPoint p) const { return form->pictureView->image.pixel(p); }
-    QRgb Picture(QPoint p) const { return data.PictureBitmap.pixel(p); }
+    QRgb Picture(QPoint p) const { return data.PictureBitmap().pixel(p); }
 
     QWidget parent;
     CountryWindow* form;

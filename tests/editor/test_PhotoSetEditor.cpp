@@ -108,16 +108,16 @@ TEST(PhotoSetEditor, BuildsASetTheProgramOpensAndWhoseNamesCanBeAnswered) {
     DataAccess data{config, fp.services};
     data.InitDataAccess();
     EXPECT_EQ(data.PhotoSetTitles(), QStringList{"Moja klasa: Europa"});
-    ASSERT_EQ(data.PictureCount, 3);
+    ASSERT_EQ(data.PictureCount(), 3);
     const QStringList names{"FRANCJA", "WIELKA BRYTANIA", "ŁOTWA"};
     for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(SplitPictureLine(data.PictureList, n).name, names[n - 1]);
+        EXPECT_EQ(SplitPictureLine(data.PictureList(), n).name, names[n - 1]);
         data.LoadPhotoSetPicture(n);
-        EXPECT_EQ(data.PictureBitmap.size(), QSize(384, 256));
+        EXPECT_EQ(data.PictureBitmap().size(), QSize(384, 256));
     }
-    EXPECT_EQ(SplitPictureLine(data.PictureList, 2).description, "Stolica: Londyn");
+    EXPECT_EQ(SplitPictureLine(data.PictureList(), 2).description, "Stolica: Londyn");
     data.LoadPhotoSetPicture(1);
-    EXPECT_TRUE(Bluish(data.PictureBitmap.pixelColor(160, 100)));
+    EXPECT_TRUE(Bluish(data.PictureBitmap().pixelColor(160, 100)));
 
     AppContext ctx{fp.services, config, data};
     QWidget parent;

@@ -21,6 +21,7 @@
 #include "explorers/Explorers.h"
 #include "explorers/ExplorersWindow.h"
 #include "support/FakePlatform.h"
+#include "support/ModuleWindowFixture.h"
 
 namespace {
 
@@ -36,14 +37,8 @@ QByteArray Document(const QByteArray& title) {
 
 const QString kMissing = "Błąd|BRAK PLIKÓW Z DANYMI. TEN MODUŁ NIE MOŻE DZIAŁAĆ";
 
-struct OdkrywcyFixture : ::testing::Test {
+struct OdkrywcyFixture : ModuleWindowFixture<ExplorersWindow> {
     QTemporaryDir base;
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    QWidget panel;
-    ExplorersWindow* form = new ExplorersWindow(ctx, &panel);
 
     void SetUp() override {
         config.BaseFolder = base.path();

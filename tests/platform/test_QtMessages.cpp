@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 
 #include "platform/RealPlatform.h"
 
@@ -19,7 +20,7 @@ struct Seen {
 };
 
 // Shows a box through the real service and reads it before closing it.
-Seen ShowBox(const QString& title, const QString& text) {
+Seen ShowBox(const std::function<void(QtMessages&)>& show) {
     Seen seen;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -27,23 +28,27 @@ Seen ShowBox(const QString& title, const QString& text) {
         seen = {box->windowTitle(), box->text(), box->width()};
         box->accept();
     });
-    QtMessages().show(title, text);
+    QtMessages messages;
+    show(messages);
     return seen;
 }
 
 TEST(QtMessages, TitleIsExactAndTheBoxHoldsTheWholeMessage) {
     const QString title = QStringLiteral("Brak pliku z fotografiami");
-    const Seen data = ShowBox(title, QStringLiteral("Błąd"));
+    const Seen data = ShowBox([&](QtMessages& m) { m.error(title, QStringLiteral("Błąd")); });
     EXPECT_EQ(data.title, title);
     EXPECT_EQ(data.text, QStringLiteral("Błąd\n\n") + title);
     // Far wider than the title's own text, so that a title bar shows it whole.
     EXPECT_GT(data.width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 100);
 
-    // A box whose text is already the message shows it as it is.
-    const QString text = QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie tego modułu.");
-    const Seen module = ShowBox(QStringLiteral("Błąd odczytu"), text);
-    EXPECT_EQ(module.title, QStringLiteral("Błąd odczytu"));
-    EXPECT_EQ(module.text, text);
+    // A box with its own title and text shows them as they are, a text of
+    // one word included.
+    for (const QString& text : {QStringLiteral("Brak pliku graficznego. Nastąpi zamknięcie."),
+                                QStringLiteral("Gotowe")}) {
+        const Seen module = ShowBox([&](QtMessages& m) { m.info(QStringLiteral("Mapy"), text); });
+        EXPECT_EQ(module.title, QStringLiteral("Mapy"));
+        EXPECT_EQ(module.text, text);
+    }
 }
 
 }  // namespace

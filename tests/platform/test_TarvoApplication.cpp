@@ -24,7 +24,7 @@ TEST(WindowSystem, WaylandUsesXWaylandOnlyWhenPresentAndNotOverridden) {
 TEST(MessageBoxes, FileTextIsShownAsPlainText) {
     const QString hostile = "Brak pozycji <img src=\"/dev/zero\"><b>x</b>";
     QtMessages messages;
-    const std::function<void()> shows[] = {[&] { messages.show("Błąd", hostile); },
+    const std::function<void()> shows[] = {[&] { messages.info("Błąd", hostile); },
                                            [&] { TarvoApplication::ShowError(hostile); }};
     for (const auto& show : shows) {
         QString text;

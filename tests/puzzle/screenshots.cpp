@@ -23,7 +23,7 @@ struct PhotoShots : ScreenshotTest {
         ScreenshotTest::SetUp();
         if (IsSkipped()) return;
         data.InitDataAccess();
-        ASSERT_GT(data.PictureCount, 0);
+        ASSERT_GT(data.PictureCount(), 0);
     }
 };
 

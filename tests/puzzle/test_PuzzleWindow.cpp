@@ -84,7 +84,7 @@ TEST(PuzzleWindow, RandomGameShowsTheShuffledPictureAndItsLine) {
     EXPECT_TRUE(Playing(w.form));
     EXPECT_EQ(w.form->board.PieceIn(24), 24);
     const QImage& board = w.form->boardView->image;
-    const QImage& picture = w.data.PictureBitmap;
+    const QImage& picture = w.data.PictureBitmap();
     for (int cell = 1; cell <= 24; ++cell) {
         const QRect piece = PuzzleBoard::PieceRect(w.form->board.PieceIn(cell));
         EXPECT_EQ(board.pixel(PuzzleBoard::CellRect(cell).topLeft() + QPoint(9, 5)),
@@ -186,7 +186,7 @@ TEST(PuzzleWindow, TempoOneLosesAtZeroAndShowsTheSolution) {
     EXPECT_TRUE(w.form->nextButton->isEnabled());
     EXPECT_EQ(w.form->clockButton->Glyph(), Glyph("Z1"));
     const QImage solution = w.form->boardView->image.copy(4, 4, 384, 256);
-    EXPECT_EQ(solution, w.data.PictureBitmap.convertToFormat(solution.format()));
+    EXPECT_EQ(solution, w.data.PictureBitmap().convertToFormat(solution.format()));
 }
 
 TEST(PuzzleWindow, ClosingStopsTheClockAndShowingAgainIsIdle) {
@@ -272,7 +272,7 @@ TEST(PuzzleWindow, AClickDuringTheLoadStartsNoSecondGame) {
     w.fp.random.script = {45};
     w.form->NextClick();
     EXPECT_EQ(w.form->nameLabel->text(), "KRAJ 15");
-    EXPECT_NEAR(qBlue(w.data.PictureBitmap.pixel(100, 100)), 15 * 8, 6);
+    EXPECT_NEAR(qBlue(w.data.PictureBitmap().pixel(100, 100)), 15 * 8, 6);
 }
 
 TEST(PuzzleWindow, KeyboardCursorSwapsTwoPiecesAndStopsAtTheEdges) {

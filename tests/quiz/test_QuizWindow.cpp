@@ -17,6 +17,7 @@
 #include "quiz/QuizReview.h"
 #include "quiz/QuizWindow.h"
 #include "support/FakePlatform.h"
+#include "support/ModuleWindowFixture.h"
 #include "widgets/FaceButton.h"
 #include "widgets/ListDialog.h"
 #include "widgets/PictureButton.h"
@@ -25,18 +26,11 @@ namespace {
 
 const QColor kBlack(0, 0, 0), kBlue(0, 0, 255), kRed(255, 0, 0);
 
-struct QuizFixture : ::testing::Test {
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    QWidget panel;
-    QuizWindow* form = new QuizWindow(ctx, &panel);
+struct QuizFixture : ModuleWindowFixture<QuizWindow> {
     PictureButton* arrow = form->nextArrow;
 
     void SetUp() override {
-        panel.resize(800, 580);
-        panel.show();
+        ShowPanel();
         form->show();
     }
     QString Text(const char* name) { return form->findChild<QLabel*>(name)->text(); }

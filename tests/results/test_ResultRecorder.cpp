@@ -17,6 +17,7 @@
 #include "results/MyResultsWindow.h"
 #include "results/ResultRecorder.h"
 #include "support/FakePlatform.h"
+#include "support/ModuleWindowFixture.h"
 
 namespace {
 
@@ -71,13 +72,9 @@ TEST(RecorderFailure, ADamagedDatabaseGivesAPolishNote) {
 }
 
 // Seven right answers and three wrong ones in the capitals quiz.
-TEST(QuizRecording, ASeriesEndsWithItsResult) {
-    FakePlatform fp;
-    Config config;
-    DataAccess data{config, fp.services};
-    AppContext ctx{fp.services, config, data};
-    QWidget panel;
-    auto* form = new QuizWindow(ctx, &panel);
+using QuizRecording = ModuleWindowFixture<QuizWindow>;
+
+TEST_F(QuizRecording, ASeriesEndsWithItsResult) {
     std::vector<ExerciseResult> finished;
     QObject::connect(form, &QuizWindow::ExerciseFinished,
                      [&](const ExerciseResult& result) { finished.push_back(result); });

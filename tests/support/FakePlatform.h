@@ -75,10 +75,13 @@ public:
 
 class FakeMessages : public Messages {
 public:
-    void show(const QString& title, const QString& text) override {
+    void error(const QString& message, const QString& verdict) override {
+        shown.append(message + "|" + verdict);
+    }
+    void info(const QString& title, const QString& text) override {
         shown.append(title + "|" + text);
     }
-    QStringList shown;  // "title|text"
+    QStringList shown;  // "message|verdict" or "title|text"
 };
 
 struct FakePlatform {

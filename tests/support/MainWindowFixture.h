@@ -38,7 +38,7 @@ protected:
         form->show();
         form->PositionWindows(QRect(0, 0, 1024, 768));
     }
-    // A module's window, as the pupil meets it.
+    // A module's window once opened, as the pupil meets it; null before.
     template <class Window>
     Window* Open() const {
         return form->findChild<Window*>();
