@@ -222,14 +222,17 @@ function keyGrid(items, rows, proj, land) {
   for (let i = 0; i < grid.length; i++) grid[i] = land.poland[i] ? 1 : 0;
   const idOf = (item) => 2 + rows.findIndex((r) => r.name === item.name);
   const isArea = new Set(items.filter((i) => i.kind === 'area').map(idOf));
-  for (const item of items.filter((i) => i.kind === 'area')) {
+  const paintArea = (item) => {
     const area = new Uint8Array(w * h);
     paint(area, w, h, 1, item.rings, 1);
     const open = (i) => (item.sea ? !land.poland[i] && !land.neighbours[i] : !item.onLand || land.poland[i]);
     for (let i = 0; i < grid.length; i++) if (area[i] && open(i)) grid[i] = idOf(item);
-  }
+  };
+  items.filter((i) => i.kind === 'area').forEach(paintArea);
   for (const item of items.filter((i) => i.kind === 'line'))
     for (const course of item.courses) stroke(w, h, 1, course, item.reach, (i) => (grid[i] = idOf(item)));
+  // The lagoons lie behind the spits: the spits keep their sea side.
+  items.filter((i) => i.kind === 'area' && i.name.startsWith('Zalew')).forEach(paintArea);
   for (const item of items.filter((i) => i.kind === 'point')) stroke(w, h, 1, [item.shown], item.radius ?? DISC, (i) => (grid[i] = idOf(item)));
   // An area too small or thin to point at gets a disc at its deepest pixel,
   // over grey, white and other areas.
@@ -293,6 +296,8 @@ const LOWLAND = [204, 226, 176];
 const UPLAND = [236, 220, 160];
 const MOUNTAIN = [204, 164, 116];
 const HIGH_MOUNTAIN = [176, 128, 88];
+const SMALL_RANGE = [222, 150, 96]; // the small ranges beside the Beskidy
+const SMALL_RANGES = ['Gorce', 'Pieniny'];
 const WATER = [92, 156, 220];
 const BAY = [128, 178, 226];
 const RIVER = [40, 104, 196];
@@ -386,7 +391,9 @@ function drawRelief(cv, proj, strong) {
     for (let i = 0; i < W * H; i++) if (mask[i]) cv.set(i, colour);
   };
   for (const p of places.uplands) tint(p.outline, mix(UPLAND));
-  for (const p of places.mountains) tint(p.outline, mix(['Tatry', 'Karkonosze'].includes(p.name) ? HIGH_MOUNTAIN : MOUNTAIN));
+  const colourOf = (name) =>
+    ['Tatry', 'Karkonosze'].includes(name) ? HIGH_MOUNTAIN : SMALL_RANGES.includes(name) ? SMALL_RANGE : MOUNTAIN;
+  for (const p of places.mountains) tint(p.outline, mix(colourOf(p.name)));
   if (strong) {
     const all = [...places.uplands, ...places.mountains];
     const ids = new Uint8Array(W * H);
