@@ -52,7 +52,8 @@ QRgb MapModel::KeyColourAt(const QImage& key, QPoint point) {
 QString MapModel::LookUp(QRgb colour) {
     lastColour = colour;
     countryText = CountryByColour(continent, colour);
-    return countryText;
+    const QString seats = SeatsByColour(continent, colour);
+    return seats.isEmpty() ? countryText : countryText + QStringLiteral(" – ") + seats;
 }
 
 void MapModel::ResetScore() {
@@ -113,7 +114,8 @@ MapModel::Verdict MapModel::Judge(QRgb colour) {
     }
     ++answers;
     countryText = CountryByColour(continent, colour);
-    const bool correct = countryText == questionText;
+    // A click on an item within the one asked (a peak of the range) answers it.
+    const bool correct = countryText == questionText || LiesWithin(continent, colour, questionText);
     if (correct) ++correctAnswers;
     if (!correct && !roundMisses.contains(questionText)) roundMisses.append(questionText);
     QString wrong = QStringLiteral("Źle. Wskazane to: ") + countryText;

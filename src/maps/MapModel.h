@@ -46,7 +46,8 @@ public:
     // The key colour (RRGGBB) at a map point; the point is clamped to the
     // bitmap, and an empty bitmap reads as white.
     static QRgb KeyColourAt(const QImage& key, QPoint point);
-    // Learn-mode lookup of a key colour on the current continent.
+    // Learn-mode lookup of a key colour on the current continent: the name,
+    // and a voivodeship's seats after it.
     QString LookUp(QRgb colour);
 
     // Counters back to zero; done when Test is chosen, not at each test start.

@@ -19,6 +19,10 @@ struct Country {
     const char* capital = nullptr;
     QPoint capitalAt{-1, -1};
     const char* flag = nullptr;
+    // On a layer of Poland: the item this one lies within ("Tatry" for Rysy),
+    // and a voivodeship's seats.
+    const char* within = nullptr;
+    const char* seat = nullptr;
 };
 
 constexpr QPoint kElsewhere{-1, -1};
@@ -55,6 +59,21 @@ const Country* CountryAt(int continent, int number) {
     const Continent* c = ContinentAt(continent);
     if (!c || number < 1 || number > int(c->countries.size())) return nullptr;
     return &c->countries[number - 1];
+}
+
+const Country* CountryWithColour(int continent, QRgb colour) {
+    colour &= 0xFFFFFF;
+    if (const Continent* c = ContinentAt(continent))
+        for (const Country& country : c->countries)
+            if (country.colour == colour) return &country;
+    return nullptr;
+}
+
+const Country* CountryNamed(int continent, const char* name) {
+    if (const Continent* c = ContinentAt(continent))
+        for (const Country& country : c->countries)
+            if (qstrcmp(country.name, name) == 0) return &country;
+    return nullptr;
 }
 
 StateFacts FactsOf(const Country& country) {
@@ -133,11 +152,22 @@ StateFacts FactsByNumber(int continent, int number) {
 }
 
 StateFacts FactsByColour(int continent, QRgb colour) {
-    colour &= 0xFFFFFF;
-    if (const Continent* c = ContinentAt(continent))
-        for (const Country& country : c->countries)
-            if (country.colour == colour) return FactsOf(country);
-    return {};
+    const Country* country = CountryWithColour(continent, colour);
+    return country ? FactsOf(*country) : StateFacts{};
+}
+
+bool LiesWithin(int continent, QRgb colour, const QString& container) {
+    const Country* item = CountryWithColour(continent, colour);
+    while (item && item->within) {
+        if (QString::fromUtf8(item->within) == container) return true;
+        item = CountryNamed(continent, item->within);
+    }
+    return false;
+}
+
+QString SeatsByColour(int continent, QRgb colour) {
+    const Country* item = CountryWithColour(continent, colour);
+    return item && item->seat ? QString::fromUtf8(item->seat) : QString();
 }
 
 QString CapitalInQuestion(const QString& capital) {

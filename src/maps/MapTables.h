@@ -51,6 +51,12 @@ struct StateFacts {
 StateFacts FactsByNumber(int continent, int number);
 // The facts of the state whose key colour equals colour exactly.
 StateFacts FactsByColour(int continent, QRgb colour);
+// Whether the item of a layer of Poland with the key colour lies within the
+// named item, directly or through others (Śnieżka in Karkonosze in Sudety).
+bool LiesWithin(int continent, QRgb colour, const QString& container);
+// The seats of the voivodeship with the key colour ("Bydgoszcz (wojewoda),
+// Toruń (sejmik)"); the empty text for anything else.
+QString SeatsByColour(int continent, QRgb colour);
 // The capital a question names: the first of several, without its note.
 QString CapitalInQuestion(const QString& capital);
 // The map archive entry of a flag code's picture (PNG, 48 × 36).

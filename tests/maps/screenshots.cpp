@@ -147,9 +147,10 @@ TEST_F(MapShots, CapitalsAndFlagsOnEurope) {
 }
 
 TEST_F(MapShots, PolandLayersInLearnAndTest) {
-    // An item of each layer under the pointer: a large one, a river, a thin spit.
+    // An item of each layer under the pointer: a voivodeship of two seats,
+    // a river in the mountains, a range with its peak, a lagoon behind its spit.
     const char* shown[] = {
-        "województwo mazowieckie",  "Kraków", "Warta", "Tatry", "Mierzeja Helska",
+        "województwo kujawsko-pomorskie", "Kraków", "Dunajec", "Tatry", "Zalew Wiślany",
         "Białowieski Park Narodowy"};
     for (int c = kWorldRegionCount + 1; c <= kContinentCount; ++c) {
         Choose(w->continentList, c - 1);

@@ -401,6 +401,15 @@ TEST_F(MapWindow, EveryCountryNameFitsTheLabelsThatShowIt) {
     w.testButton->setChecked(true);
     for (int c = kWorldRegionCount + 1; c <= kContinentCount; ++c)
         expectFits(NothingAskedHere(c), w.effectivenessLabel);
+    // Learn names a voivodeship with its seats.
+    w.learnButton->setChecked(true);
+    for (int k = 1; k <= ContinentInfo(kWorldRegionCount + 1).countries; ++k) {
+        const QRgb colour = CountryColour(kWorldRegionCount + 1, k);
+        ASSERT_FALSE(SeatsByColour(kWorldRegionCount + 1, colour).isEmpty());
+        expectFits(CountryByColour(kWorldRegionCount + 1, colour) + " – " +
+                       SeatsByColour(kWorldRegionCount + 1, colour),
+                   w.findPanel);
+    }
     // Every region's name shows whole in the dropped-down chooser, the
     // world's also in the closed one.
     for (int c = 1; c <= kContinentCount; ++c) {

@@ -97,8 +97,8 @@ TEST_F(GeoMapContent, KeyBitmapsUseExactlyTheirContinentsColours) {
             CountryByNumber(c, k, name);
             const QRgb colour = CountryColour(c, k);
             table.insert(colour);
-            // A layer of Poland's lines are pointable within 4 px: a 6 × 6 block.
-            EXPECT_GE(squares.value(colour), IsPolandLayer(c) ? 6 : 8)
+            // A layer of Poland's peaks and spits are pointable within 3 px: a 5 × 5 block.
+            EXPECT_GE(squares.value(colour), IsPolandLayer(c) ? 5 : 8)
                 << name.toStdString() << " has no block to point at";
         }
         for (auto it = squares.begin(); it != squares.end(); ++it)
@@ -205,9 +205,10 @@ const std::vector<std::pair<QString, QStringList>> kSeats = {
 
 }  // namespace
 
-// Every item of every layer once, pointable (a 6 × 6 block: a disc of the
-// lines' 4-pixel reach) and its Find point on its own colour; a layer's rows
-// are its Find list, in Polish alphabetical order.
+// Every item of every layer once, pointable (a 5 × 5 block: a peak's disc,
+// a spit's band) and its Find point on its own colour; a range with a peak
+// or a smaller range in it stays pointable round them (an 8 × 8 block); a
+// layer's rows are its Find list, in Polish alphabetical order.
 TEST_F(GeoMapContent, EveryItemOfEveryLayerOfPolandIsPointableAndFoundOnItself) {
     ASSERT_EQ(kContinentCount, kWorldRegionCount + kLayers.size());
     for (const QString& layerName : kLayers) {
@@ -224,7 +225,12 @@ TEST_F(GeoMapContent, EveryItemOfEveryLayerOfPolandIsPointableAndFoundOnItself) 
             SCOPED_TRACE(name.toStdString());
             EXPECT_LT(polish.compare(previous, name), 0);  // and so no name twice
             previous = name;
-            EXPECT_GE(squares.value(CountryColour(layer, k)), 6);
+            EXPECT_GE(squares.value(CountryColour(layer, k)), 5);
+            QString container;
+            for (int j = 1; CountryByNumber(layer, j, container); ++j)
+                if (LiesWithin(layer, CountryColour(layer, k), container)) {
+                    EXPECT_GE(squares.value(CountryColour(layer, j)), 8) << container.toStdString();
+                }
             const auto find = FindPointOf(layer, k);
             ASSERT_TRUE(find && key.valid(*find));
             EXPECT_EQ(CountryByColour(layer, key.pixel(*find)), name);

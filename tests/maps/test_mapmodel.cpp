@@ -310,3 +310,57 @@ TEST(MapModel, PolandLayersJudgeOnlyTheirItemsAndFindThem) {
     world.continent = 4;
     EXPECT_EQ(world.FindNames().size(), kFindCount);
 }
+
+// A click on an item drawn within the range asked answers it, through every
+// level of nesting; the range does not answer for its peak, nor does a
+// neighbour answer for a range.
+TEST(MapModel, AClickWithinTheRangeAskedAnswersIt) {
+    const int mountains = kWorldRegionCount + 4;
+    const struct {
+        const char* asked;
+        const char* clicked;
+        bool correct;
+    } cases[] = {
+        {"Tatry", "Rysy", true},         {"Karkonosze", "Śnieżka", true},
+        {"Sudety", "Śnieżka", true},     {"Sudety", "Karkonosze", true},
+        {"Beskidy", "Gorce", true},      {"Rysy", "Tatry", false},
+        {"Beskidy", "Pieniny", false},   {"Tatry", "Śnieżka", false},
+        {"Karkonosze", "Sudety", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.asked) + " / " + c.clicked);
+        MapModel model;
+        model.continent = mountains;
+        model.mode = MapModel::Test;
+        model.questionText = c.asked;
+        const QRgb colour = ColourOf(mountains, c.clicked);
+        ASSERT_NE(colour, kKeyWhite);
+        const MapModel::Verdict verdict = model.Judge(colour);
+        EXPECT_EQ(verdict.correct, c.correct);
+        EXPECT_EQ(model.correctAnswers, c.correct ? 1 : 0);
+        // Learn names the innermost item.
+        EXPECT_EQ(model.LookUp(colour), c.clicked);
+    }
+}
+
+// Learn names a voivodeship with its seats, as the law splits them; the name
+// alone stays what is outlined and judged.
+TEST(MapModel, LearnNamesAVoivodeshipWithItsSeats) {
+    const int voivodeships = kWorldRegionCount + 1;
+    const std::pair<QString, QString> cases[] = {
+        {"województwo mazowieckie", "województwo mazowieckie – Warszawa"},
+        {"województwo kujawsko-pomorskie",
+         "województwo kujawsko-pomorskie – Bydgoszcz (wojewoda), Toruń (sejmik)"},
+        {"województwo lubuskie",
+         "województwo lubuskie – Gorzów Wielkopolski (wojewoda), Zielona Góra (sejmik)"},
+    };
+    MapModel model;
+    model.continent = voivodeships;
+    for (const auto& [name, shown] : cases) {
+        EXPECT_EQ(model.LookUp(ColourOf(voivodeships, name)), shown);
+        EXPECT_EQ(model.countryText, name);
+    }
+    EXPECT_EQ(model.LookUp(kKeyGrey), QString());
+    model.continent = kWorldRegionCount + 3;
+    EXPECT_EQ(model.LookUp(ColourOf(model.continent, "Wisła")), "Wisła");
+}

@@ -19,9 +19,10 @@ const states = JSON.parse(readFileSync(join(here, 'states.json'), 'utf8'));
 const capitals = JSON.parse(readFileSync(join(here, 'capitals.json'), 'utf8'));
 const WINDOW = [513, 415]; // the map window's client area
 const WHITE = 0xffffff, GREY = 0xd8d8d8, MIN_BLOCK = 8;
-// An item of a layer of Poland is pointable when it holds a disc of the
-// lines' reach (4 px): a 6 × 6 block. Areas and points hold 8 × 8.
-const MIN_LAYER_BLOCK = 6;
+// An item of a layer of Poland is pointable when it holds a 5 × 5 block:
+// the smallest targets are a peak's 3-pixel disc and a spit's 7-pixel band
+// (kept narrow so that the ranges and lagoons around them stay pointable).
+const MIN_LAYER_BLOCK = 5;
 const collator = new Intl.Collator('pl', { sensitivity: 'base' });
 const faults = [];
 const fault = (msg) => faults.push(msg);

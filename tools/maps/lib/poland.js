@@ -5,9 +5,10 @@
 // uplands, lakes and the coast, national parks). Every layer is a region of
 // its own: a key bitmap in which each item is one flat colour, Poland's land
 // outside the items grey and everything else white, and a visible map drawn
-// like a school wall map. Areas are filled, lines (rivers, spits) are 9 px
-// wide in the key so that a pointer a few pixels off still names them, and
-// points (cities, peaks, parks) are discs.
+// like a school wall map. Areas are filled, rivers are 9 px wide in the key
+// so that a pointer a few pixels off still names them, the spits 5 px so that
+// the lagoons behind them stay pointable, and points (cities, peaks, parks)
+// are discs, a peak's small enough to leave its range pointable around it.
 import { readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -25,7 +26,9 @@ export const POLAND_SIZE = [400, 351];
 const MARGIN = 8;
 const S = 4; // samples per pixel side of the visible map
 const LINE_REACH = 4; // key lines: pixels within this distance of the course
+const SPIT_REACH = 3;
 const DISC = 6; // key discs: radius in pixels (holds an 8 × 8 block)
+const PEAK_DISC = 3; // about a pixel centre: holds a 5 × 5 block
 const MIN_BLOCK = 8;
 const POINT_GAP = 13; // points closer than this are moved apart
 
@@ -57,34 +60,75 @@ function layerItems(layer, proj) {
   const places = readJson('places.json');
   const area = (name, rings, extra = {}) => ({ name, kind: 'area', rings, ...extra });
   const outlineArea = (p, extra) => area(p.name, [proj.line(p.outline)], extra);
-  const point = (p) => ({ name: p.name, kind: 'point', at: proj.point(p.at) });
-  const line = (name, courses) => ({ name, kind: 'line', courses: courses.map(proj.line) });
+  const point = (p) => ({ name: p.name, kind: 'point', at: proj.point(p.at), within: p.within });
+  const line = (name, courses, reach = LINE_REACH) => ({ name, kind: 'line', courses: courses.map(proj.line), reach });
   switch (layer) {
     case 'wojewodztwa':
       return voivodeships().map((f) =>
-        area(`województwo ${f.properties.name}`, polygonsOf(f.geometry).flatMap(proj.rings), { onLand: true }),
+        area(`województwo ${f.properties.name}`, polygonsOf(f.geometry).flatMap(proj.rings), {
+          onLand: true,
+          seat: places.seats[f.properties.name],
+        }),
       );
     case 'miasta':
       return places.cities.map(point);
     case 'rzeki':
-      return [
-        ...readJson('rivers.geojson').features.map((f) => line(f.properties.name, linesOf(f.geometry))),
-        ...places.rivers.map((r) => line(r.name, [r.course])),
-      ];
+      return riverCourses().map((r) => line(r.name, r.courses));
     case 'gory':
-      return [...places.uplands.map((p) => outlineArea(p)), ...places.mountains.map((p) => outlineArea(p)), ...places.peaks.map(point)];
+      return [
+        ...places.uplands.map((p) => outlineArea(p)),
+        ...places.mountains.map((p) => outlineArea(p, { within: p.within })),
+        ...places.peaks.map((p) => ({ ...point(p), radius: PEAK_DISC })),
+      ];
     case 'jeziora':
       return [
         ...places.waters.map((p) => outlineArea(p, { sea: p.name.startsWith('Zatoka') })),
         ...namedLakes(proj).map(([name, rings]) => area(name, rings)),
         ...places.lakes.map(point),
-        ...places.spits.map((s) => line(s.name, [s.course])),
+        ...places.spits.map((s) => line(s.name, [s.course], SPIT_REACH)),
       ];
     case 'parki':
       return places.parks.map(point);
     default:
       throw new Error(`no layer ${layer}`);
   }
+}
+
+// Every river's courses in longitude and latitude: the data's, mended where
+// places.json says the data follows another river or a canal, then the
+// rivers the data lacks.
+function riverCourses() {
+  const places = readJson('places.json');
+  const rivers = new Map(readJson('rivers.geojson').features.map((f) => [f.properties.name, linesOf(f.geometry)]));
+  for (const mend of places.mends) rivers.set(mend.name, mended(rivers, mend));
+  for (const r of places.rivers) rivers.set(r.name, [r.course]);
+  return [...rivers].map(([name, courses]) => ({ name, courses }));
+}
+
+// A river's courses after one mend: cut to the vertices nearest keepFrom and
+// keepTo with the hand-placed head and tail joined on, or with the stretch
+// below handOver.from given to the river handOver.to.
+function mended(rivers, mend) {
+  const courses = rivers.get(mend.name);
+  const nearest = (at) => {
+    let best = { d: Infinity };
+    courses.forEach((c, part) =>
+      c.forEach((p, k) => {
+        const d = Math.hypot(p[0] - at[0], p[1] - at[1]);
+        if (d < best.d) best = { d, part, k };
+      }),
+    );
+    return best;
+  };
+  if (mend.handOver) {
+    const { part, k } = nearest(mend.handOver.from);
+    rivers.set(mend.handOver.to, [...rivers.get(mend.handOver.to), courses[part].slice(k)]);
+    return courses.map((c, i) => (i === part ? c.slice(0, k + 1) : c));
+  }
+  const from = mend.keepFrom ? nearest(mend.keepFrom) : null, to = mend.keepTo ? nearest(mend.keepTo) : null;
+  const part = (from ?? to).part;
+  const kept = courses[part].slice(from ? from.k : 0, to ? to.k + 1 : undefined);
+  return [...courses.slice(0, part), [...(mend.head ?? []), ...kept, ...(mend.tail ?? [])], ...courses.slice(part + 1)];
 }
 
 // The lakes of the data that carry a name, a lake of several parts as one.
@@ -119,6 +163,8 @@ function spreadPoints(items, width, height) {
   }
   for (const p of points) {
     p.shown = [Math.min(width - DISC - 1, Math.max(DISC + 1, p.shown[0])), Math.min(height - DISC - 1, Math.max(DISC + 1, p.shown[1]))];
+    // A small disc about a pixel centre holds the largest block.
+    if (p.radius) p.shown = p.shown.map((v) => Math.floor(v) + 0.5);
   }
 }
 
@@ -176,15 +222,18 @@ function keyGrid(items, rows, proj, land) {
   for (let i = 0; i < grid.length; i++) grid[i] = land.poland[i] ? 1 : 0;
   const idOf = (item) => 2 + rows.findIndex((r) => r.name === item.name);
   const isArea = new Set(items.filter((i) => i.kind === 'area').map(idOf));
-  for (const item of items.filter((i) => i.kind === 'area')) {
+  const paintArea = (item) => {
     const area = new Uint8Array(w * h);
     paint(area, w, h, 1, item.rings, 1);
     const open = (i) => (item.sea ? !land.poland[i] && !land.neighbours[i] : !item.onLand || land.poland[i]);
     for (let i = 0; i < grid.length; i++) if (area[i] && open(i)) grid[i] = idOf(item);
-  }
+  };
+  items.filter((i) => i.kind === 'area').forEach(paintArea);
   for (const item of items.filter((i) => i.kind === 'line'))
-    for (const course of item.courses) stroke(w, h, 1, course, LINE_REACH, (i) => (grid[i] = idOf(item)));
-  for (const item of items.filter((i) => i.kind === 'point')) stroke(w, h, 1, [item.shown], DISC, (i) => (grid[i] = idOf(item)));
+    for (const course of item.courses) stroke(w, h, 1, course, item.reach, (i) => (grid[i] = idOf(item)));
+  // The lagoons lie behind the spits: the spits keep their sea side.
+  items.filter((i) => i.kind === 'area' && i.name.startsWith('Zalew')).forEach(paintArea);
+  for (const item of items.filter((i) => i.kind === 'point')) stroke(w, h, 1, [item.shown], item.radius ?? DISC, (i) => (grid[i] = idOf(item)));
   // An area too small or thin to point at gets a disc at its deepest pixel,
   // over grey, white and other areas.
   for (const item of items.filter((i) => i.kind === 'area')) {
@@ -200,13 +249,15 @@ function keyGrid(items, rows, proj, land) {
   return grid;
 }
 
-// Find points: a point's disc centre; elsewhere the pixel deepest inside the item.
-function placeFinds(items, rows, grid, w, h) {
+// Find points: a point's disc centre; a point places.json gives; elsewhere
+// the pixel deepest inside the item.
+function placeFinds(items, rows, grid, w, h, proj) {
   const depth = chamferDepth(grid, w, h);
+  const given = readJson('places.json').finds;
   rows.forEach((row, k) => {
     const item = items.find((i) => i.name === row.name);
-    if (item.kind === 'point') {
-      row.find = item.shown.map(Math.floor);
+    if (item.kind === 'point' || given[row.name]) {
+      row.find = (item.kind === 'point' ? item.shown : proj.point(given[row.name])).map(Math.floor);
       return;
     }
     let best = -1, at = 0;
@@ -227,7 +278,12 @@ export function buildPolandLayer(region, proj) {
   spreadPoints(items, proj.width, proj.height);
   const land = landMasks(proj, 1);
   const grid = keyGrid(items, region.countries, proj, land);
-  placeFinds(items, region.countries, grid, proj.width, proj.height);
+  placeFinds(items, region.countries, grid, proj.width, proj.height, proj);
+  for (const row of region.countries) {
+    const item = items.find((i) => i.name === row.name);
+    if (item.within) row.within = item.within;
+    if (item.seat) row.seat = item.seat;
+  }
   const rgba = drawWallMap(region.layer, items, proj);
   return { grid, rgba };
 }
@@ -240,6 +296,8 @@ const LOWLAND = [204, 226, 176];
 const UPLAND = [236, 220, 160];
 const MOUNTAIN = [204, 164, 116];
 const HIGH_MOUNTAIN = [176, 128, 88];
+const SMALL_RANGE = [222, 150, 96]; // the small ranges beside the Beskidy
+const SMALL_RANGES = ['Gorce', 'Pieniny'];
 const WATER = [92, 156, 220];
 const BAY = [128, 178, 226];
 const RIVER = [40, 104, 196];
@@ -333,7 +391,9 @@ function drawRelief(cv, proj, strong) {
     for (let i = 0; i < W * H; i++) if (mask[i]) cv.set(i, colour);
   };
   for (const p of places.uplands) tint(p.outline, mix(UPLAND));
-  for (const p of places.mountains) tint(p.outline, mix(['Tatry', 'Karkonosze'].includes(p.name) ? HIGH_MOUNTAIN : MOUNTAIN));
+  const colourOf = (name) =>
+    ['Tatry', 'Karkonosze'].includes(name) ? HIGH_MOUNTAIN : SMALL_RANGES.includes(name) ? SMALL_RANGE : MOUNTAIN;
+  for (const p of places.mountains) tint(p.outline, mix(colourOf(p.name)));
   if (strong) {
     const all = [...places.uplands, ...places.mountains];
     const ids = new Uint8Array(W * H);
@@ -363,11 +423,7 @@ function drawWaters(cv, proj, strong) {
 
 function drawRivers(cv, proj, width, colour) {
   if (!width) return;
-  const places = readJson('places.json');
-  const courses = [
-    ...readJson('rivers.geojson').features.flatMap((f) => linesOf(f.geometry)),
-    ...places.rivers.map((r) => r.course),
-  ];
+  const courses = riverCourses().flatMap((r) => r.courses);
   for (const c of courses) stroke(cv.w, cv.h, S, proj.line(c), width / 2, (i) => cv.set(i, colour));
 }
 
@@ -428,11 +484,11 @@ function drawSeats(cv, proj) {
   }
 }
 
-// A peak: a dark triangle with a white edge.
+// A peak: a dark triangle with a white edge, about as large as its key disc.
 function triangle(cv, [x, y]) {
   const W = cv.w, H = cv.h;
   const tri = (r) => [[[x, y - r], [x + r * 0.95, y + r * 0.6], [x - r * 0.95, y + r * 0.6]]];
-  for (const [r, c] of [[6.5, WHITE], [5, DARK]]) {
+  for (const [r, c] of [[4.6, WHITE], [3.4, DARK]]) {
     const m = new Uint8Array(W * H);
     paint(m, W, H, S, tri(r), 1);
     cv.fillMask(m, c);

@@ -45,6 +45,8 @@ const row = (k) => {
   const parts = [`"name": ${JSON.stringify(k.name)}`, `"colour": "${k.colour}"`];
   if ('find' in k) parts.push(`"find": ${k.find ? `[${k.find.join(', ')}]` : 'null'}`);
   if (k.lonlat) parts.push(`"lonlat": [${k.lonlat.join(', ')}]`);
+  if (k.within) parts.push(`"within": ${JSON.stringify(k.within)}`);
+  if (k.seat) parts.push(`"seat": ${JSON.stringify(k.seat)}`);
   return `    {${parts.join(', ')}}`;
 };
 
@@ -83,6 +85,14 @@ export function attachStates(continent, capitals, proj) {
 
 const cString = (s) => JSON.stringify(s); // UTF-8 literal; the names hold no escapes
 
+// A row of a layer of Poland with the item it lies within or its seats.
+function layerRow(k, find) {
+  const fields = [`.name = ${cString(k.name)}`, `.colour = 0x${k.colour}`, `.find = ${find}`];
+  if (k.within) fields.push(`.within = ${cString(k.within)}`);
+  if (k.seat) fields.push(`.seat = ${cString(k.seat)}`);
+  return `{${fields.join(', ')}}`;
+}
+
 // Writes the program's tables: the sizes (a header) and the rows (an include
 // file of MapTables.cpp).
 export function writeCppTables(sizesPath, dataPath, tables) {
@@ -102,7 +112,8 @@ export function writeCppTables(sizesPath, dataPath, tables) {
     for (const k of c.countries) {
       const find = k.find ? `{${k.find.join(', ')}}` : 'kElsewhere';
       const state = k.state ? `${cString(k.state.capital)}, {${k.state.capitalAt.join(', ')}}, "${k.state.flag}"` : '';
-      lines.push(`    {${cString(k.name)}, 0x${k.colour}, ${find}${state ? `, ${state}` : ''}},`);
+      if (k.within || k.seat) lines.push(`    ${layerRow(k, find)},`);
+      else lines.push(`    {${cString(k.name)}, 0x${k.colour}, ${find}${state ? `, ${state}` : ''}},`);
     }
     lines.push('};');
   }
