@@ -80,8 +80,8 @@ TEST_P(FocusVisibleControls, ClickLeavesNoTraceKeysShowTheRing) {
     EXPECT_FALSE(FocusVisible::shown());
     EXPECT_EQ(Border(control), unfocused) << "the ring stayed after a click";
 
-    QTest::keyClick(control, Qt::Key_Down);
-    ASSERT_TRUE(HasRingColour(Border(control))) << "no ring after an arrow";
+    QTest::keyClick(control, Qt::Key_F13);  // a key that moves nothing
+    ASSERT_TRUE(HasRingColour(Border(control))) << "no ring after a key";
     QWheelEvent wheel({5, 5}, control->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(control, &wheel);
