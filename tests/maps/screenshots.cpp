@@ -33,6 +33,7 @@ struct MapShots : ScreenshotTest {
         };
         w = new MapsWindow(ctx, &panel);
         w->Open(Module::Maps);
+        w->focusHolder->setFocus();  // where the mouse leaves it: no focus shown
     }
     void Save(const QString& name) { ScreenshotTest::Save(w, name); }
     void Choose(QComboBox* list, int index) {
