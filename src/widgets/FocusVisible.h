@@ -3,8 +3,9 @@
 
 #pragma once
 // Keyboard focus is drawn only when it came from the keyboard: a key press
-// (Tab, an arrow, a shortcut, typing) makes it visible, a mouse press or a
-// touch hides it again, so that a mouse user sees the screens unchanged.
+// (Tab, an arrow, a shortcut, typing) makes it visible, a mouse press, the
+// wheel or a touch hides it again, so that a mouse user sees the screens
+// unchanged.
 // Widgets that paint their own focus ask shown(); every other focused widget
 // gets a ring drawn over it, and the style's own focus frames are dropped.
 #include <QRect>
