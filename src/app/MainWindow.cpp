@@ -32,7 +32,6 @@
 #include "quiz/QuizWindow.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
-#include "widgets/FocusVisible.h"
 
 namespace {
 
@@ -221,7 +220,6 @@ ModuleWindow* MainWindow::WindowOf(Module module) {
         windows[int(Module::KnowledgeQuiz)] = windows[int(Module::CapitalsQuiz)] = window;
     if (results) results->ModuleMade(module, *window);
     PutLastStopsLast();
-    PassOnKeyboardInput();
     return window;
 }
 
@@ -247,16 +245,6 @@ ModuleWindow* MainWindow::MakeWindow(Module module) {
             break;
     }
     return nullptr;
-}
-
-// A window made at a launch from the keyboard missed the key that launched
-// it: its watchers of the latest input (which show focus rings to keyboard
-// users only) hear of it again, through the application's event filters.
-void MainWindow::PassOnKeyboardInput() {
-    if (!FocusVisible::shown()) return;
-    QObject listener;
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier);
-    QCoreApplication::sendEvent(&listener, &key);
 }
 
 QColor MainWindow::LabelColour(int entry) const {

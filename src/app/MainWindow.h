@@ -74,7 +74,6 @@ private:
     void BuildMenuColumn();
     void PutLastStopsLast();
     ModuleWindow* MakeWindow(Module module);
-    void PassOnKeyboardInput();
     void Launch(Module module);
     void Switch(Module module);
     void CloseActiveModule();

@@ -21,11 +21,11 @@
 #include "core/ZoomEffect.h"
 #include "data/DataAccess.h"
 #include "data/ResourceImages.h"
-#include "maps/KeyboardFocus.h"
 #include "maps/MapTables.h"
 #include "platform/Platform.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
+#include "widgets/FocusVisible.h"
 #include "widgets/ImageView.h"
 
 namespace {
@@ -81,9 +81,7 @@ protected:
 }  // namespace
 
 MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent)
-    : ModuleWindow(parent, "MapsWindow", ModuleGeometry::Maps),
-      ctx(ctx),
-      input(new InputOrigin(this)) {
+    : ModuleWindow(parent, "MapsWindow", ModuleGeometry::Maps), ctx(ctx) {
     BuildControls();
 }
 
@@ -108,7 +106,7 @@ void MapsWindow::BuildControls() {
     optionsLabel->installEventFilter(this);
     optionsLabel->setFocusPolicy(Qt::TabFocus);
     SetAccessible(optionsLabel, QAccessible::Button, QStringLiteral("Opcje"));
-    new KeyFocusRing(optionsLabel, *input);
+    new KeyFocusRing(optionsLabel);
     effectivenessLabel =
         WhiteCaption(this, "Lskutecznosc", QStringLiteral("Skuteczność:"), {262, 16});
 
@@ -121,7 +119,7 @@ void MapsWindow::BuildControls() {
     mapView->setFocusPolicy(Qt::TabFocus);
     mapView->installEventFilter(this);
     mapView->setRingColour(Qt::transparent);  // mapRing shows the focus
-    mapRing = new KeyFocusRing(mapView, *input, [this] { return CursorRing(); });
+    mapRing = new KeyFocusRing(mapView, [this] { return CursorRing(); });
     SetAccessible(mapView, QAccessible::Graphic, QStringLiteral("Mapa"));
     markTimer = new QTimer(this);
     markTimer->setSingleShot(true);
@@ -148,7 +146,7 @@ void MapsWindow::BuildControls() {
     continentList->setGeometry(0, 0, 135, 21);
     NameByPurpose(continentList, QStringLiteral("Kontynent"));
     continentList->setFocusPolicy(Qt::TabFocus);
-    new KeyFocusRing(continentList, *input);
+    new KeyFocusRing(continentList);
     for (int c = 1; c <= kContinentCount; ++c) continentList->addItem(ContinentName(c));
     continentList->view()->setMinimumWidth(continentList->view()->sizeHintForColumn(0) +
                                            kListMargin);
@@ -165,7 +163,7 @@ void MapsWindow::BuildControls() {
     findList->setMaxVisibleItems(10);
     NameByPurpose(findList, QStringLiteral("Państwo do znalezienia"));
     findList->setFocusPolicy(Qt::TabFocus);
-    new KeyFocusRing(findList, *input);
+    new KeyFocusRing(findList);
     FillFindList();
     connect(findList, &QComboBox::activated, this, &MapsWindow::CountryToFindChosen);
 
@@ -199,7 +197,7 @@ void MapsWindow::BuildOptions() {
     flagsButton = ModeButton(optionsPanel, "RFlagi", QStringLiteral("Flagi"), 80);
     for (QRadioButton* mode : ModeButtons()) {
         mode->installEventFilter(this);
-        new KeyFocusRing(mode, *input);
+        new KeyFocusRing(mode);
     }
     learnButton->setChecked(true);
     // A mode's handler runs when its button becomes selected, not when the
@@ -364,7 +362,7 @@ bool MapsWindow::FocusHolderKey(int key) {
 }
 
 void MapsWindow::FocusAfterChoice(QWidget* list) {
-    if (input->FromKeys() && list->hasFocus()) return;
+    if (FocusVisible::shown() && list->hasFocus()) return;
     focusHolder->setFocus(Qt::OtherFocusReason);
 }
 

@@ -17,7 +17,6 @@
 #include "maps/MapModel.h"
 
 class ImageView;
-class InputOrigin;
 class KeyFocusRing;
 class QGroupBox;
 class QLabel;
@@ -121,7 +120,6 @@ private:
     AppContext& ctx;
     MapModel model;
     MapCursor cursor;
-    InputOrigin* input;
     QImage key;                       // the key bitmap of the shown continent, never drawn
     QRgb outlinedColour = kKeyWhite;  // the item outlined in Learn on a layer of Poland
     bool loading = false;

@@ -20,6 +20,18 @@ constexpr const char* kOwnFocusProperty = "terravikaPaintsOwnFocus";
 bool installed = false;
 bool keyboardFocus = true;
 
+// Tells its listeners of each change of keyboardFocus.
+class Notifier : public QObject {
+    Q_OBJECT
+signals:
+    void Changed();
+};
+
+Notifier& notifier() {
+    static Notifier instance;
+    return instance;
+}
+
 bool IsModifier(int key) {
     switch (key) {
         case Qt::Key_Shift:
@@ -97,6 +109,7 @@ void SetKeyboardFocus(bool fromKeyboard) {
     QWidget* focus = QApplication::focusWidget();
     if (focus) focus->update();
     ShowFocusOf(focus);
+    emit notifier().Changed();
 }
 
 // Tells keyboard input from pointer input for the whole program.
@@ -115,6 +128,7 @@ protected:
             case QEvent::MouseButtonDblClick:
             case QEvent::TouchBegin:
             case QEvent::TabletPress:
+            case QEvent::Wheel:
                 SetKeyboardFocus(false);
                 break;
             default:
@@ -179,4 +193,55 @@ void PaintsOwnFocus(QWidget* widget) {
     widget->setProperty(kOwnFocusProperty, true);
 }
 
+void WhenChanged(QObject* context, std::function<void()> changed) {
+    QObject::connect(&notifier(), &Notifier::Changed, context, std::move(changed));
+}
+
 }  // namespace FocusVisible
+
+KeyFocusRing::KeyFocusRing(QWidget* target, std::function<QRect()> area)
+    : QWidget(target), target(target), area(std::move(area)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    target->installEventFilter(this);
+    FocusVisible::PaintsOwnFocus(target);
+    FocusVisible::WhenChanged(this, [this] { Refresh(); });
+    hide();
+}
+
+void KeyFocusRing::Refresh() {
+    const bool shown = target->hasFocus() && FocusVisible::shown();
+    if (shown) {
+        resize(target->size());
+        raise();
+    }
+    setVisible(shown);
+    update();
+}
+
+bool KeyFocusRing::eventFilter(QObject*, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Resize) Refresh();
+    return false;
+}
+
+void KeyFocusRing::paintEvent(QPaintEvent*) {
+    QRect r = area ? area() : QRect();
+    const bool round = !r.isEmpty();
+    if (!round) r = rect();
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, round);
+    p.setBrush(Qt::NoBrush);
+    // Dark outside, yellow inside, each two pixels wide.
+    const QRectF outer = QRectF(r).adjusted(1, 1, -1, -1), inner = outer.adjusted(2, 2, -2, -2);
+    for (const auto& [ring, colour] :
+         {std::pair{outer, QColor(0x00, 0x00, 0x4A)}, std::pair{inner, QColor(0xFF, 0xD7, 0x00)}}) {
+        p.setPen(QPen(colour, 2));
+        if (round)
+            p.drawEllipse(ring);
+        else
+            p.drawRect(ring);
+    }
+}
+
+#include "FocusVisible.moc"

@@ -22,7 +22,6 @@
 #include "country/CountryWindow.h"
 #include "data/DataAccess.h"
 #include "explorers/ExplorersWindow.h"
-#include "maps/KeyboardFocus.h"
 #include "maps/MapsWindow.h"
 #include "puzzle/PuzzleWindow.h"
 #include "quiz/QuizWindow.h"
@@ -30,6 +29,7 @@
 #include "support/Limits.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/FocusVisible.h"
 #include "widgets/PictureButton.h"
 
 namespace {
@@ -161,6 +161,7 @@ TEST_F(KeyboardTest, FirstTabLandsOnTheMenuAndMinimiseAndCloseComeLast) {
 // The maps window, made by the Enter that opens it, still knows the latest
 // input was a key: the focused control shows its ring at once.
 TEST_F(KeyboardTest, MapsMadeByAKeyShowTheFocusRingAtOnce) {
+    FocusVisible::Install(*qApp);
     Hotspot(int(Module::Maps))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Hotspot(int(Module::Maps)), Qt::Key_Return);
     ASSERT_EQ(form->activeModule, Module::Maps);

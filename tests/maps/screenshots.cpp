@@ -7,62 +7,35 @@
 // Find with the moved pointer drawn in, the Capitals and Flags tests on
 // Europe with the options open, a question and a verdict, and every layer
 // of the map of Poland in Learn with its verdicts in Test.
-#include <gtest/gtest.h>
-
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTest>
+#include <utility>
 
-#include "core/AppContext.h"
-#include "core/Config.h"
-#include "data/DataAccess.h"
 #include "maps/MapTables.h"
 #include "maps/MapsWindow.h"
-#include "platform/TarvoApplication.h"
-#include "support/FakePlatform.h"
+#include "support/ScreenshotTest.h"
 #include "widgets/ImageView.h"
 
 namespace {
 
-// Takes a screenshot during the pause that follows a judged click, while
-// the verdict is shown.
-struct VerdictWaits : FakeWaits {
-    void pause(int ms) override {
-        FakeWaits::pause(ms);
-        if (shoot) shoot();
-        shoot = nullptr;
-    }
-    std::function<void()> shoot;
-};
-
-struct MapShots : ::testing::Test {
-    QString folder = qEnvironmentVariable("TERRAVIKA_SHOTS");
-    FakePlatform fp;
-    VerdictWaits waits;
-    Platform platform{fp.sounds, waits, fp.clock, fp.random, fp.pointer, fp.shell, fp.messages};
-    Config config;
-    DataAccess data{config, platform};
-    AppContext ctx{platform, config, data};
-    QWidget panel;
+struct MapShots : ScreenshotTest {
     MapsWindow* w = nullptr;
+    QString verdictShot;  // written during the next pause, while a verdict shows
 
     void SetUp() override {
-        if (folder.isEmpty())
-            GTEST_SKIP() << "set TERRAVIKA_SHOTS to a folder to write screenshots";
-        TarvoApplication::UseBundledFont();
-        config.BaseFolder = TERRAVIKA_SOURCE_DIR "/content";
-        panel.resize(800, 580);
-        panel.show();
+        ScreenshotTest::SetUp();
+        if (IsSkipped()) return;
+        fp.waits.duringPause = [this] {
+            if (!verdictShot.isEmpty()) Save(std::exchange(verdictShot, QString()));
+        };
         w = new MapsWindow(ctx, &panel);
         w->Open(Module::Maps);
+        w->focusHolder->setFocus();  // where the mouse leaves it: no focus shown
     }
-    void Save(const QString& name) {
-        QApplication::processEvents();
-        ASSERT_TRUE(w->grab().save(QDir(folder).filePath(name)));
-    }
+    void Save(const QString& name) { ScreenshotTest::Save(w, name); }
     void Choose(QComboBox* list, int index) {
         list->setCurrentIndex(index);
         emit list->activated(index);
@@ -90,9 +63,9 @@ TEST_F(MapShots, LearnTestAndFind) {
     const auto asked =
         FirstFindOn(4, w->messageLabel->text().mid(QStringLiteral("Wskaż: ").size()));
     ASSERT_TRUE(asked);
-    waits.shoot = [this] { Save("maps-test-verdict.png"); };
+    verdictShot = "maps-test-verdict.png";
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, asked->point);
-    waits.shoot = [this] { Save("maps-test-miss.png"); };             // the right country outlined
+    verdictShot = "maps-test-miss.png";                               // the right country outlined
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, QPoint(5, 5));  // the sea
     Save("maps-test.png");
 
@@ -100,7 +73,7 @@ TEST_F(MapShots, LearnTestAndFind) {
     Choose(w->continentList, 5);
     const auto longest = FirstFindOn(6, QStringLiteral("Demokratyczna Republika Konga"));
     ASSERT_TRUE(longest);
-    waits.shoot = [this] { Save("maps-test-verdict-long.png"); };
+    verdictShot = "maps-test-verdict-long.png";
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, longest->point);
 
     w->findButton->setChecked(true);
@@ -131,16 +104,16 @@ TEST_F(MapShots, CapitalsAndFlagsOnEurope) {
     Save("maps-capitals-options.png");
     w->optionsPanel->hide();
     Save("maps-capitals.png");
-    waits.shoot = [this] { Save("maps-capitals-verdict.png"); };  // the capital marked
+    verdictShot = "maps-capitals-verdict.png";  // the capital marked
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, FirstFindOn(kEurope, asked().name)->point);
     // A miss names the capital of the state pointed at.
     const QString other = asked().name == "Malta" ? "Islandia" : "Malta";
-    waits.shoot = [this] { Save("maps-capitals-miss.png"); };
+    verdictShot = "maps-capitals-miss.png";
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, FirstFindOn(kEurope, other)->point);
 
     w->flagsButton->setChecked(true);
     Save("maps-flags.png");
-    waits.shoot = [this] { Save("maps-flags-miss.png"); };  // the flag of the state pointed at
+    verdictShot = "maps-flags-miss.png";  // the flag of the state pointed at
     QTest::mouseClick(w->mapView, Qt::LeftButton, {},
                       FirstFindOn(kEurope, asked().name == "Polska" ? "Watykan" : "Polska")->point);
     EXPECT_TRUE(fp.messages.shown.isEmpty());
@@ -164,11 +137,11 @@ TEST_F(MapShots, PolandLayersInLearnAndTest) {
     w->testButton->setChecked(true);
     const QString asked = w->messageLabel->text().mid(QStringLiteral("Wskaż: ").size());
     const int number = w->Model().FindNames().indexOf(asked) + 1;
-    waits.shoot = [this] { Save("maps-poland-test-verdict.png"); };
+    verdictShot = "maps-poland-test-verdict.png";
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, *FindPointOf(kRivers, number));
-    waits.shoot = [this] { Save("maps-poland-test-nothing.png"); };  // land between rivers
+    verdictShot = "maps-poland-test-nothing.png";  // land between rivers
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, QPoint(200, 3));
-    waits.shoot = [this] { Save("maps-poland-test-miss.png"); };  // the river asked outlined
+    verdictShot = "maps-poland-test-miss.png";  // the river asked outlined
     const QString next = w->messageLabel->text().mid(QStringLiteral("Wskaż: ").size());
     const int other = w->Model().FindNames().indexOf(next) == 0 ? 2 : 1;
     QTest::mouseClick(w->mapView, Qt::LeftButton, {}, *FindPointOf(kRivers, other));

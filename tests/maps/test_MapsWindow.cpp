@@ -20,11 +20,11 @@
 #include "core/Config.h"
 #include "data/DataAccess.h"
 #include "data/PackWriter.h"
-#include "maps/KeyboardFocus.h"
 #include "maps/MapTables.h"
 #include "maps/MapsWindow.h"
 #include "support/FakePlatform.h"
 #include "support/TextFit.h"
+#include "widgets/FocusVisible.h"
 #include "widgets/ImageView.h"
 
 namespace {
@@ -104,6 +104,7 @@ protected:
     QString ArchivePath() const { return dir.path() + "/Maps/GeoMap.dat"; }
 
     void SetUp() override {
+        FocusVisible::Install(*qApp);  // as in the program: focus shows after keys only
         config.BaseFolder = dir.path();
         Install(AllMaps());
     }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 
 #include "widgets/Controls.h"
@@ -78,6 +79,13 @@ TEST_P(FocusVisibleControls, ClickLeavesNoTraceKeysShowTheRing) {
     QTest::mouseClick(control, Qt::LeftButton, {}, {5, 5});
     EXPECT_FALSE(FocusVisible::shown());
     EXPECT_EQ(Border(control), unfocused) << "the ring stayed after a click";
+
+    QTest::keyClick(control, Qt::Key_F13);  // a key that moves nothing
+    ASSERT_TRUE(HasRingColour(Border(control))) << "no ring after a key";
+    QWheelEvent wheel({5, 5}, control->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
+    EXPECT_EQ(Border(control), unfocused) << "the ring stayed after the wheel";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,7 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   return view;
                               }},
                       Control{"field",
-                              [](QWidget* parent) -> QWidget* { return new QLineEdit(parent); }}),
+                              [](QWidget* parent) -> QWidget* { return new QLineEdit(parent); }},
+                      Control{"ringed",
+                              [](QWidget* parent) {
+                                  auto* target = new QWidget(parent);
+                                  new KeyFocusRing(target);
+                                  return target;
+                              }}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
