@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "core/AppContext.h"
@@ -44,18 +42,6 @@ bool TypesCharacter(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
     return !(key->modifiers() & Qt::ControlModifier) && !text.isEmpty() && text.at(0).isPrint();
-}
-
-// The width a line edit lays its text out in: inside its frame, less its text
-// margins and the 2 pixels it keeps free on each side.
-int TextRoom(const QLineEdit* edit) {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-    const QRect contents =
-        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    const QMargins margins = edit->textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * 2;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect geometry) {
@@ -155,7 +141,7 @@ void CountryWindow::FitNameFont() {
     QFont font = nameField->font();
     font.setStretch(QFont::Unstretched);
     const int width = QFontMetrics(font).horizontalAdvance(nameField->text());
-    const int room = TextRoom(nameField);
+    const int room = LineEditTextRoom(nameField);
     if (width > room) font.setStretch(std::max(kLeastStretch, 100 * room / width));
     while (font.stretch() > kLeastStretch &&
            QFontMetrics(font).horizontalAdvance(nameField->text()) > room)

@@ -21,8 +21,12 @@
 #include "editor/CropView.h"
 #include "platform/Platform.h"
 #include "platform/TarvoError.h"
+#include "platform/Theme.h"
 
 namespace {
+
+// Problems with a picture or a text: dark red and bold.
+const QString kProblemStyle = QStringLiteral("color: #B00000; font-weight: bold;");
 
 const QString kAppTitle = QStringLiteral("Terravika – zestawy obrazków");
 const QString kPictureFilter = QStringLiteral("Zdjęcia (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)");
@@ -183,12 +187,13 @@ QWidget* PhotoSetEditor::BuildDetail() {
     descriptionPreview->setFont(PhotoSetRules::PuzzleLabelMetrics().font);
     descriptionPreview->setFixedSize(PhotoSetRules::kPuzzleLabelSize + QSize(8, 8));
     descriptionPreview->setContentsMargins(4, 4, 4, 4);
-    descriptionPreview->setStyleSheet("background: #1B5C81; color: white;");
+    descriptionPreview->setStyleSheet(
+        QStringLiteral("background: %1; color: white;").arg(Theme::kDialogPanel.name()));
     problemsLabel = new QLabel(box);
     problemsLabel->setObjectName("Problemy");
     problemsLabel->setTextFormat(Qt::PlainText);
     problemsLabel->setWordWrap(true);
-    problemsLabel->setStyleSheet("color: #B00000; font-weight: bold;");
+    problemsLabel->setStyleSheet(kProblemStyle);
 
     layout->addWidget(cropView, 0, 0, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Przeciągnij żółtą ramkę myszą (lub przesuń ją "
@@ -237,7 +242,7 @@ void PhotoSetEditor::ShowDescriptionLength(const QString& description) {
         text += QStringLiteral(" – jest za długi o %1; puzzle obetną resztę")
                     .arg(PhotoSetRules::Characters(length - kLimit));
     descriptionLength->setText(text);
-    descriptionLength->setStyleSheet(length > kLimit ? "color: #B00000; font-weight: bold;" : "");
+    descriptionLength->setStyleSheet(length > kLimit ? kProblemStyle : QString());
 }
 
 void PhotoSetEditor::CropChanged() {

@@ -6,6 +6,7 @@
 // (picture hotspots, answer rows, canvases), announcements of verdicts, and
 // the focus ring those controls draw.
 #include <QAccessible>
+#include <QColor>
 #include <QRect>
 
 #include "platform/Theme.h"
@@ -34,8 +35,6 @@ void NameByPurpose(QWidget* control, const QString& purpose);
 
 // Names a label that shows a bare value by what it is: "Numer obrazka: 7".
 void NameWithContext(QWidget* label, const QString& context);
-
-#include <QColor>
 
 // A clear focus ring inside the rectangle: a dark outer line and a two-pixel
 // band of the colour, yellow unless told, so that one of the two stands out

@@ -4,6 +4,9 @@
 #include "widgets/Controls.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "platform/Theme.h"
 #include "widgets/FaceButton.h"
@@ -96,4 +99,14 @@ ImageView* ChildImageView(QWidget* parent, const char* name, QRect geometry) {
     view->setObjectName(name);
     view->setGeometry(geometry);
     return view;
+}
+
+int LineEditTextRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2;
 }

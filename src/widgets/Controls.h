@@ -12,6 +12,7 @@
 
 class ImageView;
 class QLabel;
+class QLineEdit;
 class QWidget;
 class FaceButton;
 
@@ -44,3 +45,7 @@ QWidget* ColourPanel(QWidget* parent, const char* name, QRect geometry, const QC
 
 // An empty image view.
 ImageView* ChildImageView(QWidget* parent, const char* name, QRect geometry);
+
+// The width a line edit lays its text out in: inside its frame, less its text
+// margins and the 2 pixels it keeps free on each side.
+int LineEditTextRoom(const QLineEdit* edit);

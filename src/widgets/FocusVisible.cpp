@@ -235,7 +235,7 @@ void KeyFocusRing::paintEvent(QPaintEvent*) {
     // Dark outside, yellow inside, each two pixels wide.
     const QRectF outer = QRectF(r).adjusted(1, 1, -1, -1), inner = outer.adjusted(2, 2, -2, -2);
     for (const auto& [ring, colour] :
-         {std::pair{outer, QColor(0x00, 0x00, 0x4A)}, std::pair{inner, QColor(0xFF, 0xD7, 0x00)}}) {
+         {std::pair{outer, Theme::kButtonFace}, std::pair{inner, Theme::kFocusYellow}}) {
         p.setPen(QPen(colour, 2));
         if (round)
             p.drawEllipse(ring);

@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
 
 #include "platform/TarvoApplication.h"
+#include "widgets/Controls.h"
 
 // Makes the bundled font the application font while it lives, so that windows
 // built meanwhile measure and draw as the program does.
@@ -26,16 +26,9 @@ inline int Room(const QLabel* label) {
     return label->contentsRect().width();
 }
 
-// The text area of a line edit: inside its frame, less the edit's own
-// margin of 2 pixels on each side.
+// The text area of a line edit, as the program measures it.
 inline int Room(const QLineEdit* edit) {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-    const QRect contents =
-        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    const QMargins margins = edit->textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * 2;
+    return LineEditTextRoom(edit);
 }
 
 // The text area of a closed drop-down list (left of its arrow).
