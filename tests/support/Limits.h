@@ -12,7 +12,7 @@
 // which may use at most cpuMs of processor time. Returns body's result,
 // kTooMuchMemory or kTooSlow when a limit was passed, or -1 when the child
 // died or hung (it is then killed). Sanitizer builds get ten times the time
-// and no memory limits.
+// and no memory limits, unoptimised builds three times more time again.
 constexpr int kTooSlow = 97;
 constexpr int kTooMuchMemory = 98;
 int RunInChild(const std::function<int()>& body, long long maxGrowth, int cpuMs);
